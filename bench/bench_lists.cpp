@@ -1,0 +1,119 @@
+// Opening, walking and totalling big lists.
+//
+//   build/bench/bench_lists [--records=100000] [benchmark options]
+//
+// Generates one list of N records in a temporary data folder once, then
+// measures opening it in each record order, reading every record through
+// the record set and streaming it for an export. Peak memory of the whole
+// process is reported as the counter "peak_MB".
+#include "cli/ListGenerator.h"
+#include "store/Database.h"
+#include "store/SettingKeys.h"
+#include "store/Settings.h"
+#include "store/TimberStore.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+int records = 100000;
+QTemporaryDir* folder = nullptr;
+std::unique_ptr<store::Database> db;
+std::unique_ptr<store::Settings> settings;
+const QString ListName = QStringLiteral("Bench");
+
+double peakMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    return 0;
+}
+
+class NullUi final : public platform::UserInterface {
+public:
+    platform::Answer message(const platform::Message&) override { return platform::Answer::Ok; }
+    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<QString> chooseOpenFile(const platform::FileChoice&) override { return {}; }
+    std::optional<QString> chooseSaveFile(const platform::FileChoice&) override { return {}; }
+    void playConfirmation() override {}
+    void openHelp(const QString&) override {}
+    void setBusy(bool) override {}
+    void progressShow(const QString&, const QString&) override {}
+    void progressUpdate(const QString&, qint64, qint64) override {}
+    void progressHide() override {}
+};
+
+void openList(benchmark::State& state)
+{
+    settings->set(store::keys::Sortierung, QString::number(state.range(0)));
+    NullUi ui;
+    store::TimberStore timber(*db, *settings);
+    timber.Listen_Oeffnen(store::ListenOrder::ListeDesc);
+    timber.moveToList(ListName);
+    for (auto _ : state) {
+        timber.Holzliste_Oeffnen(ui);
+        timber.Holz.moveLast();
+        benchmark::DoNotOptimize(timber.Holz.current().Kubatur);
+    }
+    state.counters["records"] = timber.Holz.recordCount();
+    state.counters["peak_MB"] = peakMegabytes();
+}
+
+void walkRecordSet(benchmark::State& state)
+{
+    NullUi ui;
+    store::TimberStore timber(*db, *settings);
+    timber.Listen_Oeffnen(store::ListenOrder::ListeDesc);
+    timber.moveToList(ListName);
+    timber.Holzliste_Oeffnen(ui);
+    for (auto _ : state) {
+        double sum = 0;
+        for (int i = 0; i < timber.Holz.recordCount(); ++i)
+            sum += timber.Holz.at(i).Kubatur;
+        benchmark::DoNotOptimize(sum);
+    }
+    state.counters["peak_MB"] = peakMegabytes();
+}
+
+void streamRecords(benchmark::State& state)
+{
+    for (auto _ : state) {
+        double sum = 0;
+        store::TimberStore::forEachRecord(*db, ListName, QStringLiteral("1"), false,
+                                          [&](const store::HolzRow& row) { sum += row.Kubatur; });
+        benchmark::DoNotOptimize(sum);
+    }
+    state.counters["peak_MB"] = peakMegabytes();
+}
+
+} // namespace
+
+BENCHMARK(openList)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
+BENCHMARK(walkRecordSet)->Unit(benchmark::kMillisecond);
+BENCHMARK(streamRecords)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    for (int i = 1; i < argc; ++i)
+        if (QByteArray(argv[i]).startsWith("--records="))
+            records = QByteArray(argv[i]).mid(10).toInt();
+    QTemporaryDir dir;
+    folder = &dir;
+    db = store::Database::open(dir.filePath(QStringLiteral("Holz.db")), store::DatabaseKind::Holz);
+    settings = std::make_unique<store::Settings>(dir.filePath(QStringLiteral("Stemmo.ini")));
+    cli::ListGenerator({}, 7).generate(*db, ListName, records);
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    db.reset();
+    return 0;
+}

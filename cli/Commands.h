@@ -1,0 +1,30 @@
+#pragma once
+
+#include "cli/CliContext.h"
+
+#include <QList>
+#include <QStringList>
+
+namespace cli {
+
+using CommandFunction = int (*)(CliContext& context, const QStringList& args);
+
+struct Command {
+    const char* name;
+    const char* usage;   // arguments after the command name
+    const char* summary; // one line for "stemmo help"
+    CommandFunction run;
+};
+
+// Every command, in the order the help lists them.
+const QList<Command>& commands();
+
+// The commands; each lives in a file of its own.
+int runInit(CliContext& context, const QStringList& args);
+int runLists(CliContext& context, const QStringList& args);
+int runStammdaten(CliContext& context, const QStringList& args);
+int runSpecies(CliContext& context, const QStringList& args);
+int runVolume(CliContext& context, const QStringList& args);
+int runGenerate(CliContext& context, const QStringList& args);
+
+} // namespace cli

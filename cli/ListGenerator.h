@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace store {
+class Database;
+}
+
+namespace cli {
+
+// Fills a new list with realistic records (logs, assortments and stacks of
+// the usual species, lengths and diameters) for trying out big lists and
+// for the benchmarks. The same seed gives the same list.
+class ListGenerator {
+public:
+    explicit ListGenerator(QStringList species, quint32 seed = 1);
+
+    // Creates the list (which must not exist) with `count` records and its
+    // stored totals, in one transaction.
+    void generate(store::Database& db, const QString& list, int count);
+
+private:
+    QStringList m_species;
+    quint32 m_seed;
+};
+
+} // namespace cli

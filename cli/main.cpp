@@ -1,0 +1,79 @@
+#include "cli/Commands.h"
+
+#include "store/DbError.h"
+
+#include <QCoreApplication>
+#include <exception>
+
+namespace {
+
+void printHelp(QTextStream& out)
+{
+    out << "Aufruf: stemmo [--data ORDNER] [--json] BEFEHL [ARGUMENTE]\n\n"
+           "  --data ORDNER  Datenordner (sonst $STEMMO_DATA oder der Ordner des Benutzers)\n"
+           "  --json         Ausgabe als JSON\n\nBefehle:\n";
+    for (const auto& command : cli::commands())
+        out << "  " << command.name << ' ' << command.usage << "\n      "
+            << QString::fromUtf8(command.summary) << '\n';
+    out.flush();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("stemmo"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Stemmo"));
+
+    QStringList args = app.arguments().mid(1);
+    QString dataFolder;
+    bool json = false;
+    QTextStream err(stderr);
+    QTextStream out(stdout);
+    while (!args.isEmpty() && args.first().startsWith(QLatin1String("--"))) {
+        const QString option = args.takeFirst();
+        if (option == QLatin1String("--json")) {
+            json = true;
+        } else if (option == QLatin1String("--data") && !args.isEmpty()) {
+            dataFolder = args.takeFirst();
+        } else if (option.startsWith(QLatin1String("--data="))) {
+            dataFolder = option.mid(7);
+        } else if (option == QLatin1String("--help")) {
+            printHelp(out);
+            return 0;
+        } else {
+            err << "Unbekannte Option " << option << Qt::endl;
+            printHelp(err);
+            return 2;
+        }
+    }
+    if (args.isEmpty() || args.first() == QLatin1String("help")) {
+        printHelp(args.isEmpty() ? err : out);
+        return args.isEmpty() ? 2 : 0;
+    }
+    const QString name = args.takeFirst();
+    for (const auto& command : cli::commands()) {
+        if (name != QLatin1String(command.name))
+            continue;
+        cli::CliContext context{store::DataFolder(dataFolder), json};
+        try {
+            return command.run(context, args);
+        } catch (const cli::CommandError& error) {
+            context.err() << error.message << Qt::endl;
+            return error.exitCode;
+        } catch (const store::DbError& error) {
+            context.err() << error.description();
+            if (!error.detail().isEmpty())
+                context.err() << " (" << error.detail() << ")";
+            context.err() << Qt::endl;
+            return 1;
+        } catch (const std::exception& error) {
+            context.err() << QString::fromUtf8(error.what()) << Qt::endl;
+            return 1;
+        }
+    }
+    err << "Unbekannter Befehl " << name << Qt::endl;
+    printHelp(err);
+    return 2;
+}

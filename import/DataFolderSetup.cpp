@@ -1,0 +1,52 @@
+#include "DataFolderSetup.h"
+
+#include "MasterDataImport.h"
+
+#include "store/Database.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <stdexcept>
+
+namespace importer {
+
+QByteArray DataFolderSetup::defaultMasterData()
+{
+    QFile file(QStringLiteral(":/stemmo/stammdaten.dat"));
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("Die mitgelieferten Stammdaten fehlen im Programm.");
+    return file.readAll();
+}
+
+DataFolderSetup::Result DataFolderSetup::ensure(const store::DataFolder& folder)
+{
+    Result result;
+    if (!QDir().mkpath(folder.path()))
+        throw std::runtime_error(QStringLiteral("Der Datenordner „%1“ kann nicht angelegt werden.")
+                                     .arg(folder.path())
+                                     .toStdString());
+
+    const bool newLists = !QFileInfo::exists(folder.holzDb());
+    store::Database::open(folder.holzDb(), store::DatabaseKind::Holz);
+    if (newLists)
+        result.created << folder.holzDb();
+
+    const bool newMaster = !QFileInfo::exists(folder.masterDb());
+    auto master = store::Database::open(folder.masterDb(), store::DatabaseKind::MasterData);
+    if (newMaster) {
+        const auto loaded = MasterDataImport(*master).Stammdaten_Einlesen(defaultMasterData());
+        if (!loaded.ok) {
+            master.reset();
+            for (const char* suffix : {"", "-wal", "-shm"})
+                QFile::remove(folder.masterDb() + QLatin1String(suffix));
+            throw std::runtime_error(QStringLiteral("Die mitgelieferten Stammdaten sind fehlerhaft: %1")
+                                         .arg(loaded.message ? loaded.message->text : QString())
+                                         .toStdString());
+        }
+        result.created << folder.masterDb();
+    }
+    return result;
+}
+
+} // namespace importer

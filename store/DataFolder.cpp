@@ -1,0 +1,41 @@
+#include "DataFolder.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+namespace store {
+
+DataFolder::DataFolder(QString path)
+    : m_path(QDir::cleanPath(QDir(path.isEmpty() ? defaultPath() : path).absolutePath()))
+{
+}
+
+QString DataFolder::defaultPath()
+{
+    const QString fromEnvironment = qEnvironmentVariable("STEMMO_DATA");
+    if (!fromEnvironment.isEmpty())
+        return fromEnvironment;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Stemmo");
+}
+
+QString DataFolder::holzDb() const
+{
+    return file(QStringLiteral("Holz.db"));
+}
+
+QString DataFolder::masterDb() const
+{
+    return file(QStringLiteral("MRinden.db"));
+}
+
+QString DataFolder::workDb() const
+{
+    return file(QStringLiteral("vorl.db"));
+}
+
+QString DataFolder::file(const QString& name) const
+{
+    return QDir(m_path).filePath(name);
+}
+
+} // namespace store

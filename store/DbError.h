@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+namespace store {
+
+// A failed database operation. number() is the engine's extended result
+// code (or one of the codes below); description() a German sentence for the
+// user; detail() the engine's own text for the technically minded.
+class DbError : public std::runtime_error {
+public:
+    // Codes of our own, outside the engine's range.
+    static constexpr int NoCurrentRecord = 3021; // "no current record", as callers test for it
+    static constexpr int NotOurDatabase = 9001;
+    static constexpr int NewerSchema = 9002;
+    static constexpr int RolledBack = 9003;
+
+    DbError(int number, QString description, QString detail = QString());
+
+    int number() const { return m_number; }
+    const QString& description() const { return m_description; }
+    const QString& detail() const { return m_detail; }
+    // The engine rolled the whole transaction back (disk full, I/O error):
+    // nothing of the current user action was stored.
+    bool transactionLost() const { return m_transactionLost; }
+    void setTransactionLost(bool lost) { m_transactionLost = lost; }
+
+    // "Fehl.Nr : <n>\nBeschr. : <description>", the program's standard error box text.
+    QString userText() const;
+
+    // German description of an engine result code.
+    static QString describe(int engineCode);
+
+private:
+    int m_number;
+    QString m_description;
+    QString m_detail;
+    bool m_transactionLost = false;
+};
+
+} // namespace store

@@ -1,0 +1,196 @@
+#include "Schema.h"
+
+namespace store::schema {
+
+int currentVersion(DatabaseKind)
+{
+    return 1;
+}
+
+quint32 applicationId(DatabaseKind kind)
+{
+    switch (kind) {
+    case DatabaseKind::Holz:
+        return 0x5374487A; // "StHz"
+    case DatabaseKind::MasterData:
+        return 0x53744D52; // "StMR"
+    case DatabaseKind::Work:
+        return 0x5374566F; // "StVo"
+    }
+    return 0;
+}
+
+QString kindName(DatabaseKind kind)
+{
+    switch (kind) {
+    case DatabaseKind::Holz:
+        return QStringLiteral("Holzlisten-Datenbank");
+    case DatabaseKind::MasterData:
+        return QStringLiteral("Stammdaten-Datenbank");
+    case DatabaseKind::Work:
+        return QStringLiteral("Arbeitsdatenbank");
+    }
+    return QString();
+}
+
+const char* createSql(DatabaseKind kind)
+{
+    switch (kind) {
+    case DatabaseKind::Holz:
+        return R"SQL(
+CREATE TABLE Listen (
+    Liste TEXT NOT NULL COLLATE NOCASE,
+    Name TEXT COLLATE NOCASE,
+    Strasse TEXT COLLATE NOCASE,
+    Ort TEXT COLLATE NOCASE,
+    Forstamt TEXT COLLATE NOCASE,
+    Revier TEXT COLLATE NOCASE,
+    Abteilung TEXT COLLATE NOCASE,
+    UAbt TEXT COLLATE NOCASE,
+    Bestand TEXT COLLATE NOCASE,
+    Lagerplatz TEXT COLLATE NOCASE,
+    Datum TEXT,
+    Zusatztext TEXT COLLATE NOCASE,
+    Kubatur REAL NOT NULL DEFAULT 0,
+    Stueckzahl INTEGER NOT NULL DEFAULT 0,
+    NummerHigh INTEGER NOT NULL DEFAULT 0,
+    Los TEXT,
+    Konvertiert TEXT,
+    Bearbeitet TEXT,
+    Id INTEGER PRIMARY KEY
+);
+CREATE UNIQUE INDEX ListenListe ON Listen (Liste);
+
+CREATE TABLE Holz (
+    SatzNr INTEGER,
+    Liste TEXT NOT NULL COLLATE NOCASE,
+    Nummer INTEGER,
+    Einzelstamm INTEGER,
+    Los INTEGER,
+    Holzart TEXT COLLATE NOCASE,
+    Guete TEXT COLLATE NOCASE,
+    Sorte TEXT COLLATE NOCASE,
+    Staerke TEXT COLLATE NOCASE,
+    Laenge REAL,
+    Durchm REAL,
+    Hoehe REAL,
+    Stueck REAL,
+    Stamm TEXT COLLATE NOCASE,
+    Rinde TEXT,
+    RindenAbzug INTEGER,
+    Kubatur REAL,
+    Folgestamm INTEGER NOT NULL DEFAULT 0,
+    Klammerstamm INTEGER NOT NULL DEFAULT 0,
+    Nutzung TEXT,
+    Preisfaktor TEXT,
+    Preisart TEXT,
+    Zusatztext TEXT COLLATE NOCASE,
+    Abteilung TEXT COLLATE NOCASE,
+    RF TEXT,
+    AArt INTEGER,
+    Rotte TEXT,
+    AbrNr TEXT,
+    EST1 INTEGER,
+    EST2 INTEGER,
+    EST3 INTEGER,
+    EST4 TEXT,
+    EST5 TEXT,
+    Polter TEXT,
+    Stapel TEXT,
+    Id INTEGER PRIMARY KEY
+);
+CREATE INDEX HolzListe ON Holz (Liste);
+
+CREATE TABLE Mantel (
+    Liste TEXT NOT NULL COLLATE NOCASE,
+    StapelNr INTEGER,
+    Durchm INTEGER,
+    Kubatur REAL,
+    Indx INTEGER,
+    Id INTEGER PRIMARY KEY
+);
+CREATE INDEX MantelListe ON Mantel (Liste, StapelNr);
+
+CREATE TABLE Lager (
+    Liste TEXT NOT NULL COLLATE NOCASE,
+    Los REAL,
+    LL TEXT,
+    GPS TEXT,
+    Lagerort TEXT,
+    Zusatz1 TEXT,
+    Id INTEGER PRIMARY KEY
+);
+CREATE INDEX LagerListe ON Lager (Liste);
+)SQL";
+    case DatabaseKind::MasterData:
+        return R"SQL(
+CREATE TABLE Laender (
+    Landindex INTEGER,
+    Land TEXT COLLATE NOCASE
+);
+CREATE TABLE Holzart (
+    Holzart TEXT COLLATE NOCASE,
+    Kuerzel1 TEXT COLLATE NOCASE,
+    Kuerzel2 TEXT COLLATE NOCASE,
+    Kuerzel3 TEXT COLLATE NOCASE,
+    IndexRinde INTEGER,
+    Reserve REAL DEFAULT 0,
+    IndexLand INTEGER,
+    IndexHolzart REAL,
+    NL TEXT COLLATE NOCASE
+);
+CREATE INDEX HolzartLand ON Holzart (IndexLand, IndexHolzart);
+CREATE TABLE Rindenabzug (
+    Landindex INTEGER,
+    RindenIndex INTEGER,
+    D1 INTEGER, R1 REAL,
+    D2 INTEGER, R2 REAL,
+    D3 INTEGER, R3 REAL,
+    D4 INTEGER, R4 REAL,
+    D5 INTEGER, R5 REAL
+);
+CREATE TABLE Gueten (Guete TEXT COLLATE NOCASE);
+CREATE TABLE Sorten (Sorte TEXT COLLATE NOCASE);
+CREATE TABLE Nutzungsart (
+    Nutzungsart TEXT COLLATE NOCASE,
+    Kuerzel TEXT COLLATE NOCASE,
+    Indx REAL
+);
+CREATE TABLE Einschlagtyp (
+    Einschlagtyp TEXT COLLATE NOCASE,
+    Kuerzel TEXT COLLATE NOCASE,
+    Indx REAL
+);
+)SQL";
+    case DatabaseKind::Work:
+        return R"SQL(
+CREATE TABLE Holz (
+    Holzart TEXT COLLATE NOCASE,
+    Nummer INTEGER,
+    Los INTEGER,
+    Stueck REAL,
+    Laenge REAL,
+    Durchm REAL,
+    Sorte TEXT COLLATE NOCASE,
+    Staerke TEXT COLLATE NOCASE,
+    Guete TEXT COLLATE NOCASE,
+    Kubatur REAL,
+    Rinde INTEGER,
+    Liste TEXT COLLATE NOCASE,
+    optionLangholz INTEGER,
+    Folgestamm INTEGER NOT NULL DEFAULT 0,
+    Klammerstamm INTEGER NOT NULL DEFAULT 0
+);
+)SQL";
+    }
+    return "";
+}
+
+std::vector<const char*> upgradeSteps(DatabaseKind)
+{
+    // Version 1 is the first released schema; later versions append their
+    // step here, e.g. "ALTER TABLE Holz ADD COLUMN ...".
+    return {};
+}
+
+} // namespace store::schema

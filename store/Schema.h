@@ -1,0 +1,30 @@
+#pragma once
+
+#include "store/Database.h"
+
+#include <QtGlobal>
+#include <vector>
+
+// The tables of the three database files, in one place, with their version.
+//
+// Text columns that the programs compare are declared COLLATE NOCASE so
+// that "=" ignores case as the users expect; ORDER BY names the collation
+// "JET" (registered on every connection) for German order. Column order
+// follows the established table layouts, because some readers (the master
+// data import, the report's record list) work by position. Every list table
+// ends in an "Id INTEGER PRIMARY KEY" that record sets use as bookmark.
+namespace store::schema {
+
+// Version of each kind's schema that this program writes.
+int currentVersion(DatabaseKind kind);
+// PRAGMA application_id of each kind, so a foreign file is recognised.
+quint32 applicationId(DatabaseKind kind);
+// SQL that creates the current schema in an empty database.
+const char* createSql(DatabaseKind kind);
+// SQL steps from version n to n+1, index n-1. Each runs in the opening
+// transaction; a failing step leaves the file at its old version.
+std::vector<const char*> upgradeSteps(DatabaseKind kind);
+// Name of the file kind for messages ("Holzlisten-Datenbank", ...).
+QString kindName(DatabaseKind kind);
+
+} // namespace store::schema

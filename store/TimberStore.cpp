@@ -1,0 +1,106 @@
+#include "TimberStore.h"
+
+#include "JetCollation.h"
+#include "LotRegister.h"
+#include "SettingKeys.h"
+
+#include "platform/UserInterface.h"
+
+namespace store {
+
+TimberStore::TimberStore(Database& db, Settings& settings)
+    : Listen(db, listenTable()), Holz(db, holzTable()), Lager(db, lagerTable()), Mantel(db, mantelTable()),
+      m_db(&db), m_settings(&settings)
+{
+}
+
+void TimberStore::Listen_Oeffnen(ListenOrder order)
+{
+    m_listenOrder = order;
+    Listen.open(ListQueries::listenIds(order));
+}
+
+bool TimberStore::moveToList(const QString& name)
+{
+    for (int i = 0; i < Listen.recordCount(); ++i) {
+        if (jet::equal(Listen.at(i).Liste, name)) {
+            Listen.move(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TimberStore::Holzliste_Oeffnen(platform::UserInterface& ui)
+{
+    Holz.close();
+    const ListenRow list = Listen.hasCurrent() ? Listen.current() : ListenRow();
+    if (list.Liste.isEmpty()) {
+        ui.message({QStringLiteral("Kein Listenname angegeben"), QString(), platform::Buttons::Ok});
+        return false;
+    }
+    HoechsteNummer = highestNumber(*m_db, list.Liste);
+    const QString sortierung = m_settings->get(keys::Sortierung);
+    Holz.open(ListQueries::holzIds(sortierung, list.Kubatur == 0), {list.Liste});
+    listOpen = true;
+    return true;
+}
+
+void TimberStore::Los_Eintragen(int lot)
+{
+    ListenRow list = Listen.current();
+    const QString reg = LotRegister::entered(list.Los, lot);
+    if (reg == list.Los)
+        return;
+    list.Los = reg;
+    Listen.update(list);
+}
+
+QStringList TimberStore::Lose_Anzeigen() const
+{
+    if (!Listen.hasCurrent())
+        return {};
+    return LotRegister::lots(Listen.current().Los);
+}
+
+void TimberStore::Lager_Oeffnen()
+{
+    const QString list = Listen.hasCurrent() ? Listen.current().Liste : QString();
+    Lager.open("SELECT Id FROM Lager WHERE Liste = ? ORDER BY Los, Id", {list});
+}
+
+QList<int> TimberStore::Mantel_Lesen(int stapelNr)
+{
+    const QString list = Listen.hasCurrent() ? Listen.current().Liste : QString();
+    Mantel.open("SELECT Id FROM Mantel WHERE Liste = ? AND StapelNr = ? ORDER BY Id", {list, stapelNr});
+    QList<int> diameters;
+    for (int i = 0; i < Mantel.recordCount(); ++i)
+        diameters << Mantel.at(i).Durchm;
+    return diameters;
+}
+
+int TimberStore::highestNumber(Database& db, const QString& list)
+{
+    Statement st = db.prepare("SELECT coalesce(max(Nummer), 0) FROM Holz WHERE Liste = ?");
+    st.bind(1, list);
+    return st.step() ? st.integer(0) : 0;
+}
+
+bool TimberStore::listExists(Database& db, const QString& name)
+{
+    Statement st = db.prepare("SELECT 1 FROM Listen WHERE Liste = ? COLLATE JET LIMIT 1");
+    st.bind(1, name);
+    return st.step();
+}
+
+void TimberStore::forEachRecord(Database& db, const QString& list, const QString& sortierung,
+                                bool listIsEmpty, const std::function<void(const HolzRow&)>& visit)
+{
+    Statement st = db.prepare(ListQueries::holzRows(sortierung, listIsEmpty));
+    st.bind(1, list);
+    const auto& table = holzTable();
+    while (st.step())
+        visit(table.read(st));
+}
+
+} // namespace store

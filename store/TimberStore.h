@@ -1,0 +1,82 @@
+#pragma once
+
+#include "store/HolzRow.h"
+#include "store/LagerRow.h"
+#include "store/ListQueries.h"
+#include "store/ListenRow.h"
+#include "store/MantelRow.h"
+#include "store/RecordSet.h"
+
+#include <QStringList>
+#include <functional>
+
+namespace platform {
+class UserInterface;
+}
+
+namespace store {
+
+class Settings;
+
+// The list database as the recording program works with it: the shared
+// record sets of the lists, of the open list's records, of its storage
+// rows and stack samples, and the operations on them.
+//
+// `Listen` stands on the current list; the screens move it. `Holz` holds
+// the records of the list opened by Holzliste_Oeffnen().
+class TimberStore {
+public:
+    TimberStore(Database& db, Settings& settings);
+
+    Database& database() const { return *m_db; }
+    Settings& settings() const { return *m_settings; }
+
+    RecordSet<ListenRow> Listen;
+    RecordSet<HolzRow> Holz;
+    RecordSet<LagerRow> Lager;
+    RecordSet<MantelRow> Mantel;
+
+    // Highest log number of the open list; 0 when it has no records.
+    int HoechsteNummer = 0;
+    // Set once Holzliste_Oeffnen opened the records.
+    bool listOpen = false;
+
+    // Opens the list of lists in the given order (remembered for later calls
+    // without an order).
+    void Listen_Oeffnen(ListenOrder order);
+    void Listen_Oeffnen() { Listen_Oeffnen(m_listenOrder); }
+    ListenOrder listenOrder() const { return m_listenOrder; }
+    // Moves `Listen` to the list with this name (without regard to case);
+    // false when there is none.
+    bool moveToList(const QString& name);
+
+    // Opens the records of the current list in the order of the setting
+    // Sortierung and determines HoechsteNummer. An empty list name shows
+    // "Kein Listenname angegeben" and leaves the records closed.
+    bool Holzliste_Oeffnen(platform::UserInterface& ui);
+
+    // Enters a lot (1..85) in the current list's lot register.
+    void Los_Eintragen(int lot);
+    // The lots of the current list, in slot order.
+    QStringList Lose_Anzeigen() const;
+
+    // Opens the storage rows of the current list, by lot.
+    void Lager_Oeffnen();
+    // Opens the samples of one stack of the current list; returns their diameters.
+    QList<int> Mantel_Lesen(int stapelNr);
+
+    // Queries that need no cursor.
+    static int highestNumber(Database& db, const QString& list);
+    // True when a list of this name exists (compared without regard to case).
+    static bool listExists(Database& db, const QString& name);
+    // Streams the records of a list in the order of `sortierung`.
+    static void forEachRecord(Database& db, const QString& list, const QString& sortierung, bool listIsEmpty,
+                              const std::function<void(const HolzRow&)>& visit);
+
+private:
+    Database* m_db;
+    Settings* m_settings;
+    ListenOrder m_listenOrder = ListenOrder::ListeDesc;
+};
+
+} // namespace store
