@@ -7,6 +7,7 @@
 // the record set and streaming it for an export. Peak memory of the whole
 // process is reported as the counter "peak_MB".
 #include "cli/ListGenerator.h"
+#include "platform/UserInterface.h"
 #include "store/Database.h"
 #include "store/SettingKeys.h"
 #include "store/Settings.h"
