@@ -93,6 +93,15 @@ bool TimberStore::listExists(Database& db, const QString& name)
     return st.step();
 }
 
+bool TimberStore::Liste_Vorhanden(Database& db, const QString& name, platform::UserInterface& ui)
+{
+    if (!listExists(db, name))
+        return false;
+    ui.message({QLatin1Char('\'') + name + QLatin1Char('\''), QStringLiteral("Liste schon vorhanden"),
+                platform::Buttons::OkCancel});
+    return true;
+}
+
 void TimberStore::forEachRecord(Database& db, const QString& list, const QString& sortierung,
                                 bool listIsEmpty, const std::function<void(const HolzRow&)>& visit)
 {

@@ -69,6 +69,10 @@ public:
     static int highestNumber(Database& db, const QString& list);
     // True when a list of this name exists (compared without regard to case).
     static bool listExists(Database& db, const QString& name);
+    // listExists, and when it does, the message "'<name>'" titled
+    // "Liste schon vorhanden" (OK/Cancel) that the header dialog and the
+    // import show.
+    static bool Liste_Vorhanden(Database& db, const QString& name, platform::UserInterface& ui);
     // Streams the records of a list in the order of `sortierung`.
     static void forEachRecord(Database& db, const QString& list, const QString& sortierung, bool listIsEmpty,
                               const std::function<void(const HolzRow&)>& visit);
