@@ -1,0 +1,99 @@
+#include "SingleInstance.h"
+
+#include <QDir>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
+#include <QRegularExpression>
+
+namespace platform {
+namespace {
+
+constexpr char Request[] = "activate\n";
+constexpr char Reply[] = "ok\n";
+
+QString userName()
+{
+    for (const char* variable : {"USER", "LOGNAME", "USERNAME"}) {
+        const QString name = qEnvironmentVariable(variable);
+        if (!name.isEmpty())
+            return name;
+    }
+    return QStringLiteral("user");
+}
+
+} // namespace
+
+SingleInstance::SingleInstance(QObject* parent) : QObject(parent) {}
+
+SingleInstance::~SingleInstance()
+{
+    if (m_server)
+        m_server->close();
+}
+
+QString SingleInstance::channelName(const QString& program)
+{
+    // Socket names become file names in the temporary folder.
+    QString user = userName();
+    user.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.-]")), QStringLiteral("_"));
+    return program + QLatin1Char('-') + user;
+}
+
+bool SingleInstance::tryBecomePrimary(const QString& name)
+{
+    if (m_server)
+        return true;
+    auto lock = std::make_unique<QLockFile>(QDir::temp().filePath(name + QStringLiteral(".lock")));
+    lock->setStaleLockTime(0); // only a dead owner makes a lock stale, never its age
+    if (!lock->tryLock(0))
+        return false;
+    // A socket file left by a crashed primary would block listen().
+    QLocalServer::removeServer(name);
+    auto* server = new QLocalServer(this);
+    server->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!server->listen(name)) {
+        // Still the only copy (we hold the lock); activation by a second
+        // start just will not work this time.
+        qWarning("SingleInstance: cannot listen on %s: %s", qPrintable(name),
+                 qPrintable(server->errorString()));
+    }
+    connect(server, &QLocalServer::newConnection, this, &SingleInstance::acceptConnections);
+    m_lock = std::move(lock);
+    m_server = server;
+    return true;
+}
+
+void SingleInstance::acceptConnections()
+{
+    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+            while (socket->canReadLine()) {
+                if (socket->readLine() == Request) {
+                    socket->write(Reply);
+                    socket->flush();
+                    emit activationRequested();
+                }
+            }
+        });
+    }
+}
+
+bool SingleInstance::activateRunning(const QString& name, int timeoutMs)
+{
+    QLocalSocket socket;
+    socket.connectToServer(name);
+    if (!socket.waitForConnected(timeoutMs))
+        return false;
+    socket.write(Request);
+    if (!socket.waitForBytesWritten(timeoutMs))
+        return false;
+    while (!socket.canReadLine()) {
+        if (!socket.waitForReadyRead(timeoutMs))
+            return false;
+    }
+    return socket.readLine() == Reply;
+}
+
+} // namespace platform
