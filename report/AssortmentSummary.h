@@ -1,0 +1,57 @@
+#pragma once
+
+#include "store/MasterRows.h"
+#include "store/WorkRow.h"
+
+#include <QList>
+#include <QString>
+
+namespace report {
+
+// The assortment summary of a list: volume and pieces per species, per
+// assortment with diameter class, and per grade.
+//
+// Species come in the region's order; species of records that the region
+// does not know follow in the order of their first record, so the totals
+// always cover the whole list. Within a species, groups are ordered by
+// assortment, class and grade. Follow-on pieces add their volume but no
+// piece. A group whose pieces sum to 0 is not listed, but its volume counts
+// in the species and overall totals.
+class AssortmentSummary {
+public:
+    struct Group {
+        QString sorte; // as stored, e.g. "L "
+        QString staerke;
+        QString guete;
+        qint64 pieces = 0;
+        double volume = 0;
+    };
+    struct Species {
+        QString name;
+        QString code;        // up to six characters of the short code
+        QList<Group> groups; // only the listed ones (pieces not 0)
+        qint64 pieces = 0;
+        double volume = 0;
+    };
+
+    static AssortmentSummary build(const QString& listName, const QList<store::HolzartRow>& regionSpecies,
+                                   const QList<store::WorkRow>& rows);
+
+    const QString& listName() const { return m_listName; }
+    const QList<Species>& species() const { return m_species; }
+    double totalVolume() const { return m_total; }
+    // Lines of the printed summary: 2, one per group line, two per species total.
+    int lineCount() const { return m_lines; }
+
+    // The summary as fixed-width text, lines ending with CR. Volumes with two
+    // decimals, a decimal point when `dezimalpunkt`, else a comma.
+    QString text(bool dezimalpunkt) const;
+
+private:
+    QString m_listName;
+    QList<Species> m_species;
+    double m_total = 0;
+    int m_lines = 2;
+};
+
+} // namespace report

@@ -1,0 +1,38 @@
+#include "SpeciesCodes.h"
+
+namespace report {
+
+SpeciesCodes::SpeciesCodes(const QList<store::HolzartRow>& species)
+{
+    for (const auto& row : species) {
+        const QString key = row.Holzart.trimmed().toCaseFolded();
+        // A species listed twice keeps its first code; a blank code is no code.
+        if (!m_codes.contains(key) && !row.Kuerzel1.trimmed().isEmpty())
+            m_codes.insert(key, row.Kuerzel1.trimmed());
+    }
+}
+
+bool SpeciesCodes::has(const QString& species) const
+{
+    return m_codes.contains(species.trimmed().toCaseFolded());
+}
+
+QString SpeciesCodes::code(const QString& species) const
+{
+    const auto it = m_codes.constFind(species.trimmed().toCaseFolded());
+    if (it != m_codes.constEnd())
+        return *it;
+    return species.trimmed().left(3);
+}
+
+QString SpeciesCodes::recordCode(const QString& species, bool folgestamm, bool klammerstamm) const
+{
+    QString text = code(species);
+    if (folgestamm)
+        text.prepend(QStringLiteral("F*"));
+    if (klammerstamm)
+        text.prepend(QStringLiteral("K*"));
+    return text;
+}
+
+} // namespace report

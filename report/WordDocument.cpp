@@ -1,0 +1,149 @@
+#include "WordDocument.h"
+
+#include "DocxPackage.h"
+#include "RecordCells.h"
+#include "ReportTexts.h"
+
+#include "rules/Numbers.h"
+
+namespace report {
+namespace {
+
+using Format = WordBody::Format;
+using TabStop = WordBody::TabStop;
+
+// Twips: 567 to the centimetre.
+constexpr int cm(double centimetres)
+{
+    return int(centimetres * 567 + 0.5);
+}
+
+void pageHeader(WordBody& header, const WordDocument::Content& content)
+{
+    header.paragraph(content.heading, 14, true, Format{WordBody::Align::Center, {}, false, 0});
+    Format line{WordBody::Align::Left, {TabStop{cm(5)}, TabStop{cm(10.5)}}, false, 0};
+    header.paragraph({{QStringLiteral("Holzliste"), 14, true},
+                      {QStringLiteral("\tDatum  ") + ReportTexts::germanDate(content.today), 10, true},
+                      {QStringLiteral("\tListe   ") + content.list.Liste, 10, false}},
+                     line);
+    if (content.lot)
+        header.paragraph(QStringLiteral("Los ") + QString::number(*content.lot), 10, false, line);
+}
+
+void listHeaderBlock(WordBody& body, const store::ListenRow& list, bool newPage)
+{
+    // Captions at the left, values at 2.3 cm; further fields of a line follow at wider stops.
+    const Format first{
+        WordBody::Align::Left,
+        {TabStop{cm(2.3)}, TabStop{cm(7)}, TabStop{cm(9.3)}, TabStop{cm(12)}, TabStop{cm(14.3)}},
+        newPage,
+        0};
+    Format format = first;
+    for (const auto& line : ReportTexts::listHeaderBlock(list)) {
+        QString text;
+        for (const auto& field : line) {
+            if (!text.isEmpty())
+                text += QLatin1Char('\t');
+            text += field.caption + QStringLiteral(":\t") + field.value;
+        }
+        body.paragraph(text, 10, false, format);
+        format.pageBreakBefore = false;
+    }
+    if (format.pageBreakBefore) // a list without header data: still start the page
+        body.paragraph(QString(), 10, false, format);
+    body.paragraph(QString(), 9);
+}
+
+void summary(WordBody& body, const AssortmentSummary& summary, std::optional<int> lot, bool dezimalpunkt)
+{
+    const Format columns{WordBody::Align::Left,
+                         {TabStop{cm(2.5)}, TabStop{cm(5)}, TabStop{cm(9), true}, TabStop{cm(12), true},
+                          TabStop{cm(15.5), true}},
+                         false,
+                         0};
+    auto volume = [&](double v) { return rules::formatTwo(v, dezimalpunkt); };
+    QString title = QStringLiteral("Sortenzusammenstellung zu Holzliste ") + summary.listName();
+    if (lot)
+        title += QStringLiteral("  Los ") + QString::number(*lot);
+    body.paragraph(title, 12, true, Format{WordBody::Align::Left, {}, false, cm(0.6)});
+    Format head = columns;
+    head.spaceBeforeTwips = cm(0.2);
+    body.paragraph(QStringLiteral(" Holzart\tSorte\tGüte\tStückzahl\tKubatur\tKubaturges."), 10, false, head);
+    for (const auto& species : summary.species()) {
+        for (const auto& group : species.groups)
+            body.paragraph(species.code + QLatin1Char('\t') + group.sorte.trimmed() +
+                               group.staerke.trimmed() + QLatin1Char('\t') + group.guete.trimmed() +
+                               QLatin1Char('\t') + QString::number(group.pieces) + QLatin1Char('\t') +
+                               volume(group.volume),
+                           9, false, columns);
+        body.paragraph(species.code + QStringLiteral("\t\t\t") + QString::number(species.pieces) +
+                           QStringLiteral("\t\t") + volume(species.volume),
+                       12, true, columns);
+    }
+    Format closing = columns;
+    closing.spaceBeforeTwips = cm(0.3);
+    body.paragraph(QStringLiteral("\t\t\t\tGesamt\t") + volume(summary.totalVolume()), 10, true, closing);
+}
+
+} // namespace
+
+QString WordDocument::volumeLine(double volume, bool dezimalpunkt)
+{
+    return QStringLiteral("\t\tKubatur   : ") + rules::formatTwo(volume, dezimalpunkt) +
+           QStringLiteral(" fm");
+}
+
+QString WordDocument::piecesLine(qint64 pieces)
+{
+    return QStringLiteral("\t\tStückzahl : ") + QString::number(pieces);
+}
+
+QByteArray WordDocument::build(const Content& content)
+{
+    DocxPackage::Parts parts;
+    parts.title = QStringLiteral("Holzliste ") + content.list.Liste;
+    if (content.lot)
+        parts.title += QStringLiteral(" Los ") + QString::number(*content.lot);
+    pageHeader(parts.header, content);
+    parts.footer.pageNumbers(9);
+
+    double volume = 0;
+    qint64 pieces = 0;
+    for (const auto& row : content.rows) {
+        volume += row.Kubatur;
+        if (!row.Folgestamm)
+            pieces += rules::roundHalfEven(row.Stueck);
+    }
+
+    WordBody::Table table;
+    table.widthsTwips = {1200, 850, 550, 650, 850, 850, 700, 800, 700, 1000, 700};
+    for (int c = 0; c < RecordCells::titles().size(); ++c)
+        table.rightAligned << RecordCells::isNumeric(c);
+    table.head = RecordCells::titles();
+    table.points = 9;
+    table.rowHeightTwips = 220; // 11 pt: 51 rows and the header block fit one page
+
+    WordBody& body = parts.body;
+    for (qsizetype start = 0; start < content.rows.size() || start == 0; start += RecordsPerPage) {
+        listHeaderBlock(body, content.list, start > 0);
+        table.rows.clear();
+        for (qsizetype i = start; i < qMin(start + RecordsPerPage, content.rows.size()); ++i) {
+            const auto& row = content.rows.at(i);
+            table.rows << RecordCells::cells(
+                row, content.codes.recordCode(row.Holzart, row.Folgestamm, row.Klammerstamm),
+                content.dezimalpunkt);
+        }
+        body.table(table);
+        if (content.rows.isEmpty())
+            break;
+    }
+
+    const Format totals{WordBody::Align::Left, {}, false, cm(0.4)};
+    body.paragraph(volumeLine(volume, content.dezimalpunkt), 10, true, totals);
+    body.paragraph(piecesLine(pieces), 10, true);
+    if (content.summary)
+        summary(body, *content.summary, content.lot, content.dezimalpunkt);
+    return DocxPackage::build(parts);
+}
+
+} // namespace report
