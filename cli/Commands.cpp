@@ -14,6 +14,20 @@ const QList<Command>& commands()
          "[--sorte CODE] [--faktor F] [--hoehe H]",
          "Kubatur, Stärkeklasse und Rindenabzug berechnen", &runVolume},
         {"generate", "LISTE ANZAHL [--seed N]", "Testliste mit zufälligen Datensätzen anlegen", &runGenerate},
+        {"export", "LISTE [--format habsys|latschbacher|proforst|abies|dekadata|eg10|timbernet] DATEI",
+         "Liste in eine Austauschdatei konvertieren (Format sonst aus der Einstellung)", &runExport},
+        {"lots",
+         "[list | show SCHLÜSSEL | delete SCHLÜSSEL | set SCHLÜSSEL [--holzart T] [--guete T] [--sorte T] "
+         "[--staerke T] [--laenge-von N] [--laenge-bis N] [--durchm-von N] [--durchm-bis N] [--kubatur-von N] "
+         "[--kubatur-bis N] | match [--max N] --holzart H --sorte S --guete G --staerke K --laenge L --durchm D "
+         "--kubatur V]",
+         "Losregeln für AutoLos zeigen, speichern, löschen und prüfen", &runLots},
+        {"options", "[NAME [WERT]]", "Optionen zeigen oder eine Option setzen (Sortierung, RegionIndex, AutoLos, ...)",
+         &runOptions},
+        {"summary", "LISTE", "Sortenzusammenstellung einer Liste zeigen", &runSummary},
+        {"report", "LISTE --pdf DATEI [--verdichtet] [--losweise]", "Liste als PDF drucken", &runReport},
+        {"word", "LISTE [--losweise] [--verdichtet] [--out ORDNER] [--ueberschrift TEXT]",
+         "Liste als Word-Dokument (.docx) schreiben", &runWord},
     };
     return list;
 }

@@ -26,5 +26,11 @@ int runStammdaten(CliContext& context, const QStringList& args);
 int runSpecies(CliContext& context, const QStringList& args);
 int runVolume(CliContext& context, const QStringList& args);
 int runGenerate(CliContext& context, const QStringList& args);
+int runExport(CliContext& context, const QStringList& args);
+int runLots(CliContext& context, const QStringList& args);
+int runOptions(CliContext& context, const QStringList& args);
+int runSummary(CliContext& context, const QStringList& args);
+int runReport(CliContext& context, const QStringList& args);
+int runWord(CliContext& context, const QStringList& args);
 
 } // namespace cli

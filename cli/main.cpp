@@ -1,3 +1,4 @@
+#include "cli/Application.h"
 #include "cli/Commands.h"
 
 #include "store/DbError.h"
@@ -22,7 +23,9 @@ void printHelp(QTextStream& out)
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Page rendering needs a GUI application (offscreen); see createApplication.
+    const std::unique_ptr<QCoreApplication> application = cli::createApplication(argc, argv);
+    QCoreApplication& app = *application;
     QCoreApplication::setApplicationName(QStringLiteral("stemmo"));
     QCoreApplication::setOrganizationName(QStringLiteral("Stemmo"));
 

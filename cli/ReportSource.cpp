@@ -1,0 +1,42 @@
+#include "ReportSource.h"
+
+#include "cli/CliContext.h"
+#include "rules/Numbers.h"
+#include "store/Database.h"
+#include "store/MasterData.h"
+#include "store/SettingKeys.h"
+#include "store/Settings.h"
+
+#include <QLocale>
+
+namespace cli {
+
+ReportSource::ReportSource(CliContext& context, const QString& listName)
+{
+    store::Database& holz = context.holzDb();
+    const auto& table = store::listenTable();
+    store::Statement find = holz.prepare("SELECT " + table.selectList() + " FROM Listen WHERE Liste = ?");
+    find.bind(1, listName);
+    if (!find.step())
+        throw CommandError{QStringLiteral("Liste „%1“ nicht vorhanden.").arg(listName)};
+    m_list = table.read(find);
+    find.reset();
+
+    if (!m_folder.isValid())
+        throw CommandError{QStringLiteral("Kein temporärer Ordner für die Arbeitsdatenbank: %1")
+                               .arg(m_folder.errorString())};
+    m_workDb = store::Database::open(m_folder.filePath(QStringLiteral("vorl.db")), store::DatabaseKind::Work);
+    m_work = std::make_unique<report::WorkCopy>(*m_workDb);
+    m_work->takeOver(holz, m_list.Liste);
+    m_species =
+        store::MasterData(context.masterDb()).species(context.settings().number(store::keys::RegionIndex, 8));
+}
+
+ReportSource::~ReportSource() = default;
+
+bool ReportSource::dezimalpunkt() const
+{
+    return rules::detectDezimalpunkt(QLocale());
+}
+
+} // namespace cli

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "report/WorkCopy.h"
+#include "store/ListenRow.h"
+#include "store/MasterRows.h"
+
+#include <QTemporaryDir>
+#include <memory>
+
+namespace cli {
+
+class CliContext;
+
+// A list taken over into a working copy of the tool's own, for the report
+// commands. The copy lives in a temporary folder, so the tool never
+// disturbs the working copy of a running report program.
+class ReportSource {
+public:
+    // Throws CommandError when the list does not exist, store::DbError on database errors.
+    ReportSource(CliContext& context, const QString& listName);
+    ~ReportSource();
+
+    const store::ListenRow& list() const { return m_list; }
+    report::WorkCopy& work() { return *m_work; }
+    const QList<store::HolzartRow>& species() const { return m_species; }
+    bool dezimalpunkt() const;
+
+private:
+    QTemporaryDir m_folder;
+    std::unique_ptr<store::Database> m_workDb;
+    std::unique_ptr<report::WorkCopy> m_work;
+    store::ListenRow m_list;
+    QList<store::HolzartRow> m_species;
+};
+
+} // namespace cli
