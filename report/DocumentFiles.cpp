@@ -29,8 +29,8 @@ QString documentName(const QString& list, std::optional<int> lot)
         if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
             c = QLatin1Char('_');
     // "." and ".." and hidden names are not what the user asked for.
-    while (name.startsWith(QLatin1Char('.')))
-        name.replace(0, 1, QLatin1Char('_'));
+    for (qsizetype i = 0; i < name.size() && name.at(i) == QLatin1Char('.'); ++i)
+        name[i] = QLatin1Char('_');
     if (name.isEmpty())
         name = QStringLiteral("Holzliste");
     if (lot)

@@ -92,9 +92,16 @@ Form1Window::Form1Window(Form1& model, QWidget* parent) : QMainWindow(parent), m
 
     m_records = tableView(&model.listDaten(), splitter);
     m_records->setObjectName(QStringLiteral("listDaten"));
+    // 15 twips to the pixel at 96 dpi; never narrower than the column's title.
     const auto& widths = RecordCells::listWidthsTwips();
     for (int c = 0; c < widths.size(); ++c)
-        m_records->setColumnWidth(c, widths.at(c) / 15 + 8); // 15 twips to the pixel at 96 dpi
+        m_records->setColumnWidth(
+            c, qMax(widths.at(c) / 15 + 8, m_records->horizontalHeader()->sectionSizeHint(c)));
+    connect(&model.grid(), &QAbstractItemModel::modelReset, this, [this] {
+        m_grid->resizeColumnsToContents();
+        for (int c = 0; c < m_grid->model()->columnCount(); ++c)
+            m_grid->setColumnWidth(c, qBound(60, m_grid->columnWidth(c) + 12, 240));
+    });
     splitter->setStretchFactor(0, 2);
     splitter->setStretchFactor(1, 3);
 
@@ -109,11 +116,15 @@ Form1Window::Form1Window(Form1& model, QWidget* parent) : QMainWindow(parent), m
     connect(m_drucken, &QPushButton::clicked, &model, &Form1::cmdDrucken_Click);
     connect(m_word, &QPushButton::clicked, &model, &Form1::cmdWord_Click);
     connect(m_ueberschrift, &QLineEdit::textEdited, &model, &Form1::txtUeberschrift_Change);
-    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) {
-                if (current.isValid())
-                    m_model.DataGrid1_RowColChange(current.row());
-            });
+    // Selecting a row (click or arrow keys) takes the list over; a click on
+    // the selected row tries again after a failed take-over.
+    connect(m_grid->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        const QModelIndexList rows = m_grid->selectionModel()->selectedRows();
+        if (!rows.isEmpty())
+            m_model.DataGrid1_RowColChange(rows.first().row());
+    });
+    connect(m_grid, &QTableView::clicked, this,
+            [this](const QModelIndex& index) { m_model.DataGrid1_RowColChange(index.row()); });
     connect(&model, &Form1::stateChanged, this, &Form1Window::render);
     connect(&model, &Form1::previewRequested, this, &Form1Window::showPreview);
     connect(&model, &Form1::closeRequested, this, &QWidget::close);
@@ -158,12 +169,14 @@ void Form1Window::render()
     m_verdichtet->setChecked(m_model.mnuVerdichtetChecked());
     setWindowTitle(m_model.caption());
     {
+        // Only the list taken over shows as selected; the current row alone is not chosen yet.
         const QSignalBlocker block(m_grid->selectionModel());
         const int row = m_model.currentRow();
-        if (row >= 0)
-            m_grid->setCurrentIndex(m_model.grid().index(row, 0));
-        else
-            m_grid->clearSelection();
+        const bool takenOver = row >= 0 && m_model.Text11() == m_model.takenOverList();
+        m_grid->selectionModel()->setCurrentIndex(m_model.grid().index(row, 0),
+                                                  takenOver ? QItemSelectionModel::ClearAndSelect |
+                                                                  QItemSelectionModel::Rows
+                                                            : QItemSelectionModel::Clear);
     }
     const auto& rows = m_model.listDaten().rows();
     if (m_model.takenOverList().isEmpty()) {

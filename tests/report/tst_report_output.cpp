@@ -1,0 +1,209 @@
+// Pages, the window and the command line of the report program.
+#include "ReportFixture.h"
+
+#include "report/Form1.h"
+#include "report/Form1Window.h"
+#include "report/ReportError.h"
+#include "report/ReportLayout.h"
+#include "report/ReportTexts.h"
+#include "store/Settings.h"
+#include "tests/support/ScriptedUserInterface.h"
+#include "tests/support/TestFolder.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTest>
+
+using namespace report;
+using fixture::Log;
+
+namespace {
+
+ReportDocument document(int records)
+{
+    ReportDocument doc;
+    doc.list.Liste = QStringLiteral("Säge & Söhne");
+    doc.list.Name = QStringLiteral("Forstbetrieb Huber");
+    doc.list.Ort = QStringLiteral("Zwiesel");
+    doc.headerText = ReportTexts::headerText(doc.list);
+    for (int i = 0; i < records; ++i)
+        doc.rows << fixture::workRow(Log{.los = 1 + i / 100, .nummer = i + 1, .kubatur = 0.5});
+    doc.summary = AssortmentSummary::build(doc.list.Liste, {}, doc.rows);
+    doc.lotTotals = true;
+    doc.printed = QDate(2026, 12, 6);
+    return doc;
+}
+
+// The text of the PDF's pages, one string per page; empty without pdftotext.
+QStringList pdfPages(const QByteArray& pdf)
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (tool.isEmpty())
+        return {};
+    QProcess process;
+    process.start(tool, {QStringLiteral("-layout"), QStringLiteral("-"), QStringLiteral("-")});
+    process.write(pdf);
+    process.closeWriteChannel();
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput()).split(QChar(12), Qt::SkipEmptyParts);
+}
+
+QString stemmo()
+{
+    return QStringLiteral(STEMMO_EXECUTABLE);
+}
+
+struct Run {
+    int exitCode;
+    QString out;
+    QString err;
+};
+
+Run run(const QString& data, const QStringList& args)
+{
+    QProcess process;
+    process.start(stemmo(), QStringList{QStringLiteral("--data"), data} + args);
+    process.waitForFinished(60000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+} // namespace
+
+class TestReportOutput : public QObject {
+    Q_OBJECT
+private slots:
+    void pdfOfThreeHundredRecords()
+    {
+        const ReportLayout layout(document(300));
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        const int pages = layout.writePdf(buffer);
+        QVERIFY(buffer.data().startsWith("%PDF"));
+        QVERIFY(pages >= 6);
+        const QStringList text = pdfPages(buffer.data());
+        if (text.isEmpty())
+            QSKIP("pdftotext is not installed");
+        QCOMPARE(text.size(), pages);
+        for (int i = 0; i < pages; ++i) {
+            const QString& page = text.at(i);
+            QVERIFY2(page.contains(QStringLiteral("Holzliste Säge & Söhne")), qPrintable(page));
+            QVERIFY(page.contains(QStringLiteral("Seite %1 von %2").arg(i + 1).arg(pages)));
+        }
+        // Column heads repeat on every page that continues the records.
+        QVERIFY(text.at(2).contains(QStringLiteral("Nummer")) &&
+                text.at(2).contains(QStringLiteral("Kubatur")));
+        QVERIFY(text.last().contains(QStringLiteral("Summe: 300 Datensätze")));
+        QVERIFY(text.last().contains(QStringLiteral("150,00 fm")));
+        QVERIFY(text.first().contains(QStringLiteral("Sortenzusammenstellung")));
+        int numbers = 0;
+        for (const QString& page : text)
+            numbers +=
+                int(page.count(QRegularExpression(QStringLiteral("\\bFichte\\s+\\d+\\s+\\d+\\s+1\\s"))));
+        QCOMPARE(numbers, 300); // every record printed once
+    }
+
+    void pdfFileIsReplacedOnlyWhenComplete()
+    {
+        testing::TestFolder folder;
+        const QString path = folder.write(QStringLiteral("alt.pdf"), "old");
+        QVERIFY_THROWS_EXCEPTION(
+            ReportError,
+            ReportLayout(document(3)).writePdf(folder.file(QStringLiteral("no/such/dir/x.pdf"))));
+        QCOMPARE(ReportLayout(document(3)).writePdf(path), 1);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().startsWith("%PDF"));
+    }
+
+    void windowShowsListsAndTakesOverOnSelection()
+    {
+        testing::TestFolder folder;
+        const QString data = folder.file(QStringLiteral("data"));
+        QDir().mkpath(data);
+        {
+            auto db = fixture::holzDb(QDir(data).filePath(QStringLiteral("Holz.db")));
+            store::ListenRow list;
+            list.Liste = QStringLiteral("Hiebsmaßnahme Süd");
+            list.Name = QStringLiteral("Forstbetrieb Huber");
+            list.Ort = QStringLiteral("Zwiesel");
+            list.Kubatur = 1;
+            fixture::addList(*db, list);
+            QList<Log> logs;
+            for (int i = 0; i < 40; ++i)
+                logs << Log{.los = 1 + i / 20,
+                            .nummer = i + 1,
+                            .holzart = i % 3 ? QStringLiteral("Fichte") : QStringLiteral("Kiefer"),
+                            .laenge = 4.0 + (i % 5),
+                            .durchm = 25.0 + i,
+                            .kubatur = 0.3 + i * 0.02};
+            fixture::addLogs(*db, list.Liste, logs);
+            fixture::addList(*db, QStringLiteral("Durchforstung 2026"));
+            auto master = fixture::masterDb(QDir(data).filePath(QStringLiteral("MRinden.db")));
+            fixture::addSpecies(*master, 8, QStringLiteral("Fichte"), QStringLiteral("FI"), 0);
+            fixture::addSpecies(*master, 8, QStringLiteral("Kiefer"), QStringLiteral("KI"), 1);
+        }
+        store::Settings settings(folder.file(QStringLiteral("Stemmo.ini")));
+        testing::ScriptedUserInterface ui;
+        Form1 model(settings, ui, store::DataFolder(data), folder.file(QStringLiteral("docs")), {});
+        Form1Window window(model);
+        model.Form_Load();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        model.Form_Activate();
+        QCOMPARE(window.windowTitle(), model.caption());
+        QCOMPARE(window.gridView()->model()->rowCount(), 2);
+
+        // Selecting the row in the grid takes the list over.
+        window.gridView()->selectRow(model.grid().rowOf(QStringLiteral("Hiebsmaßnahme Süd")));
+        QCOMPARE(model.takenOverList(), QStringLiteral("Hiebsmaßnahme Süd"));
+        QCOMPARE(window.recordView()->model()->rowCount(), 40);
+        QVERIFY(ui.done());
+
+        const QString shots = qEnvironmentVariable("STEMMO_SCREENSHOTS");
+        if (!shots.isEmpty())
+            QVERIFY(window.grab().save(QDir(shots).filePath(QStringLiteral("stemprint-window.png"))));
+    }
+
+    void commandLine()
+    {
+        testing::TestFolder folder;
+        const QString data = folder.file(QStringLiteral("data"));
+        QCOMPARE(
+            run(data, {QStringLiteral("generate"), QStringLiteral("Probe"), QStringLiteral("120")}).exitCode,
+            0);
+
+        const Run summary = run(data, {QStringLiteral("summary"), QStringLiteral("probe")});
+        QCOMPARE(summary.exitCode, 0);
+        QVERIFY(summary.out.startsWith(QStringLiteral("Sortenzusammenstellung zu Holzliste Probe\n")));
+        QVERIFY(!summary.out.contains(QChar(13)));
+
+        const QString pdf = folder.file(QStringLiteral("probe.pdf"));
+        const Run report = run(data, {QStringLiteral("report"), QStringLiteral("Probe"),
+                                      QStringLiteral("--pdf"), pdf, QStringLiteral("--verdichtet")});
+        QCOMPARE(report.exitCode, 0);
+        QVERIFY(report.out.contains(QStringLiteral("120 Datensätze")));
+        QVERIFY(QFileInfo(pdf).size() > 1000);
+
+        const QString out = folder.file(QStringLiteral("docs"));
+        const Run word = run(data, {QStringLiteral("word"), QStringLiteral("Probe"),
+                                    QStringLiteral("--losweise"), QStringLiteral("--out"), out});
+        QCOMPARE(word.exitCode, 0);
+        const QStringList paths = word.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QVERIFY(paths.size() >= 2);
+        for (int i = 0; i < paths.size(); ++i)
+            QVERIFY2(QFile::exists(paths.at(i)) && paths.at(i).contains(QStringLiteral("ProbeLos")),
+                     qPrintable(paths.at(i)));
+
+        const Run missing = run(data, {QStringLiteral("word"), QStringLiteral("Keine")});
+        QCOMPARE(missing.exitCode, 1);
+        QVERIFY(missing.err.contains(QStringLiteral("nicht vorhanden")));
+        QCOMPARE(run(data, {QStringLiteral("report"), QStringLiteral("Probe")}).exitCode, 2);
+    }
+};
+
+QTEST_MAIN(TestReportOutput)
+#include "tst_report_output.moc"

@@ -1,0 +1,382 @@
+// The working copy, the documents and the window model of the report program.
+#include "ReportFixture.h"
+
+#include "report/DocxPackage.h"
+#include "report/Form1.h"
+#include "report/WordDocument.h"
+#include "report/WordExport.h"
+#include "report/WorkCopy.h"
+#include "store/DbError.h"
+#include "store/SettingKeys.h"
+#include "store/Settings.h"
+#include "tests/support/ScriptedUserInterface.h"
+#include "tests/support/TestFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+#include <QXmlStreamReader>
+
+using namespace report;
+using fixture::Log;
+using platform::Answer;
+
+namespace {
+
+QStringList keys(const QList<store::WorkRow>& rows)
+{
+    QStringList list;
+    for (const auto& row : rows)
+        list << QStringLiteral("%1/%2/%3/%4").arg(row.Los).arg(row.Nummer).arg(row.Holzart).arg(row.Laenge);
+    return list;
+}
+
+// A list with single logs and assortments entered out of order.
+void mixedList(store::Database& db, const QString& name)
+{
+    fixture::addList(db, name);
+    fixture::addLogs(db, name,
+                     {Log{.los = 2, .nummer = 3},
+                      Log{.los = 1, .nummer = 0, .holzart = QStringLiteral("Kiefer"), .laenge = 5},
+                      Log{.los = 1, .nummer = 7},
+                      Log{.los = 2, .nummer = 0, .holzart = QStringLiteral("Buche"), .laenge = 3},
+                      Log{.los = 1, .nummer = 0, .holzart = QStringLiteral("Buche"), .laenge = 4},
+                      Log{.los = 1, .nummer = 2},
+                      Log{.los = 2, .nummer = 0, .holzart = QStringLiteral("Ahorn"), .laenge = 6}});
+}
+
+QByteArray part(const QByteArray& docx, const QString& name)
+{
+    for (const auto& [partName, bytes] : DocxPackage::unpack(docx))
+        if (partName == name)
+            return bytes;
+    return {};
+}
+
+// Every part must be well-formed XML, or a word processor refuses the file.
+bool wellFormed(const QByteArray& docx, QString* problem)
+{
+    const auto parts = DocxPackage::unpack(docx);
+    if (parts.size() < 8) {
+        *problem = QStringLiteral("only %1 parts").arg(parts.size());
+        return false;
+    }
+    for (const auto& [name, bytes] : parts) {
+        QXmlStreamReader xml(bytes);
+        while (!xml.atEnd())
+            xml.readNext();
+        if (xml.hasError()) {
+            *problem = name + QStringLiteral(": ") + xml.errorString();
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+class TestReportWork : public QObject {
+    Q_OBJECT
+private slots:
+    void takeOverSingleLogsThenAssortments()
+    {
+        testing::TestFolder folder;
+        auto holz = fixture::holzDb(folder.file(QStringLiteral("Holz.db")));
+        auto workDb =
+            store::Database::open(folder.file(QStringLiteral("vorl.db")), store::DatabaseKind::Work);
+        mixedList(*holz, QStringLiteral("Probe"));
+        fixture::addList(*holz, QStringLiteral("Andere"));
+        fixture::addLogs(*holz, QStringLiteral("Andere"), {Log{.nummer = 1}});
+        WorkCopy work(*workDb);
+
+        QCOMPARE(work.takeOver(*holz, QStringLiteral("probe")), 7);
+        QCOMPARE(keys(work.rows()),
+                 (QStringList{QStringLiteral("1/2/Fichte/4"), QStringLiteral("1/7/Fichte/4"),
+                              QStringLiteral("2/3/Fichte/4"), QStringLiteral("1/0/Buche/4"),
+                              QStringLiteral("1/0/Kiefer/5"), QStringLiteral("2/0/Buche/3"),
+                              QStringLiteral("2/0/Ahorn/6")}));
+        QCOMPARE(work.lots(), (QList<int>{1, 2}));
+
+        // One lot: single logs by number, the rest by species first.
+        QCOMPARE(work.takeOver(*holz, QStringLiteral("Probe"), 2), 3);
+        QCOMPARE(keys(work.rows()),
+                 (QStringList{QStringLiteral("2/3/Fichte/4"), QStringLiteral("2/0/Ahorn/6"),
+                              QStringLiteral("2/0/Buche/3")}));
+
+        // Another list replaces the content.
+        QCOMPARE(work.takeOver(*holz, QStringLiteral("Andere")), 1);
+        QCOMPARE(work.rows().first().Liste, QStringLiteral("Andere"));
+    }
+
+    void takeOverKeepsCopyWhenReadingFails()
+    {
+        testing::TestFolder folder;
+        auto holz = fixture::holzDb(folder.file(QStringLiteral("Holz.db")));
+        auto master = fixture::masterDb(folder.file(QStringLiteral("MRinden.db")));
+        auto workDb =
+            store::Database::open(folder.file(QStringLiteral("vorl.db")), store::DatabaseKind::Work);
+        mixedList(*holz, QStringLiteral("Probe"));
+        WorkCopy work(*workDb);
+        work.takeOver(*holz, QStringLiteral("Probe"));
+        // The master data has no Holz table: the read fails after the copy was emptied.
+        QVERIFY_THROWS_EXCEPTION(store::DbError, work.takeOver(*master, QStringLiteral("Probe")));
+        QCOMPARE(work.count(), 7);
+    }
+
+    void olderWorkingCopyGetsItsColumns()
+    {
+        testing::TestFolder folder;
+        const QString path = folder.file(QStringLiteral("vorl.db"));
+        {
+            auto db = store::Database::open(path, store::DatabaseKind::Work);
+            db->exec(
+                "DROP TABLE Holz; CREATE TABLE Holz (Holzart TEXT, Nummer INTEGER, Los INTEGER, Stueck REAL, "
+                "Laenge REAL, Durchm REAL, Sorte TEXT, Staerke TEXT, Guete TEXT, Kubatur REAL, Rinde "
+                "INTEGER, "
+                "Liste TEXT, optionLangholz INTEGER); INSERT INTO Holz (Holzart, Kubatur) VALUES ('Fichte', "
+                "1.5);");
+        }
+        auto db = store::Database::open(path, store::DatabaseKind::Work);
+        QVERIFY(store::ensureWorkColumns(*db));
+        QVERIFY(!store::ensureWorkColumns(*db));
+        const auto rows = WorkCopy(*db).rows();
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows.first().Kubatur, 1.5);
+        QCOMPARE(rows.first().Folgestamm, false);
+    }
+
+    void documentsPerLot()
+    {
+        testing::TestFolder folder;
+        auto holz = fixture::holzDb(folder.file(QStringLiteral("Holz.db")));
+        auto workDb =
+            store::Database::open(folder.file(QStringLiteral("vorl.db")), store::DatabaseKind::Work);
+        fixture::addList(*holz, QStringLiteral("Probe"));
+        fixture::addLogs(*holz, QStringLiteral("Probe"),
+                         {Log{.los = 3, .nummer = 1}, Log{.los = 1, .nummer = 2}, Log{.los = 2, .nummer = 3},
+                          Log{.los = 0, .nummer = 4}});
+        WorkCopy work(*workDb);
+        work.takeOver(*holz, QStringLiteral("Probe"));
+        WordExport::Options options;
+        options.folder = folder.file(QStringLiteral("docs"));
+        options.heading = QStringLiteral("Verkauf");
+
+        options.losweise = true;
+        const QStringList lots = WordExport(*holz, work, {}).write(*holzList(*holz), options);
+        QStringList names;
+        for (const QString& path : lots)
+            names << QFileInfo(path).fileName();
+        // Lot 0 is a lot too: none of the records may be missing from the documents.
+        QCOMPARE(names, (QStringList{QStringLiteral("ProbeLos0.docx"), QStringLiteral("ProbeLos1.docx"),
+                                     QStringLiteral("ProbeLos2.docx"), QStringLiteral("ProbeLos3.docx")}));
+        QCOMPARE(work.count(), 4); // the whole list again
+        QFile second(lots.at(2));
+        QVERIFY(second.open(QIODevice::ReadOnly));
+        const QByteArray docx = second.readAll();
+        QVERIFY(part(docx, QStringLiteral("word/header1.xml")).contains("Los 2"));
+        QCOMPARE(part(docx, QStringLiteral("word/document.xml")).count("<w:tr>"), 2);
+
+        options.losweise = false;
+        const QStringList whole = WordExport(*holz, work, {}).write(*holzList(*holz), options);
+        QCOMPARE(whole, QStringList{QDir(options.folder).filePath(QStringLiteral("Probe.docx"))});
+    }
+
+    void listWithoutRecordsGivesNoDocument()
+    {
+        testing::TestFolder folder;
+        auto holz = fixture::holzDb(folder.file(QStringLiteral("Holz.db")));
+        auto workDb =
+            store::Database::open(folder.file(QStringLiteral("vorl.db")), store::DatabaseKind::Work);
+        fixture::addList(*holz, QStringLiteral("Leer"));
+        WorkCopy work(*workDb);
+        work.takeOver(*holz, QStringLiteral("Leer"));
+        WordExport::Options options;
+        options.folder = folder.path();
+        QVERIFY(WordExport(*holz, work, {}).write(*holzList(*holz), options).isEmpty());
+        QVERIFY(!QFile::exists(folder.file(QStringLiteral("Leer.docx"))));
+    }
+
+    void documentContent()
+    {
+        WordDocument::Content content;
+        content.heading = QStringLiteral("Verkauf <Süd> & \"Nord\"");
+        content.list.Liste = QStringLiteral("Säge & Co <1>\x01");
+        content.list.Name = QStringLiteral("O'Neill");
+        content.today = QDate(2026, 12, 6);
+        content.codes = SpeciesCodes({fixture::species(QStringLiteral("Fichte"), QStringLiteral("FI"))});
+        for (int i = 0; i < 120; ++i)
+            content.rows << fixture::workRow(
+                Log{.nummer = i + 1,
+                    .holzart = i == 7 ? QStringLiteral("Douglasie") : QStringLiteral("Fichte"),
+                    .kubatur = 0.25,
+                    .folgestamm = i == 5,
+                    .klammerstamm = i == 5});
+        content.summary = AssortmentSummary::build(content.list.Liste, {}, content.rows);
+        const QByteArray docx = WordDocument::build(content);
+        QString problem;
+        QVERIFY2(wellFormed(docx, &problem), qPrintable(problem));
+
+        const QByteArray body = part(docx, QStringLiteral("word/document.xml"));
+        // 120 records: tables of 50, 50 and 20 records with a head row each, a new page for each.
+        QCOMPARE(body.count("<w:tbl>"), 3);
+        QCOMPARE(body.count("<w:tr>"), 123);
+        QCOMPARE(body.count("<w:pageBreakBefore/>"), 2);
+        QCOMPARE(body.count("<w:top w:val=\"nil\"/>"), 3);
+        QVERIFY(body.contains(">K*F*FI<"));
+        QVERIFY(body.contains(">Dou<"));
+        QVERIFY(body.contains("Kubatur   : 30,00 fm"));
+        QVERIFY(body.contains("Stückzahl : 119"));
+        QVERIFY(body.contains("Sortenzusammenstellung zu Holzliste Säge &amp; Co &lt;1&gt;"));
+        QVERIFY(!body.contains('\x01'));
+        const QByteArray header = part(docx, QStringLiteral("word/header1.xml"));
+        QVERIFY(header.contains("Verkauf &lt;Süd&gt; &amp; &quot;Nord&quot;"));
+        QVERIFY(header.contains("Datum  06.12.2026"));
+        QVERIFY(part(docx, QStringLiteral("word/footer1.xml")).contains(" PAGE "));
+        QVERIFY(part(docx, QStringLiteral("word/document.xml")).contains("w:w=\"11906\" w:h=\"16838\""));
+    }
+
+    // The window model with a scripted user.
+    void startsWithDefaultDatabase()
+    {
+        Session s;
+        QCOMPARE(s.form->databasePath(), s.data.filePath(QStringLiteral("Holz.db")));
+        QVERIFY(s.form->caption().startsWith(QStringLiteral("Holzlisten Stemora  -  Version ")));
+        QCOMPARE(s.form->txtUeberschrift(), QStringLiteral("Überschrift für Word Ausdruck"));
+        QVERIFY(s.form->mnuLosweiseChecked());
+        s.ui.expectMessage(QStringLiteral("Fehler Datenbank öffnen"));
+        s.form->Form_Activate();
+        QVERIFY(s.ui.done());
+        QVERIFY(!s.form->cmdUebernehmenEnabled());
+        QVERIFY(!s.form->cmdDruckenEnabled());
+        // Nothing was created where the database was expected.
+        QVERIFY(!QFile::exists(s.data.filePath(QStringLiteral("Holz.db"))));
+        s.ui.expectMessage(QStringLiteral("Keine Liste ausgewählt"));
+        s.form->cmdWord_Click();
+        QVERIFY(s.ui.done());
+    }
+
+    void choosingTheDatabase()
+    {
+        Session s;
+        const QString other = s.folder.file(QStringLiteral("Wald/Holz.db"));
+        QDir().mkpath(QFileInfo(other).absolutePath());
+        {
+            auto db = fixture::holzDb(other);
+            for (const char* name : {"Ahorn", "zirbe", "Buche"})
+                fixture::addList(*db, QString::fromLatin1(name));
+        }
+        s.ui.expectOpenFile(std::nullopt);
+        s.ui.expectMessage(QStringLiteral("Keine Datenbank ausgewählt"));
+        s.form->mnuDBwelche_Click();
+        QVERIFY(s.ui.done());
+        QCOMPARE(s.settings->get(store::keys::DatenbankDir), QString());
+
+        s.ui.expectOpenFile(other);
+        s.form->mnuDBwelche_Click();
+        QVERIFY(s.ui.done());
+        QCOMPARE(s.ui.fileChoices().last().title, QStringLiteral("Datenbank öffnen"));
+        QCOMPARE(s.settings->get(store::keys::DatenbankDir), s.folder.file(QStringLiteral("Wald")));
+        QCOMPARE(s.settings->get(store::keys::Datenbank), QStringLiteral("Holz.db"));
+        QVERIFY(s.form->cmdUebernehmenEnabled());
+        QStringList names;
+        for (const auto& list : s.form->grid().lists())
+            names << list.Liste;
+        QCOMPARE(names,
+                 (QStringList{QStringLiteral("zirbe"), QStringLiteral("Buche"), QStringLiteral("Ahorn")}));
+        QCOMPARE(s.form->Text11(), QStringLiteral("zirbe"));
+    }
+
+    void menuChecksAndHeadingAreStored()
+    {
+        Session s;
+        s.form->mnuLosweise_Click();
+        QVERIFY(!s.form->mnuLosweiseChecked());
+        QCOMPARE(s.settings->get(store::keys::Losweise), QStringLiteral("0"));
+        s.form->mnuLosweise_Click();
+        QCOMPARE(s.settings->get(store::keys::Losweise), QStringLiteral("1"));
+        s.form->mnuVerdichtet_Click();
+        QCOMPARE(s.settings->get(store::keys::Verdichtet), QStringLiteral("0"));
+        s.form->txtUeberschrift_Change(QStringLiteral("Holzverkauf 2026"));
+        QCOMPARE(s.settings->GetSetting(QStringLiteral("Stemprint"), QStringLiteral("Einstellungen"),
+                                        QStringLiteral("Ueberschrift")),
+                 QStringLiteral("Holzverkauf 2026"));
+    }
+
+    void takingOverAndWriting()
+    {
+        Session s;
+        {
+            auto db = fixture::holzDb(s.data.filePath(QStringLiteral("Holz.db")));
+            mixedList(*db, QStringLiteral("Probe"));
+            store::ListenRow other;
+            other.Liste = QStringLiteral("Andere");
+            other.Name = QStringLiteral("Huber");
+            fixture::addList(*db, other);
+            fixture::addLogs(*db, QStringLiteral("Andere"), {Log{.nummer = 1}, Log{.nummer = 2}});
+            auto master = fixture::masterDb(s.data.filePath(QStringLiteral("MRinden.db")));
+            fixture::addSpecies(*master, 8, QStringLiteral("Fichte"), QStringLiteral("FI"), 0);
+        }
+        s.form->Form_Load();
+        s.form->Form_Activate();
+        QVERIFY(!s.form->cmdDruckenEnabled());
+        const int row = s.form->grid().rowOf(QStringLiteral("Andere"));
+        s.form->DataGrid1_RowColChange(row);
+        QVERIFY(s.form->cmdDruckenEnabled());
+        QCOMPARE(s.form->takenOverList(), QStringLiteral("Andere"));
+        QCOMPARE(s.form->Text12(), QStringLiteral("Huber"));
+        QCOMPARE(s.form->listDaten().rowCount(), 2);
+
+        QSignalSpy preview(s.form.get(), &Form1::previewRequested);
+        s.form->mnureport_Click();
+        QCOMPARE(preview.size(), 1);
+        QCOMPARE(preview.first().first().toString(), QStringLiteral("Andere"));
+        QVERIFY(s.form->printTitle().startsWith(
+            QStringLiteral("Andere\nHuber\n\nSortenzusammenstellung zu Holzliste Andere")));
+        QCOMPARE(s.form->reportDocument().rows.size(), 2);
+
+        s.form->DataGrid1_RowColChange(s.form->grid().rowOf(QStringLiteral("Probe")));
+        s.form->mnuWord_Click();
+        QCOMPARE(s.opened, QStringList{s.documents}); // several lots: the folder
+        QVERIFY(QFile::exists(QDir(s.documents).filePath(QStringLiteral("ProbeLos2.docx"))));
+        QCOMPARE(s.form->listDaten().rowCount(), 7);
+        s.form->mnuLosweise_Click();
+        s.form->cmdWord_Click();
+        QCOMPARE(s.opened.last(), QDir(s.documents).filePath(QStringLiteral("Probe.docx")));
+        QVERIFY(s.ui.done());
+    }
+
+private:
+    struct Session {
+        testing::TestFolder folder;
+        QDir data{folder.file(QStringLiteral("data"))};
+        QString documents = folder.file(QStringLiteral("Dokumente/Holzlisten"));
+        std::unique_ptr<store::Settings> settings;
+        testing::ScriptedUserInterface ui;
+        QStringList opened;
+        std::unique_ptr<Form1> form;
+        Session()
+        {
+            QDir().mkpath(data.path());
+            settings = std::make_unique<store::Settings>(folder.file(QStringLiteral("Stemmo.ini")));
+            form = std::make_unique<Form1>(*settings, ui, store::DataFolder(data.path()), documents,
+                                           [this](const QString& path) { opened << path; });
+            ui.expectMessage(QStringLiteral("Stammdaten"));
+            form->Form_Load();
+            ui.clear();
+        }
+    };
+
+    static std::optional<store::ListenRow> holzList(store::Database& db)
+    {
+        const auto& table = store::listenTable();
+        store::Statement st = db.prepare("SELECT " + table.selectList() + " FROM Listen");
+        if (!st.step())
+            return std::nullopt;
+        return table.read(st);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestReportWork)
+#include "tst_report_work.moc"

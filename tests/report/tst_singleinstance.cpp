@@ -1,0 +1,74 @@
+// One report program per user: the second start finds the first and brings it to the front.
+#include "platform/SingleInstance.h"
+
+#include <QCoreApplication>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUuid>
+#include <future>
+
+using platform::SingleInstance;
+
+namespace {
+
+// A channel no other test run uses.
+QString freshChannel()
+{
+    return SingleInstance::channelName(QStringLiteral("Stemtest-") +
+                                       QUuid::createUuid().toString(QUuid::Id128).left(12));
+}
+
+// Asks from another thread, as a second process would, while this one serves.
+bool activateFromOutside(const QString& channel)
+{
+    auto answer =
+        std::async(std::launch::async, [channel] { return SingleInstance::activateRunning(channel); });
+    while (answer.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
+        QCoreApplication::processEvents();
+    return answer.get();
+}
+
+} // namespace
+
+class TestSingleInstance : public QObject {
+    Q_OBJECT
+private slots:
+    void channelNameIsPerProgramAndUser()
+    {
+        const QString name = SingleInstance::channelName(QStringLiteral("Stemprint"));
+        QVERIFY(name.startsWith(QStringLiteral("Stemprint-")));
+        QVERIFY(!name.contains(QLatin1Char('/')));
+    }
+
+    void secondStartActivatesFirst()
+    {
+        const QString channel = freshChannel();
+        SingleInstance first;
+        QVERIFY(first.tryBecomePrimary(channel));
+        QSignalSpy activated(&first, &SingleInstance::activationRequested);
+
+        SingleInstance second;
+        QVERIFY(!second.tryBecomePrimary(channel));
+        QVERIFY(activateFromOutside(channel));
+        QTRY_COMPARE(activated.size(), 1);
+        QVERIFY(activateFromOutside(channel));
+        QTRY_COMPARE(activated.size(), 2);
+    }
+
+    void nobodyAnswersWithoutPrimary() { QVERIFY(!SingleInstance::activateRunning(freshChannel(), 200)); }
+
+    void endedPrimaryFreesTheChannel()
+    {
+        const QString channel = freshChannel();
+        {
+            SingleInstance first;
+            QVERIFY(first.tryBecomePrimary(channel));
+        }
+        SingleInstance next;
+        QVERIFY(next.tryBecomePrimary(channel));
+        QVERIFY(activateFromOutside(channel));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSingleInstance)
+#include "tst_singleinstance.moc"
