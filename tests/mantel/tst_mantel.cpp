@@ -1,0 +1,304 @@
+#include "import/DataFolderSetup.h"
+#include "mantel/FrmMantel.h"
+#include "rules/BarkTable.h"
+#include "store/Database.h"
+#include "store/LotRegister.h"
+#include "store/MasterData.h"
+#include "store/Settings.h"
+#include "store/TimberStore.h"
+#include "tests/support/ScriptedUserInterface.h"
+#include "tests/support/TestFolder.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+using mantel::FrmMantel;
+using mantel::StackRecord;
+
+namespace {
+
+// One data folder with the shipped master data and a list "Polter" holding
+// one stored record, the stack the samples belong to.
+struct Fixture {
+    testing::TestFolder folder;
+    std::unique_ptr<store::Database> holz;
+    std::unique_ptr<store::Database> master;
+    std::unique_ptr<store::Settings> settings;
+    std::unique_ptr<store::TimberStore> store;
+    rules::BarkTable bark;
+    testing::ScriptedUserInterface ui;
+    qint64 holzId = 0;
+
+    Fixture()
+    {
+        const store::DataFolder data(folder.path());
+        importer::DataFolderSetup::ensure(data);
+        holz = store::Database::open(data.holzDb(), store::DatabaseKind::Holz);
+        master = store::Database::open(data.masterDb(), store::DatabaseKind::MasterData);
+        settings = std::make_unique<store::Settings>(folder.file(QStringLiteral("Stemmo.ini")));
+        store = std::make_unique<store::TimberStore>(*holz, *settings);
+        bark = store::MasterData(*master).barkTable(8);
+
+        store::ListenRow list;
+        list.Liste = QStringLiteral("Polter");
+        list.Los = store::LotRegister::initial();
+        list.Konvertiert = QDate(2026, 11, 30);
+        store->Listen_Oeffnen();
+        store->Listen.addNew(list);
+        store::HolzRow row;
+        row.Liste = list.Liste;
+        row.Nummer = 5;
+        row.Einzelstamm = false;
+        row.Holzart = QStringLiteral("Fichte");
+        row.Sorte = QStringLiteral("L ");
+        row.Laenge = 4;
+        row.Stueck = 10;
+        row.Kubatur = 1.5;
+        holzId = store->Holz.addNew(row);
+    }
+
+    StackRecord stack(const QString& bark = QStringLiteral("r"), qint64 id = -1) const
+    {
+        StackRecord r;
+        r.liste = QStringLiteral("Polter");
+        r.txtLaenge = QStringLiteral("4");
+        r.txtRinde = QStringLiteral("0");
+        r.txtHolzart = QStringLiteral("Fichte");
+        r.txtNummer = QStringLiteral("5");
+        r.txtStueck = QStringLiteral("10");
+        r.cmdAbzRinde = bark;
+        r.holzId = id < 0 ? holzId : id;
+        return r;
+    }
+
+    double storedKubatur() const
+    {
+        store::Statement st = holz->prepare("SELECT Kubatur FROM Holz WHERE Id = ?");
+        st.bind(1, holzId);
+        return st.step() ? st.real(0) : -1;
+    }
+
+    int sampleRows() const
+    {
+        store::Statement st = holz->prepare("SELECT count(*) FROM Mantel");
+        return st.step() ? st.integer(0) : -1;
+    }
+};
+
+std::optional<mantel::StoredSample> enter(FrmMantel& form, const char* diameter)
+{
+    form.setEingabe(QString::fromUtf8(diameter));
+    return form.cmdOK_Click();
+}
+
+} // namespace
+
+class TestMantel : public QObject {
+    Q_OBJECT
+
+private slots:
+    void threeSamplesGiveTheMeanTimesThePieces();
+    void sampleVolumesFollowTheBarkOfTheRecord();
+    void diametersOutsideTheByteAreRefused_data();
+    void diametersOutsideTheByteAreRefused();
+    void samplesAreNumberedAndReadBack();
+    void aStackWithoutSamplesHasNoVolume();
+    void aRecordWithoutLengthOrPiecesStoresNothing();
+    void aNewRecordKeepsItsSamplesForTheSave();
+    void aFailedWriteStoresNeitherSampleNorVolume();
+};
+
+void TestMantel::threeSamplesGiveTheMeanTimesThePieces()
+{
+    Fixture f;
+    FrmMantel form(*f.store, f.bark, f.ui);
+    QSignalSpy stored(&form, &FrmMantel::sampleStored);
+    form.open(f.stack());
+    QCOMPARE(form.txtAnzahl(), QStringLiteral("0"));
+
+    // 4 m × 3.1415 × d² / 4: 0.28, 0.32 and 0.36 fm; mean 0.32; ten pieces.
+    QVERIFY(enter(form, "30"));
+    QVERIFY(enter(form, "32"));
+    const auto last = enter(form, "34");
+    QVERIFY(last);
+    QCOMPARE(last->txtKubatur, QStringLiteral("3,20"));
+    QCOMPARE(last->kubatur, 3.2);
+    // What the second sample had made of it: (0.28 + 0.32) / 2 × 10.
+    QCOMPARE(last->oldKubatur, 3.0);
+    QVERIFY(last->rowUpdated);
+    QCOMPARE(f.storedKubatur(), 3.2);
+    QCOMPARE(form.txtKubatur(), QStringLiteral("3,20"));
+    QCOMPARE(form.txtAnzahl(), QStringLiteral("3"));
+    QCOMPARE(form.lstMantel(),
+             (QStringList{QStringLiteral("30"), QStringLiteral("32"), QStringLiteral("34")}));
+    QCOMPARE(form.selectedSample(), 2);
+    QCOMPARE(form.txtEingabe(), QString());
+    QCOMPARE(f.ui.confirmations(), 3);
+    QCOMPARE(stored.size(), 3);
+    // The first sample replaced the typed volume of 1.50.
+    QCOMPARE(stored.first().first().value<mantel::StoredSample>().oldKubatur, 1.5);
+
+    // The list changed after its export: it has to be exported again.
+    f.store->Listen_Oeffnen();
+    QVERIFY(f.store->moveToList(QStringLiteral("Polter")));
+    QVERIFY(!f.store->Listen.current().Konvertiert.isValid());
+    QCOMPARE(f.store->Listen.current().Bearbeitet, QDate::currentDate());
+    QVERIFY(f.ui.done());
+}
+
+void TestMantel::sampleVolumesFollowTheBarkOfTheRecord()
+{
+    Fixture f;
+    FrmMantel form(*f.store, f.bark, f.ui);
+    form.setDezimalpunkt(true);
+    form.open(f.stack(QStringLiteral("a")));
+    // Spruce of 30 cm loses 2 cm of bark: 4 × 3.1415 × 0.28² / 4 = 0.2463 → 0.25.
+    const auto sample = enter(form, "30");
+    QVERIFY(sample);
+    QCOMPARE(sample->txtKubatur, QStringLiteral("2.50"));
+    store::Statement st = f.holz->prepare("SELECT Kubatur FROM Mantel");
+    QVERIFY(st.step());
+    QCOMPARE(float(st.real(0)), 0.25f);
+}
+
+void TestMantel::diametersOutsideTheByteAreRefused_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("stored");
+    QTest::addColumn<double>("kubatur");
+    // 99 cm: 3.08 fm per log; 1 cm rounds to 0.00.
+    QTest::newRow("99") << "99" << true << 30.8;
+    QTest::newRow("1") << "1" << true << 0.0;
+    QTest::newRow("100") << "100" << false << 1.5;
+    QTest::newRow("0") << "0" << false << 1.5;
+    QTest::newRow("negative") << "-5" << false << 1.5;
+    QTest::newRow("letters") << "3x" << false << 1.5;
+}
+
+void TestMantel::diametersOutsideTheByteAreRefused()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, stored);
+    QFETCH(double, kubatur);
+    Fixture f;
+    FrmMantel form(*f.store, f.bark, f.ui);
+    form.open(f.stack());
+    if (!stored)
+        f.ui.expectMessage(QStringLiteral("1 bis 99 cm"));
+    form.setEingabe(typed);
+    QCOMPARE(form.cmdOK_Click().has_value(), stored);
+    QCOMPARE(form.txtEingabe(), QString());
+    QCOMPARE(f.sampleRows(), stored ? 1 : 0);
+    QCOMPARE(f.storedKubatur(), kubatur);
+    QCOMPARE(f.ui.confirmations(), stored ? 1 : 0);
+    QVERIFY(f.ui.done());
+}
+
+void TestMantel::samplesAreNumberedAndReadBack()
+{
+    Fixture f;
+    {
+        FrmMantel form(*f.store, f.bark, f.ui);
+        form.open(f.stack());
+        QVERIFY(enter(form, "30"));
+        QVERIFY(enter(form, "40"));
+        // Another stack of the same list keeps its own samples.
+        StackRecord other = f.stack();
+        other.txtNummer = QStringLiteral("6");
+        other.holzId = 0;
+        form.open(other);
+        QCOMPARE(form.lstMantel().size(), 0);
+        QVERIFY(enter(form, "50"));
+    }
+    store::Statement st = f.holz->prepare("SELECT StapelNr, Durchm, Indx FROM Mantel ORDER BY Id");
+    QList<QList<int>> rows;
+    while (st.step())
+        rows << QList<int>{st.integer(0), st.integer(1), st.integer(2)};
+    QCOMPARE(rows, (QList<QList<int>>{{5, 30, 0}, {5, 40, 1}, {6, 50, 0}}));
+
+    FrmMantel again(*f.store, f.bark, f.ui);
+    again.open(f.stack());
+    QCOMPARE(again.lstMantel(), (QStringList{QStringLiteral("30"), QStringLiteral("40")}));
+    QCOMPARE(again.txtAnzahl(), QStringLiteral("2"));
+    // (0.28 + 0.50) / 2 × 10
+    QCOMPARE(again.txtKubatur(), QStringLiteral("3,90"));
+    again.clear();
+    QVERIFY(again.lstMantel().isEmpty());
+    QVERIFY(f.ui.done());
+}
+
+void TestMantel::aStackWithoutSamplesHasNoVolume()
+{
+    Fixture f;
+    FrmMantel form(*f.store, f.bark, f.ui);
+    form.open(f.stack());
+    QCOMPARE(form.MantelKubatur(), std::nullopt);
+    QCOMPARE(form.txtKubatur(), QString());
+    // An empty box stores nothing and says nothing.
+    QCOMPARE(form.cmdOK_Click(), std::nullopt);
+    QCOMPARE(f.sampleRows(), 0);
+    form.mnuHilfe_Click();
+    QCOMPARE(f.ui.helpAnchors(), QStringList{QStringLiteral("Mantel")});
+    QVERIFY(f.ui.done());
+}
+
+void TestMantel::aRecordWithoutLengthOrPiecesStoresNothing()
+{
+    Fixture f;
+    FrmMantel form(*f.store, f.bark, f.ui);
+    StackRecord noLength = f.stack();
+    noLength.txtLaenge = QStringLiteral("0");
+    form.open(noLength);
+    f.ui.expectMessage(QStringLiteral("Länge des Stapels fehlt"));
+    QVERIFY(!enter(form, "30"));
+    StackRecord noPieces = f.stack();
+    noPieces.txtStueck = QString();
+    form.open(noPieces);
+    f.ui.expectMessage(QStringLiteral("Stückzahl des Stapels fehlt"));
+    QVERIFY(!enter(form, "30"));
+    form.open(StackRecord());
+    f.ui.expectMessage(QStringLiteral("Keine Liste"));
+    QVERIFY(!enter(form, "30"));
+    QCOMPARE(f.sampleRows(), 0);
+    QCOMPARE(f.storedKubatur(), 1.5);
+    QVERIFY(f.ui.done());
+}
+
+void TestMantel::aNewRecordKeepsItsSamplesForTheSave()
+{
+    Fixture f;
+    FrmMantel form(*f.store, f.bark, f.ui);
+    form.open(f.stack(QStringLiteral("r"), 0));
+    const auto sample = enter(form, "30");
+    QVERIFY(sample);
+    QVERIFY(!sample->rowUpdated);
+    QCOMPARE(sample->txtKubatur, QStringLiteral("2,80"));
+    QCOMPARE(f.sampleRows(), 1);
+    // No stored row was touched.
+    QCOMPARE(f.storedKubatur(), 1.5);
+}
+
+void TestMantel::aFailedWriteStoresNeitherSampleNorVolume()
+{
+    Fixture f;
+    f.holz->exec("CREATE TRIGGER refuse BEFORE UPDATE ON Holz BEGIN SELECT RAISE(ABORT, 'gesperrt'); END");
+    FrmMantel form(*f.store, f.bark, f.ui);
+    form.open(f.stack());
+    f.ui.expectMessage(QStringLiteral("Fehl.Nr"));
+    QVERIFY(!enter(form, "30"));
+    QCOMPARE(f.sampleRows(), 0);
+    QCOMPARE(f.storedKubatur(), 1.5);
+    QVERIFY(form.lstMantel().isEmpty());
+    QCOMPARE(f.ui.confirmations(), 0);
+    // The shared record set forgot the row as well.
+    QCOMPARE(f.store->Mantel.recordCount(), 0);
+
+    f.holz->exec("DROP TRIGGER refuse");
+    QVERIFY(enter(form, "30"));
+    QCOMPARE(form.lstMantel().size(), 1);
+    QCOMPARE(f.storedKubatur(), 2.8);
+    QVERIFY(f.ui.done());
+}
+
+QTEST_GUILESS_MAIN(TestMantel)
+#include "tst_mantel.moc"
