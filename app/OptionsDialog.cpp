@@ -1,0 +1,178 @@
+#include "OptionsDialog.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace app {
+namespace {
+
+QLabel* clickableCaption(const QString& text, const QString& name, QWidget* parent,
+                         std::function<void()> onClick)
+{
+    auto* label = new QLabel(QStringLiteral("<a href=\"#\">%1</a>").arg(text.toHtmlEscaped()), parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::RichText);
+    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    QObject::connect(label, &QLabel::linkActivated, parent, [onClick = std::move(onClick)] { onClick(); });
+    return label;
+}
+
+} // namespace
+
+OptionsDialog::OptionsDialog(Options& model, QWidget* parent) : QDialog(parent), m_model(model)
+{
+    setWindowTitle(QStringLiteral("Optionen – Auswahl"));
+    setObjectName(QStringLiteral("frmOpt"));
+
+    auto* menuBar = new QMenuBar(this);
+    QMenu* program = menuBar->addMenu(QStringLiteral("&Program"));
+    program->setObjectName(QStringLiteral("mnuProgram"));
+    QAction* zurueck = program->addAction(QStringLiteral("&Zurück"));
+    zurueck->setObjectName(QStringLiteral("mnuZurueck"));
+    connect(zurueck, &QAction::triggered, this, [this] { m_model.mnuZurueck_Click(); });
+    QAction* hilfe = menuBar->addAction(QStringLiteral("&Hilfe"));
+    hilfe->setObjectName(QStringLiteral("mnuHilfe"));
+    connect(hilfe, &QAction::triggered, this, [this] { m_model.mnuHilfe_Click(); });
+
+    m_cmbSorte = new QComboBox(this);
+    m_cmbSorte->setObjectName(QStringLiteral("cmbSorte"));
+    m_cmbSorte->addItems(Options::sortEntries());
+    connect(m_cmbSorte, &QComboBox::activated, this, [this](int i) { m_model.cmbSorte_Click(i); });
+    m_cmbRegion = new QComboBox(this);
+    m_cmbRegion->setObjectName(QStringLiteral("cmbRegion"));
+    connect(m_cmbRegion, &QComboBox::activated, this, [this](int i) { m_model.cmbRegion_Click(i); });
+
+    auto* records = new QGroupBox(QStringLiteral("Datensätze"), this);
+    auto* recordForm = new QFormLayout(records);
+    recordForm->addRow(QStringLiteral("Sortiert nach"), m_cmbSorte);
+    recordForm->addRow(QStringLiteral("Region"), m_cmbRegion);
+
+    auto* formats = new QGroupBox(QStringLiteral("Konvertierung"), this);
+    auto* formatGrid = new QGridLayout(formats);
+    m_formatGroup = new QButtonGroup(this);
+    for (int n = 1; n <= 7; ++n) {
+        auto* button = new QRadioButton(Options::formatCaptions()[n - 1], formats);
+        button->setObjectName(Options::formatName(n));
+        m_formatGroup->addButton(button, n);
+        m_formats[size_t(n - 1)] = button;
+        formatGrid->addWidget(button, (n - 1) % 4, (n - 1) / 4);
+    }
+    // The handheld's list file is what the EG20 device reads as well.
+    auto* eg20 = new QLabel(QStringLiteral("(EG20 Simulation)"), formats);
+    eg20->setEnabled(false);
+    formatGrid->addWidget(eg20, 2, 2);
+    connect(m_formatGroup, &QButtonGroup::idClicked, this,
+            [this](int n) { m_model.optKonvertierung_Click(n); });
+
+    for (int c = 0; c < Options::CheckCount; ++c) {
+        const auto check = Options::Check(c);
+        m_checks[c] = new QCheckBox(Options::checkCaption(check), this);
+        m_checks[c]->setObjectName(Options::checkName(check));
+        connect(m_checks[c], &QCheckBox::toggled, this,
+                [this, check](bool on) { m_model.setChecked(check, on); });
+    }
+    formatGrid->addWidget(m_checks[Options::chkKonvAuto], 3, 1, 1, 2);
+
+    m_txtLos = new QLineEdit(this);
+    m_txtLos->setObjectName(QStringLiteral("txtLos"));
+    m_txtLos->setMaxLength(3);
+    m_txtLos->setMaximumWidth(60);
+    m_txtLos->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), m_txtLos));
+    connect(m_txtLos, &QLineEdit::textEdited, this, [this](const QString& text) { m_model.setTxtLos(text); });
+    auto* autoLos = new QGroupBox(QStringLiteral("AutoLos"), this);
+    auto* autoLosRow = new QHBoxLayout(autoLos);
+    autoLosRow->addWidget(clickableCaption(QStringLiteral("AutoLosMax"), QStringLiteral("Label2"), this,
+                                           [this] { m_model.Label2_Click(); }));
+    autoLosRow->addWidget(m_txtLos);
+    autoLosRow->addWidget(clickableCaption(QStringLiteral("0 = AutoLos inaktiv"), QStringLiteral("Label3"),
+                                           this, [this] { m_model.Label3_Click(); }));
+    autoLosRow->addStretch(1);
+
+    auto* entry = new QGroupBox(QStringLiteral("Holzdateneingabe"), this);
+    auto* entryColumn = new QVBoxLayout(entry);
+    for (const Options::Check check :
+         {Options::chkGuete, Options::chkSorte, Options::chkNutzung, Options::chkEinschlagtyp,
+          Options::chkUebernStaerke, Options::chkSortimentsliste})
+        entryColumn->addWidget(m_checks[check]);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(menuBar);
+    layout->addWidget(records);
+    layout->addWidget(formats);
+    layout->addWidget(autoLos);
+    layout->addWidget(entry);
+
+    connect(&m_model, &Options::changed, this, &OptionsDialog::render);
+    connect(&m_model, &Options::closeRequested, this, [this] {
+        if (!m_closing)
+            hide();
+    });
+    render();
+}
+
+void OptionsDialog::open()
+{
+    m_model.Form_Activate();
+    show();
+    raise();
+    activateWindow();
+}
+
+void OptionsDialog::render()
+{
+    {
+        const QSignalBlocker block(m_cmbSorte);
+        m_cmbSorte->setCurrentIndex(m_model.cmbSorte());
+    }
+    {
+        const QSignalBlocker block(m_cmbRegion);
+        QStringList shown;
+        for (int i = 0; i < m_cmbRegion->count(); ++i)
+            shown << m_cmbRegion->itemText(i);
+        if (shown != m_model.cmbRegion()) {
+            m_cmbRegion->clear();
+            m_cmbRegion->addItems(m_model.cmbRegion());
+        }
+        m_cmbRegion->setCurrentIndex(m_model.regionSelected());
+    }
+    {
+        const QSignalBlocker block(m_formatGroup);
+        // An exclusive group cannot show "none chosen" unless it lets go for a moment.
+        m_formatGroup->setExclusive(false);
+        for (int n = 1; n <= 7; ++n)
+            m_formats[size_t(n - 1)]->setChecked(m_model.konvertierung() == n);
+        m_formatGroup->setExclusive(true);
+    }
+    for (int c = 0; c < Options::CheckCount; ++c) {
+        const QSignalBlocker block(m_checks[c]);
+        m_checks[c]->setChecked(m_model.isChecked(Options::Check(c)));
+    }
+    if (m_txtLos->text() != m_model.txtLos()) {
+        const QSignalBlocker block(m_txtLos);
+        m_txtLos->setText(m_model.txtLos());
+    }
+}
+
+void OptionsDialog::closeEvent(QCloseEvent* event)
+{
+    m_closing = true;
+    m_model.mnuZurueck_Click();
+    m_closing = false;
+    event->accept();
+}
+
+} // namespace app

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "app/Options.h"
+
+#include <QDialog>
+#include <array>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QRadioButton;
+
+namespace app {
+
+// The options window over the program-wide Options. Closing it or
+// "Zurück" stores every option and hides it; the model stays.
+class OptionsDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit OptionsDialog(Options& model, QWidget* parent = nullptr);
+
+    // Shows the window with the stored record order selected again.
+    void open();
+
+    QComboBox* sortCombo() const { return m_cmbSorte; }
+    QComboBox* regionCombo() const { return m_cmbRegion; }
+    QRadioButton* formatButton(int number) const { return m_formats[size_t(number - 1)]; }
+    QCheckBox* checkBox(Options::Check check) const { return m_checks[check]; }
+    QLineEdit* losEdit() const { return m_txtLos; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void render();
+
+    Options& m_model;
+    QComboBox* m_cmbSorte;
+    QComboBox* m_cmbRegion;
+    QButtonGroup* m_formatGroup;
+    std::array<QRadioButton*, 7> m_formats{};
+    std::array<QCheckBox*, Options::CheckCount> m_checks{};
+    QLineEdit* m_txtLos;
+    bool m_closing = false;
+};
+
+} // namespace app
