@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <Qt>
+
+namespace entry {
+
+class EntryScreen;
+
+// The screen-wide key handling of the entry screen (see KeyCodes.h for the
+// codes). keyDown() returns true when it used the key; the view then
+// drops it. Otherwise the focused widget may type it (free text fields).
+class EntryKeys {
+public:
+    explicit EntryKeys(EntryScreen& screen) : s(screen) {}
+
+    bool keyDown(int keyCode, Qt::KeyboardModifiers modifiers, const QString& text);
+    // Every key release recomputes the record being typed or changed.
+    void keyUp(int keyCode, Qt::KeyboardModifiers modifiers);
+
+private:
+    bool typing(int keyCode, const QString& text);
+    bool freeTextField() const;
+    EntryScreen& s;
+};
+
+} // namespace entry

@@ -1,0 +1,431 @@
+#include "EntryLists.h"
+
+#include "entry/EntryScreen.h"
+#include "entry/RecordEntry.h"
+#include "platform/UserInterface.h"
+#include "store/DbError.h"
+#include "store/LotRegister.h"
+
+namespace entry {
+namespace {
+
+using platform::Buttons;
+using platform::Icon;
+
+QString quickCaption(const QString& code)
+{
+    return code.size() == 1 ? code + QLatin1Char(' ') : code;
+}
+
+bool onButtons(const QString& code, const Control& a, const Control& b, const Control& c)
+{
+    const QString wanted = quickCaption(code);
+    return wanted == a.caption || wanted == b.caption || wanted == c.caption;
+}
+
+// The newest choice moves onto the first button; the others move along.
+void shiftCaptions(const QString& code, Control& first, Control& second, Control& third)
+{
+    third.caption = second.caption;
+    second.caption = first.caption;
+    first.caption = quickCaption(code);
+}
+
+const QHash<QChar, QString>& gradeLetters()
+{
+    static const QHash<QChar, QString> table = {
+        {QLatin1Char('-'), QStringLiteral("-")},  {QLatin1Char('A'), QStringLiteral("AF")},
+        {QLatin1Char('B'), QStringLiteral("B ")}, {QLatin1Char('b'), QStringLiteral("BC")},
+        {QLatin1Char('C'), QStringLiteral("C ")}, {QLatin1Char('c'), QStringLiteral("CD")},
+        {QLatin1Char('D'), QStringLiteral("D ")}, {QLatin1Char('d'), QStringLiteral("D ")},
+        {QLatin1Char('P'), QStringLiteral("PZ")}, {QLatin1Char('p'), QStringLiteral("PZ")},
+        {QLatin1Char('m'), QStringLiteral("MR")}, {QLatin1Char('F'), QStringLiteral("F ")},
+        {QLatin1Char('N'), QStringLiteral("N ")}, {QLatin1Char('K'), QStringLiteral("K ")},
+    };
+    return table;
+}
+
+const QHash<QChar, QString>& assortmentLetters()
+{
+    static const QHash<QChar, QString> table = {
+        {QLatin1Char('h'), QStringLiteral("HL")}, {QLatin1Char('L'), QStringLiteral("L ")},
+        {QLatin1Char('l'), QStringLiteral("L ")}, {QLatin1Char('H'), QStringLiteral("H ")},
+        {QLatin1Char('P'), QStringLiteral("P ")}, {QLatin1Char('p'), QStringLiteral("P ")},
+        {QLatin1Char('i'), QStringLiteral("IL")}, {QLatin1Char('I'), QStringLiteral("IS")},
+        {QLatin1Char('s'), QStringLiteral("IS")}, {QLatin1Char('S'), QStringLiteral("S ")},
+        {QLatin1Char('w'), QStringLiteral("W ")}, {QLatin1Char('W'), QStringLiteral("W ")},
+        {QLatin1Char('n'), QStringLiteral("NH")}, {QLatin1Char('N'), QStringLiteral("NH")},
+    };
+    return table;
+}
+
+// The key tables are written in the characters of the key codes.
+QChar keyCharacter(int keyCode)
+{
+    return keyCode > 0 && keyCode < 256 ? QChar(keyCode) : QChar();
+}
+
+} // namespace
+
+void EntryLists::loadCodeLists()
+{
+    Control& c1 = s.c.lstGuete;
+    c1.items.clear();
+    s.c.lstKlasse.items.clear();
+    s.c.cmbNutzung.items.clear();
+    s.c.cmbEinschlag.items.clear();
+    try {
+        c1.items = s.master.gueten();
+        s.c.lstKlasse.items = s.master.sorten();
+        for (const store::CodeRow& row : s.master.nutzungsarten())
+            s.c.cmbNutzung.items << row.Name + QStringLiteral("  ") + row.Kuerzel;
+        for (const store::CodeRow& row : s.master.einschlagtypen())
+            s.c.cmbEinschlag.items << row.Name + QStringLiteral("  ") + row.Kuerzel;
+    } catch (const store::DbError&) {
+        // A master-data file without these tables leaves the lists empty;
+        // the screen stays usable.
+    }
+    s.c.lstRinde.items = {QStringLiteral("a"), QStringLiteral("m"), QStringLiteral("o"),
+                          QStringLiteral("g"), QStringLiteral("r"), QStringLiteral(" ")};
+    s.c.cmbpreis.items = {QStringLiteral("€"), QStringLiteral("€/fm"), QStringLiteral("€/Rm")};
+    s.c.lstLosNeu.items.clear();
+    for (int lot = 1; lot <= store::LotRegister::MaxLot; ++lot)
+        s.c.lstLosNeu.items << QString::number(lot);
+    if (s.c.lstLos.items.isEmpty())
+        s.c.lstLos.items = {QStringLiteral("1")};
+}
+
+void EntryLists::loadSpecies()
+{
+    s.c.lstHolzart.items.clear();
+    s.barkTable.clear();
+    try {
+        for (const store::HolzartRow& row : s.master.species(s.options.RegionIndex))
+            s.c.lstHolzart.items << row.Holzart;
+        s.barkTable = s.master.barkTable(s.options.RegionIndex);
+    } catch (const store::DbError&) {
+        // No species: the automatic deduction says so when it is asked for.
+    }
+    s.c.lstHolzart.selected = -1;
+}
+
+void EntryLists::showList(const QString& listName)
+{
+    s.Listen_Ausblenden();
+    Control* list = nullptr;
+    if (listName == QLatin1String("lstHolzart"))
+        list = &s.c.lstHolzart;
+    else if (listName == QLatin1String("lstGuete"))
+        list = &s.c.lstGuete;
+    else if (listName == QLatin1String("lstKlasse"))
+        list = &s.c.lstKlasse;
+    else if (listName == QLatin1String("lstRinde"))
+        list = &s.c.lstRinde;
+    else if (listName == QLatin1String("lstLos"))
+        list = &s.c.lstLos;
+    if (!list)
+        return;
+    list->visible = true;
+    list->selected = list->items.isEmpty() ? -1 : 0;
+    s.focus(listName);
+}
+
+void EntryLists::cmdHolzart_Click()
+{
+    showList(QStringLiteral("lstHolzart"));
+}
+
+void EntryLists::cmdGuete_Click()
+{
+    showList(QStringLiteral("lstGuete"));
+}
+
+void EntryLists::cmdKlasse_Click()
+{
+    showList(QStringLiteral("lstKlasse"));
+}
+
+void EntryLists::cmdAbzRinde_Click()
+{
+    showList(QStringLiteral("lstRinde"));
+}
+
+void EntryLists::cmdLos_Click()
+{
+    showList(QStringLiteral("lstLos"));
+    s.c.lstLosNeu.visible = true;
+    s.c.lstLosNeu.selected = -1;
+    s.c.txtLosNeu.visible = true;
+    s.c.txtLosNeu.text.clear();
+}
+
+void EntryLists::select(const QString& listName, int index)
+{
+    Control* lists[] = {&s.c.lstHolzart, &s.c.lstGuete, &s.c.lstKlasse, &s.c.lstStaerke,
+                        &s.c.lstRinde,   &s.c.lstLos,   &s.c.lstLosNeu};
+    const char* names[] = {"lstHolzart", "lstGuete", "lstKlasse", "lstStaerke",
+                           "lstRinde",   "lstLos",   "lstLosNeu"};
+    for (int i = 0; i < 7; ++i) {
+        if (listName == QLatin1String(names[i]))
+            lists[i]->selected = index >= 0 && index < lists[i]->items.size() ? index : -1;
+    }
+    // The lots of the list and the new lot numbers are shown together; Enter
+    // takes the one the user moved in last.
+    if (listName == QLatin1String("lstLos"))
+        s.c.lstLosNeu.selected = -1;
+    else if (listName == QLatin1String("lstLosNeu"))
+        s.c.lstLos.selected = -1;
+}
+
+void EntryLists::lstHolzart_Choose(int index)
+{
+    Control& list = s.c.lstHolzart;
+    if (index < 0 || index >= list.items.size())
+        return;
+    // Holzart_Uebernehmen
+    list.visible = false;
+    const QString species = list.items.at(index);
+    s.record.txtHolzart = species;
+    if (index > 5) {
+        // Species picked from further down come first from now on.
+        try {
+            s.master.moveSpeciesToFront(s.options.RegionIndex, species);
+        } catch (const store::DbError& error) {
+            s.showError(error);
+        }
+        loadSpecies();
+    }
+    s.state.computeMessagesShown.clear();
+    if (!s.state.gespeichert)
+        s.Datensatz_Berechnen();
+    else
+        s.entry->Neuer_Datensatz();
+    s.Eingabe_Daten();
+}
+
+void EntryLists::takeGrade(const QString& grade)
+{
+    s.entry->newRecordIfSaved();
+    s.record.txtGuete = grade;
+    s.c.lstGuete.visible = false;
+    if (s.options.chkGuete && !onButtons(grade, s.c.cmdGuete1, s.c.cmdGuete2, s.c.cmdGuete3))
+        shiftCaptions(grade, s.c.cmdGuete1, s.c.cmdGuete2, s.c.cmdGuete3);
+    s.Eingabe_Daten();
+}
+
+void EntryLists::lstGuete_Choose(int index)
+{
+    if (index >= 0 && index < s.c.lstGuete.items.size())
+        takeGrade(s.c.lstGuete.items.at(index));
+}
+
+void EntryLists::takeSorte(const QString& sorte)
+{
+    if (sorte != s.record.txtSorte)
+        s.state.sorteGeaendert = true;
+    s.record.txtSorte = sorte;
+    s.entry->Sorte();
+}
+
+void EntryLists::lstKlasse_Choose(int index)
+{
+    Control& list = s.c.lstKlasse;
+    if (index < 0 || index >= list.items.size())
+        return;
+    const QString sorte = list.items.at(index);
+    list.visible = false;
+    if (s.options.chkSorte && !onButtons(sorte, s.c.cmdSorte1, s.c.cmdSorte2, s.c.cmdSorte3))
+        shiftCaptions(sorte, s.c.cmdSorte1, s.c.cmdSorte2, s.c.cmdSorte3);
+    takeSorte(sorte);
+}
+
+void EntryLists::lstStaerke_Choose(int index)
+{
+    Control& list = s.c.lstStaerke;
+    if (index < 0 || index >= list.items.size())
+        return;
+    s.entry->newRecordIfSaved();
+    s.record.txtStaerke = list.items.at(index);
+    list.visible = false;
+    s.calc.Feldmodus = false;
+    s.Eingabe_Daten();
+}
+
+void EntryLists::lstRinde_Choose(int index)
+{
+    Control& list = s.c.lstRinde;
+    if (index < 0 || index >= list.items.size())
+        return;
+    list.visible = false;
+    s.entry->newRecordIfSaved();
+    s.record.cmdAbzRinde = list.items.at(index);
+    s.state.computeMessagesShown.clear();
+    s.Datensatz_Berechnen();
+    s.Eingabe_Daten();
+}
+
+void EntryLists::lstLos_Choose(int index)
+{
+    Control& list = s.c.lstLos;
+    if (index < 0 || index >= list.items.size())
+        return;
+    // lstLos_Uebernehmen. The new record comes first, so that preparing it
+    // cannot overwrite the lot just chosen.
+    if (s.state.gespeichert) {
+        s.state.gespeichert = false;
+        s.entry->Neuer_Datensatz();
+    }
+    s.record.txtLos = list.items.at(index);
+    list.visible = false;
+    s.c.lstLosNeu.visible = false;
+    s.c.txtLosNeu.visible = false;
+    s.Eingabe_Daten();
+}
+
+void EntryLists::lstLosNeu_Choose(int index)
+{
+    if (index >= 0 && index < s.c.lstLosNeu.items.size())
+        Los_Pruefen(s.c.lstLosNeu.items.at(index).toInt());
+}
+
+void EntryLists::txtLosNeu_Enter(const QString& text)
+{
+    bool ok = false;
+    const int lot = text.trimmed().toInt(&ok);
+    s.c.txtLosNeu.text.clear();
+    if (ok && lot >= 0)
+        Los_Pruefen(lot);
+}
+
+void EntryLists::Los_Pruefen(int lot)
+{
+    if (lot > store::LotRegister::MaxLot) {
+        s.ui.message({QStringLiteral("Losnummer zu groß (Max 85)"), QStringLiteral("Information"),
+                      Buttons::Ok, Icon::Information});
+        s.Eingabe_Daten();
+        return;
+    }
+    s.entry->newRecordIfSaved();
+    if (lot >= 1 && s.positionOnOpenList()) {
+        try {
+            s.store.Los_Eintragen(lot);
+            s.c.lstLos.items = s.store.Lose_Anzeigen();
+        } catch (const store::DbError& error) {
+            s.showError(error);
+            return;
+        }
+    }
+    s.record.txtLos = QString::number(lot);
+    s.c.lstLos.visible = false;
+    s.c.lstLosNeu.visible = false;
+    s.c.txtLosNeu.visible = false;
+    s.Eingabe_Daten();
+}
+
+void EntryLists::cmdGuete_Quick(int button)
+{
+    const Control* buttons[] = {&s.c.cmdGuete1, &s.c.cmdGuete2, &s.c.cmdGuete3};
+    if (button < 1 || button > 3)
+        return;
+    s.entry->newRecordIfSaved();
+    s.record.txtGuete = buttons[button - 1]->caption;
+    s.Eingabe_Daten();
+}
+
+void EntryLists::cmdSorte_Quick(int button)
+{
+    const Control* buttons[] = {&s.c.cmdSorte1, &s.c.cmdSorte2, &s.c.cmdSorte3};
+    if (button >= 1 && button <= 3)
+        takeSorte(buttons[button - 1]->caption);
+}
+
+bool EntryLists::gradeByLetter(int keyCode)
+{
+    const auto it = gradeLetters().constFind(keyCharacter(keyCode));
+    if (it == gradeLetters().constEnd())
+        return false;
+    takeGrade(*it);
+    return true;
+}
+
+bool EntryLists::assortmentByLetter(int keyCode)
+{
+    const auto it = assortmentLetters().constFind(keyCharacter(keyCode));
+    if (it == assortmentLetters().constEnd())
+        return false;
+    s.record.txtSorte = *it;
+    s.entry->Sorte();
+    return true;
+}
+
+void EntryLists::comboDropDown(Combo, bool open)
+{
+    s.dropDownOpen = open;
+}
+
+void EntryLists::comboChoose(Combo combo, int index)
+{
+    Control& box = combo == Combo::Einschlag ? s.c.cmbEinschlag
+                   : combo == Combo::Nutzung ? s.c.cmbNutzung
+                                             : s.c.cmbpreis;
+    s.dropDownOpen = false;
+    if (index < -1 || index >= box.items.size())
+        return;
+    s.entry->newRecordIfSaved();
+    box.selected = index;
+    box.text = index >= 0 ? box.items.at(index) : QString();
+    if (combo == Combo::Preis && s.hooks.Preis_berrechnen)
+        s.hooks.Preis_berrechnen();
+}
+
+bool EntryLists::letterListOpen() const
+{
+    return s.c.lstHolzart.visible || s.c.lstStaerke.visible || s.c.lstLosNeu.visible;
+}
+
+bool EntryLists::chooseOpenList()
+{
+    if (s.dropDownOpen) {
+        // The view closes its drop-down and reports the choice itself.
+        s.dropDownOpen = false;
+        return true;
+    }
+    struct Open {
+        Control& list;
+        void (EntryLists::*choose)(int);
+    };
+    const Open lists[] = {
+        {s.c.lstHolzart, &EntryLists::lstHolzart_Choose}, {s.c.lstKlasse, &EntryLists::lstKlasse_Choose},
+        {s.c.lstGuete, &EntryLists::lstGuete_Choose},     {s.c.lstStaerke, &EntryLists::lstStaerke_Choose},
+        {s.c.lstLos, &EntryLists::lstLos_Choose},         {s.c.lstLosNeu, &EntryLists::lstLosNeu_Choose},
+        {s.c.lstRinde, &EntryLists::lstRinde_Choose},
+    };
+    bool anyOpen = false;
+    for (const Open& open : lists) {
+        if (!open.list.visible)
+            continue;
+        anyOpen = true;
+        if (open.list.selected >= 0) {
+            (this->*open.choose)(open.list.selected);
+            return true;
+        }
+    }
+    if (anyOpen)
+        s.Listen_Ausblenden();
+    return anyOpen;
+}
+
+bool EntryLists::closeOpenList()
+{
+    const bool open = s.dropDownOpen || s.c.lstHolzart.visible || s.c.lstKlasse.visible ||
+                      s.c.lstGuete.visible || s.c.lstStaerke.visible || s.c.lstLos.visible ||
+                      s.c.lstLosNeu.visible || s.c.lstRinde.visible;
+    if (!open)
+        return false;
+    s.dropDownOpen = false;
+    s.Listen_Ausblenden();
+    s.Eingabe_Daten();
+    return true;
+}
+
+} // namespace entry

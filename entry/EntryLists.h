@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QString>
+
+namespace entry {
+
+class EntryScreen;
+
+// The selection lists, drop-downs and quick buttons of the entry screen,
+// and the letter keys that choose a grade or an assortment.
+class EntryLists {
+public:
+    enum class Combo { Einschlag, Nutzung, Preis };
+
+    explicit EntryLists(EntryScreen& screen) : s(screen) {}
+
+    // Fills the code lists, the fixed lists and the species of the region.
+    // Missing tables leave their list empty.
+    void loadCodeLists();
+    void loadSpecies();
+
+    // Buttons that open a list.
+    void cmdHolzart_Click();
+    void cmdGuete_Click();
+    void cmdKlasse_Click();
+    void cmdLos_Click();
+    void cmdAbzRinde_Click();
+
+    // The view moved the selection of a list (without choosing).
+    void select(const QString& listName, int index);
+    // A choice in a list (double click, or Enter on the list).
+    void lstHolzart_Choose(int index);
+    void lstGuete_Choose(int index);
+    void lstKlasse_Choose(int index);
+    void lstStaerke_Choose(int index);
+    void lstRinde_Choose(int index);
+    void lstLos_Choose(int index);
+    void lstLosNeu_Choose(int index);
+    // A lot number typed into txtLosNeu and confirmed.
+    void txtLosNeu_Enter(const QString& text);
+    // Registers a lot of up to 85 in the list and puts it into txtLos.
+    void Los_Pruefen(int lot);
+
+    void cmdGuete_Quick(int button); // cmdGuete1 … cmdGuete3
+    void cmdSorte_Quick(int button); // cmdSorte1 … cmdSorte3
+    // The grade or assortment of a letter key; false when the key stands for none.
+    bool gradeByLetter(int keyCode);
+    bool assortmentByLetter(int keyCode);
+    // Puts a grade into txtGuete as a choice from lstGuete does.
+    void takeGrade(const QString& grade);
+    // Puts an assortment into txtSorte as a quick button does, then applies it.
+    void takeSorte(const QString& sorte);
+
+    void comboDropDown(Combo combo, bool open);
+    void comboChoose(Combo combo, int index);
+
+    // Enter while a list is open: takes its choice. False when none is open.
+    bool chooseOpenList();
+    // Esc while a list is open: closes it. False when none is open.
+    bool closeOpenList();
+    // Whether one of the lists in which letters do not choose a grade is open.
+    bool letterListOpen() const;
+
+private:
+    void showList(const QString& listName);
+    EntryScreen& s;
+};
+
+} // namespace entry

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "entry/EntryControls.h"
+#include "entry/EntryHooks.h"
+#include "entry/EntryOptions.h"
+#include "entry/ScreenState.h"
+#include "rules/BarkTable.h"
+#include "rules/RecordFields.h"
+#include "rules/Volume.h"
+#include "store/MasterData.h"
+#include "store/TimberStore.h"
+
+namespace platform {
+class UserInterface;
+}
+namespace store {
+class DbError;
+}
+
+namespace entry {
+
+class RecordEntry;
+class EntryLists;
+class RecordStorage;
+class RecordNavigation;
+class ListsBrowser;
+class ListListenModel;
+class ListDatenModel;
+
+// What all parts of the entry screen share: the databases, the controls,
+// the record on screen, the screen flags, and the small procedures every
+// part calls. FrmHolz owns it together with the parts; it is not meant to
+// be used outside this folder.
+//
+// Identity of the open list: the screen remembers the open list by its
+// `Listen` row id rather than by its position in the list of lists, so
+// re-ordering or refilling the list of lists never makes the screen write
+// totals into another list's row.
+class EntryScreen {
+public:
+    EntryScreen(store::Database& holz, store::Database& master, store::Settings& settings,
+                platform::UserInterface& ui);
+
+    store::TimberStore store;
+    store::MasterData master;
+    store::Settings& settings;
+    platform::UserInterface& ui;
+
+    EntryControls c;
+    rules::RecordFields record;
+    rules::RecordState calc; // Feldmodus, Dezimalpunkt, Durchmesser, Laenge, KubaturWert
+    ScreenState state;
+    EntryOptions options;
+    EntryHooks hooks;
+    rules::BarkTable barkTable; // of the region; reloaded when the region changes
+    bool dropDownOpen = false;  // cmbEinschlag or cmbNutzung is dropped down
+    QString pendingFocus;       // control that asked for the focus during the current handler
+
+    RecordEntry* entry = nullptr;
+    EntryLists* lists = nullptr;
+    RecordStorage* storage = nullptr;
+    RecordNavigation* navigation = nullptr;
+    ListsBrowser* browser = nullptr;
+    ListListenModel* listen = nullptr;
+    ListDatenModel* daten = nullptr;
+
+    // Focus on the input buffer, cursor at its end.
+    void Eingabe_Daten() { focus(QStringLiteral("txtEingabe")); }
+    void focus(const QString& controlName) { pendingFocus = controlName; }
+    // The selection changed: field entry's buffer emptied, decimal key for
+    // the assortments with decimals, every field back to its normal colour.
+    void Auswahl_geaendert();
+    void Listen_Ausblenden();
+    void Disable_Move() { setNavigation(false); }
+    void Enable_Move() { setNavigation(true); }
+    void Satz_Position_Anzeigen();
+    // Recomputes volume and class of the record on screen; messages of the
+    // computation are shown once per record.
+    void Datensatz_Berechnen();
+
+    // Single log or assortment (option buttons and the rules' flag together).
+    void setKind(bool einzelstamm);
+    bool isStackedWood() const { return record.isStackedWood(); }
+
+    // True while a list is open for entry (its records are open).
+    bool listOpen() const { return state.openListId != 0 && store.Holz.isOpen(); }
+    // Moves `Listen` to the open list's row; false when there is none.
+    bool positionOnOpenList();
+
+    // The text of the field that field entry edits, by Eingabefeld; nullptr
+    // for an unknown name.
+    QString* fieldText(const QString& eingabefeld);
+    Control* fieldControl(const QString& eingabefeld);
+    static QString fieldControlName(const QString& eingabefeld);
+
+    // The "Fehl.Nr : … / Beschr. : …" box of a database error.
+    void showError(const store::DbError& error);
+    // "Liste mit Stift auswählen (unter Liste)".
+    void noListMessage();
+
+    // Copies the record's texts into the controls, for the view.
+    void syncControls();
+
+private:
+    void setNavigation(bool enabled);
+};
+
+} // namespace entry

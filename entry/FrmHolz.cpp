@@ -1,0 +1,741 @@
+#include "FrmHolz.h"
+
+#include "entry/EntryKeys.h"
+#include "entry/EntryScreen.h"
+#include "entry/ListDatenModel.h"
+#include "entry/ListListenModel.h"
+#include "entry/ListsBrowser.h"
+#include "entry/RecordEntry.h"
+#include "entry/RecordNavigation.h"
+#include "entry/RecordStorage.h"
+#include "entry/ScreenLifecycle.h"
+#include "header/FrmListendaten.h"
+#include "platform/UserInterface.h"
+#include "rules/Numbers.h"
+#include "store/DbError.h"
+
+#include <QLocale>
+
+namespace entry {
+
+// Emits changed() once when the outermost handler returns, after the
+// record's texts were copied into the controls.
+class FrmHolz::Publish {
+public:
+    explicit Publish(FrmHolz& form) : m_form(form) { ++m_form.m_depth; }
+    ~Publish()
+    {
+        if (--m_form.m_depth == 0)
+            m_form.publish();
+    }
+    Publish(const Publish&) = delete;
+    Publish& operator=(const Publish&) = delete;
+
+private:
+    FrmHolz& m_form;
+};
+
+template <class F> auto FrmHolz::handle(F&& handler) -> decltype(handler())
+{
+    Publish publish(*this);
+    try {
+        return handler();
+    } catch (const store::DbError& error) {
+        // Every write runs in its own transaction, so a failure here has
+        // stored nothing; the user learns why.
+        m_s->showError(error);
+        return decltype(handler())();
+    }
+}
+
+FrmHolz::FrmHolz(store::Database& holz, store::Database& master, store::Settings& settings,
+                 platform::UserInterface& ui, QObject* parent)
+    : QObject(parent), m_s(std::make_unique<EntryScreen>(holz, master, settings, ui))
+{
+    EntryScreen& s = *m_s;
+    m_entry = std::make_unique<RecordEntry>(s);
+    m_lists = std::make_unique<EntryLists>(s);
+    m_storage = std::make_unique<RecordStorage>(s);
+    m_navigation = std::make_unique<RecordNavigation>(s);
+    m_browser = std::make_unique<ListsBrowser>(s);
+    m_keys = std::make_unique<EntryKeys>(s);
+    m_life = std::make_unique<ScreenLifecycle>(s);
+    m_listen = std::make_unique<ListListenModel>(s.store.Listen);
+    m_daten = std::make_unique<ListDatenModel>(s.store.Holz);
+    m_header = std::make_unique<header::FrmListendaten>(s.store, ui);
+    s.entry = m_entry.get();
+    s.lists = m_lists.get();
+    s.storage = m_storage.get();
+    s.navigation = m_navigation.get();
+    s.browser = m_browser.get();
+    s.listen = m_listen.get();
+    s.daten = m_daten.get();
+
+    connect(m_header.get(), &header::FrmListendaten::listSaved, this, &FrmHolz::onHeaderSaved);
+    connect(m_header.get(), &header::FrmListendaten::listRenamed, this, &FrmHolz::onListRenamed);
+    connect(m_header.get(), &header::FrmListendaten::dismissed, this,
+            [this] { handle([this] { m_s->Eingabe_Daten(); }); });
+
+    setDezimalpunkt(rules::detectDezimalpunkt(QLocale::system()));
+    for (Control* menu : {&s.c.mnuKonvertieren, &s.c.mnuEinlesen, &s.c.mnuSortiment, &s.c.mnuStammdaten,
+                          &s.c.mnuAuswahl, &s.c.mnuAutoLos, &s.c.mnuMantel, &s.c.mnuDrucken, &s.c.mnuMehrfach,
+                          &s.c.mnuAendernT, &s.c.mnuGuete, &s.c.mnuLos, &s.c.mnuLaenge, &s.c.mnuDurchm,
+                          &s.c.mnuSorteAendern, &s.c.mnuAbteilungAendern, &s.c.mnuListeT})
+        menu->enabled = false;
+}
+
+FrmHolz::~FrmHolz() = default;
+
+void FrmHolz::publish()
+{
+    m_s->syncControls();
+    emit changed();
+    if (!m_s->pendingFocus.isEmpty()) {
+        const QString focus = m_s->pendingFocus;
+        m_s->pendingFocus.clear();
+        emit focusRequested(focus);
+    }
+}
+
+// ---- State --------------------------------------------------------------
+
+const EntryControls& FrmHolz::controls() const
+{
+    return m_s->c;
+}
+
+const rules::RecordFields& FrmHolz::record() const
+{
+    return m_s->record;
+}
+
+const rules::RecordState& FrmHolz::calc() const
+{
+    return m_s->calc;
+}
+
+const ScreenState& FrmHolz::state() const
+{
+    return m_s->state;
+}
+
+const EntryOptions& FrmHolz::options() const
+{
+    return m_s->options;
+}
+
+int FrmHolz::HoechsteNummer() const
+{
+    return m_s->store.HoechsteNummer;
+}
+
+ListListenModel& FrmHolz::listListen()
+{
+    return *m_listen;
+}
+
+ListDatenModel& FrmHolz::listDaten()
+{
+    return *m_daten;
+}
+
+header::FrmListendaten& FrmHolz::frmListendaten()
+{
+    return *m_header;
+}
+
+store::TimberStore& FrmHolz::store()
+{
+    return m_s->store;
+}
+
+bool FrmHolz::listSelected() const
+{
+    return m_listen->selectedRow() >= 0;
+}
+
+bool FrmHolz::listOpen() const
+{
+    return m_s->listOpen();
+}
+
+// ---- Set-up ---------------------------------------------------------------
+
+void FrmHolz::setDezimalpunkt(bool dezimalpunkt)
+{
+    m_s->calc.Dezimalpunkt = dezimalpunkt;
+    m_listen->setDezimalpunkt(dezimalpunkt);
+    m_daten->setDezimalpunkt(dezimalpunkt);
+}
+
+EntryHooks& FrmHolz::hooks()
+{
+    return m_s->hooks;
+}
+
+Control* FrmHolz::menuControl(MenuCommand command)
+{
+    EntryControls& c = m_s->c;
+    switch (command) {
+    case MenuCommand::Konvertieren:
+        return &c.mnuKonvertieren;
+    case MenuCommand::Einlesen:
+        return &c.mnuEinlesen;
+    case MenuCommand::Sortiment:
+        return &c.mnuSortiment;
+    case MenuCommand::Stammdaten:
+        return &c.mnuStammdaten;
+    case MenuCommand::Auswahl:
+        return &c.mnuAuswahl;
+    case MenuCommand::AutoLos:
+        return &c.mnuAutoLos;
+    case MenuCommand::Mantel:
+        return &c.mnuMantel;
+    case MenuCommand::Drucken:
+        return &c.mnuDrucken;
+    case MenuCommand::Mehrfach:
+        return &c.mnuMehrfach;
+    case MenuCommand::AendernGuete:
+        return &c.mnuGuete;
+    case MenuCommand::AendernLos:
+        return &c.mnuLos;
+    case MenuCommand::AendernLaenge:
+        return &c.mnuLaenge;
+    case MenuCommand::AendernDurchm:
+        return &c.mnuDurchm;
+    case MenuCommand::AendernSorte:
+        return &c.mnuSorteAendern;
+    case MenuCommand::AendernAbteilung:
+        return &c.mnuAbteilungAendern;
+    case MenuCommand::ListeT:
+        return &c.mnuListeT;
+    }
+    return nullptr;
+}
+
+void FrmHolz::setMenuHandler(MenuCommand command, std::function<void()> handler)
+{
+    handle([&] {
+        const bool enabled = bool(handler);
+        if (enabled)
+            m_menuHandlers.insert(int(command), std::move(handler));
+        else
+            m_menuHandlers.remove(int(command));
+        if (Control* menu = menuControl(command))
+            menu->enabled = enabled;
+        EntryControls& c = m_s->c;
+        c.mnuAendernT.enabled = c.mnuGuete.enabled || c.mnuLos.enabled || c.mnuLaenge.enabled ||
+                                c.mnuDurchm.enabled || c.mnuSorteAendern.enabled ||
+                                c.mnuAbteilungAendern.enabled;
+    });
+}
+
+void FrmHolz::Form_Load()
+{
+    handle([this] { m_life->Form_Load(); });
+}
+
+void FrmHolz::Form_Activate()
+{
+    handle([this] { m_life->Form_Activate(); });
+}
+
+void FrmHolz::reloadOptions()
+{
+    handle([this] { m_life->reloadOptions(); });
+}
+
+void FrmHolz::reloadMasterData()
+{
+    handle([this] { m_life->reloadMasterData(); });
+}
+
+void FrmHolz::refreshLists()
+{
+    handle([this] { m_life->refreshLists(); });
+}
+
+// ---- Keys -------------------------------------------------------------------
+
+bool FrmHolz::keyDown(int keyCode, Qt::KeyboardModifiers modifiers, const QString& text)
+{
+    return handle([&] { return m_keys->keyDown(keyCode, modifiers, text); });
+}
+
+void FrmHolz::keyUp(int keyCode, Qt::KeyboardModifiers modifiers)
+{
+    handle([&] { m_keys->keyUp(keyCode, modifiers); });
+}
+
+// ---- Keypad, fields ---------------------------------------------------------
+
+void FrmHolz::keypad(const QString& key)
+{
+    handle([&] { m_entry->keypad(key); });
+}
+
+void FrmHolz::cmdKomma_Click()
+{
+    handle([this] { m_entry->cmdKomma_Click(); });
+}
+
+void FrmHolz::txtEingabe_Change(const QString& text)
+{
+    handle([&] { m_entry->txtEingabe_Change(text); });
+}
+
+void FrmHolz::cmdLaenge_Click()
+{
+    handle([this] { m_entry->cmdLaenge_Click(); });
+}
+
+void FrmHolz::cmdDurchm_Click()
+{
+    handle([this] { m_entry->cmdDurchm_Click(); });
+}
+
+void FrmHolz::cmdStueck_Click()
+{
+    handle([this] { m_entry->cmdStueck_Click(); });
+}
+
+void FrmHolz::cmdFaktor_Click()
+{
+    handle([this] { m_entry->cmdFaktor_Click(); });
+}
+
+void FrmHolz::cmdKubatur_Click()
+{
+    handle([this] { m_entry->cmdKubatur_Click(); });
+}
+
+void FrmHolz::cmdNummer_Click()
+{
+    handle([this] { m_entry->cmdNummer_Click(); });
+}
+
+void FrmHolz::cmdStaerke_Click()
+{
+    handle([this] { m_entry->cmdStaerke_Click(); });
+}
+
+void FrmHolz::txtStaerke_Click()
+{
+    handle([this] { m_entry->txtStaerke_Click(); });
+}
+
+void FrmHolz::txtRinde_Click()
+{
+    handle([this] { m_entry->txtRinde_Click(); });
+}
+
+void FrmHolz::txtAbteilung_Click()
+{
+    handle([this] { m_entry->txtAbteilung_Click(); });
+}
+
+void FrmHolz::txtZusatz_Click()
+{
+    handle([this] { m_entry->txtZusatz_Click(); });
+}
+
+void FrmHolz::txtPreisfaktor_Click()
+{
+    handle([this] { m_entry->txtPreisfaktor_Click(); });
+}
+
+void FrmHolz::textEdited(const QString& controlName, const QString& text)
+{
+    handle([&] {
+        EntryScreen& s = *m_s;
+        if (controlName == QLatin1String("txtHolzart")) {
+            m_entry->newRecordIfSaved();
+            s.record.txtHolzart = text;
+            s.state.computeMessagesShown.clear();
+            return;
+        }
+        Control* field = nullptr;
+        if (controlName == QLatin1String("txtZusatz"))
+            field = &s.c.txtZusatz;
+        else if (controlName == QLatin1String("txtAbteilung"))
+            field = &s.c.txtAbteilung;
+        else if (controlName == QLatin1String("txtPreis"))
+            field = &s.c.txtPreis;
+        else if (controlName == QLatin1String("txtPreisfaktor"))
+            field = &s.c.txtPreisfaktor;
+        else if (controlName == QLatin1String("txtLosNeu"))
+            field = &s.c.txtLosNeu;
+        if (!field || field->text == text)
+            return;
+        field->text = text;
+        if (controlName == QLatin1String("txtPreisfaktor") && s.hooks.Preis_berrechnen)
+            s.hooks.Preis_berrechnen();
+    });
+}
+
+// ---- Lists --------------------------------------------------------------------
+
+void FrmHolz::cmdHolzart_Click()
+{
+    handle([this] { m_lists->cmdHolzart_Click(); });
+}
+
+void FrmHolz::cmdGuete_Click()
+{
+    handle([this] { m_lists->cmdGuete_Click(); });
+}
+
+void FrmHolz::cmdKlasse_Click()
+{
+    handle([this] { m_lists->cmdKlasse_Click(); });
+}
+
+void FrmHolz::cmdLos_Click()
+{
+    handle([this] { m_lists->cmdLos_Click(); });
+}
+
+void FrmHolz::cmdAbzRinde_Click()
+{
+    handle([this] { m_lists->cmdAbzRinde_Click(); });
+}
+
+void FrmHolz::listSelect(const QString& listName, int index)
+{
+    handle([&] { m_lists->select(listName, index); });
+}
+
+void FrmHolz::listChoose(const QString& listName, int index)
+{
+    handle([&] {
+        if (listName == QLatin1String("lstHolzart"))
+            m_lists->lstHolzart_Choose(index);
+        else if (listName == QLatin1String("lstGuete"))
+            m_lists->lstGuete_Choose(index);
+        else if (listName == QLatin1String("lstKlasse"))
+            m_lists->lstKlasse_Choose(index);
+        else if (listName == QLatin1String("lstStaerke"))
+            m_lists->lstStaerke_Choose(index);
+        else if (listName == QLatin1String("lstRinde"))
+            m_lists->lstRinde_Choose(index);
+        else if (listName == QLatin1String("lstLos"))
+            m_lists->lstLos_Choose(index);
+        else if (listName == QLatin1String("lstLosNeu"))
+            m_lists->lstLosNeu_Choose(index);
+    });
+}
+
+void FrmHolz::txtLosNeu_Enter(const QString& text)
+{
+    handle([&] { m_lists->txtLosNeu_Enter(text); });
+}
+
+void FrmHolz::Los_Pruefen(int lot)
+{
+    handle([&] { m_lists->Los_Pruefen(lot); });
+}
+
+void FrmHolz::cmdGuete_Click(int button)
+{
+    handle([&] { m_lists->cmdGuete_Quick(button); });
+}
+
+void FrmHolz::cmdSorte_Click(int button)
+{
+    handle([&] { m_lists->cmdSorte_Quick(button); });
+}
+
+void FrmHolz::chooseGrade(const QString& grade)
+{
+    handle([&] { m_lists->takeGrade(grade); });
+}
+
+void FrmHolz::chooseSorte(const QString& sorte)
+{
+    handle([&] { m_lists->takeSorte(sorte); });
+}
+
+void FrmHolz::comboDropDown(Combo combo, bool open)
+{
+    handle([&] { m_lists->comboDropDown(combo, open); });
+}
+
+void FrmHolz::comboChoose(Combo combo, int index)
+{
+    handle([&] { m_lists->comboChoose(combo, index); });
+}
+
+// ---- Record kind ----------------------------------------------------------------
+
+void FrmHolz::optEinzelstamm_Click()
+{
+    handle([this] { m_entry->optEinzelstamm_Click(); });
+}
+
+void FrmHolz::optSortiment_Click()
+{
+    handle([this] { m_entry->optSortiment_Click(); });
+}
+
+void FrmHolz::cmdX_Click()
+{
+    handle([this] { m_entry->cmdX_Click(); });
+}
+
+void FrmHolz::chkFolge_Click(bool checked)
+{
+    handle([&] { m_entry->chkFolge_Click(checked); });
+}
+
+void FrmHolz::chkKlammer_Click(bool checked)
+{
+    handle([&] { m_entry->chkKlammer_Click(checked); });
+}
+
+void FrmHolz::mnuKlammerstamm_Click()
+{
+    handle([this] { m_entry->mnuKlammerstamm_Click(); });
+}
+
+// ---- Record -----------------------------------------------------------------------
+
+void FrmHolz::Sorte()
+{
+    handle([this] { m_entry->Sorte(); });
+}
+
+void FrmHolz::Neuer_Datensatz()
+{
+    handle([this] { m_entry->Neuer_Datensatz(); });
+}
+
+void FrmHolz::cmdEscape_Click()
+{
+    handle([this] { m_entry->cmdEscape_Click(); });
+}
+
+void FrmHolz::Datensatz_Berechnen()
+{
+    handle([this] { m_s->Datensatz_Berechnen(); });
+}
+
+bool FrmHolz::cmdSpeichern_Click()
+{
+    return handle([this] { return m_storage->cmdSpeichern_Click(); });
+}
+
+bool FrmHolz::Daten_Kontrolle()
+{
+    return handle([this] { return m_storage->Daten_Kontrolle(); });
+}
+
+bool FrmHolz::Daten_Speichern()
+{
+    return handle([this] { return m_storage->Daten_Speichern(); });
+}
+
+void FrmHolz::Daten_Lesen()
+{
+    handle([this] { m_storage->Daten_Lesen(); });
+}
+
+// ---- Navigation ---------------------------------------------------------------------
+
+void FrmHolz::cmdZurueck_Click()
+{
+    handle([this] { m_navigation->cmdZurueck_Click(); });
+}
+
+void FrmHolz::cmdVor_Click()
+{
+    handle([this] { m_navigation->cmdVor_Click(); });
+}
+
+void FrmHolz::cmdErster_Click()
+{
+    handle([this] { m_navigation->cmdErster_Click(); });
+}
+
+void FrmHolz::cmdLetzter_Click()
+{
+    handle([this] { m_navigation->cmdLetzter_Click(); });
+}
+
+void FrmHolz::cmdAendern_Click()
+{
+    handle([this] { m_navigation->cmdAendern_Click(); });
+}
+
+void FrmHolz::mnuLoeschen_Click()
+{
+    handle([this] { m_navigation->mnuLoeschen_Click(); });
+}
+
+void FrmHolz::mnuHoechsteNummer_Click()
+{
+    handle([this] { m_navigation->mnuHoechsteNummer_Click(); });
+}
+
+// ---- List of lists ----------------------------------------------------------------
+
+void FrmHolz::Liste_Daten()
+{
+    handle([this] { m_browser->Liste_Daten(); });
+}
+
+bool FrmHolz::Liste_Ausgewaehlt()
+{
+    return handle([this] { return m_browser->Liste_Ausgewaehlt(); });
+}
+
+bool FrmHolz::selectList(const QString& name)
+{
+    return handle([&] {
+        const int row = m_listen->findList(name);
+        m_listen->setSelectedRow(row);
+        return row >= 0;
+    });
+}
+
+void FrmHolz::ListListen_Click(int row)
+{
+    handle([&] { m_browser->ListListen_Click(row); });
+}
+
+void FrmHolz::ListListen_ColumnClick(int column)
+{
+    handle([&] { m_browser->columnClick(column); });
+}
+
+void FrmHolz::cmdBearbeiten_Click()
+{
+    handle([this] { m_browser->cmdBearbeiten_Click(); });
+}
+
+void FrmHolz::cmdNeu_Click()
+{
+    handle([this] { m_header->Form_Activate(false, m_listen->selectedName()); });
+}
+
+void FrmHolz::cmdListeBearbeiten_Click()
+{
+    handle([this] {
+        if (m_browser->Liste_Ausgewaehlt() && m_browser->positionOnSelected())
+            m_header->Form_Activate(true, m_listen->selectedName());
+    });
+}
+
+void FrmHolz::mnuLoescheng_Click()
+{
+    handle([this] { m_browser->mnuLoescheng_Click(); });
+}
+
+void FrmHolz::Liste_Kubatur_Berechnen(bool still)
+{
+    handle([&] { m_browser->Liste_Kubatur_Berechnen(still); });
+}
+
+void FrmHolz::mnuKubatur_Click()
+{
+    handle([this] { m_browser->mnuKubatur_Click(); });
+}
+
+void FrmHolz::mnuStatistik_Click()
+{
+    handle([this] { m_browser->mnuStatistik_Click(); });
+}
+
+void FrmHolz::onHeaderSaved(const QString& name)
+{
+    handle([&] { m_browser->headerSaved(name); });
+}
+
+void FrmHolz::onListRenamed(const QString& oldName, const QString& newName)
+{
+    handle([&] { m_browser->listRenamed(oldName, newName); });
+}
+
+// ---- Table ---------------------------------------------------------------------------
+
+void FrmHolz::ListDaten_Click(int row)
+{
+    handle([&] {
+        EntryScreen& s = *m_s;
+        // Reading a row replaces the fields; input being typed or changed
+        // stays until it is saved or discarded, as with the arrow buttons.
+        if (s.c.mnuMehrfach.checked || !s.c.cmdVor.enabled)
+            return;
+        if (!s.store.Holz.isOpen() || row < 0 || row >= s.store.Holz.recordCount())
+            return;
+        s.store.Holz.move(row);
+        m_storage->Daten_Lesen();
+    });
+}
+
+// ---- Menus -----------------------------------------------------------------------------
+
+void FrmHolz::mnuNutzungsart_Click()
+{
+    handle([this] { m_s->c.cmbNutzung.visible = !m_s->c.cmbNutzung.visible; });
+}
+
+void FrmHolz::mnuEinschlagtyp_Click()
+{
+    handle([this] { m_s->c.cmbEinschlag.visible = !m_s->c.cmbEinschlag.visible; });
+}
+
+void FrmHolz::mnuHilfe_Click()
+{
+    handle([this] { m_s->ui.openHelp(QStringLiteral("Holzdateneingeben")); });
+}
+
+void FrmHolz::mnuHilfeListendaten_Click()
+{
+    handle([this] { m_s->ui.openHelp(QStringLiteral("Kopfdaten")); });
+}
+
+void FrmHolz::mnuHilfeT_Click()
+{
+    handle([this] { m_s->ui.openHelp(QStringLiteral("Tabelle")); });
+}
+
+void FrmHolz::menuCommand(MenuCommand command)
+{
+    handle([&] {
+        const auto it = m_menuHandlers.constFind(int(command));
+        if (it == m_menuHandlers.constEnd())
+            return;
+        const std::function<void()> handler = *it;
+        m_browser->positionOnSelected();
+        handler();
+        switch (command) {
+        case MenuCommand::Konvertieren:
+        case MenuCommand::Einlesen:
+        case MenuCommand::Sortiment:
+            refreshLists();
+            break;
+        case MenuCommand::Stammdaten:
+        case MenuCommand::Auswahl:
+            reloadOptions();
+            reloadMasterData();
+            break;
+        default:
+            break;
+        }
+        m_s->Eingabe_Daten();
+    });
+}
+
+// ---- Closing -----------------------------------------------------------------------------
+
+bool FrmHolz::mnuBeenden_Click()
+{
+    return handle([this] { return m_life->mnuBeenden_Click(); });
+}
+
+bool FrmHolz::Form_Unload()
+{
+    return handle([this] { return m_life->Form_Unload(); });
+}
+
+} // namespace entry

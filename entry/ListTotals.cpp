@@ -1,0 +1,78 @@
+#include "ListTotals.h"
+
+#include "rules/Numbers.h"
+#include "store/Database.h"
+
+namespace entry {
+
+qint64 ListTotals::pieceCount(const QString& sorte, double stueck, bool folgestamm)
+{
+    if (sorte == QLatin1String("S ") || sorte == QLatin1String("IS"))
+        return 1;
+    if (folgestamm)
+        return 0;
+    return rules::roundHalfEven(stueck);
+}
+
+qint64 ListTotals::pieceCount(const store::HolzRow& row)
+{
+    return pieceCount(row.Sorte, row.Stueck, row.Folgestamm);
+}
+
+double ListTotals::storedKubatur(double volume, bool hasRecords)
+{
+    if (!hasRecords)
+        return 0;
+    const float rounded = rules::roundTwo(float(volume));
+    return rounded > 0 ? double(rounded) : 1.0;
+}
+
+void ListTotals::add(const QString& sorte, double stueck, bool folgestamm, int los, double kubatur)
+{
+    const qint64 count = pieceCount(sorte, stueck, folgestamm);
+    ++records;
+    pieces += count;
+    volume += kubatur;
+    if (los >= 1 && los <= MaxLot) {
+        lotVolume[size_t(los)] += kubatur;
+        lotPieces[size_t(los)] += count;
+    }
+}
+
+ListTotals ListTotals::compute(store::Database& db, const QString& list)
+{
+    ListTotals totals;
+    store::Statement st =
+        db.prepare("SELECT Sorte, Stueck, Folgestamm, Los, Kubatur FROM Holz WHERE Liste = ?");
+    st.bind(1, list);
+    while (st.step())
+        totals.add(st.text(0), st.real(1), st.boolean(2), st.integer(3), st.real(4));
+    return totals;
+}
+
+QString ListTotals::Losweise_Kubatur(bool dezimalpunkt) const
+{
+    if (records == 0)
+        return QString();
+    QString lines;
+    int shown = 0;
+    for (int lot = 1; lot <= MaxLot && shown < MaxLotLines; ++lot) {
+        const double lotSum = lotVolume[size_t(lot)];
+        if (rules::roundTwo(float(lotSum)) == 0)
+            continue;
+        lines += QStringLiteral("Los ") + QString::number(lot) + QStringLiteral(" = ") +
+                 rules::formatTwo(lotSum, dezimalpunkt) + QStringLiteral(" fm ") +
+                 QString::number(lotPieces[size_t(lot)]) + QStringLiteral(" Stück\r");
+        ++shown;
+    }
+    return QStringLiteral("\rLosweise Kubatur :\r") + lines;
+}
+
+QString ListTotals::message(bool dezimalpunkt) const
+{
+    return QStringLiteral("Kubatur ges.= ") + rules::formatTwo(volume, dezimalpunkt) +
+           QStringLiteral(" fm\r") + QStringLiteral("Stückzahl = ") + QString::number(pieces) +
+           Losweise_Kubatur(dezimalpunkt);
+}
+
+} // namespace entry

@@ -1,0 +1,305 @@
+#include "ListsBrowser.h"
+
+#include "entry/EntryScreen.h"
+#include "entry/ListDatenModel.h"
+#include "entry/ListListenModel.h"
+#include "entry/ListSummary.h"
+#include "entry/ListTotals.h"
+#include "entry/RecordEntry.h"
+#include "entry/RecordStorage.h"
+#include "platform/UserInterface.h"
+#include "store/DbError.h"
+#include "store/JetCollation.h"
+#include "store/SettingKeys.h"
+#include "store/Settings.h"
+#include "store/Transaction.h"
+
+namespace entry {
+namespace {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+
+// First three characters, padded with blanks; a missing value is one blank.
+QString threeCharacters(const QString& value)
+{
+    return (value.isNull() ? QStringLiteral(" ") : value).left(3).leftJustified(3, QLatin1Char(' '));
+}
+
+} // namespace
+
+void ListsBrowser::Liste_Daten()
+{
+    s.listen->reload();
+    if (!s.store.Listen.isOpen() || s.store.Listen.recordCount() == 0) {
+        closeOpenList();
+        return;
+    }
+    int row = 0;
+    const QString last = s.settings.get(store::keys::ListenNr);
+    if (!last.isEmpty()) {
+        const int found = s.listen->findList(last);
+        if (found >= 0)
+            row = found;
+    }
+    s.listen->setSelectedRow(row);
+}
+
+bool ListsBrowser::Liste_Ausgewaehlt()
+{
+    if (s.listen->selectedRow() >= 0)
+        return true;
+    s.noListMessage();
+    return false;
+}
+
+bool ListsBrowser::positionOnSelected()
+{
+    const int row = s.listen->selectedRow();
+    if (row < 0 || row >= s.store.Listen.recordCount())
+        return false;
+    s.store.Listen.move(row);
+    return s.store.Listen.hasCurrent();
+}
+
+void ListsBrowser::columnClick(int column)
+{
+    store::ListenOrder order = store::ListenOrder::ListeDesc;
+    if (column == 0) {
+        s.state.listeDescending = !s.state.listeDescending;
+        order = s.state.listeDescending ? store::ListenOrder::ListeDesc : store::ListenOrder::ListeAsc;
+    } else if (column == 1) {
+        s.state.nameDescending = !s.state.nameDescending;
+        order = s.state.nameDescending ? store::ListenOrder::NameDesc : store::ListenOrder::NameAsc;
+    }
+    s.store.Listen_Oeffnen(order);
+    Liste_Daten();
+}
+
+void ListsBrowser::ListListen_Click(int row)
+{
+    s.listen->setSelectedRow(row);
+    if (s.state.openListId != 0)
+        Liste_Kubatur_Berechnen(true);
+    if (!positionOnSelected())
+        return;
+    cmdBearbeiten_Click();
+}
+
+void ListsBrowser::cmdBearbeiten_Click()
+{
+    if (s.listen->selectedRow() >= 0)
+        s.settings.set(store::keys::ListenNr, s.listen->selectedName());
+    if (!Liste_Ausgewaehlt())
+        return;
+    s.store.Holz.close();
+    Liste_Oeffnen();
+}
+
+void ListsBrowser::Liste_Oeffnen()
+{
+    s.Enable_Move();
+    for (Control* combo : {&s.c.cmbEinschlag, &s.c.cmbNutzung}) {
+        combo->selected = combo->items.isEmpty() ? -1 : 0;
+        combo->text = combo->items.isEmpty() ? QString() : combo->items.first();
+    }
+    s.c.chkKlammer.checked = false;
+    s.c.chkFolge.checked = false;
+    s.record.txtStueck = QStringLiteral("1");
+    s.record.txtSorte.clear();
+    s.record.txtGuete.clear();
+    s.record.txtLaenge.clear();
+    s.record.txtDurchmesser.clear();
+    s.calc.Laenge = 0;
+    s.calc.Durchmesser = 0;
+    s.c.lstLos.items.clear();
+    s.Auswahl_geaendert();
+
+    if (!positionOnSelected())
+        return;
+    const store::ListenRow list = s.store.Listen.current();
+    s.state.listName = list.Liste;
+    s.state.openListId = list.Id;
+    s.c.caption = QStringLiteral("Liste '") + list.Liste + QLatin1Char('\'');
+    s.c.TxtListenNR.text = s.c.caption;
+    s.state.aendern = false;
+    s.state.naechsteNummer = true;
+    s.state.nummerErhoeht = false;
+    s.state.sorteGeaendert = false;
+    s.state.autoFolge = false;
+    s.state.Eingabefeld.clear();
+    s.calc.Feldmodus = false;
+
+    if (!s.store.Holz.isOpen())
+        s.store.Holzliste_Oeffnen(s.ui);
+    s.daten->reset();
+    s.c.lstLos.items = s.store.Lose_Anzeigen();
+
+    if (s.store.Holz.isOpen() && s.store.Holz.recordCount() > 0) {
+        s.store.Holz.moveLast();
+        s.state.SatzNr = s.store.Holz.current().SatzNr;
+        s.storage->Daten_Lesen();
+    } else {
+        s.state.SatzNr = 0;
+        s.entry->Neuer_Datensatz();
+        s.Satz_Position_Anzeigen();
+        s.c.txtAbteilung.text =
+            threeCharacters(list.Abteilung) + threeCharacters(list.UAbt) + threeCharacters(list.Bestand);
+    }
+    s.state.ListeStueck = list.Stueckzahl;
+    s.state.ListeKubatur = list.Kubatur;
+    s.Eingabe_Daten();
+}
+
+void ListsBrowser::closeOpenList()
+{
+    s.state.openListId = 0;
+    s.state.listName.clear();
+    s.state.gespeichert = true;
+    s.state.aendern = false;
+    s.store.Holz.close();
+    s.daten->reset();
+    s.c.caption = QStringLiteral("Holz");
+    s.c.TxtListenNR.text.clear();
+    s.Disable_Move();
+}
+
+void ListsBrowser::Liste_Loeschen()
+{
+    if (!Liste_Ausgewaehlt() || !positionOnSelected())
+        return;
+    const store::ListenRow list = s.store.Listen.current();
+    const Answer answer =
+        s.ui.message({QStringLiteral("Löschen Liste bestätigen ?"),
+                      QStringLiteral("Liste Nr. '") + list.Liste + QStringLiteral("' löschen"),
+                      Buttons::OkCancel, Icon::Question});
+    if (answer != Answer::Ok)
+        return;
+
+    store::Database& db = s.store.database();
+    try {
+        store::Transaction transaction(db);
+        for (const char* sql : {"DELETE FROM Holz WHERE Liste = ?", "DELETE FROM Mantel WHERE Liste = ?",
+                                "DELETE FROM Lager WHERE Liste = ?"}) {
+            store::Statement st = db.prepare(sql);
+            st.bind(1, list.Liste);
+            st.run();
+        }
+        store::Statement st = db.prepare("DELETE FROM Listen WHERE Id = ?");
+        st.bind(1, list.Id);
+        st.run();
+        transaction.commit();
+    } catch (const store::DbError& error) {
+        // Nothing was deleted.
+        s.showError(error);
+        return;
+    }
+
+    closeOpenList();
+    s.store.Listen_Oeffnen();
+    if (s.store.Listen.recordCount() > 0)
+        s.settings.set(store::keys::ListenNr, s.store.Listen.at(0).Liste);
+    Liste_Daten();
+}
+
+void ListsBrowser::mnuLoescheng_Click()
+{
+    Liste_Loeschen();
+    if (s.listen->selectedRow() >= 0)
+        ListListen_Click(s.listen->selectedRow());
+}
+
+void ListsBrowser::Liste_Kubatur_Berechnen(bool still)
+{
+    QString name;
+    qint64 listId = 0;
+    if (s.listOpen()) {
+        name = s.state.listName;
+        listId = s.state.openListId;
+    } else if (positionOnSelected()) {
+        const store::ListenRow list = s.store.Listen.current();
+        name = list.Liste;
+        listId = list.Id;
+    } else {
+        return;
+    }
+    const ListTotals totals = ListTotals::compute(s.store.database(), name);
+
+    if (!still) {
+        s.ui.message({totals.message(s.calc.Dezimalpunkt),
+                      QStringLiteral("Berechnung Kubatur Liste '") + name + QLatin1Char('\''), Buttons::Ok,
+                      Icon::Information});
+    } else {
+        const int index = s.store.Listen.indexOfId(listId);
+        if (index < 0)
+            return;
+        s.store.Listen.move(index);
+        store::ListenRow list = s.store.Listen.current();
+        list.Kubatur = ListTotals::storedKubatur(totals.volume, totals.records > 0);
+        list.Stueckzahl = int(totals.pieces);
+        list.NummerHigh = listId == s.state.openListId
+                              ? s.store.HoechsteNummer
+                              : store::TimberStore::highestNumber(s.store.database(), name);
+        s.store.Listen.update(list);
+        s.listen->listChanged(listId);
+        if (listId == s.state.openListId)
+            s.state.ListeKubatur = totals.volume;
+    }
+    if (listId == s.state.openListId || s.state.openListId == 0)
+        s.state.ListeStueck = qint32(totals.pieces);
+}
+
+void ListsBrowser::mnuKubatur_Click()
+{
+    if (!s.listOpen() && !Liste_Ausgewaehlt())
+        return;
+    Liste_Kubatur_Berechnen(false);
+    // The last record comes back on screen, unless the user is typing a new
+    // one or changing one: that input stays.
+    const bool typing = !s.state.gespeichert || s.state.aendern;
+    if (s.listOpen() && s.store.Holz.recordCount() > 0 && !typing) {
+        s.store.Holz.moveLast();
+        s.storage->Daten_Lesen();
+    }
+    s.Eingabe_Daten();
+}
+
+void ListsBrowser::mnuStatistik_Click()
+{
+    if (!s.listOpen()) {
+        s.noListMessage();
+        return;
+    }
+    const QString text =
+        ListSummary::text(s.store.database(), s.c.lstHolzart.items, s.state.listName, s.calc.Dezimalpunkt);
+    s.ui.message({text, QStringLiteral("Statistik"), Buttons::Ok, Icon::Information});
+    s.Eingabe_Daten();
+}
+
+void ListsBrowser::headerSaved(const QString& name)
+{
+    s.store.Listen_Oeffnen();
+    Liste_Daten();
+    s.listen->setSelectedRow(s.listen->findList(name));
+    if (s.listen->selectedRow() >= 0)
+        ListListen_Click(s.listen->selectedRow());
+}
+
+void ListsBrowser::listRenamed(const QString& oldName, const QString& newName)
+{
+    if (store::jet::equal(s.state.listName, oldName)) {
+        s.state.listName = newName;
+        s.c.caption = QStringLiteral("Liste '") + newName + QLatin1Char('\'');
+        s.c.TxtListenNR.text = s.c.caption;
+    }
+    const qint64 current = s.store.Listen.currentId();
+    s.store.Listen_Oeffnen();
+    Liste_Daten();
+    // The header dialog stays on the renamed list.
+    const int index = s.store.Listen.indexOfId(current);
+    if (index >= 0)
+        s.store.Listen.move(index);
+}
+
+} // namespace entry

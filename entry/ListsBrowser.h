@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+
+namespace entry {
+
+class EntryScreen;
+
+// The list of lists: filling and ordering it, switching to and opening a
+// list, deleting a list with everything that belongs to it, and the list's
+// totals.
+class ListsBrowser {
+public:
+    explicit ListsBrowser(EntryScreen& screen) : s(screen) {}
+
+    // Refills the list of lists and selects the list named in ListenNr.
+    void Liste_Daten();
+    // True when a list is selected; says how to select one otherwise.
+    bool Liste_Ausgewaehlt();
+    // Moves `Listen` to the selected list; false when none is selected.
+    bool positionOnSelected();
+
+    // A click on a column header of the list of lists.
+    void columnClick(int column);
+    // Switching: a click (or Up/Down) on a row of the list of lists. Stores
+    // the totals of the list that was open, then opens the selected one.
+    void ListListen_Click(int row);
+    // "Holzdaten eingeben": opens the selected list for entry.
+    void cmdBearbeiten_Click();
+    void Liste_Oeffnen();
+    // Deletes the selected list after confirmation: its records, stack
+    // samples, storage rows and the list row, in one transaction.
+    void Liste_Loeschen();
+    void mnuLoescheng_Click();
+
+    // Totals of the open list (or, with none open, of the selected one).
+    // `still`: store them in the list row; otherwise show them.
+    void Liste_Kubatur_Berechnen(bool still);
+    void mnuKubatur_Click();
+
+    // "Statistik": the assortment summary of the open list.
+    void mnuStatistik_Click();
+    // The header dialog stored a list: it is opened at once, in its place in
+    // the order of the list of lists.
+    void headerSaved(const QString& name);
+    // The header dialog renamed a list.
+    void listRenamed(const QString& oldName, const QString& newName);
+
+    // The screen has no open list any more.
+    void closeOpenList();
+
+private:
+    EntryScreen& s;
+};
+
+} // namespace entry

@@ -1,0 +1,477 @@
+#include "RecordEntry.h"
+
+#include "entry/EntryLists.h"
+#include "entry/EntryScreen.h"
+#include "entry/RecordStorage.h"
+#include "platform/UserInterface.h"
+#include "rules/InputRules.h"
+#include "rules/Numbers.h"
+#include "rules/QuickEntry.h"
+
+namespace entry {
+namespace {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+
+bool is(const QString& text, const char* value)
+{
+    return text == QLatin1String(value);
+}
+
+QStringList items(std::initializer_list<const char*> texts)
+{
+    QStringList list;
+    for (const char* text : texts)
+        list << QString::fromLatin1(text);
+    return list;
+}
+
+// Fields whose values carry decimals on the keypad.
+bool decimalsAllowed(const QString& feld)
+{
+    return is(feld, "Laenge") || is(feld, "Durchmesser") || is(feld, "Stueck") || is(feld, "Faktor") ||
+           is(feld, "Kubatur") || is(feld, "Preisfaktor");
+}
+
+} // namespace
+
+void RecordEntry::newRecordIfSaved()
+{
+    if (!s.state.aendern && s.state.gespeichert)
+        Neuer_Datensatz();
+}
+
+void RecordEntry::selectField(const QString& feld)
+{
+    Control* control = s.fieldControl(feld);
+    QString* text = s.fieldText(feld);
+    if (!control || !text)
+        return;
+    s.calc.Feldmodus = true;
+    s.Auswahl_geaendert();
+    control->highlighted = true;
+    s.c.cmdKomma.enabled = decimalsAllowed(feld);
+    newRecordIfSaved();
+    s.state.gespeichert = false;
+    s.state.Eingabefeld = feld;
+    if (is(feld, "Abteilung")) {
+        // Kept and selected as a whole, so typing replaces it and keypad keys append.
+        *text = text->trimmed();
+    } else {
+        if (is(feld, "Kubatur")) {
+            // A typed volume stands for itself: no length or diameter may
+            // recompute it afterwards.
+            s.record.txtLaenge = QStringLiteral("0");
+            s.record.txtDurchmesser = QStringLiteral("0");
+            s.calc.Laenge = 0;
+            s.calc.Durchmesser = 0;
+            if (s.record.txtStueck.isEmpty())
+                s.record.txtStueck = QStringLiteral("0");
+        }
+        text->clear();
+    }
+    s.focus(EntryScreen::fieldControlName(feld));
+}
+
+void RecordEntry::cmdStueck_Click()
+{
+    if (s.record.optEinzelstamm && !s.isStackedWood()) {
+        const Answer answer =
+            s.ui.message({QStringLiteral("Stückzahl nur für Sortiment\nIn Sortiment wechseln ?"),
+                          QStringLiteral("Abfrage"), Buttons::YesNo, Icon::Question});
+        if (answer != Answer::Yes) {
+            s.Eingabe_Daten();
+            return;
+        }
+        optSortiment_Click();
+    }
+    selectField(QStringLiteral("Stueck"));
+}
+
+void RecordEntry::cmdNummer_Click()
+{
+    if (!s.record.optEinzelstamm) {
+        s.ui.message({QStringLiteral("Stammnummern sind im Sortiment nicht erlaubt !"),
+                      QStringLiteral("Information"), Buttons::Ok, Icon::Information});
+        s.Eingabe_Daten();
+        return;
+    }
+    selectField(QStringLiteral("Nummer"));
+}
+
+void RecordEntry::cmdKubatur_Click()
+{
+    if (!s.c.cmdKubatur.enabled)
+        return;
+    selectField(QStringLiteral("Kubatur"));
+}
+
+void RecordEntry::cmdStaerke_Click()
+{
+    if (is(s.record.sortCode(), "H "))
+        selectField(QStringLiteral("Staerke"));
+    else
+        txtStaerke_Click();
+}
+
+void RecordEntry::txtStaerke_Click()
+{
+    if (!s.c.lstStaerke.visible) {
+        Sorte(true);
+    } else {
+        s.c.lstStaerke.visible = false;
+        s.Eingabe_Daten();
+    }
+}
+
+void RecordEntry::txtRinde_Click()
+{
+    if (is(s.record.cmdAbzRinde, " "))
+        selectField(QStringLiteral("Rinde"));
+}
+
+void RecordEntry::txtZusatz_Click()
+{
+    s.Auswahl_geaendert();
+    s.c.txtZusatz.highlighted = true;
+    newRecordIfSaved();
+    s.calc.Feldmodus = true;
+    s.state.Eingabefeld = QStringLiteral("Zusatz");
+    s.focus(QStringLiteral("txtZusatz"));
+}
+
+void RecordEntry::keypad(const QString& key)
+{
+    if (s.calc.Feldmodus) {
+        fieldKey(key);
+        return;
+    }
+    if (is(key, "b")) {
+        s.c.txtEingabe.text.chop(1);
+        Schnelleingabe();
+        s.Eingabe_Daten();
+        return;
+    }
+    // The buffer knows only the comma as its separator.
+    txtEingabe_Change(s.c.txtEingabe.text + (is(key, ".") ? QStringLiteral(",") : key));
+    s.Eingabe_Daten();
+}
+
+void RecordEntry::cmdKomma_Click()
+{
+    if (!s.c.cmdKomma.enabled)
+        return;
+    keypad(s.calc.Dezimalpunkt ? QStringLiteral(".") : QStringLiteral(","));
+}
+
+void RecordEntry::fieldKey(const QString& key)
+{
+    const QString feld = s.state.Eingabefeld;
+    QString* text = s.fieldText(feld);
+    if (!text)
+        return;
+    if (is(feld, "Zusatz")) {
+        if (is(key, "b"))
+            text->chop(1);
+        else
+            text->append(key);
+        return;
+    }
+    const rules::FieldKeyResult result = rules::Feld_Eingabe(feld, key, *text, s.record);
+    *text = result.text;
+    if (result.decimalKeyEnabled)
+        s.c.cmdKomma.enabled = *result.decimalKeyEnabled;
+    if (is(feld, "Faktor"))
+        s.record.cmdKubatur = rules::kubaturCaption(s.record);
+    if (result.refused) {
+        s.ui.message(*result.message);
+        s.focus(EntryScreen::fieldControlName(feld));
+        return;
+    }
+    if (result.endsFieldEntry) {
+        s.Auswahl_geaendert();
+        s.calc.Feldmodus = false;
+        s.Eingabe_Daten();
+        return;
+    }
+    if (result.recompute)
+        s.Datensatz_Berechnen();
+}
+
+void RecordEntry::txtEingabe_Change(const QString& text)
+{
+    const rules::QuickEntryKeyFilter filtered = rules::filterQuickEntryKey(text);
+    s.c.txtEingabe.text = filtered.buffer;
+    if (!filtered.accepted)
+        return;
+    s.c.cmdKomma.enabled = true;
+    Schnelleingabe();
+}
+
+void RecordEntry::Schnelleingabe()
+{
+    using Outcome = rules::QuickEntryResult::Outcome;
+    const rules::QuickEntryResult result =
+        rules::Schnelleingabe(s.c.txtEingabe.text, s.record, s.state.gespeichert);
+    switch (result.outcome) {
+    case Outcome::Nothing:
+        break;
+    case Outcome::ClearBuffer:
+        s.c.txtEingabe.text.clear();
+        break;
+    case Outcome::RefuseStackedWood:
+        s.ui.message(*result.message);
+        s.c.txtEingabe.text.clear();
+        s.Eingabe_Daten();
+        break;
+    case Outcome::NewRecord:
+        Neuer_Datensatz();
+        break;
+    case Outcome::SetDiameter:
+        s.calc.Durchmesser = result.durchmesser;
+        s.state.gespeichert = false;
+        s.Datensatz_Berechnen();
+        break;
+    case Outcome::SetLengthAndDiameter:
+        s.calc.Laenge = result.laenge;
+        s.calc.Durchmesser = result.durchmesser;
+        s.Datensatz_Berechnen();
+        break;
+    case Outcome::Error: {
+        const Answer answer = s.ui.message(*result.message);
+        s.c.txtEingabe.text.chop(1);
+        if (answer == Answer::Ok)
+            s.ui.openHelp(result.helpAnchor);
+        s.Eingabe_Daten();
+        break;
+    }
+    }
+}
+
+void RecordEntry::optEinzelstamm_Click()
+{
+    s.Auswahl_geaendert();
+    s.c.cmdX.visible = false;
+    if (s.state.gespeichert)
+        Neuer_Datensatz();
+    s.setKind(true);
+    s.c.txtNummer.text = QString::number(s.store.HoechsteNummer + 1);
+    if (!s.c.txtEingabe.text.isEmpty())
+        Schnelleingabe();
+    if (!s.isStackedWood())
+        s.record.txtStueck = QStringLiteral("1");
+    s.Eingabe_Daten();
+}
+
+void RecordEntry::optSortiment_Click()
+{
+    s.Auswahl_geaendert();
+    s.c.cmdX.visible = true;
+    if (s.state.gespeichert)
+        Neuer_Datensatz();
+    s.setKind(false);
+    s.c.txtNummer.text = QStringLiteral("0");
+    if (!s.c.txtEingabe.text.isEmpty())
+        Schnelleingabe();
+    s.Eingabe_Daten();
+}
+
+void RecordEntry::cmdX_Click()
+{
+    if (!s.record.txtStueck.isEmpty()) {
+        const auto pieces = rules::toSingle(s.record.txtStueck);
+        if (!pieces || *pieces < 1 || *pieces > 10000) {
+            s.ui.message({QStringLiteral("Eingabefehler Stückzahl"), QStringLiteral("Information"),
+                          Buttons::Ok, Icon::Information});
+            s.Eingabe_Daten();
+            return;
+        }
+    }
+    s.Datensatz_Berechnen();
+    s.Eingabe_Daten();
+}
+
+void RecordEntry::chkFolge_Click(bool checked)
+{
+    s.c.chkFolge.checked = checked;
+    if (checked)
+        s.c.chkKlammer.checked = false;
+}
+
+void RecordEntry::chkKlammer_Click(bool checked)
+{
+    s.c.chkKlammer.checked = checked;
+    if (checked) {
+        s.c.chkFolge.checked = false;
+        s.state.autoFolge = false;
+    }
+}
+
+void RecordEntry::mnuKlammerstamm_Click()
+{
+    if (!s.record.optEinzelstamm)
+        optEinzelstamm_Click();
+    s.c.chkKlammer.visible = true;
+    s.c.chkFolge.visible = true;
+    s.c.chkKlammer.checked = true;
+    s.c.chkFolge.checked = false;
+    s.state.autoFolge = false;
+    s.Eingabe_Daten();
+}
+
+void RecordEntry::Sorte(bool showClassList)
+{
+    const QString code = s.record.sortCode();
+    const bool stacked = s.isStackedWood();
+    if (!stacked) {
+        s.c.cmdDurchm.caption = QStringLiteral("Du&rch");
+        s.c.cmdStueck.caption = QStringLiteral("St&ück");
+        s.record.cmdKubatur = QStringLiteral("Kubatur");
+        s.c.cmdKomma.enabled = false;
+        s.c.cmdFaktor.visible = false;
+        s.c.txtFaktor.visible = false;
+    }
+    if (is(code, "LF") || is(code, "P ")) {
+        // These are counted in pieces: never single logs with a number.
+        s.setKind(false);
+        s.c.cmdX.visible = true;
+        s.c.txtNummer.text = QStringLiteral("0");
+        s.c.cmdKubatur.enabled = true;
+    } else {
+        s.c.cmdKubatur.enabled = false;
+    }
+    newRecordIfSaved();
+
+    static const QStringList diameterClasses = items(
+        {"L ", "HL", "IL", "SL", "W ", "RO", "M ", "R ", "L1", "L2", "L3", "NH", "CA", "PL", "PZ", "AS"});
+    Control& classes = s.c.lstStaerke;
+    if (is(code, "H ")) {
+        classes.items = items({"1", "2", "3", "4", "5", "6"});
+    } else if (is(code, "SW")) {
+        classes.items = items({"1", "2", "3", "4"});
+    } else if (is(code, "P ")) {
+        classes.items =
+            items({"-", "1", "2", "2.1", "2.11", "2.12", "2.2", "2.3", "2.31", "2.32", "2.33", "3"});
+        s.record.txtStaerke = QStringLiteral("-");
+    } else if (stacked) {
+        classes.items = items({"-", "1", "2", "2.1", "2.2", "3", "3.1", "3.2"});
+        s.record.txtStaerke = QStringLiteral("-");
+        if (is(code, "S "))
+            s.record.txtGuete = QStringLiteral("-");
+        s.c.cmdDurchm.caption = QStringLiteral("B&reite");
+        s.c.cmdStueck.caption = QStringLiteral("Höh&e");
+        s.c.cmdKomma.enabled = true;
+        s.record.cmdAbzRinde = QStringLiteral("o");
+        s.c.cmdFaktor.visible = true;
+        s.c.txtFaktor.visible = true;
+        if (s.record.txtFaktor.isEmpty())
+            s.record.txtFaktor = QStringLiteral("1");
+        s.record.cmdKubatur = rules::kubaturCaption(s.record);
+        s.c.cmdKubatur.enabled = true;
+        s.c.chkFolge.checked = false;
+        s.c.chkKlammer.checked = false;
+        s.state.autoFolge = false;
+    } else if (is(code, "LF")) {
+        const bool measured = rules::toSingle(s.record.txtLaenge).value_or(0) > 0 &&
+                              rules::toSingle(s.record.txtDurchmesser).value_or(0) > 0;
+        if (!measured)
+            classes.items = items({"-", "0", "1a", "1b", "2a", "2b", "3a", "3b", "4", "5", "6+"});
+    } else if (!diameterClasses.contains(code)) {
+        s.ui.message({QStringLiteral("Handelsklasse '") + s.record.txtSorte +
+                          QStringLiteral("' wird nicht unterstützt"),
+                      QStringLiteral("Information"), Buttons::Ok, Icon::Information});
+        s.record.txtStaerke.clear();
+    }
+    classes.selected = -1;
+
+    s.Datensatz_Berechnen();
+
+    if (showClassList && !classes.items.isEmpty()) {
+        s.Listen_Ausblenden();
+        classes.visible = true;
+        s.focus(QStringLiteral("lstStaerke"));
+    } else if (is(code, "H ")) {
+        selectField(QStringLiteral("Staerke"));
+    } else {
+        s.Eingabe_Daten();
+    }
+}
+
+void RecordEntry::Neuer_Datensatz()
+{
+    s.state.gespeichert = false;
+    s.c.txtgespeichert.visible = false;
+    s.c.txtSatzNR.text = QStringLiteral("NEU");
+    s.c.txtSatzNR.toolTip.clear();
+    s.c.txtZusatz.text.clear();
+    s.c.txtPreisfaktor.text.clear();
+    s.c.txtPreis.text.clear();
+    s.record.txtRinde = QStringLiteral("0");
+    s.record.txtStueck = QStringLiteral("1");
+    s.Disable_Move();
+    if (s.state.sorteGeaendert) {
+        s.record.txtGuete.clear();
+        s.record.txtLaenge = QStringLiteral("0");
+        s.calc.Laenge = 0;
+        s.state.sorteGeaendert = false;
+    }
+    s.record.txtDurchmesser = QStringLiteral("0");
+    // The diameter is never a default: without this the next key release
+    // would bring back the previous record's diameter and volume.
+    s.calc.Durchmesser = 0;
+    s.record.txtKubatur.clear();
+
+    if (s.state.autoFolge) {
+        s.c.chkFolge.checked = false;
+        s.state.autoFolge = false;
+    }
+    if (s.c.chkKlammer.checked) {
+        s.c.chkFolge.visible = true;
+        s.c.chkFolge.checked = true;
+        s.c.chkKlammer.checked = false;
+        s.state.autoFolge = true;
+    }
+
+    if (s.store.Holz.isOpen() && s.store.Holz.recordCount() > 0) {
+        if (s.record.optEinzelstamm && !s.state.nummerErhoeht && s.store.HoechsteNummer >= 1) {
+            bool ok = false;
+            const int shown = s.c.txtNummer.text.trimmed().toInt(&ok);
+            s.c.txtNummer.text = QString::number((ok ? shown : s.store.HoechsteNummer) + 1);
+            s.state.nummerErhoeht = true;
+        }
+    } else {
+        s.record.txtLos = QStringLiteral("1");
+        s.c.txtNummer.text = s.record.optEinzelstamm ? QStringLiteral("1") : QStringLiteral("0");
+    }
+    if (!s.options.UebernStaerke)
+        s.record.txtStaerke.clear();
+    s.state.computeMessagesShown.clear();
+}
+
+void RecordEntry::cmdEscape_Click()
+{
+    s.state.aendern = false;
+    if (!s.record.optEinzelstamm)
+        s.record.txtStueck = QStringLiteral("1");
+    s.c.txtEingabe.text.clear();
+    s.record.txtLaenge.clear();
+    s.record.txtDurchmesser.clear();
+    s.record.txtKubatur.clear();
+    s.calc.Laenge = 0;
+    s.calc.Durchmesser = 0;
+    s.c.txtSatzNR.text = QStringLiteral("Neu");
+    s.state.gespeichert = true;
+    s.state.nummerErhoeht = false;
+    s.calc.Feldmodus = false;
+    s.Auswahl_geaendert();
+    s.Listen_Ausblenden();
+    s.dropDownOpen = false;
+    if (s.store.Holz.hasCurrent())
+        s.storage->Daten_Lesen();
+    s.Enable_Move();
+    s.Eingabe_Daten();
+}
+
+} // namespace entry

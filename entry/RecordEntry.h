@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+
+namespace entry {
+
+class EntryScreen;
+
+// The input side of the entry screen: choosing a field, the keypad in
+// quick entry and field entry, the record kind, the assortment rules,
+// preparing a new record and discarding the input.
+class RecordEntry {
+public:
+    explicit RecordEntry(EntryScreen& screen) : s(screen) {}
+
+    // Starts field entry of a field ("Laenge", "Durchmesser", "Stueck",
+    // "Faktor", "Kubatur", "Nummer", "Staerke", "Rinde", "Abteilung",
+    // "Preisfaktor").
+    void selectField(const QString& feld);
+    void cmdLaenge_Click() { selectField(QStringLiteral("Laenge")); }
+    void cmdDurchm_Click() { selectField(QStringLiteral("Durchmesser")); }
+    void cmdFaktor_Click() { selectField(QStringLiteral("Faktor")); }
+    void cmdStueck_Click();
+    void cmdNummer_Click();
+    void cmdKubatur_Click();
+    void cmdStaerke_Click();
+    void txtStaerke_Click();
+    void txtRinde_Click();
+    void txtAbteilung_Click() { selectField(QStringLiteral("Abteilung")); }
+    void txtPreisfaktor_Click() { selectField(QStringLiteral("Preisfaktor")); }
+    void txtZusatz_Click();
+
+    // A keypad key: "0" … "9", "," or "." (decimal key), "b" (back).
+    void keypad(const QString& key);
+    void cmdKomma_Click();
+    // The input buffer after the user changed it.
+    void txtEingabe_Change(const QString& text);
+    void Schnelleingabe();
+
+    void optEinzelstamm_Click();
+    void optSortiment_Click();
+    void cmdX_Click();
+    void chkFolge_Click(bool checked);
+    void chkKlammer_Click(bool checked);
+    void mnuKlammerstamm_Click();
+
+    // Applies the assortment in txtSorte. `showClassList` shows the class
+    // list of the assortment (cmdStaerke, txtStaerke).
+    void Sorte(bool showClassList = false);
+    void Neuer_Datensatz();
+    // A new record first when the stored record is still on screen.
+    void newRecordIfSaved();
+    void cmdEscape_Click();
+
+private:
+    void fieldKey(const QString& key);
+    EntryScreen& s;
+};
+
+} // namespace entry

@@ -1,0 +1,183 @@
+#include "RecordNavigation.h"
+
+#include "entry/EntryScreen.h"
+#include "entry/ListDatenModel.h"
+#include "entry/ListListenModel.h"
+#include "entry/ListTotals.h"
+#include "entry/RecordStorage.h"
+#include "platform/UserInterface.h"
+#include "store/DbError.h"
+#include "store/Transaction.h"
+
+namespace entry {
+namespace {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+
+} // namespace
+
+bool RecordNavigation::hasRecords() const
+{
+    return s.store.Holz.isOpen() && s.store.Holz.recordCount() > 0;
+}
+
+// The buttons are disabled while a new record is typed or a record is
+// changed; the arrow keys reach these handlers too and must not throw that
+// input away, so they ask the buttons first.
+void RecordNavigation::cmdZurueck_Click()
+{
+    if (!s.c.cmdZurueck.enabled)
+        return;
+    s.Listen_Ausblenden();
+    if (!hasRecords())
+        return;
+    s.store.Holz.movePrevious();
+    if (s.store.Holz.bof()) {
+        s.store.Holz.moveFirst();
+        s.ui.message(
+            {QStringLiteral("Erster Datensatz erreicht"), QString(), Buttons::Ok, Icon::Information});
+        s.Eingabe_Daten();
+    }
+    s.storage->Daten_Lesen();
+}
+
+void RecordNavigation::cmdVor_Click()
+{
+    if (!s.c.cmdVor.enabled)
+        return;
+    s.Listen_Ausblenden();
+    if (!hasRecords())
+        return;
+    s.store.Holz.moveNext();
+    if (s.store.Holz.eof()) {
+        s.store.Holz.moveLast();
+        s.ui.message(
+            {QStringLiteral("Letzter Datensatz erreicht"), QString(), Buttons::Ok, Icon::Information});
+        s.Eingabe_Daten();
+    }
+    s.storage->Daten_Lesen();
+}
+
+void RecordNavigation::cmdErster_Click()
+{
+    if (!s.c.cmdVor.enabled || !hasRecords())
+        return;
+    s.store.Holz.moveFirst();
+    s.storage->Daten_Lesen();
+    s.c.cmdVor.enabled = true;
+    s.c.cmdZurueck.enabled = true;
+}
+
+void RecordNavigation::cmdLetzter_Click()
+{
+    if (!s.c.cmdVor.enabled || !hasRecords())
+        return;
+    s.store.Holz.moveLast();
+    s.storage->Daten_Lesen();
+    s.c.cmdVor.enabled = true;
+    s.c.cmdZurueck.enabled = true;
+}
+
+void RecordNavigation::cmdAendern_Click()
+{
+    if (s.state.aendern)
+        return;
+    if (!s.store.Holz.hasCurrent()) {
+        s.Eingabe_Daten();
+        return;
+    }
+    // Change mode rewrites the current stored record with the fields. With a
+    // new, unsaved record on screen that would overwrite another record.
+    if (!s.state.gespeichert) {
+        s.ui.message({QStringLiteral("Der Datensatz auf dem Bildschirm ist noch nicht gespeichert.\n"
+                                     "Erst speichern oder mit Esc verwerfen, dann ändern."),
+                      QStringLiteral("Information"), Buttons::Ok, Icon::Information});
+        s.Eingabe_Daten();
+        return;
+    }
+    s.Disable_Move();
+    s.c.txtgespeichert.visible = false;
+    s.state.aendern = true;
+    s.state.gespeichert = false;
+    s.c.txtSatzNR.text = QStringLiteral("Ändern Satz - ") + QString::number(s.store.Holz.absolutePosition());
+    s.Eingabe_Daten();
+}
+
+void RecordNavigation::mnuLoeschen_Click()
+{
+    store::RecordSet<store::HolzRow>& holz = s.store.Holz;
+    if (!hasRecords() || !holz.hasCurrent()) {
+        s.Eingabe_Daten();
+        return;
+    }
+    // The delete removes the current stored record; a new record being typed
+    // is not that record.
+    if (!s.state.gespeichert && !s.state.aendern) {
+        s.ui.message({QStringLiteral("Der Datensatz auf dem Bildschirm ist noch nicht gespeichert.\n"
+                                     "Mit Esc verwerfen oder einen gespeicherten Datensatz anzeigen."),
+                      QStringLiteral("Information"), Buttons::Ok, Icon::Information});
+        s.Eingabe_Daten();
+        return;
+    }
+    const int position = holz.absolutePosition();
+    const Answer answer = s.ui.message({QStringLiteral("Satz löschen bestätigen ?"),
+                                        QStringLiteral("Datensatz NR. ") + QString::number(position),
+                                        Buttons::OkCancel, Icon::Question});
+    if (answer != Answer::Ok) {
+        s.Eingabe_Daten();
+        return;
+    }
+
+    double volume = s.state.ListeKubatur;
+    qint64 pieces = s.state.ListeStueck;
+    try {
+        // The totals lose what the stored record added, not what the fields
+        // happen to show.
+        const store::HolzRow old = holz.current();
+        volume -= old.Kubatur;
+        pieces -= ListTotals::pieceCount(old);
+        if (!s.positionOnOpenList()) {
+            s.noListMessage();
+            return;
+        }
+        store::ListenRow list = s.store.Listen.current();
+        list.Kubatur = ListTotals::storedKubatur(volume, holz.recordCount() > 1);
+        list.Stueckzahl = int(std::max<qint64>(pieces, 0));
+        store::Transaction transaction(s.store.database());
+        holz.deleteCurrent();
+        s.store.Listen.update(list);
+        transaction.commit();
+    } catch (const store::DbError& error) {
+        s.showError(error);
+        s.Eingabe_Daten();
+        return;
+    }
+    s.state.ListeKubatur = volume;
+    s.state.ListeStueck = qint32(pieces);
+    s.state.aendern = false;
+    if (position >= 2)
+        holz.movePrevious();
+    else if (holz.recordCount() > 0)
+        holz.moveFirst();
+
+    s.Satz_Position_Anzeigen();
+    s.ui.playConfirmation();
+    s.daten->reset();
+    s.listen->listChanged(s.state.openListId);
+    s.storage->Daten_Lesen();
+    s.Eingabe_Daten();
+}
+
+void RecordNavigation::mnuHoechsteNummer_Click()
+{
+    const Answer answer =
+        s.ui.message({QStringLiteral("Höchste Nummer = ") + QString::number(s.store.HoechsteNummer) +
+                          QStringLiteral("\rAbfrage nächste Nummer aktivieren"),
+                      QStringLiteral("Abfrage"), Buttons::YesNo, Icon::Question});
+    s.state.naechsteNummer = answer == Answer::Yes;
+    s.Eingabe_Daten();
+}
+
+} // namespace entry

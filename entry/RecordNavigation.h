@@ -1,0 +1,28 @@
+#pragma once
+
+namespace entry {
+
+class EntryScreen;
+
+// Stepping through the open list's records, change mode, deleting a record
+// and the highest-number question.
+class RecordNavigation {
+public:
+    explicit RecordNavigation(EntryScreen& screen) : s(screen) {}
+
+    void cmdZurueck_Click();
+    void cmdVor_Click();
+    void cmdErster_Click();
+    void cmdLetzter_Click();
+    void cmdAendern_Click();
+    // Deletes the current record after confirmation, in one transaction with
+    // the list's stored totals.
+    void mnuLoeschen_Click();
+    void mnuHoechsteNummer_Click();
+
+private:
+    bool hasRecords() const;
+    EntryScreen& s;
+};
+
+} // namespace entry

@@ -1,0 +1,350 @@
+#include "RecordStorage.h"
+
+#include "entry/EntryScreen.h"
+#include "entry/ListDatenModel.h"
+#include "entry/ListListenModel.h"
+#include "entry/ListTotals.h"
+#include "entry/RecordEntry.h"
+#include "platform/UserInterface.h"
+#include "rules/Numbers.h"
+#include "rules/RecordCheck.h"
+#include "store/DbError.h"
+#include "store/Transaction.h"
+
+#include <algorithm>
+
+namespace entry {
+namespace {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+
+const QString MantelStack = QStringLiteral("Mantl");
+
+double twoDecimals(const QString& text)
+{
+    return rules::roundTwo(rules::toSingle(text).value_or(0.0f));
+}
+
+int byteValue(const QString& text)
+{
+    return std::clamp(rules::roundHalfEven(rules::toSingle(text).value_or(0.0f)), 0, 255);
+}
+
+// A drop-down position as one hexadecimal digit; "0" when nothing is chosen.
+QString positionDigit(const Control& combo)
+{
+    return combo.selected >= 0 ? QString::number(combo.selected, 16).toUpper() : QStringLiteral("0");
+}
+
+int positionFromDigit(QChar digit, const Control& combo)
+{
+    bool ok = false;
+    const int position = QString(digit).toInt(&ok, 16);
+    return ok && position < combo.items.size() ? position : -1;
+}
+
+void choose(Control& combo, int index)
+{
+    combo.selected = index;
+    combo.text = index >= 0 ? combo.items.at(index) : QString();
+}
+
+} // namespace
+
+bool RecordStorage::cmdSpeichern_Click()
+{
+    s.Listen_Ausblenden();
+    s.c.mnuMehrfach.checked = false;
+    if (!s.listOpen()) {
+        s.noListMessage();
+        return false;
+    }
+    if (s.state.aendern) {
+        s.calc.Durchmesser = rules::toSingle(s.record.txtDurchmesser).value_or(s.calc.Durchmesser);
+        s.calc.Laenge = rules::toSingle(s.record.txtLaenge).value_or(s.calc.Laenge);
+    }
+    s.Datensatz_Berechnen();
+
+    if (!s.state.aendern && s.state.gespeichert) {
+        s.ui.message({QStringLiteral("Bereits gespeichert"), QStringLiteral("Information"), Buttons::Ok,
+                      Icon::Information});
+        Daten_Lesen();
+        s.Eingabe_Daten();
+        return false;
+    }
+    if (!Daten_Kontrolle())
+        return false;
+
+    if (s.record.optEinzelstamm && !s.isStackedWood() && !s.state.aendern && s.state.naechsteNummer) {
+        const int next = s.store.HoechsteNummer + 1;
+        if (s.c.txtNummer.text.trimmed().toInt() <= s.store.HoechsteNummer) {
+            const Answer answer =
+                s.ui.message({QStringLiteral("Nächsthöhere Nummer ") + QString::number(next) +
+                                  QStringLiteral(" verwenden"),
+                              QStringLiteral("Stammnummer"), Buttons::YesNo, Icon::Question});
+            if (answer == Answer::Yes)
+                s.c.txtNummer.text = QString::number(next);
+            else
+                s.state.naechsteNummer = false;
+        }
+    }
+    s.state.nummerErhoeht = false;
+    const bool saved = Daten_Speichern();
+    if (saved)
+        s.c.txtEingabe.text.clear();
+    s.Eingabe_Daten();
+    return saved;
+}
+
+bool RecordStorage::Daten_Kontrolle()
+{
+    const auto message = rules::Daten_Kontrolle(s.record, s.calc.Durchmesser, s.calc.Laenge);
+    if (!message)
+        return true;
+    s.ui.message(*message);
+    return false;
+}
+
+store::HolzRow RecordStorage::rowFromFields(const store::HolzRow& base)
+{
+    // Starting from the stored row keeps what the screen does not show
+    // (the fields read from transfer files) when a record is changed.
+    store::HolzRow row = base;
+    const bool stacked = s.isStackedWood();
+    row.Liste = s.state.listName;
+    row.Holzart = s.record.txtHolzart;
+    row.Los = byteValue(s.record.txtLos);
+    row.Guete = s.record.txtGuete;
+    row.Kubatur = twoDecimals(s.record.txtKubatur);
+    row.Sorte = s.record.txtSorte;
+    row.Staerke = s.record.txtStaerke;
+    row.RindenAbzug = byteValue(s.record.txtRinde);
+    row.Folgestamm = s.c.chkFolge.checked;
+    row.Klammerstamm = s.c.chkKlammer.checked;
+    // A stack is never a numbered single log, whatever option is set.
+    if (s.record.optEinzelstamm && !stacked) {
+        s.record.txtStueck = QStringLiteral("1");
+        row.Nummer = s.c.txtNummer.text.trimmed().toInt();
+        row.Einzelstamm = true;
+    } else {
+        row.Einzelstamm = false;
+        row.Nummer = 0;
+    }
+    row.Rinde = s.record.cmdAbzRinde;
+    row.Laenge = twoDecimals(s.record.txtLaenge);
+    if (stacked) {
+        row.Durchm = twoDecimals(s.record.txtDurchmesser);
+        row.Hoehe = twoDecimals(s.record.txtStueck);
+        row.Stueck = 1;
+        row.Stamm = s.record.txtFaktor;
+    } else {
+        row.Durchm = rules::toSingle(s.record.txtDurchmesser).value_or(0.0f);
+        row.Stueck = rules::toSingle(s.record.txtStueck).value_or(0.0f);
+        if (row.Stamm != MantelStack)
+            row.Stamm = QStringLiteral("1");
+    }
+    row.Nutzung = positionDigit(s.c.cmbEinschlag) + positionDigit(s.c.cmbNutzung);
+    row.Preisart = s.c.cmbpreis.text;
+    row.Preisfaktor = s.c.cmbpreis.text == QLatin1String("€") ? s.c.txtPreis.text : s.c.txtPreisfaktor.text;
+    row.Zusatztext = s.c.txtZusatz.text;
+    row.Abteilung = s.c.txtAbteilung.text.left(10);
+    return row;
+}
+
+bool RecordStorage::Daten_Speichern()
+{
+    if (s.hooks.AutoLos_Zuordnen)
+        s.hooks.AutoLos_Zuordnen();
+    if (!s.listOpen() || !s.positionOnOpenList()) {
+        s.noListMessage();
+        return false;
+    }
+    store::RecordSet<store::HolzRow>& holz = s.store.Holz;
+    const bool neu = !s.state.aendern;
+    if (!neu && !holz.hasCurrent()) {
+        s.noListMessage();
+        return false;
+    }
+
+    double volume = s.state.ListeKubatur;
+    qint64 pieces = s.state.ListeStueck;
+    store::HolzRow row;
+    try {
+        if (neu) {
+            row = rowFromFields(store::HolzRow());
+            row.SatzNr = std::max(0, holz.recordCount()) + 1;
+        } else {
+            const store::HolzRow old = holz.current();
+            row = rowFromFields(old);
+            volume -= old.Kubatur;
+            pieces -= ListTotals::pieceCount(old);
+        }
+        volume += row.Kubatur;
+        pieces += ListTotals::pieceCount(row);
+        const int highest = std::max(s.store.HoechsteNummer, row.Einzelstamm ? row.Nummer : 0);
+
+        store::ListenRow list = s.store.Listen.current();
+        // The stored totals follow every save, so the list of lists and the
+        // report program never show a stale total.
+        list.Kubatur = ListTotals::storedKubatur(volume, true);
+        list.Stueckzahl = int(pieces);
+        list.NummerHigh = highest;
+        list.Konvertiert = QDate();
+        list.Bearbeitet = QDate::currentDate();
+
+        store::Transaction transaction(s.store.database());
+        if (neu)
+            holz.addNew(row);
+        else
+            holz.update(row);
+        s.store.Listen.update(list);
+        transaction.commit();
+        s.store.HoechsteNummer = highest;
+    } catch (const store::DbError& error) {
+        s.showError(error);
+        return false;
+    }
+
+    s.state.ListeKubatur = volume;
+    s.state.ListeStueck = qint32(pieces);
+    s.Satz_Position_Anzeigen();
+    s.listen->listChanged(s.state.openListId);
+    const int index = holz.absolutePosition() - 1;
+    if (neu)
+        s.daten->rowAppended();
+    else
+        s.daten->rowChanged(index);
+    s.daten->setCurrentRow(index);
+
+    s.state.sorteGeaendert = false;
+    s.state.gespeichert = true;
+    s.state.aendern = false;
+    s.calc.Feldmodus = false;
+    s.state.Eingabefeld.clear();
+    s.Auswahl_geaendert();
+    s.c.txtEingabe.text.clear();
+    s.Enable_Move();
+    s.c.txtgespeichert.visible = true;
+    s.ui.playConfirmation();
+    return true;
+}
+
+void RecordStorage::Daten_Lesen()
+{
+    store::RecordSet<store::HolzRow>& holz = s.store.Holz;
+    if (!holz.isOpen() || holz.recordCount() == 0) {
+        s.entry->Neuer_Datensatz();
+        return;
+    }
+    if (!holz.hasCurrent())
+        return;
+    store::HolzRow row;
+    try {
+        row = holz.current();
+    } catch (const store::DbError& error) {
+        s.showError(error);
+        return;
+    }
+    s.Satz_Position_Anzeigen();
+    showRow(row);
+    s.daten->setCurrentRow(holz.absolutePosition() - 1);
+}
+
+void RecordStorage::showRow(const store::HolzRow& row)
+{
+    const bool dp = s.calc.Dezimalpunkt;
+    const bool stacked = row.isStackedWood();
+    if (row.Stamm == MantelStack) {
+        s.c.optEinzelstamm.checked = false;
+        s.c.optSortiment.checked = false;
+        s.record.optEinzelstamm = false;
+    } else {
+        // Showing the kind only; a stored record is not a new one.
+        s.setKind(row.Einzelstamm);
+    }
+    s.c.cmdX.visible = !s.record.optEinzelstamm;
+
+    s.record.txtRinde = QString::number(row.RindenAbzug);
+    s.c.chkKlammer.checked = row.Klammerstamm;
+    s.c.chkFolge.checked = row.Folgestamm;
+    if (row.Klammerstamm)
+        s.c.chkKlammer.visible = true;
+    if (row.Folgestamm)
+        s.c.chkFolge.visible = true;
+
+    s.record.txtStueck = rules::formatPlain(float(row.Stueck), dp);
+    s.c.txtNummer.text = QString::number(row.Nummer);
+    s.record.txtLaenge = rules::formatPlain(float(row.Laenge), dp);
+    s.record.txtDurchmesser = rules::formatPlain(float(row.Durchm), dp);
+    s.record.txtHolzart = row.Holzart;
+    s.record.txtSorte = row.Sorte;
+    s.record.txtStaerke = row.Staerke;
+
+    const QString code = row.Sorte.left(2);
+    if (stacked) {
+        s.c.cmdDurchm.caption = QStringLiteral("B&reite");
+        s.c.cmdStueck.caption = QStringLiteral("Höh&e");
+        s.record.txtStueck = rules::formatPlain(float(row.Hoehe), dp);
+        s.record.txtFaktor = row.Stamm;
+        s.c.cmdFaktor.visible = true;
+        s.c.txtFaktor.visible = true;
+        s.c.cmdKubatur.enabled = true;
+        s.record.cmdKubatur = rules::kubaturCaption(s.record);
+    } else {
+        s.c.cmdDurchm.caption = QStringLiteral("Du&rch");
+        s.c.cmdStueck.caption = QStringLiteral("St&ück");
+        s.record.cmdKubatur = QStringLiteral("Kubatur");
+        s.c.cmdKubatur.enabled = code == QLatin1String("LF") || code == QLatin1String("P ");
+        s.c.cmdFaktor.visible = false;
+        s.c.txtFaktor.visible = false;
+    }
+
+    if (!row.Nutzung.contains(QLatin1Char('-')) && row.Nutzung.size() >= 2) {
+        choose(s.c.cmbEinschlag, positionFromDigit(row.Nutzung.at(0), s.c.cmbEinschlag));
+        choose(s.c.cmbNutzung, positionFromDigit(row.Nutzung.at(1), s.c.cmbNutzung));
+    } else {
+        choose(s.c.cmbEinschlag, -1);
+        choose(s.c.cmbNutzung, -1);
+    }
+
+    s.record.txtLos = QString::number(row.Los);
+    s.record.txtGuete = row.Guete;
+    s.record.txtKubatur = rules::formatTwo(row.Kubatur, dp);
+    s.record.cmdAbzRinde = row.Rinde;
+    s.c.txtZusatz.text = row.Zusatztext;
+    choose(s.c.cmbpreis, s.c.cmbpreis.items.indexOf(row.Preisart));
+    s.c.txtPreis.text.clear();
+    s.c.txtPreisfaktor.text.clear();
+    if (row.Preisart == QLatin1String("€"))
+        s.c.txtPreis.text = row.Preisfaktor;
+    else
+        s.c.txtPreisfaktor.text = row.Preisfaktor;
+    s.c.txtAbteilung.text = row.Abteilung;
+
+    s.c.txtEingabe.text.clear();
+    s.c.txtgespeichert.visible = true;
+    if (row.Einzelstamm && row.Nummer > s.store.HoechsteNummer)
+        s.store.HoechsteNummer = row.Nummer;
+    s.Enable_Move();
+
+    // The record on screen is a stored one: the next input starts a new
+    // record, a save without input says it is stored already. The measured
+    // values follow the fields, so the next key release cannot bring back
+    // the values of the record shown before.
+    s.state.gespeichert = true;
+    s.state.aendern = false;
+    s.state.nummerErhoeht = false;
+    s.state.Eingabefeld.clear();
+    s.calc.Feldmodus = false;
+    s.calc.Durchmesser = float(row.Durchm);
+    s.calc.Laenge = float(row.Laenge);
+    s.calc.KubaturWert = float(row.Kubatur);
+    s.state.computeMessagesShown.clear();
+    s.Auswahl_geaendert();
+    if (stacked)
+        s.c.cmdKomma.enabled = true;
+}
+
+} // namespace entry

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "store/HolzRow.h"
+
+namespace entry {
+
+class EntryScreen;
+
+// Checking, storing and reading the record on screen.
+//
+// A save is one transaction: the record and the list row (its totals, the
+// "converted" mark cleared, the "edited" date) are stored together or not
+// at all. The screen's running totals and flags change only after the
+// commit, so a failed save leaves the record on screen, unsaved, with the
+// totals as they were.
+class RecordStorage {
+public:
+    explicit RecordStorage(EntryScreen& screen) : s(screen) {}
+
+    // Checks and saves; true when the record was stored.
+    bool cmdSpeichern_Click();
+    // True when the record is complete; shows the missing values otherwise.
+    bool Daten_Kontrolle();
+    // Writes the record (appends it, or rewrites the current one in change
+    // mode); true when it was stored.
+    bool Daten_Speichern();
+    // Shows the current record of the open list.
+    void Daten_Lesen();
+
+private:
+    store::HolzRow rowFromFields(const store::HolzRow& base);
+    void showRow(const store::HolzRow& row);
+    EntryScreen& s;
+};
+
+} // namespace entry

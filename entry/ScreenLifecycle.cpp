@@ -1,0 +1,113 @@
+#include "ScreenLifecycle.h"
+
+#include "entry/EntryLists.h"
+#include "entry/EntryScreen.h"
+#include "entry/ListListenModel.h"
+#include "entry/ListsBrowser.h"
+#include "entry/RecordStorage.h"
+#include "platform/UserInterface.h"
+#include "store/SettingKeys.h"
+#include "store/Settings.h"
+
+namespace entry {
+namespace {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+
+QString quickCaption(const QString& code)
+{
+    return code.size() == 1 ? code + QLatin1Char(' ') : code;
+}
+
+} // namespace
+
+void ScreenLifecycle::Form_Load()
+{
+    namespace keys = store::keys;
+    s.options = EntryOptions::load(s.settings);
+    s.store.Listen_Oeffnen(store::ListenOrder::ListeDesc);
+    s.browser->Liste_Daten();
+    s.c.cmdGuete1.caption = quickCaption(s.settings.get(keys::Guete1));
+    s.c.cmdGuete2.caption = quickCaption(s.settings.get(keys::Guete2));
+    s.c.cmdGuete3.caption = quickCaption(s.settings.get(keys::Guete3));
+    s.c.cmdSorte1.caption = quickCaption(s.settings.get(keys::Sorte1));
+    s.c.cmdSorte2.caption = quickCaption(s.settings.get(keys::Sorte2));
+    s.c.cmdSorte3.caption = quickCaption(s.settings.get(keys::Sorte3));
+    s.lists->loadCodeLists();
+    s.lists->loadSpecies();
+    s.c.cmbNutzung.visible = s.options.chkNutzung;
+    s.c.cmbEinschlag.visible = s.options.chkEinschlagtyp;
+    s.focus(QStringLiteral("cmdNeu"));
+}
+
+void ScreenLifecycle::Form_Activate()
+{
+    if (s.listen->selectedRow() >= 0)
+        s.browser->ListListen_Click(s.listen->selectedRow());
+    s.Eingabe_Daten();
+}
+
+void ScreenLifecycle::reloadOptions()
+{
+    const int region = s.options.RegionIndex;
+    s.options = EntryOptions::load(s.settings);
+    s.c.cmbNutzung.visible = s.options.chkNutzung;
+    s.c.cmbEinschlag.visible = s.options.chkEinschlagtyp;
+    if (s.options.RegionIndex != region)
+        s.lists->loadSpecies();
+}
+
+void ScreenLifecycle::reloadMasterData()
+{
+    s.lists->loadCodeLists();
+    s.lists->loadSpecies();
+}
+
+void ScreenLifecycle::refreshLists()
+{
+    s.store.Listen_Oeffnen();
+    s.browser->Liste_Daten();
+    if (s.listen->selectedRow() >= 0)
+        s.browser->ListListen_Click(s.listen->selectedRow());
+}
+
+bool ScreenLifecycle::mnuBeenden_Click()
+{
+    const Answer answer = s.ui.message(
+        {QStringLiteral("Programm beenden ?"), QStringLiteral("Stemmo"), Buttons::YesNo, Icon::Question});
+    if (answer != Answer::Yes) {
+        s.Eingabe_Daten();
+        return false;
+    }
+    return Form_Unload();
+}
+
+bool ScreenLifecycle::Form_Unload()
+{
+    if (s.listOpen() && !s.state.gespeichert) {
+        const Answer answer = s.ui.message({QStringLiteral("Datensatz nicht gespeichert !\nSpeichern ?"),
+                                            QStringLiteral("Abfrage"), Buttons::YesNo, Icon::Question});
+        if (answer == Answer::Yes) {
+            if (!s.storage->cmdSpeichern_Click())
+                return false;
+        } else {
+            s.Eingabe_Daten();
+        }
+    }
+    s.store.Holz.close();
+    namespace keys = store::keys;
+    // One-letter codes are stored without the blank the buttons show.
+    s.settings.set(keys::Sorte1, s.c.cmdSorte1.caption.trimmed());
+    s.settings.set(keys::Sorte2, s.c.cmdSorte2.caption.trimmed());
+    s.settings.set(keys::Sorte3, s.c.cmdSorte3.caption.trimmed());
+    s.settings.set(keys::Guete1, s.c.cmdGuete1.caption.trimmed());
+    s.settings.set(keys::Guete2, s.c.cmdGuete2.caption.trimmed());
+    s.settings.set(keys::Guete3, s.c.cmdGuete3.caption.trimmed());
+    if (s.listen->selectedRow() >= 0)
+        s.settings.set(keys::ListenNr, s.listen->selectedName());
+    return true;
+}
+
+} // namespace entry

@@ -1,0 +1,29 @@
+#pragma once
+
+namespace entry {
+
+class EntryScreen;
+
+// Start-up, options and closing of the entry screen.
+class ScreenLifecycle {
+public:
+    explicit ScreenLifecycle(EntryScreen& screen) : s(screen) {}
+
+    // Options, list of lists, quick buttons, code lists and species.
+    void Form_Load();
+    void Form_Activate();
+    void reloadOptions();
+    void reloadMasterData();
+    void refreshLists();
+
+    bool mnuBeenden_Click();
+    // Offers an unsaved record for saving, then stores the quick buttons and
+    // the selected list. False when the user wanted the record saved and it
+    // could not be: the program stays open with the record on screen.
+    bool Form_Unload();
+
+private:
+    EntryScreen& s;
+};
+
+} // namespace entry
