@@ -13,40 +13,51 @@
 
 namespace report {
 
-void ReportPreview::exec(const ReportDocument& document, const QString& caption, QWidget* parent)
+ReportPreview::ReportPreview(ReportDocument document) : m_layout(std::move(document)) {}
+
+ReportPreview::~ReportPreview() = default;
+
+QPrintPreviewDialog& ReportPreview::dialog(const QString& caption, QWidget* parent)
 {
-    const ReportLayout layout(document);
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setDocName(QStringLiteral("Holzliste ") + document.list.Liste);
-    QPrintPreviewDialog dialog(&printer, parent);
-    dialog.setWindowTitle(caption);
-    dialog.resize(900, 1000);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&layout](QPrinter* target) { layout.paint(*target); });
+    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    m_printer->setPageSize(QPageSize(QPageSize::A4));
+    m_printer->setDocName(QStringLiteral("Holzliste ") + m_layout.document().list.Liste);
+    m_dialog = std::make_unique<QPrintPreviewDialog>(m_printer.get(), parent);
+    QPrintPreviewDialog* dialog = m_dialog.get();
+    dialog->setWindowTitle(caption);
+    dialog->resize(900, 1000);
+    QObject::connect(dialog, &QPrintPreviewDialog::paintRequested, dialog,
+                     [this](QPrinter* target) { m_layout.paint(*target); });
 
     // Saving as PDF beside printing: the way most lists reach the buyer.
-    if (auto* toolbar = dialog.findChild<QToolBar*>()) {
+    if (auto* toolbar = dialog->findChild<QToolBar*>()) {
         toolbar->addSeparator();
         QAction* pdf = toolbar->addAction(QStringLiteral("Als PDF speichern …"));
-        QObject::connect(pdf, &QAction::triggered, &dialog, [&] {
+        pdf->setObjectName(QStringLiteral("savePdf"));
+        QObject::connect(pdf, &QAction::triggered, dialog, [this, dialog] {
             const QString proposed =
                 QDir(DocumentFiles::folder())
-                    .filePath(DocumentFiles::documentName(document.list.Liste)
+                    .filePath(DocumentFiles::documentName(m_layout.document().list.Liste)
                                   .replace(QStringLiteral(".docx"), QStringLiteral(".pdf")));
             const QString path =
-                QFileDialog::getSaveFileName(&dialog, QStringLiteral("Als PDF speichern"), proposed,
+                QFileDialog::getSaveFileName(dialog, QStringLiteral("Als PDF speichern"), proposed,
                                              QStringLiteral("PDF-Dokument (*.pdf)"));
             if (path.isEmpty())
                 return;
             try {
-                layout.writePdf(path);
+                m_layout.writePdf(path);
             } catch (const ReportError& error) {
-                QMessageBox::warning(&dialog, QStringLiteral("Stemprint"), error.message());
+                QMessageBox::warning(dialog, QStringLiteral("Stemprint"), error.message());
             }
         });
     }
-    dialog.exec();
+    return *dialog;
+}
+
+void ReportPreview::exec(const ReportDocument& document, const QString& caption, QWidget* parent)
+{
+    ReportPreview preview(document);
+    preview.dialog(caption, parent).exec();
 }
 
 } // namespace report

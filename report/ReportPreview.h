@@ -2,6 +2,10 @@
 
 #include "report/ReportLayout.h"
 
+#include <memory>
+
+class QPrintPreviewDialog;
+class QPrinter;
 class QWidget;
 
 namespace report {
@@ -10,8 +14,19 @@ namespace report {
 // saving as PDF.
 class ReportPreview {
 public:
-    // Shows the preview modally, titled `caption`.
+    explicit ReportPreview(ReportDocument document);
+    ~ReportPreview();
+
+    // The preview dialog, titled `caption`, with a button that saves the pages as PDF.
+    QPrintPreviewDialog& dialog(const QString& caption, QWidget* parent);
+
+    // Shows the preview modally.
     static void exec(const ReportDocument& document, const QString& caption, QWidget* parent);
+
+private:
+    ReportLayout m_layout;
+    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QPrintPreviewDialog> m_dialog;
 };
 
 } // namespace report

@@ -116,7 +116,7 @@ QByteArray WordDocument::build(const Content& content)
     }
 
     WordBody::Table table;
-    table.widthsTwips = {1200, 850, 550, 650, 850, 850, 700, 800, 700, 1000, 700};
+    table.widthsTwips = {1000, 1100, 550, 750, 850, 1000, 800, 800, 650, 1000, 750};
     for (int c = 0; c < RecordCells::titles().size(); ++c)
         table.rightAligned << RecordCells::isNumeric(c);
     table.head = RecordCells::titles();

@@ -5,6 +5,7 @@
 #include "report/Form1Window.h"
 #include "report/ReportError.h"
 #include "report/ReportLayout.h"
+#include "report/ReportPreview.h"
 #include "report/ReportTexts.h"
 #include "store/Settings.h"
 #include "tests/support/ScriptedUserInterface.h"
@@ -12,6 +13,8 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTableView>
@@ -117,6 +120,20 @@ private slots:
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().startsWith("%PDF"));
+    }
+
+    void previewShowsThePages()
+    {
+        ReportPreview preview(document(120));
+        QPrintPreviewDialog& dialog = preview.dialog(QStringLiteral("Säge & Söhne"), nullptr);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Säge & Söhne"));
+        auto* pages = dialog.findChild<QPrintPreviewWidget*>();
+        QVERIFY(pages);
+        QTRY_VERIFY(pages->pageCount() >= 3);
+        QVERIFY(dialog.findChild<QAction*>(QStringLiteral("savePdf")));
+        dialog.close();
     }
 
     void windowShowsListsAndTakesOverOnSelection()
