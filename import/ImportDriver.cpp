@@ -1,0 +1,325 @@
+#include "ImportDriver.h"
+
+#include "ImportedListWriter.h"
+#include "ListFile.h"
+#include "ListFileReader.h"
+#include "MasterDataImport.h"
+#include "SpeciesLookup.h"
+#include "UseCodeLookup.h"
+
+#include "platform/UserInterface.h"
+#include "rules/BarkTable.h"
+#include "store/DbError.h"
+#include "store/MasterData.h"
+#include "store/SettingKeys.h"
+#include "store/Settings.h"
+#include "store/TimberStore.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace importer {
+namespace {
+
+using Outcome = ImportDriver::Result::Outcome;
+
+// Error numbers of the file access, as the program has always reported them.
+constexpr int FileNotFound = 53;
+constexpr int DeviceError = 57;
+constexpr int PathAccessError = 75;
+
+// Keeps the progress window from outliving an import that ends early.
+class ProgressWindow {
+public:
+    explicit ProgressWindow(platform::UserInterface& ui) : m_ui(ui) {}
+    ~ProgressWindow() { hide(); }
+    void show(const QString& action, const QString& label)
+    {
+        m_ui.progressShow(action, label);
+        m_shown = true;
+    }
+    void hide()
+    {
+        if (m_shown)
+            m_ui.progressHide();
+        m_shown = false;
+    }
+
+private:
+    platform::UserInterface& m_ui;
+    bool m_shown = false;
+};
+
+// The hourglass pointer, restored on every way out.
+class BusyPointer {
+public:
+    explicit BusyPointer(platform::UserInterface& ui) : m_ui(ui) { m_ui.setBusy(true); }
+    ~BusyPointer() { release(); }
+    void release()
+    {
+        if (m_busy)
+            m_ui.setBusy(false);
+        m_busy = false;
+    }
+
+private:
+    platform::UserInterface& m_ui;
+    bool m_busy = true;
+};
+
+// Reading and storing report to the progress window in steps of about a
+// hundredth, so a big file does not spend its time drawing.
+ListFileReader::Progress progressTo(platform::UserInterface& ui, const QString& label)
+{
+    return [&ui, label, last = qint64(-1)](qint64 done, qint64 total) mutable {
+        const qint64 step = qMax<qint64>(1, total / 100);
+        if (done == total || last < 0 || done - last >= step) {
+            ui.progressUpdate(label, done, total);
+            last = done;
+        }
+    };
+}
+
+} // namespace
+
+ImportDriver::ImportDriver(store::Database& holz, store::Database& master, store::Settings& settings,
+                           platform::UserInterface& ui)
+    : m_holz(holz), m_master(master), m_settings(settings), m_ui(ui)
+{
+}
+
+QString ImportDriver::extensionFor(const QString& konvertierung)
+{
+    const QString format = konvertierung.trimmed();
+    if (format == QLatin1String("1") || format == QLatin1String("2") || format == QLatin1String("5") ||
+        format == QLatin1String("7"))
+        return QStringLiteral("tx1");
+    if (format == QLatin1String("3") || format == QLatin1String("6"))
+        return QStringLiteral("dat");
+    if (format == QLatin1String("4"))
+        return QStringLiteral("mde");
+    return QStringLiteral("*");
+}
+
+QString ImportDriver::formatName(SourceFormat format)
+{
+    switch (format) {
+    case SourceFormat::Habsys:
+        return QStringLiteral("Habsys");
+    case SourceFormat::Latschbacher:
+        return QStringLiteral("Latschbacher");
+    case SourceFormat::DekaData:
+        return QStringLiteral("DekaData");
+    case SourceFormat::EG10:
+        return QStringLiteral("EG10");
+    case SourceFormat::Timbernet:
+        return QStringLiteral("Timbernet");
+    }
+    return QString();
+}
+
+std::optional<QString> ImportDriver::mnuEinlesen_Click(store::TimberStore& store)
+{
+    Result result;
+    try {
+        result = Liste_Einlesen();
+    } catch (const std::exception& error) {
+        // Nothing is expected here (every known failure is reported by the
+        // import itself); whatever it was, the user hears of it.
+        m_ui.progressHide();
+        m_ui.message({QStringLiteral("Fehler beim Datei einlesen FehlerNr :") + QString::number(DeviceError) +
+                          QLatin1Char('\n') + QString::fromUtf8(error.what()),
+                      QString(), platform::Buttons::Ok, platform::Icon::Critical});
+        return std::nullopt;
+    }
+    if (!result.imported())
+        return std::nullopt;
+    store.Listen_Oeffnen();
+    store.moveToList(result.listName);
+    return result.listName;
+}
+
+std::optional<QString> ImportDriver::Dateiname_Lesen(const QString& extension)
+{
+    platform::FileChoice choice;
+    choice.title = QStringLiteral("Liste einlesen");
+    choice.folder = m_settings.get(store::keys::VerzeichnisLesen);
+    const QString pattern =
+        extension == QLatin1String("*") ? QStringLiteral("*") : QStringLiteral("*.") + extension;
+    // A second filter lets a file of another format be picked without
+    // changing the export format first.
+    choice.filter = QStringLiteral("Holzlisten (%1);;Alle Dateien (*)").arg(pattern);
+    choice.confirmOverwrite = false;
+    const auto path = m_ui.chooseOpenFile(choice);
+    if (path && !path->isEmpty())
+        m_settings.set(store::keys::VerzeichnisLesen, QFileInfo(*path).absolutePath());
+    return path;
+}
+
+ImportDriver::Result ImportDriver::Liste_Einlesen()
+{
+    const QString extension = extensionFor(m_settings.get(store::keys::Konvertierung));
+    const auto path = Dateiname_Lesen(extension);
+    Result result;
+    if (!path) {
+        m_ui.message({QStringLiteral("Keine Liste eingelesen"), QString(), platform::Buttons::Ok,
+                      platform::Icon::Information});
+        return result;
+    }
+    if (path->isEmpty()) {
+        m_ui.message({QStringLiteral("Keine Liste ausgewählt"), QString(), platform::Buttons::Ok,
+                      platform::Icon::Information});
+        return result;
+    }
+    result.path = *path;
+    const auto answer =
+        m_ui.message({QStringLiteral("Liste '") + *path + QStringLiteral("' einlesen ?"),
+                      QStringLiteral("Daten einlesen"), platform::Buttons::YesNo, platform::Icon::Question});
+    if (answer != platform::Answer::Yes)
+        return result;
+    return importFile(*path);
+}
+
+ImportDriver::Result ImportDriver::fail(Result result, int number, const QString& description)
+{
+    result.outcome = Outcome::Failed;
+    result.message = QStringLiteral("Fehler beim Datei einlesen FehlerNr :") + QString::number(number) +
+                     QLatin1Char('\n') + description;
+    m_ui.message({result.message, QString(), platform::Buttons::Ok, platform::Icon::Critical});
+    return result;
+}
+
+ImportDriver::Result ImportDriver::refuse(Result result, const QString& reason)
+{
+    result.outcome = Outcome::Refused;
+    result.message = QStringLiteral("Datei ist keine gültige Holzliste\n") + reason;
+    m_ui.message(
+        {result.message, QStringLiteral("Information"), platform::Buttons::Ok, platform::Icon::Critical});
+    return result;
+}
+
+ImportDriver::Result ImportDriver::importFile(const QString& path)
+{
+    Result result;
+    result.path = path;
+
+    const QFileInfo info(path);
+    if (!info.exists())
+        return fail(result, FileNotFound, QStringLiteral("Die Datei „%1“ wurde nicht gefunden.").arg(path));
+    if (info.isDir())
+        return fail(result, PathAccessError, QStringLiteral("„%1“ ist ein Ordner, keine Datei.").arg(path));
+    if (info.size() > ListFile::MaxBytes)
+        return refuse(
+            result,
+            QStringLiteral("Die Datei ist größer als %1 MB.").arg(ListFile::MaxBytes / (1024 * 1024)));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(
+            result, PathAccessError,
+            QStringLiteral("Die Datei „%1“ kann nicht geöffnet werden: %2").arg(path, file.errorString()));
+    // Read one byte past the limit, so a file that grew since it was looked at is still caught.
+    const QByteArray bytes = file.read(ListFile::MaxBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return fail(
+            result, DeviceError,
+            QStringLiteral("Die Datei „%1“ kann nicht gelesen werden: %2").arg(path, file.errorString()));
+    file.close();
+
+    const ListFile::Decoded decoded = ListFile::decode(bytes);
+    if (!decoded.text)
+        return refuse(result, decoded.refusal);
+    const ListFile::Text& text = *decoded.text;
+    result.format = text.format;
+    result.listName = ListFileReader::listName(text);
+    if (result.listName.isEmpty())
+        return refuse(result, QStringLiteral("Die Zeile „0A“ enthält keinen Listennamen."));
+
+    try {
+        // The export follows the format of the file just read.
+        m_settings.set(store::keys::Konvertierung, QString::number(int(text.format)));
+        if (store::TimberStore::Liste_Vorhanden(m_holz, result.listName, m_ui)) {
+            result.outcome = Outcome::Exists;
+            return result;
+        }
+
+        ProgressWindow progress(m_ui);
+        progress.show(QStringLiteral("Liste '") + result.listName + QStringLiteral("' einlesen"),
+                      QStringLiteral("Datensätze lesen"));
+        const int region = m_settings.number(store::keys::RegionIndex, 8);
+        const store::MasterData master(m_master);
+        SpeciesLookup species(master.species(region));
+        const UseCodeLookup useCodes(master.einschlagtypen(), master.nutzungsarten());
+        const rules::BarkTable bark = master.barkTable(region);
+        ListFileReader reader(species, useCodes, bark);
+        reader.setProgress(progressTo(m_ui, QStringLiteral("Datensätze lesen")));
+        ListFileReader::Result read = reader.read(text);
+        if (!read.list)
+            return refuse(result, read.refusal);
+        ImportedList& list = *read.list;
+
+        if (!ImportedListWriter(m_holz).write(list,
+                                              progressTo(m_ui, QStringLiteral("Datensätze speichern")))) {
+            // Another program stored a list of this name meanwhile.
+            progress.hide();
+            store::TimberStore::Liste_Vorhanden(m_holz, result.listName, m_ui);
+            result.outcome = Outcome::Exists;
+            return result;
+        }
+        progress.hide();
+        m_settings.set(store::keys::ListenNr, result.listName);
+
+        result.outcome = Outcome::Imported;
+        result.records = int(list.records.size());
+        result.storage = int(list.storage.size());
+        result.samples = int(list.samples.size());
+        result.missingSpecies = list.missingSpecies;
+        result.errors = list.errors;
+        report(list);
+        return result;
+    } catch (const store::DbError& error) {
+        return fail(result, error.number(),
+                    error.description() + QStringLiteral("\nDie Liste wurde nicht eingelesen."));
+    }
+}
+
+void ImportDriver::report(const ImportedList& list)
+{
+    for (const auto& notice : list.notices)
+        m_ui.message(notice);
+    if (!list.missingSpecies.isEmpty())
+        m_ui.message({QStringLiteral("Folgende Holzarten sind in dieser Region nicht eingetragen\r\n") +
+                          list.missingSpecies.join(QStringLiteral(", ")) +
+                          QStringLiteral("\r\nDiese werden mit den jeweiligen Kürzeln übernommen"),
+                      QString(), platform::Buttons::Ok, platform::Icon::Information});
+    if (const auto& last = list.errors.last()) {
+        QString text = QStringLiteral("Fehl.Nr : ") + QString::number(last->number) +
+                       QStringLiteral("\nBeschr. : ") + last->description;
+        if (list.errors.count() > 1)
+            text += QStringLiteral("\n(%1 Werte der Datei waren nicht lesbar und sind leer geblieben.)")
+                        .arg(list.errors.count());
+        m_ui.message({text, QString(), platform::Buttons::Ok, platform::Icon::Warning});
+    }
+}
+
+bool ImportDriver::mnuStammdaten_Click()
+{
+    return Stammdaten_Einlesen();
+}
+
+bool ImportDriver::Stammdaten_Einlesen()
+{
+    BusyPointer busy(m_ui);
+    const auto path = Dateiname_Lesen(QStringLiteral("dat"));
+    if (!path || path->isEmpty())
+        return false;
+    const auto result = MasterDataImport(m_master).readFile(*path);
+    busy.release();
+    if (!result.ok) {
+        if (result.message)
+            m_ui.message(*result.message);
+        return false;
+    }
+    return true;
+}
+
+} // namespace importer
