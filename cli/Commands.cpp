@@ -8,6 +8,9 @@ const QList<Command>& commands()
         {"init", "", "Datenordner mit leerer Listendatenbank und Stammdaten anlegen", &runInit},
         {"lists", "", "alle Holzlisten mit Kubatur, Stückzahl und Datum zeigen", &runLists},
         {"stammdaten", "DATEI", "Stammdatendatei einlesen", &runStammdaten},
+        {"import", "DATEI",
+         "Holzliste aus einer Handheld- (EG10) oder RH-Transfer-Datei einlesen (stellt das Ausgabeformat um)",
+         &runImport},
         {"species", "", "Holzarten der eingestellten Region zeigen", &runSpecies},
         {"volume",
          "--length L --diameter D [--pieces N] [--species S] [--bark MODUS] [--abzug CM] "

@@ -26,6 +26,7 @@ int runStammdaten(CliContext& context, const QStringList& args);
 int runSpecies(CliContext& context, const QStringList& args);
 int runVolume(CliContext& context, const QStringList& args);
 int runGenerate(CliContext& context, const QStringList& args);
+int runImport(CliContext& context, const QStringList& args);
 int runExport(CliContext& context, const QStringList& args);
 int runLots(CliContext& context, const QStringList& args);
 int runOptions(CliContext& context, const QStringList& args);
