@@ -1,0 +1,1087 @@
+#include "ImportTestData.h"
+
+#include "import/DataFolderSetup.h"
+#include "import/FieldReader.h"
+#include "import/ImportDriver.h"
+#include "import/ListFile.h"
+#include "import/ListFileReader.h"
+#include "rules/Volume.h"
+#include "store/Database.h"
+#include "store/DbError.h"
+#include "store/MasterData.h"
+#include "store/SettingKeys.h"
+#include "store/Settings.h"
+#include "store/TimberStore.h"
+#include "tests/support/ScriptedUserInterface.h"
+#include "tests/support/TestFolder.h"
+
+#include <QProcess>
+#include <QTest>
+#include <QThread>
+
+using importer::FieldReader;
+using importer::ImportDriver;
+using importer::ImportedList;
+using importer::ListFile;
+using importer::SourceFormat;
+using importer::ValueError;
+using namespace importtest;
+using platform::Answer;
+
+namespace {
+
+// The header of a handheld file as the device writes it.
+QStringList handheldHeader(const QString& name)
+{
+    return {QStringLiteral("0A  ") + name, QStringLiteral("0d  01.03.2005"),
+            QStringLiteral("0t  Forstbetrieb Huber"), QStringLiteral("0!   ")};
+}
+
+// An EG10 log line: kind, lot, number, species code + NL, assortment,
+// grade, length, diameter, bark text, class, volume, fixed text,
+// compartment, use code, remark.
+QString handheldLog(const QString& kind, const QString& number,
+                    const QString& volume = QStringLiteral("   0.53"))
+{
+    return kind + QStringLiteral(" 1") + right(number, 6) + QStringLiteral("Fi NL B  4.0 25a 2.00c2b") +
+           volume + QStringLiteral("   0.00") + QStringLiteral("       12") + QStringLiteral("JDSS") +
+           QStringLiteral("erste Zeile. Ende");
+}
+
+// An RH Transfer record line of a log: kind, lot, marker + number, bark,
+// species, assortment, grade, class, pieces, length, volume block (15),
+// height block (38), location block (16), remark (50), price kind, blank,
+// price, DekaData fields.
+QString transferLog(const QString& kind, const QString& numberField, const QString& priceKind,
+                    const QString& price, const QString& extra = QString())
+{
+    return kind + QStringLiteral("2  ") + numberField + QStringLiteral("a  ") + QStringLiteral("Fi ") +
+           QStringLiteral("L  ") + QStringLiteral("B  ") + QStringLiteral("2b  ") + QStringLiteral("    1") +
+           QStringLiteral("12.5") + QStringLiteral(" 31") + QStringLiteral(" 2.00c") +
+           QStringLiteral("  0.81") + QStringLiteral("    0.00   0    0.00   0    0.00   0  ") +
+           QStringLiteral("12  3a  b   JDSS") + left(QStringLiteral("Bemerkung 1.5"), 50) + priceKind +
+           QLatin1Char(' ') + right(price, 8) + extra;
+}
+
+// DekaData fields: compartment 8, RF 6, AArt 2, Rotte 4, AbrNr 7, EST1-3
+// 2 each, EST4 4, EST5 4, Polter 4.
+QString dekaFields()
+{
+    return left(QStringLiteral("12b"), 8) + left(QStringLiteral("RF1"), 6) + QStringLiteral("-1") +
+           left(QStringLiteral("R7"), 4) + left(QStringLiteral("A12345"), 7) + QStringLiteral("3 ") +
+           QStringLiteral("-1") + QStringLiteral("  ") + left(QStringLiteral("E4"), 4) +
+           left(QStringLiteral("E5"), 4) + left(QStringLiteral("P9"), 4);
+}
+
+struct Parsed {
+    std::optional<ImportedList> list;
+    QString refusal;
+};
+
+Parsed parse(const QByteArray& bytes, const QList<store::HolzartRow>& rows = species())
+{
+    importer::SpeciesLookup lookup(rows);
+    const importer::UseCodeLookup codes(einschlagtypen(), nutzungsarten());
+    const rules::BarkTable bark = barkTable();
+    auto result = importer::ListFileReader(lookup, codes, bark).Datei_Lesen(bytes);
+    return {std::move(result.list), result.refusal};
+}
+
+QString lastError(const ImportedList& list)
+{
+    return list.errors.last() ? list.errors.last()->description : QString();
+}
+
+int countRows(store::Database& db, const char* sql, const QString& list = QString())
+{
+    store::Statement st = db.prepare(sql);
+    if (!list.isNull())
+        st.bind(1, list);
+    st.step();
+    return st.integer(0);
+}
+
+QString integrity(store::Database& db)
+{
+    store::Statement st = db.prepare("PRAGMA integrity_check");
+    st.step();
+    return st.text(0);
+}
+
+QStringList listNames(store::Database& db)
+{
+    store::Statement st = db.prepare("SELECT Liste FROM Listen ORDER BY Liste");
+    QStringList names;
+    while (st.step())
+        names << st.text(0);
+    return names;
+}
+
+// A data folder with the shipped master data, its settings and a driver.
+struct Workspace {
+    testing::TestFolder dir;
+    store::DataFolder folder{dir.file(QStringLiteral("data"))};
+    std::unique_ptr<store::Database> holz;
+    std::unique_ptr<store::Database> master;
+    std::unique_ptr<store::Settings> settings;
+    testing::ScriptedUserInterface ui;
+    std::unique_ptr<ImportDriver> driver;
+
+    Workspace()
+    {
+        importer::DataFolderSetup::ensure(folder);
+        holz = store::Database::open(folder.holzDb(), store::DatabaseKind::Holz);
+        master = store::Database::open(folder.masterDb(), store::DatabaseKind::MasterData);
+        settings = std::make_unique<store::Settings>(dir.file(QStringLiteral("Stemmo.ini")));
+        driver = std::make_unique<ImportDriver>(*holz, *master, *settings, ui);
+    }
+    QString write(const QString& name, const QByteArray& bytes) const { return dir.write(name, bytes); }
+};
+
+// A handheld file of `count` logs in lot 1..4, for big-file tests.
+QByteArray bigHandheldFile(const QString& name, int count)
+{
+    QStringList lines = handheldHeader(name);
+    for (int i = 1; i <= count; ++i)
+        lines << handheldLog(QStringLiteral("0R"), QString::number(i));
+    lines << QStringLiteral("0E   ");
+    return file(lines);
+}
+
+// Child process of killedImportLeavesNothing: imports a file and stops dead
+// while the records are being stored.
+class FreezingUi final : public platform::UserInterface {
+public:
+    Answer message(const platform::Message&) override { return Answer::Ok; }
+    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<QString> chooseOpenFile(const platform::FileChoice&) override { return {}; }
+    std::optional<QString> chooseSaveFile(const platform::FileChoice&) override { return {}; }
+    void playConfirmation() override {}
+    void openHelp(const QString&) override {}
+    void setBusy(bool) override {}
+    void progressShow(const QString&, const QString&) override {}
+    void progressUpdate(const QString& label, qint64 value, qint64) override
+    {
+        if (label == QStringLiteral("Datensätze speichern") && value > 0) {
+            fputs("storing\n", stdout);
+            fflush(stdout);
+            QThread::sleep(60);
+        }
+    }
+    void progressHide() override {}
+};
+
+int importChild(const QString& dataFolder, const QString& path)
+{
+    store::DataFolder folder(dataFolder);
+    auto holz = store::Database::open(folder.holzDb(), store::DatabaseKind::Holz);
+    auto master = store::Database::open(folder.masterDb(), store::DatabaseKind::MasterData);
+    store::Settings settings(dataFolder + QStringLiteral("/child.ini"));
+    FreezingUi ui;
+    ImportDriver(*holz, *master, settings, ui).importFile(path);
+    return 0;
+}
+
+} // namespace
+
+class TestImport : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Workspace> m_corpus;
+
+private slots:
+    // --- reading fields ---------------------------------------------------
+
+    void fieldsPastTheEndOfALineAreEmpty()
+    {
+        importer::ValueErrors errors;
+        FieldReader f(u"0R 1  12", 4, errors);
+        QCOMPARE(f.mid(5, 6).toString(), QStringLiteral("  12"));
+        QVERIFY(f.mid(9, 3).isEmpty());
+        QVERIFY(f.mid(400, 3).isEmpty());
+        QVERIFY(f.mid(0, 3).isEmpty());
+        QVERIFY(f.from(20).isEmpty());
+        QCOMPARE(f.decimal(30, 6, QStringLiteral("Kubatur"), 7.0), 7.0);
+        QVERIFY(errors.isEmpty());
+        QVERIFY(!f.require(41, QStringLiteral("der Datensatz")));
+        QVERIFY(!f.require(50, QStringLiteral("der Datensatz")));
+        QCOMPARE(errors.count(), 1); // reported once per line
+        QCOMPARE(errors.last()->number, ValueError::LineTooShort);
+        QVERIFY(errors.last()->description.contains(QStringLiteral("Zeile 4")));
+    }
+
+    void decimals_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<double>("value");
+        QTest::newRow("point") << QStringLiteral(" 4.5") << true << 4.5;
+        QTest::newRow("comma") << QStringLiteral("4,5 ") << true << 4.5;
+        QTest::newRow("whole") << QStringLiteral("  12") << true << 12.0;
+        QTest::newRow("negative") << QStringLiteral("-1") << true << -1.0;
+        QTest::newRow("leading separator") << QStringLiteral(".5") << true << 0.5;
+        QTest::newRow("trailing separator") << QStringLiteral("5,") << true << 5.0;
+        QTest::newRow("grouped") << QStringLiteral("1.234,56") << true << 1234.56;
+        QTest::newRow("grouped point") << QStringLiteral("12,345.5") << true << 12345.5;
+        QTest::newRow("bad group") << QStringLiteral("1.2,5") << false << 0.0;
+        QTest::newRow("two decimal commas") << QStringLiteral("1,2,3") << false << 0.0;
+        QTest::newRow("letters") << QStringLiteral("4x5") << false << 0.0;
+        QTest::newRow("stars") << QStringLiteral("****") << false << 0.0;
+        QTest::newRow("exponent") << QStringLiteral("1e5") << false << 0.0;
+        QTest::newRow("inner blank") << QStringLiteral("1 5") << false << 0.0;
+        QTest::newRow("sign only") << QStringLiteral("-") << false << 0.0;
+        QTest::newRow("blank") << QStringLiteral("   ") << false << 0.0;
+        QTest::newRow("huge") << QStringLiteral("9").repeated(41) << false << 0.0;
+    }
+
+    void decimals()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, valid);
+        QFETCH(double, value);
+        const auto parsed = FieldReader::parseDecimal(text);
+        QCOMPARE(parsed.has_value(), valid);
+        if (valid)
+            QCOMPARE(*parsed, value);
+    }
+
+    void dates_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QDate>("date");
+        QTest::newRow("German") << QStringLiteral("01.03.2005") << QDate(2005, 3, 1);
+        QTest::newRow("blanks for zeros, two-digit year") << QStringLiteral(" 1. 3.05") << QDate(2005, 3, 1);
+        QTest::newRow("last century") << QStringLiteral("24.12.98") << QDate(1998, 12, 24);
+        QTest::newRow("with time") << QStringLiteral("01.03.2005 00:00:00") << QDate(2005, 3, 1);
+        QTest::newRow("ISO") << QStringLiteral("2005-03-01") << QDate(2005, 3, 1);
+        QTest::newRow("no such day") << QStringLiteral("31.02.2005") << QDate();
+        QTest::newRow("American") << QStringLiteral("3/1/2005") << QDate();
+        QTest::newRow("text") << QStringLiteral("gestern") << QDate();
+        QTest::newRow("three-digit year") << QStringLiteral("1.3.205") << QDate();
+    }
+
+    void dates()
+    {
+        QFETCH(QString, text);
+        QFETCH(QDate, date);
+        QCOMPARE(FieldReader::parseDate(text).value_or(QDate()), date);
+    }
+
+    void wholeNumbersReportWhatIsWrong()
+    {
+        importer::ValueErrors errors;
+        FieldReader f(u"0R300    12xx", 9, errors);
+        QCOMPARE(f.whole(3, 3, QStringLiteral("Los"), 0, 255), 0);
+        QCOMPARE(errors.last()->number, ValueError::Overflow);
+        QVERIFY(errors.last()->description.contains(QStringLiteral("Zeile 9, Los „300“")));
+        QCOMPARE(f.whole(12, 2, QStringLiteral("Nummer"), 0, 99, -1), -1);
+        QCOMPARE(errors.last()->number, ValueError::TypeMismatch);
+        QCOMPARE(f.whole(6, 6, QStringLiteral("Nummer"), 0, 999999), 12);
+        QCOMPARE(errors.count(), 2);
+    }
+
+    // --- decoding and the kind of a file ----------------------------------
+
+    void decoding_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("refusal"); // fragment; empty: accepted
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<int>("lines");
+        const QByteArray handheld = "0A  Wald\r\n0!   \r\n0E   \r\n";
+        QTest::newRow("handheld") << handheld << QString() << QStringLiteral("Wald") << 6 << 3;
+        QTest::newRow("LF only") << QByteArray("0A  Wald\n0!   \n0E   \n") << QString()
+                                 << QStringLiteral("Wald") << 6 << 3;
+        QTest::newRow("CR only") << QByteArray("0A  Wald\r0!   \r0E   \r") << QString()
+                                 << QStringLiteral("Wald") << 6 << 3;
+        QTest::newRow("Ctrl-Z at the end")
+            << handheld + "\x1A" << QString() << QStringLiteral("Wald") << 6 << 3;
+        QTest::newRow("code page 437 name") << QByteArray("0A  M\x81hlbach S\x9A"
+                                                          "d\r\n")
+                                            << QString() << QStringLiteral("MühlbachSÜd") << 6 << 1;
+        QTest::newRow("Windows-1252 Habsys") << QByteArray("Type: VDE_Habsys\r\n0A   M\xFChlbach\r\n")
+                                             << QString() << QStringLiteral("Mühlbach") << 1 << 2;
+        QTest::newRow("Latschbacher maps code page 437")
+            << QByteArray("Type: VDE_GERMAN\r\nAD\r\n0A   M\x81hle\r\n") << QString()
+            << QStringLiteral("Mühle") << 2 << 3;
+        QTest::newRow("UTF-8") << QByteArray("0A  M\xC3\xBChle\r\n") << QString() << QStringLiteral("Mühle")
+                               << 6 << 1;
+        QTest::newRow("UTF-16 with BOM") << QByteArray("\xFF\xFE"
+                                                       "0\0A\0 \0 \0W\0\xE4\0l\0d\0\r\0\n\0",
+                                                       22)
+                                         << QString() << QStringLiteral("Wäld") << 6 << 1;
+        QTest::newRow("UTF-16 without BOM") << QByteArray("0\0A\0 \0 \0W\0a\0l\0d\0\r\0\n\0", 20) << QString()
+                                            << QStringLiteral("Wald") << 6 << 1;
+        QTest::newRow("DekaData 1.4") << QByteArray("Type: VDE_DekaData1.4  \r\n0A   X\r\n") << QString()
+                                      << QStringLiteral("X") << 5 << 2;
+        QTest::newRow("Timbernet") << QByteArray("Type: Timbernet1.2\r\n0A   X\r\n") << QString()
+                                   << QStringLiteral("X") << 7 << 2;
+        QTest::newRow("empty") << QByteArray() << QStringLiteral("leer") << QString() << 0 << 0;
+        QTest::newRow("only line ends")
+            << QByteArray("\r\n\r\n") << QStringLiteral("weder") << QString() << 0 << 0;
+        QTest::newRow("NUL byte") << QByteArray("0A  Wald\r\n0R\0 1\r\n", 16)
+                                  << QStringLiteral("Nullbyte in Zeile 2") << QString() << 0 << 0;
+        QTest::newRow("control character")
+            << QByteArray("0A  Wald\r\n\r\n0R\x02\r\n") << QStringLiteral("Steuerzeichen 0x02 in Zeile 3")
+            << QString() << 0 << 0;
+        QTest::newRow("overlong line") << QByteArray("0A  Wald\r\n") + QByteArray(9000, 'x')
+                                       << QStringLiteral("Zeile 2 ist länger") << QString() << 0 << 0;
+        QTest::newRow("unknown type") << QByteArray("Type: VDE_Forst9\r\n0A   X\r\n")
+                                      << QStringLiteral("Unbekannter Dateityp") << QString() << 0 << 0;
+        QTest::newRow("transfer without name")
+            << QByteArray("Type: VDE_Habsys\r\n0B   x\r\n") << QStringLiteral("„0A“") << QString() << 0 << 0;
+        QTest::newRow("name line first wins") << QByteArray("0A  Hand\r\nType: VDE_Habsys\r\n") << QString()
+                                              << QStringLiteral("Hand") << 6 << 2;
+    }
+
+    void decoding()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, refusal);
+        QFETCH(QString, name);
+        QFETCH(int, format);
+        QFETCH(int, lines);
+        const ListFile::Decoded decoded = ListFile::decode(bytes);
+        if (!refusal.isEmpty()) {
+            QVERIFY(!decoded.text);
+            QVERIFY2(decoded.refusal.contains(refusal), qPrintable(decoded.refusal));
+            return;
+        }
+        QVERIFY2(decoded.text, qPrintable(decoded.refusal));
+        QCOMPARE(importer::ListFileReader::listName(*decoded.text), name);
+        QCOMPARE(int(decoded.text->format), format);
+        QCOMPARE(decoded.text->lines.size(), lines);
+    }
+
+    // --- the handheld reader ------------------------------------------------
+
+    void handheldRecordKinds()
+    {
+        QStringList lines = handheldHeader(QStringLiteral("Wald Nord"));
+        lines << handheldLog(QStringLiteral("0R"), QStringLiteral("12"))
+              << handheldLog(QStringLiteral("0K"), QStringLiteral("13"))
+              << handheldLog(QStringLiteral("0L"), QStringLiteral("13"))
+              << handheldLog(QStringLiteral("0M"), QStringLiteral("0"))
+              << handheldLog(QStringLiteral("0M"), QStringLiteral("5"))
+              << handheldLog(QStringLiteral("0R"), QStringLiteral("0"))
+              // piece row: pieces 4, blank, volume per piece x100 4, class 3, volume 6
+              << QStringLiteral("0P") + QStringLiteral(" 3") + QStringLiteral("    14") +
+                     QStringLiteral("KieN") + QStringLiteral("P ") + QStringLiteral("C ") +
+                     QStringLiteral("  40") + QStringLiteral(" ") + QStringLiteral(" 1.5") +
+                     QStringLiteral("2a ") + QStringLiteral("  0.61") + QStringLiteral("   0.00") +
+                     QStringLiteral("XXXXXXXXX") + QStringLiteral("XXXX") + QStringLiteral("Stangen")
+              // stacked wood: volume 5, length 3, blank, factor 4, class 2, volume 7
+              << QStringLiteral("0S") + QStringLiteral(" 4") + QStringLiteral("     0") +
+                     QStringLiteral("Fi N") + QStringLiteral("S ") + QStringLiteral("  ") +
+                     QStringLiteral(" 12.0") + QStringLiteral("2.0") + QStringLiteral(" ") +
+                     QStringLiteral("0.70") + QStringLiteral("  ") + QStringLiteral("   8.40") +
+                     QStringLiteral("   0.00") + QStringLiteral("       7a") + QStringLiteral("SoSS")
+              << QStringLiteral("0E   ");
+        const Parsed parsed = parse(file(lines));
+        QVERIFY2(parsed.list, qPrintable(parsed.refusal));
+        const ImportedList& list = *parsed.list;
+        QVERIFY2(list.errors.isEmpty(), qPrintable(lastError(list)));
+        QCOMPARE(list.header.Liste, QStringLiteral("WaldNord"));
+        QCOMPARE(list.records.size(), size_t(8));
+
+        struct Expect {
+            int nummer;
+            bool einzel, klammer, folge;
+            double stueck;
+        };
+        const Expect kinds[] = {{12, true, false, false, 1}, {13, true, true, false, 1},
+                                {13, true, false, true, 1},  {0, false, false, false, 1},
+                                {0, false, false, false, 5}, {0, false, false, false, 1}};
+        for (int i = 0; i < 6; ++i) {
+            const store::HolzRow& row = list.records[size_t(i)];
+            QCOMPARE(row.SatzNr, i + 1);
+            QCOMPARE(row.Nummer, kinds[i].nummer);
+            QCOMPARE(row.Einzelstamm, kinds[i].einzel);
+            QCOMPARE(row.Klammerstamm, kinds[i].klammer);
+            QCOMPARE(row.Folgestamm, kinds[i].folge);
+            QCOMPARE(row.Stueck, kinds[i].stueck);
+            QCOMPARE(row.Holzart, QStringLiteral("Fichte"));
+            QCOMPARE(row.Sorte, QStringLiteral("L "));
+            QCOMPARE(row.Guete, QStringLiteral("B "));
+            QCOMPARE(row.Laenge, 4.0);
+            QCOMPARE(row.Durchm, 25.0);
+            QCOMPARE(row.Rinde, QStringLiteral("a"));
+            QCOMPARE(row.RindenAbzug, 2);
+            QCOMPARE(row.Staerke, QStringLiteral("2b"));
+            QCOMPARE(row.Kubatur, 0.53);
+            QCOMPARE(row.Abteilung, QStringLiteral("12"));
+            QCOMPARE(row.Nutzung, QStringLiteral("23")); // SS is felling type 2, JD use type 3
+            QCOMPARE(row.Zusatztext, QStringLiteral("erste Zeile. Ende")); // points stay points
+            QCOMPARE(row.Stamm, QStringLiteral("1"));
+            QCOMPARE(row.AArt, std::optional<int>(-1));
+        }
+        const store::HolzRow& piece = list.records[6];
+        QCOMPARE(piece.Los, 3);
+        QCOMPARE(piece.Nummer, 14);
+        QCOMPARE(piece.Einzelstamm, false);
+        QCOMPARE(piece.Holzart, QStringLiteral("Kiefer"));
+        QCOMPARE(piece.Sorte, QStringLiteral("P "));
+        QCOMPARE(piece.Stueck, 40.0);
+        QCOMPARE(piece.Staerke, QStringLiteral("2a"));
+        QCOMPARE(piece.Kubatur, 0.61);
+        QCOMPARE(piece.Rinde, QStringLiteral("o"));
+        QCOMPARE(piece.Abteilung, QString());
+        QCOMPARE(piece.Nutzung, QStringLiteral("00"));
+        QCOMPARE(piece.Zusatztext, QStringLiteral("Stangen"));
+        const store::HolzRow& stack = list.records[7];
+        QCOMPARE(stack.Los, 4);
+        QVERIFY(stack.isStackedWood());
+        QCOMPARE(stack.Einzelstamm, false);
+        QCOMPARE(stack.Laenge, 2.0);
+        QCOMPARE(stack.Stamm, QStringLiteral("0,7"));
+        QCOMPARE(stack.Kubatur, 8.4);
+        QCOMPARE(stack.Abteilung, QStringLiteral("7a"));
+        QCOMPARE(stack.Nutzung, QStringLiteral("21"));
+        QCOMPARE(list.header.Los.left(12), QStringLiteral(" 1,  , 3, 4,"));
+    }
+
+    void handheldHeaderAndStorage()
+    {
+        const QStringList lines{QStringLiteral("0A  Süd 7"),
+                                QStringLiteral("0d   1. 3.05"),
+                                QStringLiteral("0t  Huber"),
+                                QStringLiteral("0a  Waldweg 3"),
+                                QStringLiteral("0b  Forstamt Ost"),
+                                QStringLiteral("0c  Revier 4"),
+                                QStringLiteral("0e  Au"),
+                                QStringLiteral("0k  Sturm 2004"),
+                                QStringLiteral("0N  12b"),
+                                QStringLiteral("0l  ") + QString(60, QLatin1Char('P')),
+                                QStringLiteral("0!   "),
+                                QStringLiteral("LL  2") + left(QStringLiteral("48.1,11.5"), 38) +
+                                    left(QStringLiteral("Polterplatz"), 50) + QStringLiteral("Zufahrt  "),
+                                QStringLiteral("0X  unbekannt"),
+                                QStringLiteral("0E   ")};
+        const Parsed parsed = parse(file(lines));
+        QVERIFY(parsed.list);
+        const store::ListenRow& h = parsed.list->header;
+        QCOMPARE(h.Liste, QStringLiteral("Süd7"));
+        QCOMPARE(h.Datum, QDate(2005, 3, 1));
+        QCOMPARE(h.Name, QStringLiteral("Huber"));
+        QCOMPARE(h.Strasse, QStringLiteral("Waldweg 3"));
+        QCOMPARE(h.Forstamt, QStringLiteral("Forstamt Ost"));
+        QCOMPARE(h.Revier, QStringLiteral("Revier 4"));
+        QCOMPARE(h.Ort, QStringLiteral("Au"));
+        QCOMPARE(h.Zusatztext, QStringLiteral("Sturm 2004"));
+        QCOMPARE(h.Abteilung, QStringLiteral("12b"));
+        QCOMPARE(h.Lagerplatz, QString(50, QLatin1Char('P')));
+        QVERIFY(parsed.list->records.empty());
+        QCOMPARE(parsed.list->storage.size(), size_t(1));
+        const store::LagerRow& lager = parsed.list->storage.front();
+        QCOMPARE(lager.Los, 2.0);
+        QCOMPARE(lager.GPS, QStringLiteral("48.1,11.5"));
+        QCOMPARE(lager.Lagerort, QStringLiteral("Polterplatz"));
+        QCOMPARE(lager.Zusatz1, QStringLiteral("Zufahrt"));
+    }
+
+    void damagedValuesAreReportedAndTheRestIsRead()
+    {
+        QStringList lines = handheldHeader(QStringLiteral("Schaden"));
+        lines << handheldLog(QStringLiteral("0R"), QStringLiteral("1"))
+              << handheldLog(QStringLiteral("0R"), QStringLiteral("2"), QStringLiteral("  0x.53"))
+              << QStringLiteral("0R 1     3Fi NL B  4.0 2") // cut off in the diameter
+              << QStringLiteral("0R-1     4") + handheldLog(QStringLiteral("0R"), QStringLiteral("4")).mid(10)
+              << QStringLiteral("0d  32.13.2005") << handheldLog(QStringLiteral("0R"), QStringLiteral("5"));
+        const Parsed parsed = parse(file(lines));
+        QVERIFY(parsed.list);
+        const ImportedList& list = *parsed.list;
+        QCOMPARE(list.records.size(), size_t(5));
+        QCOMPARE(list.records[1].Kubatur, 0.0);
+        QCOMPARE(list.records[2].Durchm, 2.0);
+        QCOMPARE(list.records[2].Kubatur, 0.0);
+        QCOMPARE(list.records[3].Los, 0);
+        QCOMPARE(list.records[4].Kubatur, 0.53);
+        QCOMPARE(list.header.Datum, QDate(2005, 3, 1)); // the bad date line changes nothing
+        QCOMPARE(list.errors.count(), 4);
+        const int expected[] = {ValueError::TypeMismatch, ValueError::LineTooShort, ValueError::Overflow,
+                                ValueError::TypeMismatch};
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(list.errors.first()[i].number, expected[i]);
+            QCOMPARE(list.errors.first()[i].line, 6 + i);
+        }
+        QVERIFY(list.errors.last()->description.contains(QStringLiteral("32.13.2005")));
+    }
+
+    void speciesLookup()
+    {
+        ImportedList list;
+        importer::SpeciesLookup lookup(species());
+        QCOMPARE(lookup.Holzart_Suchen(u"Fi ", list), QStringLiteral("Fichte"));
+        QCOMPARE(lookup.Holzart_Suchen(u" BU", list), QStringLiteral("Buche")); // second code column
+        QCOMPARE(lookup.Holzart_Suchen(u"Ta", list), QStringLiteral("Ta"));
+        QCOMPARE(lookup.Holzart_Suchen(u"Ta", list), QStringLiteral("Ta"));
+        QCOMPARE(lookup.Holzart_Suchen(u"fi", list), QStringLiteral("fi"));
+        QCOMPARE(lookup.Holzart_Suchen(u"   ", list), QString()); // never the first empty code column
+        QCOMPARE(list.missingSpecies, QStringList({QStringLiteral("Ta"), QStringLiteral("fi")}));
+        QVERIFY(list.notices.isEmpty());
+
+        ImportedList bare;
+        importer::SpeciesLookup none({});
+        QCOMPARE(none.Holzart_Suchen(u"Fi", bare), QStringLiteral("Fi"));
+        QCOMPARE(none.Holzart_Suchen(u"Fi", bare), QStringLiteral("Fi"));
+        QCOMPARE(bare.notices.size(), 1);
+        QVERIFY(bare.notices.first().text.contains(QStringLiteral("Kürzel 'Fi' übernommen")));
+        QVERIFY(bare.missingSpecies.isEmpty());
+    }
+
+    void useCodes_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("nutzung");
+        QTest::newRow("both") << QStringLiteral("JDSS") << QStringLiteral("23");
+        QTest::newRow("any case") << QStringLiteral("jdss") << QStringLiteral("23");
+        QTest::newRow("use type only") << QStringLiteral("RH  ") << QStringLiteral("09");
+        QTest::newRow("felling type only") << QStringLiteral("  RF") << QStringLiteral("70");
+        QTest::newRow("not found") << QStringLiteral("XXXX") << QStringLiteral("00");
+        QTest::newRow("stars of the transfer writer") << QStringLiteral("**Zu") << QStringLiteral("10");
+        QTest::newRow("short") << QStringLiteral("JD") << QString();
+    }
+
+    void useCodes()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, nutzung);
+        QCOMPARE(importer::UseCodeLookup(einschlagtypen(), nutzungsarten()).Nutzung_Suchen(code), nutzung);
+    }
+
+    // --- the transfer reader ------------------------------------------------
+
+    void transferVariants_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("preisart");
+        QTest::addColumn<QString>("preisfaktor");
+        QTest::addColumn<QString>("rf");
+        QTest::addColumn<QString>("abteilung");
+        QTest::newRow("Habsys") << QStringLiteral("Type: VDE_Habsys") << 1 << QStringLiteral("€/fm")
+                                << QStringLiteral("50,5") << QString() << QStringLiteral(" ");
+        QTest::newRow("DekaData") << QStringLiteral("Type: VDE_DekaData1.2") << 5 << QString() << QString()
+                                  << QStringLiteral("RF1") << QStringLiteral("12b");
+        QTest::newRow("Timbernet") << QStringLiteral("Type: Timbernet1.0") << 7 << QString() << QString()
+                                   << QString() << QStringLiteral(" ");
+        QTest::newRow("Latschbacher") << QStringLiteral("Type: VDE_GERMAN") << 2 << QString() << QString()
+                                      << QString() << QStringLiteral(" ");
+    }
+
+    void transferVariants()
+    {
+        QFETCH(QString, type);
+        QFETCH(int, format);
+        QFETCH(QString, preisart);
+        QFETCH(QString, preisfaktor);
+        QFETCH(QString, rf);
+        QFETCH(QString, abteilung);
+        const QStringList lines{type,
+                                QStringLiteral("0A   Nord Hang"),
+                                QStringLiteral("0B   Bemerkung"),
+                                QStringLiteral("0C   01.03.2005"),
+                                QStringLiteral("0D   Huber"),
+                                QStringLiteral("0E   Waldweg 3"),
+                                QStringLiteral("0G   Au"),
+                                QStringLiteral("0N   12"),
+                                QStringLiteral("UA   3a"),
+                                QStringLiteral("BE   b"),
+                                QStringLiteral("0S   Polterplatz"),
+                                QStringLiteral("0L   Forstamt Ost"),
+                                QStringLiteral("0M   Revier 4"),
+                                transferLog(QStringLiteral("1R"), QStringLiteral("    412"),
+                                            QStringLiteral(" 1"), QStringLiteral("50.5"), dekaFields())};
+        const Parsed parsed = parse(file(lines));
+        QVERIFY2(parsed.list, qPrintable(parsed.refusal));
+        const ImportedList& list = *parsed.list;
+        QVERIFY2(list.errors.isEmpty(), qPrintable(lastError(list)));
+        QCOMPARE(int(list.format), format);
+        const store::ListenRow& h = list.header;
+        QCOMPARE(h.Liste, QStringLiteral("NordHang"));
+        QCOMPARE(h.Zusatztext, QStringLiteral("Bemerkung"));
+        QCOMPARE(h.Datum, QDate(2005, 3, 1));
+        QCOMPARE(h.Name, QStringLiteral("Huber"));
+        QCOMPARE(h.Strasse, QStringLiteral("Waldweg 3"));
+        QCOMPARE(h.Ort, QStringLiteral("Au"));
+        QCOMPARE(h.Abteilung, QStringLiteral("12"));
+        QCOMPARE(h.UAbt, QString());
+        QCOMPARE(h.Bestand, QString());
+        QCOMPARE(h.Lagerplatz, QStringLiteral("Polterplatz"));
+        QCOMPARE(h.Forstamt, QStringLiteral("Forstamt Ost"));
+        QCOMPARE(h.Revier, QStringLiteral("Revier 4"));
+        QCOMPARE(list.records.size(), size_t(1));
+        const store::HolzRow& row = list.records.front();
+        QCOMPARE(row.Los, 2);
+        QCOMPARE(row.Nummer, 412);
+        QCOMPARE(row.Einzelstamm, true);
+        QCOMPARE(row.Rinde, QStringLiteral("a"));
+        QCOMPARE(row.Holzart, QStringLiteral("Fichte"));
+        QCOMPARE(row.Sorte, QStringLiteral("L "));
+        QCOMPARE(row.Guete, QStringLiteral("B"));
+        QCOMPARE(row.Staerke, QStringLiteral("2b"));
+        QCOMPARE(row.Stueck, 1.0);
+        QCOMPARE(row.Laenge, 12.5);
+        QCOMPARE(row.Durchm, 31.0);
+        QCOMPARE(row.RindenAbzug, 2);
+        QCOMPARE(row.Kubatur, 0.81);
+        QCOMPARE(row.Stamm, QStringLiteral("1"));
+        QCOMPARE(row.Nutzung, QStringLiteral("23"));
+        QCOMPARE(row.Zusatztext, QStringLiteral("Bemerkung 1.5"));
+        QCOMPARE(row.Preisart, preisart.isNull() ? QStringLiteral("") : preisart);
+        QCOMPARE(row.Preisfaktor, preisfaktor.isNull() ? QStringLiteral("") : preisfaktor);
+        QCOMPARE(row.RF, rf.isNull() ? QStringLiteral("") : rf);
+        QCOMPARE(row.Abteilung, abteilung);
+        const bool deka = format == 5;
+        QCOMPARE(row.AArt, std::optional<int>(-1));
+        QCOMPARE(row.EST1, std::optional<int>(deka ? 3 : -1));
+        QCOMPARE(row.EST3, std::optional<int>(-1)); // blank
+        QCOMPARE(row.AbrNr, deka ? QStringLiteral("A12345") : QStringLiteral(""));
+        QCOMPARE(row.Polter, deka ? QStringLiteral("P9") : QString());
+        QVERIFY(row.Stapel.isNull());
+    }
+
+    void transferPrices_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("price");
+        QTest::addColumn<QString>("preisart");
+        QTest::addColumn<QString>("preisfaktor");
+        QTest::newRow("per record") << QStringLiteral(" 0") << QStringLiteral("50.00") << QStringLiteral("€")
+                                    << QStringLiteral("40,50"); // 50 × 0.81 fm
+        QTest::newRow("per fm") << QStringLiteral(" 1") << QStringLiteral("50,00") << QStringLiteral("€/fm")
+                                << QStringLiteral("50,00");
+        QTest::newRow("per Rm") << QStringLiteral(" 2") << QStringLiteral("12") << QStringLiteral("€/Rm")
+                                << QStringLiteral("12");
+        QTest::newRow("none") << QStringLiteral("  ") << QString() << QString() << QString();
+    }
+
+    void transferPrices()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, price);
+        QFETCH(QString, preisart);
+        QFETCH(QString, preisfaktor);
+        const Parsed parsed =
+            parse(file({QStringLiteral("Type: VDE_Habsys"), QStringLiteral("0A   P"),
+                        transferLog(QStringLiteral("1R"), QStringLiteral("      1"), kind, price)}));
+        QVERIFY(parsed.list);
+        QVERIFY(parsed.list->errors.isEmpty());
+        QCOMPARE(parsed.list->records.front().Preisart, preisart.isNull() ? QStringLiteral("") : preisart);
+        QCOMPARE(parsed.list->records.front().Preisfaktor,
+                 preisfaktor.isNull() ? QStringLiteral("") : preisfaktor);
+    }
+
+    void transferStackedWoodHasItsFieldsThreeColumnsLater()
+    {
+        // kind, lot, number field, bark, species, assortment, grade, class,
+        // pieces, length, then the 18-character stacked-wood volume block.
+        const QString stack =
+            QStringLiteral("1S") + QStringLiteral("3  ") + QStringLiteral("      0") + QStringLiteral("o  ") +
+            QStringLiteral("Fi ") + QStringLiteral("S  ") + QStringLiteral("   ") + QStringLiteral("    ") +
+            QStringLiteral("    1") + QStringLiteral(" 2.0") + QStringLiteral(" 12.00") +
+            QStringLiteral(" 0.700") + QStringLiteral("  8.40") +
+            QStringLiteral("  1.50  4.00    0.00   0    0.00   0  ") + QStringLiteral("12  3a  b   SoSS") +
+            left(QStringLiteral("Stapel am Weg"), 50) + QStringLiteral(" 2") + QLatin1Char(' ') +
+            right(QStringLiteral("30"), 8) + dekaFields() + QStringLiteral("Rest");
+        const Parsed parsed =
+            parse(file({QStringLiteral("Type: VDE_DekaData1.2"), QStringLiteral("0A   S"), stack}));
+        QVERIFY(parsed.list);
+        QVERIFY2(parsed.list->errors.isEmpty(), qPrintable(lastError(*parsed.list)));
+        const store::HolzRow& row = parsed.list->records.front();
+        QCOMPARE(row.Sorte, QStringLiteral("S ")); // stays recognisable as stacked wood
+        QVERIFY(row.isStackedWood());
+        QCOMPARE(row.Einzelstamm, false);
+        QCOMPARE(row.Stamm, QStringLiteral("0,7"));
+        QCOMPARE(row.Kubatur, 8.4);
+        QCOMPARE(row.Durchm, 0.0);
+        QCOMPARE(row.Nutzung, QStringLiteral("21"));
+        QCOMPARE(row.Zusatztext, QStringLiteral("Stapel am Weg"));
+        QCOMPARE(row.Abteilung, QStringLiteral("12b"));
+        QCOMPARE(row.EST1, std::optional<int>(3));
+        QCOMPARE(row.Polter, QStringLiteral("P9"));
+        QCOMPARE(row.Stapel, QStringLiteral("Rest"));
+    }
+
+    void transferStackSamples()
+    {
+        const QString line = transferLog(QStringLiteral("1M"), QStringLiteral("      7"),
+                                         QStringLiteral("  "), QString(), dekaFields()) +
+                             QStringLiteral("30,32, 34,,x,300");
+        const Parsed parsed = parse(file({QStringLiteral("Type: VDE_DekaData1.2"), QStringLiteral("0A   M"),
+                                          line.left(12) + QStringLiteral("o") + line.mid(13)}));
+        QVERIFY(parsed.list);
+        const ImportedList& list = *parsed.list;
+        const store::HolzRow& row = list.records.front();
+        QCOMPARE(row.Stamm, QStringLiteral("Mantl"));
+        QCOMPARE(row.Einzelstamm, false);
+        QVERIFY(row.Stapel.isNull());
+        QCOMPARE(list.samples.size(), size_t(3));
+        QList<platform::Message> messages;
+        for (int i = 0; i < 3; ++i) {
+            const store::MantelRow& sample = list.samples[size_t(i)];
+            QCOMPARE(sample.Liste, QStringLiteral("M"));
+            QCOMPARE(sample.StapelNr, 7);
+            QCOMPARE(sample.Indx, i);
+            QCOMPARE(sample.Durchm, 30 + 2 * i);
+            int abzug = 2;
+            QCOMPARE(sample.Kubatur,
+                     double(rules::Kubatur_Mantelstamm(12.5f, float(30 + 2 * i), QStringLiteral("Fichte"),
+                                                       QStringLiteral("o"), abzug, barkTable(), messages)));
+        }
+        QCOMPARE(list.errors.count(), 2); // "x" and 300
+    }
+
+    void transferBarkDeductionOfTwoDigits()
+    {
+        QString line =
+            transferLog(QStringLiteral("1R"), QStringLiteral("      1"), QStringLiteral("  "), QString());
+        line.replace(40, 2, QStringLiteral("12"));
+        const Parsed parsed =
+            parse(file({QStringLiteral("Type: Timbernet1.0"), QStringLiteral("0A   T"), line}));
+        QVERIFY(parsed.list);
+        QCOMPARE(parsed.list->records.front().RindenAbzug, 12);
+    }
+
+    // --- the driver ---------------------------------------------------------
+
+    void dialogAndQuestion()
+    {
+        Workspace w;
+        w.settings->set(store::keys::Konvertierung, QStringLiteral("3"));
+        w.settings->set(store::keys::VerzeichnisLesen, w.dir.path());
+
+        w.ui.expectOpenFile(std::nullopt);
+        w.ui.expectMessage(QStringLiteral("Keine Liste eingelesen"));
+        QCOMPARE(w.driver->Liste_Einlesen().outcome, ImportDriver::Result::Outcome::Cancelled);
+        const platform::FileChoice choice = w.ui.fileChoices().first();
+        QCOMPARE(choice.title, QStringLiteral("Liste einlesen"));
+        QCOMPARE(choice.folder, w.dir.path());
+        QVERIFY(choice.filter.startsWith(QStringLiteral("Holzlisten (*.dat)")));
+
+        w.ui.expectOpenFile(QString());
+        w.ui.expectMessage(QStringLiteral("Keine Liste ausgewählt"));
+        w.driver->Liste_Einlesen();
+
+        const QString path =
+            w.write(QStringLiteral("in/wald.dat"), bigHandheldFile(QStringLiteral("Wald"), 3));
+        w.ui.expectOpenFile(path);
+        w.ui.expectMessage(QStringLiteral("Liste '") + path + QStringLiteral("' einlesen ?"), Answer::No);
+        QCOMPARE(w.driver->Liste_Einlesen().outcome, ImportDriver::Result::Outcome::Cancelled);
+        QVERIFY(listNames(*w.holz).isEmpty());
+        QCOMPARE(w.settings->get(store::keys::VerzeichnisLesen), w.dir.file(QStringLiteral("in")));
+        QCOMPARE(w.settings->get(store::keys::Konvertierung), QStringLiteral("3"));
+
+        w.ui.expectOpenFile(path);
+        w.ui.expectMessage(QStringLiteral("einlesen ?"), Answer::Yes);
+        QVERIFY(w.driver->Liste_Einlesen().imported());
+        QVERIFY(w.ui.done());
+    }
+
+    void importStoresTheWholeList()
+    {
+        Workspace w;
+        w.settings->set(store::keys::Konvertierung, QStringLiteral("1"));
+        QStringList lines = handheldHeader(QStringLiteral("Hang Ost"));
+        lines << QStringLiteral("LL  1") + left(QStringLiteral("48.1,11.5"), 38) + QStringLiteral("Weg")
+              << handheldLog(QStringLiteral("0R"), QStringLiteral("12"))
+              << handheldLog(QStringLiteral("0L"), QStringLiteral("12"))
+              << QStringLiteral("0R 2    30Zz NL B  4.0 25a 2.00c2b   1.10   0.00XXXXXXXXXXXXX")
+              << QStringLiteral("0R 2    31Xy NL B  4.0 25a 2.00c2b   1.10   0.00XXXXXXXXXXXXX")
+              << QStringLiteral("0R 2    32Zz NL B  4.0 25a 2.00c2b   1.10   0.00XXXXXXXXXXXXX")
+              << QStringLiteral("0E   ");
+        const QString path = w.write(QStringLiteral("hang.dat"), file(lines));
+        w.ui.expectMessage(QStringLiteral("nicht eingetragen\r\nZz, Xy\r\nDiese werden"));
+        const auto result = w.driver->importFile(path);
+        QVERIFY(w.ui.done());
+        QVERIFY(result.imported());
+        QCOMPARE(result.listName, QStringLiteral("HangOst"));
+        QCOMPARE(result.records, 5);
+
+        store::RecordSet<store::ListenRow> lists(*w.holz, store::listenTable());
+        lists.open("SELECT Id FROM Listen");
+        QCOMPARE(lists.recordCount(), 1);
+        const store::ListenRow header = lists.current();
+        QCOMPARE(header.Name, QStringLiteral("Forstbetrieb Huber"));
+        QCOMPARE(header.Datum, QDate(2005, 3, 1));
+        QCOMPARE(header.Kubatur, 4.36); // 2 × 0.53 + 3 × 1.10
+        QCOMPARE(header.Stueckzahl, 4); // the follow-on log adds no piece
+        QCOMPARE(header.NummerHigh, 32);
+        QCOMPARE(header.Bearbeitet, QDate::currentDate());
+        QCOMPARE(countRows(*w.holz, "SELECT count(*) FROM Holz WHERE Liste = ?", header.Liste), 5);
+        QCOMPARE(countRows(*w.holz, "SELECT count(*) FROM Lager WHERE Liste = ?", header.Liste), 1);
+        QCOMPARE(w.settings->get(store::keys::Konvertierung), QStringLiteral("6"));
+        QCOMPARE(w.settings->get(store::keys::ListenNr), QStringLiteral("HangOst"));
+        // The progress window went up to the last record and is gone again.
+        QVERIFY(w.ui.progressLines().contains(QStringLiteral("Liste 'HangOst' einlesen")));
+        QVERIFY(w.ui.progressLines().contains(QStringLiteral("Datensätze speichern")));
+        QCOMPARE(w.ui.progressMaximum(), qint64(lines.size()));
+        QVERIFY(!w.ui.progressVisible());
+
+        // The same file again: refused by name, nothing added, no empty list.
+        w.ui.expectMessage(QStringLiteral("'HangOst'"));
+        QCOMPARE(w.driver->importFile(path).outcome, ImportDriver::Result::Outcome::Exists);
+        QCOMPARE(w.ui.shown().last().message.title, QStringLiteral("Liste schon vorhanden"));
+        QCOMPARE(listNames(*w.holz), QStringList{QStringLiteral("HangOst")});
+        QCOMPARE(countRows(*w.holz, "SELECT count(*) FROM Holz"), 5);
+        QVERIFY(w.ui.done());
+    }
+
+    void refusedFilesChangeNothing()
+    {
+        Workspace w;
+        w.settings->set(store::keys::Konvertierung, QStringLiteral("4"));
+        const QString path = w.write(QStringLiteral("x.tx1"), "Type: VDE_Forst9\r\n0A   Fremd\r\n1R  1\r\n");
+        w.ui.expectMessage(QStringLiteral("Datei ist keine gültige Holzliste"));
+        QCOMPARE(w.driver->importFile(path).outcome, ImportDriver::Result::Outcome::Refused);
+        QCOMPARE(w.ui.shown().last().message.title, QStringLiteral("Information"));
+        QCOMPARE(w.ui.shown().last().message.icon, platform::Icon::Critical);
+
+        w.ui.expectMessage(QStringLiteral("FehlerNr :53"));
+        QCOMPARE(w.driver->importFile(w.dir.file(QStringLiteral("fehlt.dat"))).outcome,
+                 ImportDriver::Result::Outcome::Failed);
+        w.ui.expectMessage(QStringLiteral("FehlerNr :75"));
+        w.driver->importFile(w.dir.path());
+
+        QVERIFY(listNames(*w.holz).isEmpty());
+        QCOMPARE(w.settings->get(store::keys::Konvertierung), QStringLiteral("4"));
+        QVERIFY(w.ui.done());
+    }
+
+    void valueErrorsAreReportedAtTheEnd()
+    {
+        Workspace w;
+        QStringList lines = handheldHeader(QStringLiteral("Fehler"));
+        lines << handheldLog(QStringLiteral("0R"), QStringLiteral("1"), QStringLiteral("   x.53"))
+              << handheldLog(QStringLiteral("0R"), QStringLiteral("2"), QStringLiteral("   0.5y"));
+        w.ui.expectMessage(
+            QStringLiteral("Fehl.Nr : 13\nBeschr. : Typen unverträglich: Zeile 6, Kubatur „0.5y“"));
+        const auto result = w.driver->importFile(w.write(QStringLiteral("f.dat"), file(lines)));
+        QVERIFY(result.imported());
+        QCOMPARE(result.errors.count(), 2);
+        QVERIFY(w.ui.lastMessage().contains(QStringLiteral("2 Werte")));
+        QCOMPARE(countRows(*w.holz, "SELECT count(*) FROM Holz"), 2);
+        QVERIFY(w.ui.done());
+    }
+
+    void failedWriteLeavesNothing()
+    {
+        Workspace w;
+        // The engine refuses the 3 000th record, as a full disk would.
+        w.holz->exec("CREATE TEMP TRIGGER refuse BEFORE INSERT ON main.Holz WHEN NEW.Nummer = 3000 "
+                     "BEGIN SELECT RAISE(ABORT, 'disk full'); END;");
+        const QString path =
+            w.write(QStringLiteral("big.dat"), bigHandheldFile(QStringLiteral("Gross"), 5000));
+        w.ui.expectMessage(QStringLiteral("Die Liste wurde nicht eingelesen."));
+        QCOMPARE(w.driver->importFile(path).outcome, ImportDriver::Result::Outcome::Failed);
+        QVERIFY(!w.ui.progressVisible());
+        QVERIFY(listNames(*w.holz).isEmpty());
+        QCOMPARE(countRows(*w.holz, "SELECT count(*) FROM Holz"), 0);
+        QCOMPARE(w.settings->get(store::keys::ListenNr), QString());
+        w.holz->exec("DROP TRIGGER refuse");
+
+        // Nothing half done stands in the way of the next attempt.
+        QVERIFY(w.driver->importFile(path).imported());
+        QCOMPARE(countRows(*w.holz, "SELECT count(*) FROM Holz"), 5000);
+        QVERIFY(w.ui.done());
+    }
+
+    void killedImportLeavesNothing()
+    {
+        Workspace w;
+        w.holz->exec("BEGIN; INSERT INTO Listen (Liste, Kubatur) VALUES ('Vorher', 0); COMMIT;");
+        const QString path =
+            w.write(QStringLiteral("big.dat"), bigHandheldFile(QStringLiteral("Abbruch"), 20000));
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--import-child"), w.folder.path(), path});
+        QVERIFY(child.waitForStarted());
+        QVERIFY(child.waitForReadyRead(60000));
+        QCOMPARE(child.readLine().trimmed(), QByteArray("storing"));
+        child.kill();
+        child.waitForFinished();
+
+        auto db = store::Database::open(w.folder.holzDb(), store::DatabaseKind::Holz);
+        QCOMPARE(integrity(*db), QStringLiteral("ok"));
+        QCOMPARE(listNames(*db), QStringList{QStringLiteral("Vorher")});
+        QCOMPARE(countRows(*db, "SELECT count(*) FROM Holz"), 0);
+    }
+
+    void menuEntryStandsOnTheNewList()
+    {
+        Workspace w;
+        w.holz->exec("BEGIN; INSERT INTO Listen (Liste, Kubatur) VALUES ('Alt', 0); COMMIT;");
+        store::TimberStore timber(*w.holz, *w.settings);
+        timber.Listen_Oeffnen(store::ListenOrder::ListeAsc);
+        const QString path = w.write(QStringLiteral("neu.dat"), bigHandheldFile(QStringLiteral("Neu"), 2));
+        w.ui.expectOpenFile(path);
+        w.ui.expectMessage(QStringLiteral("einlesen ?"), Answer::Yes);
+        QCOMPARE(w.driver->mnuEinlesen_Click(timber), std::optional<QString>(QStringLiteral("Neu")));
+        QCOMPARE(timber.Listen.recordCount(), 2);
+        QCOMPARE(timber.Listen.current().Liste, QStringLiteral("Neu"));
+        QVERIFY(timber.Holzliste_Oeffnen(w.ui));
+        QCOMPARE(timber.Holz.recordCount(), 2);
+        QCOMPARE(timber.HoechsteNummer, 2);
+
+        w.ui.expectOpenFile(std::nullopt);
+        w.ui.expectMessage(QStringLiteral("Keine Liste eingelesen"));
+        QCOMPARE(w.driver->mnuEinlesen_Click(timber), std::nullopt);
+        QVERIFY(w.ui.done());
+    }
+
+    void masterDataMenu()
+    {
+        Workspace w;
+        w.ui.expectOpenFile(std::nullopt);
+        QVERIFY(!w.driver->mnuStammdaten_Click());
+        QVERIFY(!w.ui.busy());
+        QVERIFY(w.ui.fileChoices().last().filter.startsWith(QStringLiteral("Holzlisten (*.dat)")));
+
+        const QString good = w.write(QStringLiteral("st/neu.dat"),
+                                     "[bezeichnung]\r\nTestland;3\r\n[holzarten]\r\nZeder;Ze;1;N\r\n");
+        w.ui.expectOpenFile(good);
+        QVERIFY(w.driver->mnuStammdaten_Click());
+        QVERIFY(!w.ui.busy());
+        QCOMPARE(w.settings->get(store::keys::VerzeichnisLesen), w.dir.file(QStringLiteral("st")));
+        QCOMPARE(store::MasterData(*w.master).species(3).size(), 1);
+
+        const QString bad = w.write(QStringLiteral("st/bad.dat"), "[bezeichnung]\r\nLand;x\r\n");
+        w.ui.expectOpenFile(bad);
+        w.ui.expectMessage(QStringLiteral("Fehler in Zeile 2"));
+        QVERIFY(!w.driver->mnuStammdaten_Click());
+        QCOMPARE(w.ui.shown().last().message.title, QStringLiteral("Stammdaten"));
+        QVERIFY(!w.ui.busy());
+        QVERIFY(w.ui.done());
+    }
+
+    // --- the malformed-file collection ---------------------------------------
+
+    void corpus_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("outcome");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<int>("records");
+        QTest::addColumn<QString>("fragment");
+        QFile manifest(testing::TestFolder::fixture(QStringLiteral("import/manifest.txt")));
+        QVERIFY(manifest.open(QIODevice::ReadOnly));
+        int rows = 0;
+        for (const QString& line : QString::fromUtf8(manifest.readAll()).split(QLatin1Char('\n'))) {
+            if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+                continue;
+            const QStringList f = line.split(QLatin1Char('\t'));
+            QCOMPARE(f.size(), 5);
+            QTest::newRow(qPrintable(f[0])) << f[0] << f[1] << f[2] << f[3].toInt() << f[4];
+            ++rows;
+        }
+        QVERIFY(rows >= 40);
+    }
+
+    // All files go into one database, in the manifest's order: after each,
+    // the database is sound and holds the lists it held before, plus the
+    // one new list when the file was imported.
+    void corpus()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, outcome);
+        QFETCH(QString, list);
+        QFETCH(int, records);
+        QFETCH(QString, fragment);
+        if (!m_corpus)
+            m_corpus = std::make_unique<Workspace>();
+        Workspace& w = *m_corpus;
+        w.ui.clear();
+        w.ui.tolerateMessages();
+        const QStringList before = listNames(*w.holz);
+        const int recordsBefore = countRows(*w.holz, "SELECT count(*) FROM Holz");
+
+        const auto result =
+            w.driver->importFile(testing::TestFolder::fixture(QStringLiteral("import/") + file));
+
+        QCOMPARE(integrity(*w.holz), QStringLiteral("ok"));
+        const QStringList messages = w.ui.messageTexts();
+        if (outcome == QLatin1String("imported")) {
+            QCOMPARE(result.outcome, ImportDriver::Result::Outcome::Imported);
+            QCOMPARE(result.listName, list);
+            QStringList expected = before;
+            expected << list;
+            std::sort(expected.begin(), expected.end());
+            QStringList after = listNames(*w.holz);
+            std::sort(after.begin(), after.end());
+            QCOMPARE(after, expected);
+            QCOMPARE(countRows(*w.holz, "SELECT count(*) FROM Holz WHERE Liste = ?", list), records);
+            QCOMPARE(countRows(*w.holz, "SELECT count(*) FROM Holz"), recordsBefore + records);
+            if (fragment == QLatin1String("-"))
+                QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('|'))));
+            else
+                QVERIFY2(messages.join(QLatin1Char('|')).contains(fragment),
+                         qPrintable(messages.join(QLatin1Char('|'))));
+            return;
+        }
+        QCOMPARE(listNames(*w.holz), before);
+        QCOMPARE(countRows(*w.holz, "SELECT count(*) FROM Holz"), recordsBefore);
+        QCOMPARE(messages.size(), 1);
+        if (outcome == QLatin1String("exists")) {
+            QCOMPARE(result.outcome, ImportDriver::Result::Outcome::Exists);
+            QCOMPARE(w.ui.shown().first().message.title, QStringLiteral("Liste schon vorhanden"));
+        } else {
+            QCOMPARE(outcome, QStringLiteral("refused"));
+            QCOMPARE(result.outcome, ImportDriver::Result::Outcome::Refused);
+            QVERIFY(messages.first().startsWith(QStringLiteral("Datei ist keine gültige Holzliste")));
+            QVERIFY2(messages.first().contains(fragment), qPrintable(messages.first()));
+        }
+    }
+
+    // --- the command line -----------------------------------------------------
+
+    void commandLine()
+    {
+        testing::TestFolder dir;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("STEMMO_SETTINGS"), dir.file(QStringLiteral("Stemmo.ini")));
+        auto run = [&](const QStringList& args, QByteArray* out = nullptr, QByteArray* err = nullptr) {
+            QProcess stemmo;
+            stemmo.setProcessEnvironment(env);
+            stemmo.start(QStringLiteral(STEMMO_CLI),
+                         QStringList{QStringLiteral("--data"), dir.file(QStringLiteral("d"))} + args);
+            stemmo.waitForFinished(60000);
+            if (out)
+                *out = stemmo.readAllStandardOutput();
+            if (err)
+                *err = stemmo.readAllStandardError();
+            return stemmo.exitCode();
+        };
+        const QString good = dir.write(QStringLiteral("gut.dat"), bigHandheldFile(QStringLiteral("Cli"), 4));
+        QByteArray out, err;
+        QCOMPARE(run({QStringLiteral("import"), good}, &out), 0);
+        QVERIFY2(out.contains("Liste 'Cli' eingelesen (EG10): 4 Datens"), out.constData());
+        QCOMPARE(run({QStringLiteral("import"), good}, nullptr, &err), 1);
+        QVERIFY2(err.contains("Liste schon vorhanden"), err.constData());
+        QCOMPARE(run({QStringLiteral("import"), dir.write(QStringLiteral("leer.dat"), QByteArray())}, nullptr,
+                     &err),
+                 1);
+        QVERIFY(err.contains("keine g\xC3\xBCltige Holzliste"));
+
+        QStringList lines = handheldHeader(QStringLiteral("Cli2"));
+        lines << handheldLog(QStringLiteral("0R"), QStringLiteral("1"), QStringLiteral("  zz.53"));
+        QCOMPARE(run({QStringLiteral("--json"), QStringLiteral("import"),
+                      dir.write(QStringLiteral("f.dat"), file(lines))},
+                     &out, &err),
+                 3);
+        QVERIFY(err.contains("Fehl.Nr : 13"));
+        QVERIFY2(out.contains("\"fehler_anzahl\": 1"), out.constData());
+        QVERIFY(out.contains("\"liste\": \"Cli2\""));
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc == 4 && QByteArray(argv[1]) == "--import-child")
+        return importChild(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    TestImport test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_import.moc"
