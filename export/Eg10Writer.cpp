@@ -1,0 +1,109 @@
+#include "Eg10Writer.h"
+
+#include "ExportJob.h"
+#include "Fields.h"
+#include "FixedLine.h"
+#include "LineSink.h"
+
+namespace exporter {
+
+using namespace fields;
+
+namespace {
+
+QLatin1StringView kindCode(const store::HolzRow& row)
+{
+    // Later rules win: a bracketed or follow-on log keeps its own code
+    // whatever its assortment.
+    QLatin1StringView kind =
+        row.Einzelstamm && row.Stueck > 1 ? QLatin1StringView("0M") : QLatin1StringView("0R");
+    if (row.isStackedWood())
+        kind = QLatin1StringView("0S");
+    if (isPieceRow(row))
+        kind = QLatin1StringView("0P");
+    if (row.Klammerstamm)
+        kind = QLatin1StringView("0K");
+    if (row.Folgestamm)
+        kind = QLatin1StringView("0L");
+    return kind;
+}
+
+// Stacks and piece rows: each part is written only when it fits, as the
+// device has always received them.
+void stackBlock(FixedLine& line, const store::HolzRow& row)
+{
+    line.optional([&](FixedLine& l) {
+        const double v = volumeBeforeFactor(row);
+        l.right(5, fixed(v, v < 1000 ? 1 : 0));
+    });
+    line.optional([&](FixedLine& l) { l.right(3, fixed(row.Laenge, 1)); });
+    line.add(QLatin1Char(' '));
+    line.optional([&](FixedLine& l) { l.right(4, fixed(factor(row), 2)); });
+    line.optional([&](FixedLine& l) { l.left(2, Staerkefeld(row)); });
+}
+
+void pieceBlock(FixedLine& line, const store::HolzRow& row)
+{
+    line.optional([&](FixedLine& l) {
+        if (row.Stueck >= 1000)
+            l.add(QLatin1StringView("****"));
+        else
+            l.right(4, plain(row.Stueck));
+    });
+    line.add(QLatin1Char(' '));
+    line.optional([&](FixedLine& l) { l.right(4, volumePerHundredPieces(row)); });
+    line.optional([&](FixedLine& l) { l.left(3, Staerkefeld(row)); });
+}
+
+void logBlock(FixedLine& line, const store::HolzRow& row)
+{
+    line.right(4, fixed(row.Laenge, 1))
+        .right(3, plain(row.Durchm))
+        .add(barkText(row))
+        .left(2, Staerkefeld(row));
+}
+
+} // namespace
+
+QString Eg10Writer::recordLine(const ExportJob& job, const store::HolzRow& row)
+{
+    const bool piece = isPieceRow(row);
+    FixedLine line;
+    line.add(kindCode(row));
+    line.right(2, QString::number(row.Los));
+    line.right(6, !row.Einzelstamm && row.Nummer == 1 ? QStringLiteral("0") : QString::number(row.Nummer));
+    line.left(4, job.species().Holzartcode(row.Holzart));
+    line.left(2, row.Sorte);
+    line.left(2, row.Guete);
+    if (row.isStackedWood())
+        stackBlock(line, row);
+    else if (piece)
+        pieceBlock(line, row);
+    else
+        logBlock(line, row);
+    line.right(piece ? 6 : 7, volume(row.Kubatur));
+    line.add(QLatin1StringView("   0.00"));
+    line.right(9, row.Abteilung.isEmpty() ? QStringLiteral("XXXXXXXXX") : row.Abteilung.left(9));
+    line.add(job.useCodes().eg10Code(row.Nutzung));
+    line.add(row.Zusatztext);
+    return line.take();
+}
+
+void Eg10Writer::write(const ExportJob& job, LineSink& out) const
+{
+    const store::ListenRow& list = job.list();
+    out.Zeile_Schreiben(QStringLiteral("0A  ") + job.stem());
+    out.Zeile_Schreiben(QStringLiteral("0d  ") + listDate(list));
+    out.writeIfSet("0t  ", list.Name);
+    out.writeIfSet("0a  ", list.Strasse);
+    out.writeIfSet("0b  ", list.Forstamt);
+    out.writeIfSet("0c  ", list.Revier);
+    out.writeIfSet("0e  ", list.Ort);
+    out.writeIfSet("0k  ", list.Zusatztext);
+    out.writeIfSet("0l  ", list.Lagerplatz);
+    out.Zeile_Schreiben(QStringLiteral("0!   "));
+    job.walk([&](const store::HolzRow& row) { out.Zeile_Schreiben(recordLine(job, row)); });
+    out.Zeile_Schreiben(QStringLiteral("0E   "));
+}
+
+} // namespace exporter

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace exporter {
+
+class ExportWriter;
+
+// One exchange format as the options offer it (setting Konvertierung 1..7).
+struct ExportFormat {
+    // Where a file of the format goes, relative to the name the user chose.
+    enum class Target {
+        ChosenFile, // the chosen name itself
+        StemTxt,    // chosen name without extension, ".txt"
+        StemDat,    // chosen name without extension, ".dat"
+        Eg20Dat,    // "EG20.dat" in the chosen folder
+    };
+    struct Output {
+        Target target;
+        const ExportWriter* writer;
+    };
+
+    int number;            // the Konvertierung value
+    QString name;          // command-line name
+    QString option;        // option button of the options window
+    QString extension;     // offered in the save dialog
+    bool cp437Umlauts;     // umlauts for the handheld devices
+    bool speciesWithNL;    // species code padded to 3 plus the conifer/broadleaf letter
+    int proposedLength;    // characters of the list name proposed as file name; 0 = all
+    bool startsEg20;       // the ABIES converter runs after the file was written
+    QList<Output> outputs; // written in this order
+};
+
+// The seven formats, in one place.
+class ExportFormats {
+public:
+    static const QList<ExportFormat>& all();
+    static const ExportFormat* byNumber(int number);
+    // The Konvertierung text ("1".."7"); nullptr for anything else.
+    static const ExportFormat* bySetting(const QString& value);
+    static const ExportFormat* byName(const QString& name);
+    // The extension the save dialog offers for a Konvertierung text; "*"
+    // for a value outside 1..7.
+    static QString extensionFor(const QString& value);
+    static QStringList names();
+};
+
+} // namespace exporter

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "export/SpeciesCodes.h"
+#include "export/UseCodes.h"
+#include "store/HolzRow.h"
+#include "store/LagerRow.h"
+#include "store/ListenRow.h"
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+namespace exporter {
+
+using RecordVisitor = std::function<void(const store::HolzRow&)>;
+
+// Everything a writer reads for one export: the list's header row, the
+// file stem, its storage places, its records in the export order, and the
+// species and use codes. Writers only read it; the driver fills it from the
+// database, tests fill it with rows.
+class ExportJob {
+public:
+    using RecordSource = std::function<void(const RecordVisitor&)>;
+    using Progress = std::function<void(qint64 counter, qint64 total)>;
+
+    ExportJob(store::ListenRow list, QString stem, SpeciesCodes& species);
+
+    // The records, streamed in export order on every walk.
+    void setRecords(RecordSource source, qint64 count);
+    void setRecords(QList<store::HolzRow> rows);
+    void setStorage(QList<store::LagerRow> rows) { m_storage = std::move(rows); }
+    void setUseCodes(UseCodes codes) { m_useCodes = std::move(codes); }
+    void setProgress(Progress progress) { m_progress = std::move(progress); }
+
+    const store::ListenRow& list() const { return m_list; }
+    // The chosen file name without folder and extension.
+    const QString& stem() const { return m_stem; }
+    // Storage places of the list, by lot.
+    const QList<store::LagerRow>& storage() const { return m_storage; }
+    SpeciesCodes& species() const { return *m_species; }
+    const UseCodes& useCodes() const { return m_useCodes; }
+    qint64 recordCount() const { return m_count; }
+
+    // Calls `visit` for every record in order, reports the record counter
+    // (from 1) after each one, and names the record in any error it raises.
+    void walk(const RecordVisitor& visit) const;
+
+private:
+    store::ListenRow m_list;
+    QString m_stem;
+    SpeciesCodes* m_species;
+    RecordSource m_source;
+    qint64 m_count = 0;
+    QList<store::LagerRow> m_storage;
+    UseCodes m_useCodes;
+    Progress m_progress;
+};
+
+} // namespace exporter
