@@ -1,0 +1,121 @@
+// Converting a big list into each exchange format, as `stemmo export` does.
+//
+//   build/bench/bench_export [--records=100000] [benchmark options]
+//
+// Generates one list of N records in a temporary data folder once, then
+// measures the whole export of that list: opening its records, writing the
+// file(s) through a temporary file, moving them into place and stamping the
+// list. ABIES is left out because it ends by starting an external program.
+#include "cli/ConsoleUserInterface.h"
+#include "cli/ListGenerator.h"
+#include "export/ExportDriver.h"
+#include "export/ExportFormats.h"
+#include "import/DataFolderSetup.h"
+#include "store/Database.h"
+#include "store/MasterData.h"
+#include "store/SettingKeys.h"
+#include "store/Settings.h"
+#include "store/TimberStore.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+int records = 100000;
+QTemporaryDir* folder = nullptr;
+std::unique_ptr<store::Database> holz;
+std::unique_ptr<store::Database> master;
+std::unique_ptr<store::Settings> settings;
+const QString ListName = QStringLiteral("Bench");
+
+void exportList(benchmark::State& state)
+{
+    const exporter::ExportFormat* format = exporter::ExportFormats::byNumber(int(state.range(0)));
+    state.SetLabel(format->name.toStdString());
+    QTextStream err(stderr);
+    cli::ConsoleUserInterface ui(err);
+    ui.setQuiet(true);
+    store::TimberStore timber(*holz, *settings);
+    timber.Listen_Oeffnen();
+    timber.moveToList(ListName);
+    exporter::ExportDriver driver(*master, *settings, ui);
+    const QString path = folder->filePath(QStringLiteral("Bench.") + format->extension);
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        const auto result = driver.Konvertieren(timber, path, format->number);
+        if (result.outcome != exporter::ExportDriver::Outcome::Written) {
+            state.SkipWithError(result.errorText().toStdString().c_str());
+            break;
+        }
+        bytes = 0;
+        for (const QString& file : result.files)
+            bytes += QFileInfo(file).size();
+    }
+    state.counters["records"] = records;
+    state.counters["file_MB"] = double(bytes) / (1024 * 1024);
+}
+
+void phaseOpen(benchmark::State& state)
+{
+    QTextStream err(stderr);
+    cli::ConsoleUserInterface ui(err);
+    store::TimberStore timber(*holz, *settings);
+    timber.Listen_Oeffnen();
+    timber.moveToList(ListName);
+    for (auto _ : state)
+        timber.Holzliste_Oeffnen(ui);
+}
+void phaseStream(benchmark::State& state)
+{
+    for (auto _ : state) {
+        double sum = 0;
+        store::TimberStore::forEachRecord(*holz, ListName, QStringLiteral("1"), false,
+                                          [&](const store::HolzRow& row) { sum += row.Kubatur; });
+        benchmark::DoNotOptimize(sum);
+    }
+}
+void phaseStreamIdOrder(benchmark::State& state)
+{
+    for (auto _ : state) {
+        double sum = 0;
+        store::TimberStore::forEachRecord(*holz, ListName, QStringLiteral("1"), true,
+                                          [&](const store::HolzRow& row) { sum += row.Kubatur; });
+        benchmark::DoNotOptimize(sum);
+    }
+}
+BENCHMARK(phaseOpen)->Unit(benchmark::kMillisecond);
+BENCHMARK(phaseStream)->Unit(benchmark::kMillisecond);
+BENCHMARK(phaseStreamIdOrder)->Unit(benchmark::kMillisecond);
+} // namespace
+
+// EG10 first: it is the file the handheld devices and the import take.
+BENCHMARK(exportList)->Arg(6)->Arg(1)->Arg(2)->Arg(3)->Arg(5)->Arg(7)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    for (int i = 1; i < argc; ++i)
+        if (QByteArray(argv[i]).startsWith("--records="))
+            records = QByteArray(argv[i]).mid(10).toInt();
+    QTemporaryDir dir;
+    folder = &dir;
+    const store::DataFolder data(dir.path());
+    importer::DataFolderSetup::ensure(data);
+    holz = store::Database::open(data.holzDb(), store::DatabaseKind::Holz);
+    master = store::Database::open(data.masterDb(), store::DatabaseKind::MasterData);
+    settings = std::make_unique<store::Settings>(dir.filePath(QStringLiteral("Stemmo.ini")));
+    QStringList species;
+    for (const auto& row : store::MasterData(*master).species(settings->number(store::keys::RegionIndex, 8)))
+        species << row.Holzart;
+    cli::ListGenerator(species, 7).generate(*holz, ListName, records);
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    holz.reset();
+    master.reset();
+    return 0;
+}
