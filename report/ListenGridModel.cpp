@@ -6,6 +6,8 @@
 #include "store/JetCollation.h"
 #include "store/LotRegister.h"
 
+#include <QLocale>
+
 namespace report {
 namespace {
 
@@ -95,7 +97,7 @@ QVariant ListenGridModel::data(const QModelIndex& index, int role) const
     case Zusatztext:
         return row.Zusatztext;
     case Kubatur:
-        return rules::formatTwoGrouped(row.Kubatur, false);
+        return rules::formatTwoGrouped(row.Kubatur, rules::detectDezimalpunkt(QLocale()));
     case Stueckzahl:
         return row.Stueckzahl;
     case NummerHigh:

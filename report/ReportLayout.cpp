@@ -4,6 +4,7 @@
 #include "RecordCells.h"
 #include "ReportError.h"
 #include "ReportTexts.h"
+#include "SpeciesCodes.h"
 
 #include "rules/Numbers.h"
 
@@ -367,11 +368,7 @@ private:
             if (recordIndex % 2 == 1)
                 p.fillRect(rect(MarginX, y, ContentWidth, h), QColor(242, 242, 242));
             const auto& row = d.rows.at(item.index);
-            QString species = row.Holzart;
-            if (row.Folgestamm)
-                species.prepend(QStringLiteral("F*"));
-            if (row.Klammerstamm)
-                species.prepend(QStringLiteral("K*"));
+            const QString species = SpeciesCodes::marked(row.Holzart, row.Folgestamm, row.Klammerstamm);
             if (!recordFontSet) {
                 setFont(normal, 8);
                 recordFontSet = true;

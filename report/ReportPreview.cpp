@@ -21,6 +21,8 @@ QPrintPreviewDialog& ReportPreview::dialog(const QString& caption, QWidget* pare
 {
     m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     m_printer->setPageSize(QPageSize(QPageSize::A4));
+    // The layout places everything from the paper's corner; the printer's margins must not shift it.
+    m_printer->setFullPage(true);
     m_printer->setDocName(QStringLiteral("Holzliste ") + m_layout.document().list.Liste);
     m_dialog = std::make_unique<QPrintPreviewDialog>(m_printer.get(), parent);
     QPrintPreviewDialog* dialog = m_dialog.get();

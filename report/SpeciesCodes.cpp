@@ -27,7 +27,11 @@ QString SpeciesCodes::code(const QString& species) const
 
 QString SpeciesCodes::recordCode(const QString& species, bool folgestamm, bool klammerstamm) const
 {
-    QString text = code(species);
+    return marked(code(species), folgestamm, klammerstamm);
+}
+
+QString SpeciesCodes::marked(QString text, bool folgestamm, bool klammerstamm)
+{
     if (folgestamm)
         text.prepend(QStringLiteral("F*"));
     if (klammerstamm)

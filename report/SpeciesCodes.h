@@ -24,6 +24,8 @@ public:
     // ("F*") and of a bracketed log ("K*"), in that order of prefixing:
     // "K*F*FI" for a follow-on piece that is also bracketed.
     QString recordCode(const QString& species, bool folgestamm, bool klammerstamm) const;
+    // Any text with those marks.
+    static QString marked(QString text, bool folgestamm, bool klammerstamm);
 
 private:
     QHash<QString, QString> m_codes; // case-folded name -> code

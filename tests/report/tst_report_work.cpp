@@ -110,6 +110,31 @@ private slots:
         QCOMPARE(work.rows().first().Liste, QStringLiteral("Andere"));
     }
 
+    void assortmentsOnly()
+    {
+        testing::TestFolder folder;
+        auto holz = fixture::holzDb(folder.file(QStringLiteral("Holz.db")));
+        auto workDb =
+            store::Database::open(folder.file(QStringLiteral("vorl.db")), store::DatabaseKind::Work);
+        fixture::addList(*holz, QStringLiteral("Sortimente"));
+        fixture::addLogs(*holz, QStringLiteral("Sortimente"),
+                         {Log{.sorte = QStringLiteral("L "), .guete = QStringLiteral("C "), .durchm = 20},
+                          Log{.sorte = QStringLiteral("IL"), .guete = QStringLiteral("C "), .durchm = 20},
+                          Log{.sorte = QStringLiteral("L "), .guete = QStringLiteral("B "), .durchm = 40},
+                          Log{.sorte = QStringLiteral("L "), .guete = QStringLiteral("B "), .durchm = 30},
+                          Log{.sorte = QStringLiteral("S "), .guete = QStringLiteral("B "), .laenge = 3}});
+        WorkCopy work(*workDb);
+        work.takeOver(*holz, QStringLiteral("Sortimente"));
+        QStringList order;
+        for (const auto& row : work.rows()) {
+            QVERIFY(!row.optionLangholz);
+            order << row.Sorte.trimmed() + row.Guete.trimmed() + QString::number(row.Durchm);
+        }
+        // Los, Laenge, Sorte, Guete, Durchm.
+        QCOMPARE(order, (QStringList{QStringLiteral("SB30"), QStringLiteral("ILC20"), QStringLiteral("LB30"),
+                                     QStringLiteral("LB40"), QStringLiteral("LC20")}));
+    }
+
     void takeOverKeepsCopyWhenReadingFails()
     {
         testing::TestFolder folder;
@@ -286,6 +311,34 @@ private slots:
         QCOMPARE(names,
                  (QStringList{QStringLiteral("zirbe"), QStringLiteral("Buche"), QStringLiteral("Ahorn")}));
         QCOMPARE(s.form->Text11(), QStringLiteral("zirbe"));
+    }
+
+    void failedTakeOverKeepsThePreviousList()
+    {
+        Session s;
+        {
+            auto db = fixture::holzDb(s.data.filePath(QStringLiteral("Holz.db")));
+            mixedList(*db, QStringLiteral("Probe"));
+            fixture::addList(*db, QStringLiteral("Andere"));
+        }
+        s.form->Form_Activate();
+        s.form->DataGrid1_RowColChange(s.form->grid().rowOf(QStringLiteral("Probe")));
+        QCOMPARE(s.form->takenOverList(), QStringLiteral("Probe"));
+        {
+            // The records become unreadable (another program, a damaged file).
+            auto db =
+                store::Database::open(s.data.filePath(QStringLiteral("Holz.db")), store::DatabaseKind::Holz);
+            db->exec("ALTER TABLE Holz RENAME TO HolzAlt");
+        }
+        s.ui.expectMessage(QStringLiteral("Fehl.Nr"));
+        s.form->DataGrid1_RowColChange(s.form->grid().rowOf(QStringLiteral("Andere")));
+        QVERIFY(s.ui.done());
+        // The outputs still show one list: header and records of "Probe".
+        QCOMPARE(s.form->Text11(), QStringLiteral("Andere"));
+        QCOMPARE(s.form->takenOverList(), QStringLiteral("Probe"));
+        const ReportDocument document = s.form->reportDocument();
+        QCOMPARE(document.list.Liste, QStringLiteral("Probe"));
+        QCOMPARE(document.rows.size(), 7);
     }
 
     void menuChecksAndHeadingAreStored()
