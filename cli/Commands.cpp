@@ -31,6 +31,19 @@ const QList<Command>& commands()
         {"report", "LISTE --pdf DATEI [--verdichtet] [--losweise]", "Liste als PDF drucken", &runReport},
         {"word", "LISTE [--losweise] [--verdichtet] [--out ORDNER] [--ueberschrift TEXT]",
          "Liste als Word-Dokument (.docx) schreiben", &runWord},
+        {"new-list",
+         "LISTE [--name T] [--strasse T] [--ort T] [--forstamt T] [--revier T] [--abteilung T] [--uabt T] "
+         "[--bestand T] [--lagerplatz T] [--datum TT.MM.JJJJ] [--bemerkung T]",
+         "neue Holzliste mit Kopfdaten anlegen", &runNewList},
+        {"add",
+         "LISTE --length L --diameter D [--species S] [--guete G] [--sorte CODE] [--staerke K] [--los N] "
+         "[--nummer N] [--sortiment --pieces N] [--bark MODUS] [--abzug CM] [--folge|--klammer] [--faktor F] "
+         "[--hoehe H] [--zusatz TEXT]",
+         "einen Datensatz prüfen und speichern wie die Holzeingabemaske", &runAdd},
+        {"records", "LISTE", "Datensätze einer Liste zeigen", &runRecords},
+        {"totals", "LISTE", "Kubatur und Stückzahl einer Liste, auch losweise", &runTotals},
+        {"rename", "ALT NEU", "Liste mit allen Datensätzen umbenennen", &runRename},
+        {"delete-list", "LISTE", "Liste mit allen Datensätzen löschen", &runDeleteList},
     };
     return list;
 }

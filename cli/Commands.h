@@ -33,5 +33,11 @@ int runOptions(CliContext& context, const QStringList& args);
 int runSummary(CliContext& context, const QStringList& args);
 int runReport(CliContext& context, const QStringList& args);
 int runWord(CliContext& context, const QStringList& args);
+int runNewList(CliContext& context, const QStringList& args);
+int runAdd(CliContext& context, const QStringList& args);
+int runRecords(CliContext& context, const QStringList& args);
+int runTotals(CliContext& context, const QStringList& args);
+int runRename(CliContext& context, const QStringList& args);
+int runDeleteList(CliContext& context, const QStringList& args);
 
 } // namespace cli

@@ -3,6 +3,8 @@
 #include "rules/Numbers.h"
 #include "store/Database.h"
 
+#include <cmath>
+
 namespace entry {
 
 qint64 ListTotals::pieceCount(const QString& sorte, double stueck, bool folgestamm)
@@ -19,12 +21,17 @@ qint64 ListTotals::pieceCount(const store::HolzRow& row)
     return pieceCount(row.Sorte, row.Stueck, row.Folgestamm);
 }
 
+double ListTotals::twoDecimals(double value)
+{
+    return std::round(double(rules::roundTwo(float(value))) * 100.0) / 100.0;
+}
+
 double ListTotals::storedKubatur(double volume, bool hasRecords)
 {
     if (!hasRecords)
         return 0;
-    const float rounded = rules::roundTwo(float(volume));
-    return rounded > 0 ? double(rounded) : 1.0;
+    const double rounded = twoDecimals(volume);
+    return rounded > 0 ? rounded : 1.0;
 }
 
 void ListTotals::add(const QString& sorte, double stueck, bool folgestamm, int los, double kubatur)

@@ -34,6 +34,9 @@ struct ListTotals {
     static qint64 pieceCount(const store::HolzRow& row);
     static qint64 pieceCount(const QString& sorte, double stueck, bool folgestamm);
 
+    // Two decimals, rounded as the screen rounds, as the double nearest to
+    // that decimal: what is stored reads back exactly as it was shown.
+    static double twoDecimals(double value);
     // The volume stored in the list row. 0 there marks a list without
     // records (such a list is read unordered), so a list with records whose
     // volume rounds to 0 stores the marker 1.

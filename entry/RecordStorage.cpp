@@ -24,7 +24,7 @@ const QString MantelStack = QStringLiteral("Mantl");
 
 double twoDecimals(const QString& text)
 {
-    return rules::roundTwo(rules::toSingle(text).value_or(0.0f));
+    return ListTotals::twoDecimals(rules::toSingle(text).value_or(0.0f));
 }
 
 int byteValue(const QString& text)
@@ -140,8 +140,8 @@ store::HolzRow RecordStorage::rowFromFields(const store::HolzRow& base)
         row.Stueck = 1;
         row.Stamm = s.record.txtFaktor;
     } else {
-        row.Durchm = rules::toSingle(s.record.txtDurchmesser).value_or(0.0f);
-        row.Stueck = rules::toSingle(s.record.txtStueck).value_or(0.0f);
+        row.Durchm = twoDecimals(s.record.txtDurchmesser);
+        row.Stueck = twoDecimals(s.record.txtStueck);
         if (row.Stamm != MantelStack)
             row.Stamm = QStringLiteral("1");
     }

@@ -1,0 +1,147 @@
+#include "EntryFixture.h"
+
+#include "entry/KeyCodes.h"
+#include "import/DataFolderSetup.h"
+#include "store/DataFolder.h"
+
+#include <QTest>
+
+EntryFixture::EntryFixture()
+{
+    const store::DataFolder data(folder.path());
+    importer::DataFolderSetup::ensure(data);
+    holz =
+        store::Database::open(data.holzDb(), store::DatabaseKind::Holz, store::OpenMode::ReadWriteExisting);
+    master = store::Database::open(data.masterDb(), store::DatabaseKind::MasterData,
+                                   store::OpenMode::ReadWriteExisting);
+    settings = std::make_unique<store::Settings>(folder.file(QStringLiteral("Stemmo.ini")));
+    form = std::make_unique<entry::FrmHolz>(*holz, *master, *settings, ui);
+    form->setDezimalpunkt(false);
+    form->Form_Load();
+}
+
+void EntryFixture::newList(const QString& name)
+{
+    form->cmdNeu_Click();
+    header::FrmListendaten& dialog = form->frmListendaten();
+    dialog.setText(header::HeaderField::Listenname, name);
+    dialog.cmdOK_Click();
+}
+
+void EntryFixture::type(const QString& keys)
+{
+    for (const QChar ch : keys) {
+        int code = 0;
+        QString text;
+        if (ch.isDigit()) {
+            code = entry::keys::Digit0 + ch.digitValue();
+            text = ch;
+        } else if (ch == QLatin1Char(',')) {
+            code = entry::keys::OemComma;
+            text = ch;
+        } else if (ch == QLatin1Char('E')) {
+            code = entry::keys::Enter;
+        } else if (ch == QLatin1Char('X')) {
+            code = entry::keys::Esc;
+        } else if (ch == QLatin1Char('<')) {
+            code = entry::keys::Back;
+        }
+        form->keyDown(code, Qt::NoModifier, text);
+        form->keyUp(code, Qt::NoModifier);
+    }
+}
+
+void EntryFixture::letter(char key, Qt::KeyboardModifiers modifiers)
+{
+    const int code = key >= 'a' && key <= 'z' ? key - 'a' + 'A' : key;
+    form->keyDown(code, modifiers, QString(QLatin1Char(key)));
+    form->keyUp(code, modifiers);
+}
+
+void EntryFixture::chooseSpecies(const QString& species)
+{
+    form->cmdHolzart_Click();
+    form->listChoose(QStringLiteral("lstHolzart"), c().lstHolzart.items.indexOf(species));
+}
+
+void EntryFixture::field(const QString& feld, const QString& value)
+{
+    if (feld == QLatin1String("Laenge"))
+        form->cmdLaenge_Click();
+    else if (feld == QLatin1String("Durchmesser"))
+        form->cmdDurchm_Click();
+    else if (feld == QLatin1String("Stueck"))
+        form->cmdStueck_Click();
+    else if (feld == QLatin1String("Faktor"))
+        form->cmdFaktor_Click();
+    else if (feld == QLatin1String("Nummer"))
+        form->cmdNummer_Click();
+    else if (feld == QLatin1String("Kubatur"))
+        form->cmdKubatur_Click();
+    for (const QChar ch : value) {
+        if (ch == QLatin1Char(',') || ch == QLatin1Char('.'))
+            form->cmdKomma_Click();
+        else
+            form->keypad(QString(ch));
+    }
+}
+
+void EntryFixture::log(const QString& buffer, const QString& species, const QString& grade,
+                       const QString& sorte)
+{
+    if (record().txtHolzart != species)
+        chooseSpecies(species);
+    if (record().txtSorte != sorte)
+        form->chooseSorte(sorte);
+    if (record().txtGuete != grade)
+        form->chooseGrade(grade);
+    type(buffer + QLatin1Char('E'));
+}
+
+QList<store::HolzRow> EntryFixture::records(const QString& list) const
+{
+    const auto& table = store::holzTable();
+    store::Statement st =
+        holz->prepare("SELECT " + table.selectList() + " FROM Holz WHERE Liste = ? ORDER BY Id");
+    st.bind(1, list);
+    QList<store::HolzRow> rows;
+    while (st.step())
+        rows << table.read(st);
+    return rows;
+}
+
+store::ListenRow EntryFixture::listRow(const QString& list) const
+{
+    const auto& table = store::listenTable();
+    store::Statement st = holz->prepare("SELECT " + table.selectList() + " FROM Listen WHERE Liste = ?");
+    st.bind(1, list);
+    return st.step() ? table.read(st) : store::ListenRow();
+}
+
+int EntryFixture::count(const char* sql, const QString& list) const
+{
+    store::Statement st = holz->prepare(sql);
+    st.bind(1, list);
+    return st.step() ? st.integer(0) : -1;
+}
+
+void EntryFixture::insertRecord(const QString& list, int los, int nummer, double kubatur, double stueck,
+                                const QString& sorte, bool folgestamm)
+{
+    store::HolzRow row;
+    row.Liste = list;
+    row.Los = los;
+    row.Nummer = nummer;
+    row.Einzelstamm = nummer > 0;
+    row.Kubatur = kubatur;
+    row.Stueck = stueck;
+    row.Sorte = sorte;
+    row.Folgestamm = folgestamm;
+    row.Holzart = QStringLiteral("Fichte");
+    row.Guete = QStringLiteral("B ");
+    row.Laenge = 4;
+    row.Durchm = 25;
+    store::Statement st = holz->prepare(store::holzTable().insertSql());
+    store::holzTable().bindValues(st, row);
+    st.run();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "entry/FrmHolz.h"
+#include "header/FrmListendaten.h"
+#include "store/Database.h"
+#include "store/HolzRow.h"
+#include "store/ListenRow.h"
+#include "store/Settings.h"
+#include "tests/support/ScriptedUserInterface.h"
+#include "tests/support/TestFolder.h"
+
+#include <memory>
+
+// A data folder with the shipped master data and the entry screen loaded
+// on it, decimal comma, no list yet.
+struct EntryFixture {
+    testing::TestFolder folder;
+    std::unique_ptr<store::Database> holz;
+    std::unique_ptr<store::Database> master;
+    std::unique_ptr<store::Settings> settings;
+    testing::ScriptedUserInterface ui;
+    std::unique_ptr<entry::FrmHolz> form;
+
+    EntryFixture();
+    const entry::EntryControls& c() const { return form->controls(); }
+    const rules::RecordFields& record() const { return form->record(); }
+
+    // Creates a list through the header dialog; the screen opens it.
+    void newList(const QString& name);
+    // Types keys as the keyboard sends them: digits, ',', 'E' Enter, 'X' Esc.
+    void type(const QString& keys);
+    // A letter key with modifiers ("Shift+S" chooses an assortment).
+    void letter(char key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void chooseSpecies(const QString& species);
+    // Field entry: selects the field by its button and types the value on the keypad.
+    void field(const QString& feld, const QString& value);
+    // A complete log of the open list: species, grade, assortment, buffer, Enter.
+    void log(const QString& buffer, const QString& species = QStringLiteral("Fichte"),
+             const QString& grade = QStringLiteral("B "), const QString& sorte = QStringLiteral("L "));
+
+    // Database views.
+    QList<store::HolzRow> records(const QString& list) const;
+    store::ListenRow listRow(const QString& list) const;
+    int count(const char* sql, const QString& list) const;
+    void insertRecord(const QString& list, int los, int nummer, double kubatur, double stueck = 1,
+                      const QString& sorte = QStringLiteral("L "), bool folgestamm = false);
+};
