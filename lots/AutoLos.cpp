@@ -63,15 +63,19 @@ std::optional<AutoLosRange> autoLosRange(const QString& autoLosMax)
     return range;
 }
 
-bool ruleAccepts(const LotRule& rule, const rules::RecordFields& record)
+namespace {
+
+// The tests in their order; `value` gives a rule's value by field, so that
+// values behind the first failing test are never read.
+template <class Value> bool accepts(const Value& value, const rules::RecordFields& record)
 {
-    const QString species = rule[LotRule::Holzart].trimmed();
+    const QString species = value(LotRule::Holzart).trimmed();
     if (!species.isEmpty() && !holds(species, record.txtHolzart.left(2)))
         return false;
 
     // Codes are kept without blanks; a list typed without its last comma
     // still ends its last code.
-    QString sorts = withoutBlanks(rule[LotRule::Sorte]);
+    QString sorts = withoutBlanks(value(LotRule::Sorte));
     if (!sorts.isEmpty()) {
         if (!sorts.endsWith(QLatin1Char(',')))
             sorts += QLatin1Char(',');
@@ -80,17 +84,24 @@ bool ruleAccepts(const LotRule& rule, const rules::RecordFields& record)
             return false;
     }
 
-    const QString grades = rule[LotRule::Guete].trimmed();
+    const QString grades = value(LotRule::Guete).trimmed();
     if (!grades.isEmpty() && !holds(grades, withoutBlanks(record.txtGuete) + QLatin1Char(',')))
         return false;
 
-    const QString classes = rule[LotRule::Staerke].trimmed();
+    const QString classes = value(LotRule::Staerke).trimmed();
     if (!classes.isEmpty() && !holds(classes, withoutBlanks(record.txtStaerke)))
         return false;
 
-    return withinRange(rule[LotRule::LaengeVon], rule[LotRule::LaengeBis], record.txtLaenge) &&
-           withinRange(rule[LotRule::DurchmVon], rule[LotRule::DurchmBis], record.txtDurchmesser) &&
-           withinRange(rule[LotRule::KubaturVon], rule[LotRule::KubaturBis], record.txtKubatur);
+    return withinRange(value(LotRule::LaengeVon), value(LotRule::LaengeBis), record.txtLaenge) &&
+           withinRange(value(LotRule::DurchmVon), value(LotRule::DurchmBis), record.txtDurchmesser) &&
+           withinRange(value(LotRule::KubaturVon), value(LotRule::KubaturBis), record.txtKubatur);
+}
+
+} // namespace
+
+bool ruleAccepts(const LotRule& rule, const rules::RecordFields& record)
+{
+    return accepts([&rule](LotRule::Field field) { return rule[field]; }, record);
 }
 
 std::optional<int> AutoLos_Zuordnen(const rules::RecordFields& record, const QString& autoLosMax,
@@ -102,7 +113,8 @@ std::optional<int> AutoLos_Zuordnen(const rules::RecordFields& record, const QSt
     for (int lot = range->firstLot; lot <= range->lastLot; ++lot) {
         const LotKey key{range->ruleSet, lot};
         // A key without a rule accepts everything: no need to read ten empty values.
-        if (!rules.exists(key) || ruleAccepts(rules.read(key), record))
+        if (!rules.exists(key) ||
+            accepts([&](LotRule::Field field) { return rules.value(key, field); }, record))
             return lot;
     }
     return 0;

@@ -55,6 +55,12 @@ LotRule LotRules::read(const LotKey& key) const
     return rule;
 }
 
+QString LotRules::value(const LotKey& key, LotRule::Field field) const
+{
+    return m_settings->GetSetting(store::keys::lotApplication(key.text()), lotSection(),
+                                  LotRule::valueName(field));
+}
+
 bool LotRules::write(const LotKey& key, const LotRule& rule)
 {
     m_lastError.clear();

@@ -34,6 +34,8 @@ public:
     // The stored values; all empty when the rule does not exist, and a value
     // missing from a stored rule reads as empty.
     LotRule read(const LotKey& key) const;
+    // One value of a rule; empty when the rule or the value is missing.
+    QString value(const LotKey& key, LotRule::Field field) const;
     // Stores all ten values, replacing what was there. False when the
     // settings file could not be written (lastError() says why).
     bool write(const LotKey& key, const LotRule& rule);
