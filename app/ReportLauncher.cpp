@@ -1,6 +1,7 @@
 #include "ReportLauncher.h"
 
 #include "platform/ProcessLauncher.h"
+#include "platform/SingleInstance.h"
 #include "platform/UserInterface.h"
 
 #include <QDir>
@@ -13,11 +14,17 @@ ReportLauncher::ReportLauncher(platform::UserInterface& ui, QString programFolde
       m_start(std::move(start))
 {
     if (!m_activate)
-        m_activate = [] { return false; };
+        m_activate = channelActivator(
+            platform::SingleInstance::channelName(QString::fromLatin1(platform::ReportProgramName)));
     if (!m_start)
         m_start = [](const QString& program, QString* error) {
             return platform::ProcessLauncher::startDetached(program, {}, QString(), error);
         };
+}
+
+ReportLauncher::Activator ReportLauncher::channelActivator(const QString& channel)
+{
+    return [channel] { return platform::SingleInstance::activateRunning(channel); };
 }
 
 QString ReportLauncher::programName()

@@ -23,6 +23,9 @@ public:
     ReportLauncher(platform::UserInterface& ui, QString programFolder, Activator activate = {},
                    Starter start = {});
 
+    // Asks the program listening on `channel` to come to the front.
+    static Activator channelActivator(const QString& channel);
+
     // "Stemprint", with the platform's suffix for programs.
     static QString programName();
     QString programPath() const;

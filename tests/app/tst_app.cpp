@@ -375,6 +375,10 @@ void TestApp::reportLauncher()
     ui.expectMessage(QStringLiteral("Das Druckprogramm Stemprint kann nicht gestartet werden"));
     QVERIFY(!app::ReportLauncher(ui, empty.path(), [] { return false; }).mnuDrucken_Click());
     QVERIFY(ui.lastMessage().contains(QStringLiteral("Datei nicht gefunden")));
+
+    // Nobody listening on the channel: not running.
+    QVERIFY(!app::ReportLauncher::channelActivator(
+        QStringLiteral("stemmo-test-%1").arg(QCoreApplication::applicationPid()))());
     QVERIFY(ui.done());
 }
 
