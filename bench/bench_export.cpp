@@ -5,7 +5,9 @@
 // Generates one list of N records in a temporary data folder once, then
 // measures the whole export of that list: opening its records, writing the
 // file(s) through a temporary file, moving them into place and stamping the
-// list. ABIES is left out because it ends by starting an external program.
+// list. ABIES is left out because it ends by starting an external program,
+// Latschbacher because its text file holds stack lengths below 10 m only and
+// the generated stacks are longer.
 #include "cli/ConsoleUserInterface.h"
 #include "cli/ListGenerator.h"
 #include "export/ExportDriver.h"
@@ -58,41 +60,10 @@ void exportList(benchmark::State& state)
     state.counters["file_MB"] = double(bytes) / (1024 * 1024);
 }
 
-void phaseOpen(benchmark::State& state)
-{
-    QTextStream err(stderr);
-    cli::ConsoleUserInterface ui(err);
-    store::TimberStore timber(*holz, *settings);
-    timber.Listen_Oeffnen();
-    timber.moveToList(ListName);
-    for (auto _ : state)
-        timber.Holzliste_Oeffnen(ui);
-}
-void phaseStream(benchmark::State& state)
-{
-    for (auto _ : state) {
-        double sum = 0;
-        store::TimberStore::forEachRecord(*holz, ListName, QStringLiteral("1"), false,
-                                          [&](const store::HolzRow& row) { sum += row.Kubatur; });
-        benchmark::DoNotOptimize(sum);
-    }
-}
-void phaseStreamIdOrder(benchmark::State& state)
-{
-    for (auto _ : state) {
-        double sum = 0;
-        store::TimberStore::forEachRecord(*holz, ListName, QStringLiteral("1"), true,
-                                          [&](const store::HolzRow& row) { sum += row.Kubatur; });
-        benchmark::DoNotOptimize(sum);
-    }
-}
-BENCHMARK(phaseOpen)->Unit(benchmark::kMillisecond);
-BENCHMARK(phaseStream)->Unit(benchmark::kMillisecond);
-BENCHMARK(phaseStreamIdOrder)->Unit(benchmark::kMillisecond);
 } // namespace
 
 // EG10 first: it is the file the handheld devices and the import take.
-BENCHMARK(exportList)->Arg(6)->Arg(1)->Arg(2)->Arg(3)->Arg(5)->Arg(7)->Unit(benchmark::kMillisecond);
+BENCHMARK(exportList)->Arg(6)->Arg(1)->Arg(3)->Arg(5)->Arg(7)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

@@ -11,6 +11,7 @@
 #include "store/MasterData.h"
 #include "store/SettingKeys.h"
 #include "store/TimberStore.h"
+#include "store/Transaction.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -76,6 +77,19 @@ void writeFiles(const ExportFormat& format, const QStringList& paths, const Expo
     }
 }
 
+// Sets only the list's Konvertiert: the rest of the row may have changed
+// since the lists were read, and must not be written back.
+void stampConverted(store::TimberStore& store)
+{
+    store::Database& db = store.database();
+    store::Transaction transaction(db);
+    store::Statement st = db.prepare("UPDATE Listen SET Konvertiert = ? WHERE Id = ?");
+    st.bindAll(QDate::currentDate(), store.Listen.currentId());
+    st.run();
+    transaction.commit();
+    store.Listen.refresh();
+}
+
 qint64 recordCount(store::Database& db, const QString& list)
 {
     store::Statement st = db.prepare("SELECT count(*) FROM Holz WHERE Liste = ?");
@@ -125,7 +139,8 @@ ExportDriver::Result ExportDriver::Liste_Konvertieren(store::TimberStore& store)
                            "ein Format wählen")
                 .arg(setting));
     if (!store.Listen.hasCurrent())
-        return failure(ExportError::NoFormat, QStringLiteral("Keine Liste ausgewählt"));
+        return failure(store::DbError::NoCurrentRecord,
+                       store::DbError::describe(store::DbError::NoCurrentRecord));
     const QString name = store.Listen.current().Liste;
     const auto chosen = Dateiname_Waehlen(format->extension,
                                           format->proposedLength ? name.left(format->proposedLength) : name);
@@ -166,11 +181,13 @@ ExportDriver::Result ExportDriver::Konvertieren(store::TimberStore& store, const
     if (!format)
         return failure(ExportError::NoFormat, QStringLiteral("Kein Ausgabeformat %1").arg(number));
     if (!store.Listen.hasCurrent())
-        return failure(ExportError::NoFormat, QStringLiteral("Keine Liste ausgewählt"));
+        return failure(store::DbError::NoCurrentRecord,
+                       store::DbError::describe(store::DbError::NoCurrentRecord));
 
     Result result;
     m_ui.progressShow(ProgressAction, ProgressLabel);
     try {
+        store.Listen.refresh(); // the header as stored now
         // The records are streamed once in the list's order; the shared
         // record set is closed like after every export, and only the count
         // is needed beforehand.
@@ -242,9 +259,7 @@ ExportDriver::Result ExportDriver::write(store::TimberStore& store, const QStrin
     if (format.startsEg20)
         EG20_Starten(QFileInfo(chosenPath).absolutePath());
 
-    store::ListenRow stamped = store.Listen.current();
-    stamped.Konvertiert = QDate::currentDate();
-    store.Listen.update(stamped);
+    stampConverted(store);
     m_ui.message({QStringLiteral("Liste %1 angelegt").arg(QFileInfo(chosenPath).fileName()),
                   QStringLiteral("Konvertierung erfolgreich"), Buttons::Ok, Icon::Information});
     Result result;

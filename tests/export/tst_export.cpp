@@ -13,6 +13,7 @@
 #include "export/TransferWriter.h"
 #include "store/MasterData.h"
 #include "store/SettingKeys.h"
+#include "store/Transaction.h"
 #include "tests/support/ScriptedUserInterface.h"
 
 #include <QBuffer>
@@ -155,6 +156,7 @@ private slots:
     void exportDialog();
     void exportRefusals();
     void abiesConverter();
+    void stampAndOverwrite();
     void orderAndProgress();
     void manyRecords();
     void writeFailure();
@@ -696,6 +698,34 @@ void TestExport::abiesConverter()
     QCOMPARE(filesIn(folder), QStringList{QStringLiteral("EG20.dat")});
     compareWithGolden(QDir(folder).filePath(QStringLiteral("EG20.dat")), QStringLiteral("abies-EG20.dat"));
     QVERIFY(!fixture.listRow(QStringLiteral("Probe")).Konvertiert.isValid());
+}
+
+void TestExport::stampAndOverwrite()
+{
+    ExportFixture fixture;
+    fixture.addList(ExportFixture::goldenHeader(), {logRow()});
+    QVERIFY(fixture.select(QStringLiteral("Probe")));
+    QCOMPARE(fixture.timber.Listen.current().Name, QStringLiteral("Forstbetrieb Müller")); // now cached
+    {
+        // Changed behind the lists' back, as the totals recomputation does.
+        store::Transaction transaction(*fixture.holz);
+        store::Statement st =
+            fixture.holz->prepare("UPDATE Listen SET Name = ?, Kubatur = 7 WHERE Liste = ?");
+        st.bindAll(QStringLiteral("Neu"), QStringLiteral("Probe"));
+        st.run();
+        transaction.commit();
+    }
+    const QString path = fixture.dir.write(QStringLiteral("Probe.dat"), "alte Liste\r\n");
+    testing::ScriptedUserInterface ui;
+    ui.tolerateMessages();
+    ExportDriver driver(*fixture.master, fixture.settings, ui);
+    QCOMPARE(int(driver.Konvertieren(fixture.timber, path, 6).outcome), int(ExportDriver::Outcome::Written));
+
+    QVERIFY(readFile(path).contains("\r\n0t  Neu\r\n"));
+    const store::ListenRow row = fixture.listRow(QStringLiteral("Probe"));
+    QCOMPARE(row.Konvertiert, QDate::currentDate());
+    QCOMPARE(row.Name, QStringLiteral("Neu"));
+    QCOMPARE(row.Kubatur, 7.0);
 }
 
 void TestExport::orderAndProgress()
