@@ -1,5 +1,7 @@
 #include "OptionsDialog.h"
 
+#include "lots/WindowParts.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -22,11 +24,8 @@ namespace {
 QLabel* clickableCaption(const QString& text, const QString& name, QWidget* parent,
                          std::function<void()> onClick)
 {
-    auto* label = new QLabel(QStringLiteral("<a href=\"#\">%1</a>").arg(text.toHtmlEscaped()), parent);
+    QLabel* label = lots::captionLink(text, parent, std::move(onClick));
     label->setObjectName(name);
-    label->setTextFormat(Qt::RichText);
-    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    QObject::connect(label, &QLabel::linkActivated, parent, [onClick = std::move(onClick)] { onClick(); });
     return label;
 }
 
@@ -37,15 +36,8 @@ OptionsDialog::OptionsDialog(Options& model, QWidget* parent) : QDialog(parent),
     setWindowTitle(QStringLiteral("Optionen – Auswahl"));
     setObjectName(QStringLiteral("frmOpt"));
 
-    auto* menuBar = new QMenuBar(this);
-    QMenu* program = menuBar->addMenu(QStringLiteral("&Program"));
-    program->setObjectName(QStringLiteral("mnuProgram"));
-    QAction* zurueck = program->addAction(QStringLiteral("&Zurück"));
-    zurueck->setObjectName(QStringLiteral("mnuZurueck"));
-    connect(zurueck, &QAction::triggered, this, [this] { m_model.mnuZurueck_Click(); });
-    QAction* hilfe = menuBar->addAction(QStringLiteral("&Hilfe"));
-    hilfe->setObjectName(QStringLiteral("mnuHilfe"));
-    connect(hilfe, &QAction::triggered, this, [this] { m_model.mnuHilfe_Click(); });
+    QMenuBar* menuBar = lots::backAndHelpMenu(
+        this, [this] { m_model.mnuZurueck_Click(); }, [this] { m_model.mnuHilfe_Click(); });
 
     m_cmbSorte = new QComboBox(this);
     m_cmbSorte->setObjectName(QStringLiteral("cmbSorte"));

@@ -1,5 +1,7 @@
 #include "FrmLosDialog.h"
 
+#include "lots/WindowParts.h"
+
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
@@ -15,17 +17,6 @@
 
 namespace lots {
 namespace {
-
-// A caption that acts on a click (opens its list or empties its box); shown
-// as a link so that it looks clickable.
-QLabel* captionLink(const QString& text, QWidget* parent, std::function<void()> onClick)
-{
-    auto* label = new QLabel(QStringLiteral("<a href=\"#\">%1</a>").arg(text.toHtmlEscaped()), parent);
-    label->setTextFormat(Qt::RichText);
-    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    QObject::connect(label, &QLabel::linkActivated, parent, [onClick = std::move(onClick)] { onClick(); });
-    return label;
-}
 
 void setItems(QComboBox* combo, const QStringList& items, int selected)
 {
@@ -47,14 +38,8 @@ FrmLosDialog::FrmLosDialog(FrmLos& model, QWidget* parent) : QDialog(parent), m_
     setWindowTitle(QStringLiteral("AutoLos – Losregeln"));
     setObjectName(QStringLiteral("frmLos"));
 
-    auto* menuBar = new QMenuBar(this);
-    QMenu* program = menuBar->addMenu(QStringLiteral("&Program"));
-    QAction* zurueck = program->addAction(QStringLiteral("&Zurück"));
-    zurueck->setObjectName(QStringLiteral("mnuZurueck"));
-    connect(zurueck, &QAction::triggered, this, [this] { m_model.mnuZurueck_Click(); });
-    QAction* hilfe = menuBar->addAction(QStringLiteral("&Hilfe"));
-    hilfe->setObjectName(QStringLiteral("mnuHilfe"));
-    connect(hilfe, &QAction::triggered, this, [this] { m_model.mnuHilfe_Click(); });
+    QMenuBar* menuBar = lots::backAndHelpMenu(
+        this, [this] { m_model.mnuZurueck_Click(); }, [this] { m_model.mnuHilfe_Click(); });
 
     m_cmbAuto = new QComboBox(this);
     m_cmbAuto->setObjectName(QStringLiteral("cmbAuto"));

@@ -11,7 +11,6 @@ class TestAppCli : public QObject {
 
 private slots:
     void lotRulesFromTheCommandLine();
-    void badLotInputIsRefused();
     void optionsFromTheCommandLine();
 
 private:
@@ -85,29 +84,6 @@ void TestAppCli::lotRulesFromTheCommandLine()
     QVERIFY(again.err.contains(QStringLiteral("Los nicht vorhanden")));
     QVERIFY(stemmo({QStringLiteral("lots"), QStringLiteral("list")})
                 .out.contains(QStringLiteral("Keine Losregeln")));
-}
-
-void TestAppCli::badLotInputIsRefused()
-{
-    const Run badKey = stemmo({QStringLiteral("lots"), QStringLiteral("show"), QStringLiteral("186")});
-    QCOMPARE(badKey.exitCode, 2);
-    QVERIFY(badKey.err.contains(QStringLiteral("Regelsatz 1–9 und Los 01–85")));
-
-    const Run badRange = stemmo({QStringLiteral("lots"), QStringLiteral("set"), QStringLiteral("105"),
-                                 QStringLiteral("--durchm-von"), QStringLiteral("40"),
-                                 QStringLiteral("--durchm-bis"), QStringLiteral("30")});
-    QCOMPARE(badRange.exitCode, 2);
-    QVERIFY(badRange.err.contains(QStringLiteral("Durchm. von ist größer als Durchm. bis")));
-    QCOMPARE(stemmo({QStringLiteral("--json"), QStringLiteral("lots"), QStringLiteral("show"),
-                     QStringLiteral("105")})
-                 .json()
-                 .value(QStringLiteral("exists"))
-                 .toBool(),
-             false);
-    QCOMPARE(stemmo({QStringLiteral("lots"), QStringLiteral("set"), QStringLiteral("105"),
-                     QStringLiteral("--farbe"), QStringLiteral("rot")})
-                 .exitCode,
-             2);
 }
 
 void TestAppCli::optionsFromTheCommandLine()

@@ -6,7 +6,6 @@
 #include "tests/support/ScriptedUserInterface.h"
 #include "tests/support/TestFolder.h"
 
-#include <QSignalSpy>
 #include <QtTest>
 
 using lots::LotKey;
@@ -66,7 +65,6 @@ private slots:
     void editorPickListsAddWholeCodes();
     void editorRefusesRangesThatCannotMatch();
     void editorReportsAFailedWrite();
-    void editorCaptionsEmptyTheirBox();
 
 private:
     testing::TestFolder m_folder;
@@ -449,19 +447,6 @@ void TestLots::editorReportsAFailedWrite()
     QCOMPARE(form.lblLos(), QStringLiteral("Los nicht vorhanden"));
     QCOMPARE(ui.confirmations(), 0);
     QVERIFY(ui.done());
-}
-
-void TestLots::editorCaptionsEmptyTheirBox()
-{
-    store::Settings settings(settingsPath());
-    testing::ScriptedUserInterface ui;
-    lots::FrmLos form(settings, ui);
-    QSignalSpy focus(&form, &lots::FrmLos::focusRequested);
-    form.setBox(lots::FrmLos::txtKbis, QStringLiteral("3"));
-    form.clearBox(lots::FrmLos::txtKbis);
-    QCOMPARE(form.box(lots::FrmLos::txtKbis), QString());
-    QCOMPARE(focus.size(), 1);
-    QCOMPARE(focus.first().first().value<lots::FrmLos::Box>(), lots::FrmLos::txtKbis);
 }
 
 QTEST_GUILESS_MAIN(TestLots)
