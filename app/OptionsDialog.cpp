@@ -124,6 +124,13 @@ void OptionsDialog::open()
     activateWindow();
 }
 
+void OptionsDialog::openRegionChoice()
+{
+    m_model.Form_Load();
+    open();
+    m_cmbRegion->showPopup();
+}
+
 void OptionsDialog::render()
 {
     {

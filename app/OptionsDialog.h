@@ -22,6 +22,9 @@ public:
 
     // Shows the window with the stored record order selected again.
     void open();
+    // After a master-data import: the regions read again and their list
+    // dropped down, so that the user picks the region just loaded.
+    void openRegionChoice();
 
     QComboBox* sortCombo() const { return m_cmbSorte; }
     QComboBox* regionCombo() const { return m_cmbRegion; }

@@ -9,6 +9,7 @@
 #include "tests/support/ScriptedUserInterface.h"
 #include "tests/support/TestFolder.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -86,6 +87,12 @@ void TestAppUi::optionsWindowDrivesTheModel()
     QCOMPARE(options.regionIndex(), 6);
 
     // Closing the window stores everything.
+    dialog.close();
+    QVERIFY(!dialog.isVisible());
+    // After a master-data import the region list is offered at once.
+    dialog.openRegionChoice();
+    QVERIFY(dialog.regionCombo()->view()->isVisible());
+    dialog.regionCombo()->hidePopup();
     dialog.close();
     QVERIFY(!dialog.isVisible());
     QCOMPARE(settings.get(store::keys::AutoLos), QStringLiteral("112"));
