@@ -28,31 +28,26 @@ QLatin1StringView kindCode(const store::HolzRow& row)
     return kind;
 }
 
-// Stacks and piece rows: each part is written only when it fits, as the
-// device has always received them.
+// Stacks and piece rows: a part that does not fit stays blank and the
+// export goes on, as the device has always received them.
 void stackBlock(FixedLine& line, const store::HolzRow& row)
 {
-    line.optional([&](FixedLine& l) {
+    line.optionalRight(5, [&] {
         const double v = volumeBeforeFactor(row);
-        l.right(5, fixed(v, v < 1000 ? 1 : 0));
+        return fixed(v, v < 1000 ? 1 : 0);
     });
-    line.optional([&](FixedLine& l) { l.right(3, fixed(row.Laenge, 1)); });
+    line.optionalRight(3, [&] { return fixed(row.Laenge, 1); });
     line.add(QLatin1Char(' '));
-    line.optional([&](FixedLine& l) { l.right(4, fixed(factor(row), 2)); });
-    line.optional([&](FixedLine& l) { l.left(2, Staerkefeld(row)); });
+    line.optionalRight(4, [&] { return fixed(factor(row), 2); });
+    line.optionalLeft(2, [&] { return Staerkefeld(row); });
 }
 
 void pieceBlock(FixedLine& line, const store::HolzRow& row)
 {
-    line.optional([&](FixedLine& l) {
-        if (row.Stueck >= 1000)
-            l.add(QLatin1StringView("****"));
-        else
-            l.right(4, plain(row.Stueck));
-    });
+    line.optionalRight(4, [&] { return row.Stueck >= 1000 ? QStringLiteral("****") : plain(row.Stueck); });
     line.add(QLatin1Char(' '));
-    line.optional([&](FixedLine& l) { l.right(4, volumePerHundredPieces(row)); });
-    line.optional([&](FixedLine& l) { l.left(3, Staerkefeld(row)); });
+    line.optionalRight(4, [&] { return volumePerHundredPieces(row); });
+    line.optionalLeft(3, [&] { return Staerkefeld(row); });
 }
 
 void logBlock(FixedLine& line, const store::HolzRow& row)
@@ -86,6 +81,7 @@ QString Eg10Writer::recordLine(const ExportJob& job, const store::HolzRow& row)
     line.right(9, row.Abteilung.isEmpty() ? QStringLiteral("XXXXXXXXX") : row.Abteilung.left(9));
     line.add(job.useCodes().eg10Code(row.Nutzung));
     line.add(row.Zusatztext);
+    job.noteSkipped(line);
     return line.take();
 }
 

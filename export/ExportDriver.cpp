@@ -38,10 +38,23 @@ ExportDriver::Result failure(int number, const QString& description)
     return result;
 }
 
+// The reason in words the user can act on; the system's own text follows
+// in brackets for whoever helps them.
 ExportError fileError(int number, const QString& what, const QFileDevice& file, const QString& path)
 {
-    return ExportError(number, what,
-                       QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    QString reason;
+    if (number == ExportError::PathError && !folder.isDir())
+        reason = QStringLiteral("den Ordner gibt es nicht");
+    else if (number == ExportError::PathError)
+        reason = QStringLiteral("die Datei kann dort nicht angelegt werden");
+    else
+        reason =
+            QStringLiteral("die Datei konnte nicht vollständig geschrieben werden, der Datenträger ist voll "
+                           "oder nicht mehr erreichbar; die vorige Datei dieses Namens ist unverändert");
+    return ExportError(
+        number, what,
+        QStringLiteral("%1: %2 [%3]").arg(QDir::toNativeSeparators(path), reason, file.errorString()));
 }
 
 // Writes every output of the format into its own temporary file and moves
@@ -256,6 +269,15 @@ ExportDriver::Result ExportDriver::write(store::TimberStore& store, const QStrin
         throw;
     }
     m_ui.setBusy(false);
+    if (job.skippedLines() > 0) {
+        const QString lines = job.skippedLines() == 1 ? QStringLiteral("einer Zeile")
+                                                      : QStringLiteral("%1 Zeilen").arg(job.skippedLines());
+        m_ui.message(
+            {QStringLiteral("In %1 passten Werte nicht in ihre Spalten der Datei; diese Stellen sind leer "
+                            "geblieben. Zuerst bei %2")
+                 .arg(lines, job.firstSkipped()),
+             QStringLiteral("Liste konvertieren"), Buttons::Ok, Icon::Warning});
+    }
     if (format.startsEg20)
         EG20_Starten(QFileInfo(chosenPath).absolutePath());
 

@@ -12,6 +12,8 @@
 
 namespace exporter {
 
+class FixedLine;
+
 using RecordVisitor = std::function<void(const store::HolzRow&)>;
 
 // Everything a writer reads for one export: the list's header row, the
@@ -45,6 +47,13 @@ public:
     // (from 1) after each one, and names the record in any error it raises.
     void walk(const RecordVisitor& visit) const;
 
+    // Writers hand over each record line; a line with a part left blank
+    // (FixedLine::skipped) is counted, and the first one described, for the
+    // message after the export.
+    void noteSkipped(const FixedLine& line) const;
+    qint64 skippedLines() const { return m_skippedLines; }
+    const QString& firstSkipped() const { return m_firstSkipped; }
+
 private:
     store::ListenRow m_list;
     QString m_stem;
@@ -54,6 +63,13 @@ private:
     QList<store::LagerRow> m_storage;
     UseCodes m_useCodes;
     Progress m_progress;
+    static QString place(qint64 counter, const store::HolzRow& row);
+
+    // Where the walk stands, for the notes of the writers.
+    mutable qint64 m_counter = 0;
+    mutable const store::HolzRow* m_row = nullptr;
+    mutable qint64 m_skippedLines = 0;
+    mutable QString m_firstSkipped;
 };
 
 } // namespace exporter

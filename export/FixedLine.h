@@ -23,18 +23,35 @@ public:
     FixedLine& add(QLatin1StringView value);
     FixedLine& add(QChar c);
 
-    // Appends what `part` appends; when the part cannot be formatted or does
-    // not fit (an ExportError), the line stays as it was and goes on.
-    template <class Part> FixedLine& optional(Part&& part)
+    // Appends what `part` appends, `width` characters; when the part cannot
+    // be formatted or does not fit (an ExportError), its columns stay blank
+    // and the line goes on. Leaving the part out instead would shift every
+    // later column, and a reader would take the wrong values from them.
+    template <class Part> FixedLine& optional(int width, Part&& part)
     {
         const qsizetype size = m_text.size();
         try {
             part(*this);
-        } catch (const ExportError&) {
+        } catch (const ExportError& error) {
             m_text.truncate(size);
+            add(QString(width, QLatin1Char(' ')));
+            if (m_skipped.isEmpty())
+                m_skipped = error.description();
         }
         return *this;
     }
+    // The same for one right- or left-justified value computed by `value`.
+    template <class Value> FixedLine& optionalRight(int width, Value&& value)
+    {
+        return optional(width, [&](FixedLine& line) { line.right(width, value()); });
+    }
+    template <class Value> FixedLine& optionalLeft(int width, Value&& value)
+    {
+        return optional(width, [&](FixedLine& line) { line.left(width, value()); });
+    }
+    // The first part left blank, e.g. "Überlauf („12.0“ passt nicht in 3
+    // Zeichen)"; empty when every part was written.
+    const QString& skipped() const { return m_skipped; }
 
     qsizetype size() const { return m_text.size(); }
     const QString& text() const { return m_text; }
@@ -44,6 +61,7 @@ private:
     QChar* grow(qsizetype count);
 
     QString m_text;
+    QString m_skipped;
 };
 
 } // namespace exporter

@@ -26,16 +26,11 @@ void measureBlock(FixedLine& line, const store::HolzRow& row)
         line.right(6, fixed(volumeBeforeFactor(row), 1)).right(3, fixed(row.Laenge, 1)).left(1, row.Rinde);
         line.right(3, fixed(factor(row), 1)).left(2, Staerkefeld(row));
     } else if (isPieceRow(row)) {
-        // Piece rows are written as far as they fit.
-        line.optional([&](FixedLine& l) {
-            if (row.Stueck >= 1000)
-                l.add(QLatin1StringView("***"));
-            else
-                l.right(3, plain(row.Stueck));
-        });
-        line.optional([&](FixedLine& l) { l.left(1, row.Rinde); });
-        line.optional([&](FixedLine& l) { l.right(4, volumePerHundredPieces(row)); });
-        line.optional([&](FixedLine& l) { l.left(3, Staerkefeld(row)); });
+        // A part of a piece row that does not fit stays blank.
+        line.optionalRight(3, [&] { return row.Stueck >= 1000 ? QStringLiteral("***") : plain(row.Stueck); });
+        line.optionalLeft(1, [&] { return row.Rinde; });
+        line.optionalRight(4, [&] { return volumePerHundredPieces(row); });
+        line.optionalLeft(3, [&] { return Staerkefeld(row); });
     } else {
         line.right(4, fixed(row.Laenge, 1)).right(3, plain(row.Durchm)).add(barkText(row));
         line.left(2, Staerkefeld(row));
@@ -65,6 +60,7 @@ QString LatschbacherWriter::recordLine(const ExportJob& job, const store::HolzRo
     measureBlock(line, row);
     line.right(piece ? 6 : 7, volume(row.Kubatur));
     line.add(QLatin1StringView("   0.00"));
+    job.noteSkipped(line);
     return line.take();
 }
 

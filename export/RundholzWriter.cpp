@@ -71,15 +71,15 @@ void RundholzWriter::measurePart(FixedLine& line, const store::HolzRow& row) con
         return;
     }
     line.right(4, fixed(row.Laenge, 1));
-    // The volume and bark part is written as far as it fits.
-    line.optional([&](FixedLine& l) { l.right(3, plain(row.Durchm)); });
-    line.optional([&](FixedLine& l) { l.add(barkField(row, QStringLiteral(".0"))); });
+    // A part of the volume and bark part that does not fit stays blank.
+    line.optionalRight(3, [&] { return plain(row.Durchm); });
+    line.optionalLeft(5, [&] { return barkField(row, QStringLiteral(".0")); });
     if (brd()) {
-        line.optional([&](FixedLine& l) { l.right(7, volume(row.Kubatur) + letter(row.Rinde)); });
+        line.optionalRight(7, [&] { return volume(row.Kubatur) + letter(row.Rinde); });
         line.left(37, remark.left(37)).right(3, plain(row.Stueck)).add(QLatin1StringView(" 00"));
         return;
     }
-    line.optional([&](FixedLine& l) { l.right(6, volume(row.Kubatur)); });
+    line.optionalRight(6, [&] { return volume(row.Kubatur); });
     line.add(letter(row.Nutzung)).add(QLatin1Char(' ')).left(39, remark.left(30)).right(3, plain(row.Stueck));
 }
 
@@ -116,6 +116,7 @@ QString RundholzWriter::recordLine(const ExportJob& job, const store::HolzRow& r
     line.left(piece ? 3 : 2, Staerkefeld(row, brd()));
     line.left(brd() ? 3 : 2, QString::number(row.Los));
     measurePart(line, row);
+    job.noteSkipped(line);
     return line.take().replace(QLatin1Char(','), QLatin1Char('.'));
 }
 

@@ -61,10 +61,10 @@ void volumeBlock(FixedLine& line, const store::HolzRow& row)
             .right(6, volume(row.Kubatur));
         return;
     }
-    // The log part is written as far as it fits.
-    line.optional([&](FixedLine& l) { l.right(3, plain(row.Durchm)); });
-    line.optional([&](FixedLine& l) { l.add(barkField(row, QStringLiteral(".00"))); });
-    line.optional([&](FixedLine& l) { l.right(6, volume(row.Kubatur)); });
+    // A part of the log block that does not fit stays blank.
+    line.optionalRight(3, [&] { return plain(row.Durchm); });
+    line.optionalLeft(6, [&] { return barkField(row, QStringLiteral(".00")); });
+    line.optionalRight(6, [&] { return volume(row.Kubatur); });
 }
 
 void heightBlock(FixedLine& line, const store::HolzRow& row, bool fixedHeight)
@@ -136,6 +136,7 @@ QString TransferWriter::recordLine(const ExportJob& job, const store::HolzRow& r
             .left(2, optionalNumber(row.EST3));
         line.left(4, row.EST4).left(4, row.EST5).left(4, row.Polter);
     }
+    job.noteSkipped(line);
     return line.take();
 }
 

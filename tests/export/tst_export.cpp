@@ -150,7 +150,7 @@ private slots:
     void goldenFiles();
     void overflowEndsExport_data();
     void overflowEndsExport();
-    void partsLeftOut();
+    void partsLeftBlank();
     void recordKinds_data();
     void recordKinds();
     void exportDialog();
@@ -538,29 +538,45 @@ void TestExport::overflowEndsExport()
     QVERIFY(!ui.messageTexts().join(QLatin1Char('\n')).contains(QStringLiteral("angelegt")));
 }
 
-void TestExport::partsLeftOut()
+void TestExport::partsLeftBlank()
 {
-    // Inside the stack and piece blocks of the handheld file and the log
-    // volume part of the transfer file, a part that does not fit is left out
-    // and the export goes on.
+    // A part of the stack and piece blocks of the handheld file or of a log
+    // volume block that does not fit stays blank; the export goes on and
+    // every later column stays where a reader looks for it.
     const Eg10Writer eg10;
     const QStringList stacks = writeLines(eg10, 6, {stackRow(9.5), stackRow(12)});
     const QString fits = stacks.at(stacks.size() - 3);
     const QString longStack = stacks.at(stacks.size() - 2);
     QCOMPARE(fits.mid(18, 15), QStringLiteral(" 15.09.5 1.002b"));
-    QCOMPARE(longStack.mid(18, 12), QStringLiteral(" 15.0 1.002b"));
-    QCOMPARE(longStack.size(), fits.size() - 3);
+    QCOMPARE(longStack.mid(18, 15), QStringLiteral(" 15.0    1.002b"));
+    QCOMPARE(longStack.mid(33), fits.mid(33));
 
     HolzRow noPieces = stackRow(0, "P ");
     noPieces.Stueck = 0;
     noPieces.Staerke = QStringLiteral("1a");
     const QStringList pieceLines = writeLines(eg10, 6, {noPieces});
-    QCOMPARE(pieceLines.at(pieceLines.size() - 2).mid(18, 8), QStringLiteral("   0 1a "));
+    QCOMPARE(pieceLines.at(pieceLines.size() - 2).mid(18, 12), QStringLiteral("   0     1a "));
 
     const TransferWriter habsys(TransferWriter::Variant::Habsys);
     const QStringList logs = writeLines(habsys, 1, {logRow(4, 1000, 0.28), logRow(4, 30, 12345.6)});
-    QCOMPARE(logs.at(logs.size() - 2).mid(37, 12), QStringLiteral(" 2.00c  0.28"));
-    QCOMPARE(logs.at(logs.size() - 1).mid(37, 12), QStringLiteral(" 30 2.00c   "));
+    QCOMPARE(logs.at(logs.size() - 2).mid(37, 15), QStringLiteral("    2.00c  0.28"));
+    QCOMPARE(logs.at(logs.size() - 1).mid(37, 15), QStringLiteral(" 30 2.00c      "));
+    QCOMPARE(logs.at(logs.size() - 1).size(), logs.at(logs.size() - 2).size());
+
+    // Through the driver the user learns where values are missing.
+    ExportFixture fixture;
+    fixture.addList(ExportFixture::goldenHeader(), {logRow(), stackRow(12), stackRow(14)});
+    QVERIFY(fixture.select(QStringLiteral("Probe")));
+    testing::ScriptedUserInterface ui;
+    ui.expectMessage(
+        QStringLiteral("In 2 Zeilen passten Werte nicht in ihre Spalten der Datei; diese Stellen sind "
+                       "leer geblieben. Zuerst bei Datensatz 2, Los 1: Überlauf („12.0“ passt nicht in "
+                       "3 Zeichen)"));
+    ui.expectMessage(QStringLiteral("Liste Probe.dat angelegt"));
+    ExportDriver driver(*fixture.master, fixture.settings, ui);
+    const auto result = driver.Konvertieren(fixture.timber, fixture.dir.file(QStringLiteral("Probe.dat")), 6);
+    QCOMPARE(int(result.outcome), int(ExportDriver::Outcome::Written));
+    QVERIFY(ui.done());
 }
 
 void TestExport::recordKinds_data()
@@ -827,6 +843,11 @@ void TestExport::commandLine()
                 .startsWith(QStringLiteral("Unbekanntes Format")));
     QCOMPARE(error({QStringLiteral("Fehlt"), QStringLiteral("--format"), QStringLiteral("habsys"), file}),
              QStringLiteral("Liste 'Fehlt' nicht vorhanden"));
+    const QString noFolder = error({QStringLiteral("Gen"), QStringLiteral("--format"), QStringLiteral("eg10"),
+                                    data.file(QStringLiteral("fehlt/Gen.dat"))});
+    QVERIFY2(noFolder.startsWith(QStringLiteral("Fehler beim Liste konvertieren FehlerNr :75 ")),
+             qPrintable(noFolder));
+    QVERIFY2(noFolder.contains(QStringLiteral("den Ordner gibt es nicht")), qPrintable(noFolder));
     // A stem too long for the BRD header ends the export with its error text.
     QVERIFY(error({QStringLiteral("Gen"), QStringLiteral("--format"), QStringLiteral("proforst"),
                    data.file(QStringLiteral("ein_sehr_langer_name.dat"))})
