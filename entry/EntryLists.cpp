@@ -12,14 +12,9 @@ namespace {
 using platform::Buttons;
 using platform::Icon;
 
-QString quickCaption(const QString& code)
-{
-    return code.size() == 1 ? code + QLatin1Char(' ') : code;
-}
-
 bool onButtons(const QString& code, const Control& a, const Control& b, const Control& c)
 {
-    const QString wanted = quickCaption(code);
+    const QString wanted = EntryLists::quickCaption(code);
     return wanted == a.caption || wanted == b.caption || wanted == c.caption;
 }
 
@@ -28,7 +23,7 @@ void shiftCaptions(const QString& code, Control& first, Control& second, Control
 {
     third.caption = second.caption;
     second.caption = first.caption;
-    first.caption = quickCaption(code);
+    first.caption = EntryLists::quickCaption(code);
 }
 
 const QHash<QChar, QString>& gradeLetters()

@@ -14,6 +14,12 @@ public:
 
     explicit EntryLists(EntryScreen& screen) : s(screen) {}
 
+    // A quick button's caption for a code: a one-letter code gets a blank.
+    static QString quickCaption(const QString& code)
+    {
+        return code.size() == 1 ? code + QLatin1Char(' ') : code;
+    }
+
     // Fills the code lists, the fixed lists and the species of the region.
     // Missing tables leave their list empty.
     void loadCodeLists();

@@ -245,6 +245,11 @@ void FrmHolz::reloadOptions()
     handle([this] { m_life->reloadOptions(); });
 }
 
+void FrmHolz::setOptions(const EntryOptions& options)
+{
+    handle([&] { m_life->setOptions(options); });
+}
+
 void FrmHolz::reloadMasterData()
 {
     handle([this] { m_life->reloadMasterData(); });
@@ -342,6 +347,19 @@ void FrmHolz::txtZusatz_Click()
 void FrmHolz::txtPreisfaktor_Click()
 {
     handle([this] { m_entry->txtPreisfaktor_Click(); });
+}
+
+void FrmHolz::Label2_Click()
+{
+    handle([this] { m_s->focus(QStringLiteral("cmbpreis")); });
+}
+
+void FrmHolz::Label3_Click()
+{
+    handle([this] {
+        m_s->c.txtPreis.highlighted = true;
+        m_s->focus(QStringLiteral("txtPreis"));
+    });
 }
 
 void FrmHolz::textEdited(const QString& controlName, const QString& text)

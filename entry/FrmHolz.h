@@ -92,8 +92,11 @@ public:
     void Form_Load();
     // The screen became active: opens the selected list.
     void Form_Activate();
-    // The options window stored new options.
+    // The options window stored new options: read them from the settings.
     void reloadOptions();
+    // The options window's current values, which count at once whether
+    // they are stored or not.
+    void setOptions(const EntryOptions& options);
     // Code lists, species and bark table read again (region or master data changed).
     void reloadMasterData();
     // The list of lists read again and the selected list opened (after an
@@ -127,6 +130,12 @@ public:
     void txtAbteilung_Click();
     void txtZusatz_Click();
     void txtPreisfaktor_Click();
+    // The labels beside the remark and price fields: Label1 "Zusatztext",
+    // Label2 "Preisart", Label3 "Preis in Euro", Label4 "Preisfaktor".
+    void Label1_Click() { txtZusatz_Click(); }
+    void Label2_Click();
+    void Label3_Click();
+    void Label4_Click() { txtPreisfaktor_Click(); }
     // Text typed into a field by the user (or set by a script): txtZusatz,
     // txtAbteilung, txtPreis, txtPreisfaktor, txtLosNeu, txtHolzart.
     void textEdited(const QString& controlName, const QString& text);

@@ -1,9 +1,8 @@
 #pragma once
 
+#include "entry/ListViewModel.h"
 #include "store/HolzRow.h"
 #include "store/RecordSet.h"
-
-#include <QAbstractTableModel>
 
 namespace entry {
 
@@ -12,30 +11,24 @@ namespace entry {
 // page as the view asks for them, so a list of 100 000 records costs no
 // more than the rows on screen. "Filling" the table is reset(); a saved
 // record is added with rowAppended() or rowChanged().
-class ListDatenModel : public QAbstractTableModel {
+class ListDatenModel : public ListViewModel {
     Q_OBJECT
 public:
-    static constexpr int TwipsWidthRole = Qt::UserRole + 1;
     static constexpr int ColumnCount = 16;
 
     explicit ListDatenModel(store::RecordSet<store::HolzRow>& records, QObject* parent = nullptr);
 
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
-
     static QString columnCaption(int column);
     static int columnWidth(int column);
-    QString text(int row, int column) const;
+    QString text(int row, int column) const override;
     // The texts of a record as the table shows them (column 0 is its position).
     static QString cellText(const store::HolzRow& row, int position, int column, bool dezimalpunkt);
 
     // Rebuilds the table from the record set (closed: empty).
     void reset();
     // The record set got one more record at its end.
-    void rowAppended();
-    void rowChanged(int row);
+    void rowAppended() { appendRows(m_records.recordCount()); }
+    void rowChanged(int row) { ListViewModel::rowChanged(row); }
 
     // The row of the record shown in the entry fields; -1 for none.
     int currentRow() const { return m_current; }
@@ -46,9 +39,14 @@ public:
 signals:
     void currentRowChanged(int row);
 
+protected:
+    bool rightAligned(int column) const override
+    {
+        return column <= 2 || column == 4 || column == 5 || column == 9 || column == 12;
+    }
+
 private:
     store::RecordSet<store::HolzRow>& m_records;
-    int m_rows = 0;
     int m_current = -1;
     bool m_dezimalpunkt = false;
 };

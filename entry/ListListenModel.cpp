@@ -7,12 +7,7 @@
 namespace entry {
 namespace {
 
-struct ColumnDef {
-    const char* caption;
-    int twips;
-};
-
-constexpr ColumnDef Columns[ListListenModel::ColumnCount] = {
+constexpr ListViewColumn Columns[ListListenModel::ColumnCount] = {
     {"Liste", 1000},       {"Name", 1500},
     {"Kubatur", 800},      {"Stück", 600},
     {"Konvertiert", 1200}, {"Bearbeitet", 1200},
@@ -29,33 +24,23 @@ QString date(const QDate& value)
 } // namespace
 
 ListListenModel::ListListenModel(store::RecordSet<store::ListenRow>& lists, QObject* parent)
-    : QAbstractTableModel(parent), m_lists(lists)
+    : ListViewModel(Columns, parent), m_lists(lists)
 {
-}
-
-int ListListenModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : m_rows;
-}
-
-int ListListenModel::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
 }
 
 QString ListListenModel::columnCaption(int column)
 {
-    return column >= 0 && column < ColumnCount ? QString::fromUtf8(Columns[column].caption) : QString();
+    return caption(Columns, column);
 }
 
 int ListListenModel::columnWidth(int column)
 {
-    return column >= 0 && column < ColumnCount ? Columns[column].twips : 0;
+    return width(Columns, column);
 }
 
 QString ListListenModel::text(int row, int column) const
 {
-    if (row < 0 || row >= m_rows || row >= m_lists.recordCount())
+    if (row < 0 || row >= rows() || row >= m_lists.recordCount())
         return QString();
     store::ListenRow list;
     try {
@@ -95,28 +80,6 @@ QString ListListenModel::text(int row, int column) const
     }
 }
 
-QVariant ListListenModel::data(const QModelIndex& index, int role) const
-{
-    if (!index.isValid())
-        return QVariant();
-    if (role == Qt::DisplayRole)
-        return text(index.row(), index.column());
-    if (role == Qt::TextAlignmentRole && (index.column() == 2 || index.column() == 3))
-        return int(Qt::AlignRight | Qt::AlignVCenter);
-    return QVariant();
-}
-
-QVariant ListListenModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal)
-        return QVariant();
-    if (role == Qt::DisplayRole)
-        return columnCaption(section);
-    if (role == TwipsWidthRole)
-        return columnWidth(section);
-    return QVariant();
-}
-
 QString ListListenModel::listName(int row) const
 {
     return text(row, 0);
@@ -124,7 +87,7 @@ QString ListListenModel::listName(int row) const
 
 int ListListenModel::findList(const QString& name) const
 {
-    for (int row = 0; row < m_rows; ++row) {
+    for (int row = 0; row < rows(); ++row) {
         if (store::jet::equal(listName(row), name))
             return row;
     }
@@ -133,22 +96,18 @@ int ListListenModel::findList(const QString& name) const
 
 void ListListenModel::reload()
 {
-    beginResetModel();
-    m_rows = m_lists.isOpen() ? m_lists.recordCount() : 0;
-    endResetModel();
+    resetRows(m_lists.isOpen() ? m_lists.recordCount() : 0);
     setSelectedRow(-1);
 }
 
 void ListListenModel::listChanged(qint64 listId)
 {
-    const int row = m_lists.indexOfId(listId);
-    if (row >= 0 && row < m_rows)
-        emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+    rowChanged(m_lists.indexOfId(listId));
 }
 
 void ListListenModel::setSelectedRow(int row)
 {
-    const int selected = row >= 0 && row < m_rows ? row : -1;
+    const int selected = row >= 0 && row < rows() ? row : -1;
     if (selected == m_selected)
         return;
     m_selected = selected;

@@ -1,9 +1,8 @@
 #pragma once
 
+#include "entry/ListViewModel.h"
 #include "store/ListenRow.h"
 #include "store/RecordSet.h"
-
-#include <QAbstractTableModel>
 
 namespace entry {
 
@@ -11,24 +10,16 @@ namespace entry {
 // data and stored totals, in the order of the shared `Listen` record set.
 // Rows are read from the record set as the view asks for them. "Filling"
 // the list (Liste_Daten) is reload(), a model reset.
-class ListListenModel : public QAbstractTableModel {
+class ListListenModel : public ListViewModel {
     Q_OBJECT
 public:
-    // Column widths in twips (the view divides by 15 for pixels).
-    static constexpr int TwipsWidthRole = Qt::UserRole + 1;
     static constexpr int ColumnCount = 12;
 
     explicit ListListenModel(store::RecordSet<store::ListenRow>& lists, QObject* parent = nullptr);
 
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
-
     static QString columnCaption(int column);
     static int columnWidth(int column);
-    // The text of a cell as the view shows it.
-    QString text(int row, int column) const;
+    QString text(int row, int column) const override;
     QString listName(int row) const;
     // The row of the list of that name (without regard to case); -1 when none.
     int findList(const QString& name) const;
@@ -48,9 +39,11 @@ public:
 signals:
     void selectedRowChanged(int row);
 
+protected:
+    bool rightAligned(int column) const override { return column == 2 || column == 3; }
+
 private:
     store::RecordSet<store::ListenRow>& m_lists;
-    int m_rows = 0;
     int m_selected = -1;
     bool m_dezimalpunkt = false;
 };

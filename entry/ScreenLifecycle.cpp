@@ -16,11 +16,6 @@ using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
 
-QString quickCaption(const QString& code)
-{
-    return code.size() == 1 ? code + QLatin1Char(' ') : code;
-}
-
 } // namespace
 
 void ScreenLifecycle::Form_Load()
@@ -29,12 +24,12 @@ void ScreenLifecycle::Form_Load()
     s.options = EntryOptions::load(s.settings);
     s.store.Listen_Oeffnen(store::ListenOrder::ListeDesc);
     s.browser->Liste_Daten();
-    s.c.cmdGuete1.caption = quickCaption(s.settings.get(keys::Guete1));
-    s.c.cmdGuete2.caption = quickCaption(s.settings.get(keys::Guete2));
-    s.c.cmdGuete3.caption = quickCaption(s.settings.get(keys::Guete3));
-    s.c.cmdSorte1.caption = quickCaption(s.settings.get(keys::Sorte1));
-    s.c.cmdSorte2.caption = quickCaption(s.settings.get(keys::Sorte2));
-    s.c.cmdSorte3.caption = quickCaption(s.settings.get(keys::Sorte3));
+    s.c.cmdGuete1.caption = EntryLists::quickCaption(s.settings.get(keys::Guete1));
+    s.c.cmdGuete2.caption = EntryLists::quickCaption(s.settings.get(keys::Guete2));
+    s.c.cmdGuete3.caption = EntryLists::quickCaption(s.settings.get(keys::Guete3));
+    s.c.cmdSorte1.caption = EntryLists::quickCaption(s.settings.get(keys::Sorte1));
+    s.c.cmdSorte2.caption = EntryLists::quickCaption(s.settings.get(keys::Sorte2));
+    s.c.cmdSorte3.caption = EntryLists::quickCaption(s.settings.get(keys::Sorte3));
     s.lists->loadCodeLists();
     s.lists->loadSpecies();
     s.c.cmbNutzung.visible = s.options.chkNutzung;
@@ -51,10 +46,16 @@ void ScreenLifecycle::Form_Activate()
 
 void ScreenLifecycle::reloadOptions()
 {
+    setOptions(EntryOptions::load(s.settings));
+}
+
+void ScreenLifecycle::setOptions(const EntryOptions& options)
+{
     const int region = s.options.RegionIndex;
-    s.options = EntryOptions::load(s.settings);
+    s.options = options;
     s.c.cmbNutzung.visible = s.options.chkNutzung;
     s.c.cmbEinschlag.visible = s.options.chkEinschlagtyp;
+    // The species and their bark tables are read once per region.
     if (s.options.RegionIndex != region)
         s.lists->loadSpecies();
 }

@@ -3,6 +3,7 @@
 namespace entry {
 
 class EntryScreen;
+struct EntryOptions;
 
 // Start-up, options and closing of the entry screen.
 class ScreenLifecycle {
@@ -13,6 +14,7 @@ public:
     void Form_Load();
     void Form_Activate();
     void reloadOptions();
+    void setOptions(const EntryOptions& options);
     void reloadMasterData();
     void refreshLists();
 

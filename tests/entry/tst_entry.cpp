@@ -53,6 +53,8 @@ private slots:
     void assortmentAndFollowOnTotals();
     void changeModeRewritesRecordAndTotals();
     void changeRefusedForUnsavedRecord();
+    void changeKeepsFieldsTheScreenDoesNotShow();
+    void optionsTakeEffectAtOnce();
     void navigationEnds();
     void deletePositions_data();
     void deletePositions();
@@ -417,6 +419,47 @@ void TestEntry::changeRefusedForUnsavedRecord()
     f.form->mnuLoeschen_Click();
     QVERIFY(f.ui.done());
     QCOMPARE(f.records(List).size(), 1);
+}
+
+void TestEntry::changeKeepsFieldsTheScreenDoesNotShow()
+{
+    EntryFixture f;
+    openWithRecords(f, List, [&] {
+        f.insertRecord(List, 1, 1, 0.5);
+        f.holz->exec("UPDATE Holz SET RF = 'DK0815', Polter = 'P12', EST1 = 4, SatzNr = 9");
+    });
+    f.form->cmdAendern_Click();
+    f.field(u("Durchmesser"), u("30"));
+    f.type(u("EE"));
+    const auto rows = f.records(List);
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows[0].Durchm, 30.0);
+    QCOMPARE(rows[0].RF, u("DK0815"));
+    QCOMPARE(rows[0].Polter, u("P12"));
+    QCOMPARE(rows[0].EST1, std::optional<int>(4));
+    QCOMPARE(rows[0].SatzNr, 9);
+}
+
+void TestEntry::optionsTakeEffectAtOnce()
+{
+    EntryFixture f;
+    f.newList(List);
+    f.chooseSpecies(u("Fichte"));
+    f.form->chooseGrade(u("B "));
+    f.form->chooseSorte(u("H ")); // long timber: the class is typed, never computed
+    f.type(u("1825E"));
+    QCOMPARE(f.records(List).size(), 1);
+    f.type(u("9"));
+    QCOMPARE(f.record().txtStaerke, u("1"));
+    f.type(u("X"));
+
+    entry::EntryOptions options = f.form->options();
+    options.UebernStaerke = false;
+    options.chkNutzung = !options.chkNutzung;
+    f.form->setOptions(options);
+    QCOMPARE(f.c().cmbNutzung.visible, options.chkNutzung);
+    f.type(u("9"));
+    QCOMPARE(f.record().txtStaerke, QString());
 }
 
 void TestEntry::navigationEnds()
