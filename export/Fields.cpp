@@ -115,28 +115,19 @@ QString Rechts_Buendig(int width, const QString& value)
 
 void Umlaute_Wandeln(char* cp1252Bytes, qsizetype size)
 {
+    // Windows-1252 byte -> code page 437 byte: ö ä ü Ö Ü Ä.
+    static constexpr std::array<std::pair<unsigned char, char>, 6> Umlauts{{{0xF6, char(0x94)},
+                                                                            {0xE4, char(0x84)},
+                                                                            {0xFC, char(0x81)},
+                                                                            {0xD6, char(0x99)},
+                                                                            {0xDC, char(0x9A)},
+                                                                            {0xC4, char(0x8E)}}};
     for (char& byte : std::span(cp1252Bytes, size_t(size))) {
-        switch (static_cast<unsigned char>(byte)) {
-        case 0xF6: // ö
-            byte = char(0x94);
-            break;
-        case 0xE4: // ä
-            byte = char(0x84);
-            break;
-        case 0xFC: // ü
-            byte = char(0x81);
-            break;
-        case 0xD6: // Ö
-            byte = char(0x99);
-            break;
-        case 0xDC: // Ü
-            byte = char(0x9A);
-            break;
-        case 0xC4: // Ä
-            byte = char(0x8E);
-            break;
-        default:
-            break;
+        if (static_cast<unsigned char>(byte) < 0xC4)
+            continue;
+        for (const auto& [from, to] : Umlauts) {
+            if (static_cast<unsigned char>(byte) == from)
+                byte = to;
         }
     }
 }

@@ -49,8 +49,30 @@ HolzRow base(int los, const char* holzart, const char* sorte, const char* guete,
     return row;
 }
 
-HolzRow log(int los, int nummer, const char* holzart, const char* guete, const char* staerke, double laenge,
-            double durchm, const char* rinde, int abzug, double kubatur)
+// A stack of lot 2, 2 m wide.
+HolzRow stackOf(const char* holzart, const char* sorte, double laenge, double hoehe, const char* factor,
+                double kubatur)
+{
+    HolzRow row = base(2, holzart, sorte, "-", "");
+    row.Laenge = laenge;
+    row.Durchm = 2.0;
+    row.Hoehe = hoehe;
+    row.Stamm = QString::fromUtf8(factor);
+    row.Rinde = QStringLiteral("o");
+    row.Kubatur = kubatur;
+    return row;
+}
+
+void priced(HolzRow& row, const char* preisart, const char* preisfaktor)
+{
+    row.Preisart = QString::fromUtf8(preisart);
+    row.Preisfaktor = QString::fromUtf8(preisfaktor);
+}
+
+} // namespace
+
+HolzRow ExportFixture::log(int los, int nummer, const char* holzart, const char* guete, const char* staerke,
+                           double laenge, double durchm, const char* rinde, int abzug, double kubatur)
 {
     HolzRow row = base(los, holzart, "L ", guete, staerke);
     row.Einzelstamm = true;
@@ -62,8 +84,6 @@ HolzRow log(int los, int nummer, const char* holzart, const char* guete, const c
     row.Kubatur = kubatur;
     return row;
 }
-
-} // namespace
 
 ExportFixture::ExportFixture()
     : holz(Database::open(dir.file(QStringLiteral("Holz.db")), DatabaseKind::Holz)),
@@ -107,8 +127,7 @@ QList<HolzRow> ExportFixture::goldenRecords(bool withBigPieceRow)
     QList<HolzRow> rows;
     HolzRow first = log(1, 1, "Fichte", "B ", "2b", 4.25, 35, "a", 2, 0.36);
     first.Nutzung = QStringLiteral("23");
-    first.Preisart = QStringLiteral("€/fm");
-    first.Preisfaktor = QStringLiteral("45,50");
+    priced(first, "€/fm", "45,50");
     first.Zusatztext = QStringLiteral("Käferbefall");
     first.Abteilung = QStringLiteral("12a");
     first.RF = QStringLiteral("RF01");
@@ -145,8 +164,7 @@ QList<HolzRow> ExportFixture::goldenRecords(bool withBigPieceRow)
     assortment.Stueck = 12;
     assortment.Kubatur = 2.66;
     assortment.Nutzung = QStringLiteral("35");
-    assortment.Preisart = QStringLiteral("€");
-    assortment.Preisfaktor = QStringLiteral("199,50");
+    priced(assortment, "€", "199,50");
     assortment.Zusatztext = QStringLiteral("Sortiment, Stärke 2a");
     rows << assortment;
 
@@ -159,26 +177,13 @@ QList<HolzRow> ExportFixture::goldenRecords(bool withBigPieceRow)
     lengthClass.Nutzung = QString();
     rows << lengthClass;
 
-    HolzRow stack = base(2, "Fichte", "S ", "-", "");
-    stack.Laenge = 8.5;
-    stack.Durchm = 2.0;
-    stack.Hoehe = 1.5;
-    stack.Rinde = QStringLiteral("o");
-    stack.Kubatur = 25.5;
-    stack.Preisart = QStringLiteral("€");
-    stack.Preisfaktor = QStringLiteral("510");
+    HolzRow stack = stackOf("Fichte", "S ", 8.5, 1.5, "1", 25.5);
+    priced(stack, "€", "510");
     stack.Zusatztext = QStringLiteral("Polter 4");
     rows << stack;
 
-    HolzRow industrialStack = base(2, "Buche", "IS", "-", "");
-    industrialStack.Laenge = 6.0;
-    industrialStack.Durchm = 2.0;
-    industrialStack.Hoehe = 1.8;
-    industrialStack.Stamm = QStringLiteral("0,7");
-    industrialStack.Rinde = QStringLiteral("o");
-    industrialStack.Kubatur = 15.12;
-    industrialStack.Preisart = QStringLiteral("€/Rm");
-    industrialStack.Preisfaktor = QStringLiteral("18,00");
+    HolzRow industrialStack = stackOf("Buche", "IS", 6.0, 1.8, "0,7", 15.12);
+    priced(industrialStack, "€/Rm", "18,00");
     rows << industrialStack;
 
     HolzRow manyPieces = base(3, "Fichte", "P ", "C ", "1a");

@@ -24,6 +24,10 @@ public:
     // the 1500-piece row, which the timber formats cannot hold.
     static QList<store::HolzRow> goldenRecords(bool withBigPieceRow = true);
     static store::ListenRow goldenHeader();
+    // A single log of lot `los` with the usual values of a spruce log.
+    static store::HolzRow log(int los, int nummer, const char* holzart, const char* guete,
+                              const char* staerke, double laenge, double durchm, const char* rinde, int abzug,
+                              double kubatur);
     static QList<store::LagerRow> goldenStorage();
 
     // Stores a list with its records and storage rows; SatzNr and Liste are

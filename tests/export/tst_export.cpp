@@ -91,23 +91,7 @@ QStringList writeLines(const ExportWriter& writer, int format, const QList<HolzR
 
 HolzRow logRow(double laenge = 4.0, double durchm = 30, double kubatur = 0.28)
 {
-    HolzRow row;
-    row.Einzelstamm = true;
-    row.Nummer = 7;
-    row.Los = 1;
-    row.Holzart = QStringLiteral("Fichte");
-    row.Sorte = QStringLiteral("L ");
-    row.Guete = QStringLiteral("B ");
-    row.Staerke = QStringLiteral("2b");
-    row.Laenge = laenge;
-    row.Durchm = durchm;
-    row.Stueck = 1;
-    row.Stamm = QStringLiteral("1");
-    row.Rinde = QStringLiteral("a");
-    row.RindenAbzug = 2;
-    row.Kubatur = kubatur;
-    row.Nutzung = QStringLiteral("00");
-    return row;
+    return ExportFixture::log(1, 7, "Fichte", "B ", "2b", laenge, durchm, "a", 2, kubatur);
 }
 
 HolzRow stackRow(double laenge, const char* sorte = "S ")
