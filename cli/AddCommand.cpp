@@ -174,9 +174,12 @@ int runAdd(CliContext& context, const QStringList& args)
         context.printJson(object);
         return 0;
     }
+    const QString size = stacked ? QStringLiteral("%1 m × %2 m × %3 m")
+                                       .arg(table.text(row, 4), table.text(row, 5), c.txtStueck.text)
+                                 : QStringLiteral("%1 m, %2 cm").arg(table.text(row, 4), table.text(row, 5));
     context.out() << "Gespeichert in Liste " << list << ": Datensatz " << table.text(row, 0) << ", Nr*St "
-                  << table.text(row, 2) << ", " << c.txtHolzart.text << ", " << table.text(row, 4) << " m, "
-                  << table.text(row, 5) << " cm, Stärke " << table.text(row, 8) << ", " << table.text(row, 12)
+                  << table.text(row, 2) << ", " << c.txtHolzart.text << ", " << size << ", Stärke "
+                  << table.text(row, 8) << ", " << table.text(row, 12)
                   << (stacked && c.cmdKubatur.caption != QLatin1String("Kubatur") ? " Rm" : " fm")
                   << Qt::endl;
     return 0;

@@ -31,7 +31,6 @@ enum class MenuCommand {
     AutoLos,      // lot rules window
     Mantel,       // stack samples of the current record
     Drucken,      // report program
-    Mehrfach,     // table: multiple selection
     AendernGuete, // table: change the selected rows' grade
     AendernLos,
     AendernLaenge,

@@ -77,10 +77,10 @@ FrmHolz::FrmHolz(store::Database& holz, store::Database& master, store::Settings
             [this] { handle([this] { m_s->Eingabe_Daten(); }); });
 
     setDezimalpunkt(rules::detectDezimalpunkt(QLocale::system()));
-    for (Control* menu : {&s.c.mnuKonvertieren, &s.c.mnuEinlesen, &s.c.mnuSortiment, &s.c.mnuStammdaten,
-                          &s.c.mnuAuswahl, &s.c.mnuAutoLos, &s.c.mnuMantel, &s.c.mnuDrucken, &s.c.mnuMehrfach,
-                          &s.c.mnuAendernT, &s.c.mnuGuete, &s.c.mnuLos, &s.c.mnuLaenge, &s.c.mnuDurchm,
-                          &s.c.mnuSorteAendern, &s.c.mnuAbteilungAendern, &s.c.mnuListeT})
+    for (Control* menu :
+         {&s.c.mnuKonvertieren, &s.c.mnuEinlesen, &s.c.mnuSortiment, &s.c.mnuStammdaten, &s.c.mnuAuswahl,
+          &s.c.mnuAutoLos, &s.c.mnuMantel, &s.c.mnuDrucken, &s.c.mnuAendernT, &s.c.mnuGuete, &s.c.mnuLos,
+          &s.c.mnuLaenge, &s.c.mnuDurchm, &s.c.mnuSorteAendern, &s.c.mnuAbteilungAendern, &s.c.mnuListeT})
         menu->enabled = false;
 }
 
@@ -193,8 +193,6 @@ Control* FrmHolz::menuControl(MenuCommand command)
         return &c.mnuMantel;
     case MenuCommand::Drucken:
         return &c.mnuDrucken;
-    case MenuCommand::Mehrfach:
-        return &c.mnuMehrfach;
     case MenuCommand::AendernGuete:
         return &c.mnuGuete;
     case MenuCommand::AendernLos:
@@ -715,6 +713,11 @@ void FrmHolz::mnuHilfeListendaten_Click()
 void FrmHolz::mnuHilfeT_Click()
 {
     handle([this] { m_s->ui.openHelp(QStringLiteral("Tabelle")); });
+}
+
+void FrmHolz::mnuMehrfach_Click()
+{
+    handle([this] { m_s->c.mnuMehrfach.checked = !m_s->c.mnuMehrfach.checked; });
 }
 
 void FrmHolz::menuCommand(MenuCommand command)

@@ -217,6 +217,9 @@ public:
     void mnuHilfe_Click();
     void mnuHilfeListendaten_Click();
     void mnuHilfeT_Click();
+    // "Mehrfachauswahl": toggles the multi-row selection of the record
+    // table; a row click reads no record while it is on.
+    void mnuMehrfach_Click();
     // Runs the handler of a menu entry of another window or driver.
     void menuCommand(MenuCommand command);
     void mnuKonvertieren_Click() { menuCommand(MenuCommand::Konvertieren); }

@@ -485,6 +485,10 @@ void TestEntry::navigationEnds()
     QCOMPARE(f.form->listDaten().currentRow(), 1);
     f.form->ListDaten_Click(2);
     QCOMPARE(f.c().txtNummer.text, u("3"));
+    f.form->mnuMehrfach_Click(); // selecting rows reads none of them
+    f.form->ListDaten_Click(0);
+    QCOMPARE(f.c().txtNummer.text, u("3"));
+    f.form->mnuMehrfach_Click();
 
     // Erster does nothing while a record is changed.
     f.form->cmdAendern_Click();
