@@ -232,23 +232,12 @@ void TestExport::recordFields()
     stack.Stamm = QStringLiteral("Mantl");
     QCOMPARE(errorNumber([&] { volumeBeforeFactor(stack); }), ExportError::TypeMismatch);
 
-    QCOMPARE(transferUseCode(QStringLiteral("23")), QStringLiteral("JDSS"));
-    QCOMPARE(transferUseCode(QStringLiteral("00")), QStringLiteral("****"));
     QCOMPARE(transferUseCode(QStringLiteral("83")), QStringLiteral("JD")); // no felling type 8
     QCOMPARE(transferUseCode(QStringLiteral("2.3")), QString());
     QCOMPARE(transferUseCode(QString()), QString());
-
     store::ListenRow list;
-    row.Nutzung = QString();
-    QCOMPARE(locationBlock(list, row), QString(16, QLatin1Char(' ')));
     row.Nutzung = QStringLiteral("00"); // "no use" is still a use code
     QCOMPARE(locationBlock(list, row), QStringLiteral("            ****"));
-    row.Nutzung = QStringLiteral("23");
-    QCOMPARE(locationBlock(list, row), QStringLiteral("            JDSS"));
-    list.Abteilung = QStringLiteral("123456");
-    list.Bestand = QStringLiteral("b");
-    row.Nutzung = QStringLiteral("1.");
-    QCOMPARE(locationBlock(list, row), QStringLiteral("1234    b       "));
 }
 
 void TestExport::useCodes_data()
@@ -288,17 +277,7 @@ void TestExport::speciesCodes()
     QStringList messages;
     auto note = [&](const QString& text) { messages << text; };
 
-    SpeciesCodes habsys(region, 1, false, note);
-    QCOMPARE(habsys.Holzartcode(QStringLiteral("Kiefer")), QStringLiteral("Kie"));
-    SpeciesCodes timbernet(region, 7, false, note);
-    QCOMPARE(timbernet.Holzartcode(QStringLiteral("Kiefer")), QStringLiteral("KI"));
-    QCOMPARE(timbernet.Holzartcode(QStringLiteral("Buche")), QStringLiteral("Bu")); // empty column: kuerzel1
-    SpeciesCodes abies(region, 4, false, note);
-    QCOMPARE(abies.Holzartcode(QStringLiteral("Kiefer")), QStringLiteral("KIE"));
     SpeciesCodes eg10(region, 6, true, note);
-    QCOMPARE(eg10.Holzartcode(QStringLiteral("Fichte")), QStringLiteral("FI N"));
-    QVERIFY(messages.isEmpty());
-
     // One message per run of a species the region does not know.
     for (const char* name : {"Lärche", "Lärche", "Fichte", "Lärche"})
         QCOMPARE(eg10.Holzartcode(QString::fromUtf8(name)),
@@ -370,6 +349,19 @@ void TestExport::bareHeader()
              (QStringList{QStringLiteral("ADProbe   .DAT 10459ABIES Rundholz V1.09"),
                           QStringLiteral("0AProbe") + QString(13 + 2 + 5, QLatin1Char(' ')),
                           QStringLiteral("0C"), QStringLiteral("0D"), QStringLiteral("1F")}));
+
+    // One-letter fields keep their column when empty: no sub-compartment, no use.
+    store::ListenRow stand = bare;
+    stand.Abteilung = QStringLiteral("7");
+    stand.Bestand = QStringLiteral("b");
+    HolzRow pieces = stackRow(0, "P ");
+    pieces.Nutzung = QString();
+    pieces.Zusatztext = QStringLiteral("Rest");
+    const QStringList located =
+        writeLines(RundholzWriter(RundholzWriter::Variant::Abies), 4, {pieces}, stand);
+    QCOMPARE(located.at(located.size() - 2), QStringLiteral("1F7   b  "));
+    QVERIFY2(located.last().endsWith(QStringLiteral("  15.00  Rest") + QString(26, QLatin1Char(' '))),
+             qPrintable(located.last()));
 
     const QStringList text = writeLines(LatschbacherWriter(), 2, {row}, bare);
     QCOMPARE(text, (QStringList{QStringLiteral("A  Probe"), QStringLiteral("t  "), QStringLiteral("d  "),
@@ -732,13 +724,9 @@ void TestExport::orderAndProgress()
 {
     ExportFixture fixture;
     fixture.settings.set(store::keys::Sortierung, QStringLiteral("1"));
-    QList<HolzRow> rows;
+    QList<HolzRow> rows; // typed in this order
     for (const auto& [los, nummer] : {std::pair{2, 1}, {1, 9}, {1, 3}, {2, 0}})
-        rows << logRow(4, 30 + nummer);
-    for (int i = 0; i < rows.size(); ++i) {
-        rows[i].Los = QList<int>{2, 1, 1, 2}.at(i);
-        rows[i].Nummer = QList<int>{1, 9, 3, 0}.at(i);
-    }
+        rows << ExportFixture::log(los, nummer, "Fichte", "B ", "2b", 4, 30, "a", 2, 0.28);
     fixture.addList(ExportFixture::goldenHeader(), rows);
     QVERIFY(fixture.select(QStringLiteral("Probe")));
     testing::ScriptedUserInterface ui;
