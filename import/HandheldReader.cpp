@@ -125,7 +125,9 @@ void HandheldReader::Handsatz_Lesen(QStringView line, int lineNumber)
 
     row.Holzart = m_builder.species(f.mid(11, 3));
     row.Sorte = f.mid(15, 2).toString();
-    row.Guete = f.mid(17, 2).toString();
+    // Grades are kept as the code lists hold them ("B", not "B "), as the
+    // transfer files and the entry screen give them.
+    row.Guete = f.text(17, 2);
 
     int useCodeAt;
     if (kind == QLatin1Char('P')) {

@@ -111,7 +111,9 @@ void TransferReader::Transfersatz_Lesen(QStringView line, int lineNumber)
     row.Klammerstamm = marker == QLatin1String("L");
     row.Folgestamm = marker == QLatin1String("F");
     row.Nummer = f.whole(7, 6, QStringLiteral("Nummer"), 0, NoLimit);
-    row.Einzelstamm = kind == QLatin1String("1R");
+    // A record line without a log number is an assortment, however its
+    // kind reads: the files write "1R" for both.
+    row.Einzelstamm = kind == QLatin1String("1R") && row.Nummer != 0;
     row.Rinde = f.mid(13, 1).toString();
     row.Holzart = m_builder.species(f.mid(16, 3));
     row.Sorte = ListBuilder::twoCharacterCode(f.mid(19, 3));

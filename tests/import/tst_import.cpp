@@ -1,4 +1,5 @@
 #include "ImportTestData.h"
+#include "RoundTripTest.h"
 
 #include "import/DataFolderSetup.h"
 #include "import/FieldReader.h"
@@ -403,7 +404,7 @@ private slots:
             QCOMPARE(row.Stueck, kinds[i].stueck);
             QCOMPARE(row.Holzart, QStringLiteral("Fichte"));
             QCOMPARE(row.Sorte, QStringLiteral("L "));
-            QCOMPARE(row.Guete, QStringLiteral("B "));
+            QCOMPARE(row.Guete, QStringLiteral("B"));
             QCOMPARE(row.Laenge, 4.0);
             QCOMPARE(row.Durchm, 25.0);
             QCOMPARE(row.Rinde, QStringLiteral("a"));
@@ -1080,8 +1081,10 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     if (argc == 4 && QByteArray(argv[1]) == "--import-child")
         return importChild(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
-    TestImport test;
-    return QTest::qExec(&test, argc, argv);
+    TestImport import;
+    TestRoundTrip roundTrip;
+    const int failed = QTest::qExec(&import, argc, argv);
+    return failed + QTest::qExec(&roundTrip, argc, argv);
 }
 
 #include "tst_import.moc"

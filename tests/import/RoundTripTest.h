@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QObject>
+
+// Lists written by the exporters and read back by the import.
+class TestRoundTrip : public QObject {
+    Q_OBJECT
+
+private slots:
+    void formats_data();
+    void formats();
+};
