@@ -1,5 +1,7 @@
 #include "ImportedListWriter.h"
 
+#include "HolzRowBinder.h"
+
 #include "rules/Numbers.h"
 #include "store/Database.h"
 #include "store/TimberStore.h"
@@ -49,9 +51,15 @@ bool ImportedListWriter::write(ImportedList& list, const Progress& progress)
     list.header.Id = m_db.lastInsertRowId();
 
     store::Statement record = m_db.prepare(store::holzTable().insertSql());
+    static const HolzRowBinder binder;
+    const store::HolzRow* previous = nullptr;
     for (const auto& row : list.records) {
-        store::holzTable().bindValues(record, row);
+        if (binder.usable())
+            binder.bind(record, row, previous);
+        else
+            store::holzTable().bindValues(record, row);
         record.run();
+        previous = &row;
         advance();
     }
     store::Statement storage = m_db.prepare(store::lagerTable().insertSql());

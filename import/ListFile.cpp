@@ -37,11 +37,12 @@ std::optional<Encoding> bomlessUtf16(const QByteArray& bytes)
     return std::nullopt;
 }
 
-int lineOfOffset(const QByteArray& bytes, qsizetype offset)
+// The line (from 1) a byte or character of the file stands in.
+template <class Text> int lineOfOffset(const Text& text, qsizetype offset)
 {
     int line = 1;
     for (qsizetype i = 0; i < offset; ++i) {
-        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n')))
+        if (text[i] == u'\n' || (text[i] == u'\r' && (i + 1 >= text.size() || text[i + 1] != u'\n')))
             ++line;
     }
     return line;
@@ -162,16 +163,14 @@ ListFile::Decoded ListFile::decode(const QByteArray& bytes)
     // Old DOS programs end a text file with Ctrl-Z.
     while (!text.isEmpty() && text.back() == QChar(0x1A))
         text.chop(1);
-    int line = 1;
+    const char16_t* chars = reinterpret_cast<const char16_t*>(text.constData());
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c == u'\n' || (c == u'\r' && (i + 1 >= text.size() || text[i + 1] != QLatin1Char('\n'))))
-            ++line;
-        else if (isControl(c))
+        const char16_t c = chars[i];
+        if ((c < 0x20 || c == 0x7F) && isControl(c))
             return refuse(QStringLiteral("Die Datei ist keine Textdatei (Steuerzeichen %1 in Zeile %2).")
                               .arg(QStringLiteral("0x") +
                                    QString::number(int(c), 16).toUpper().rightJustified(2, QLatin1Char('0')))
-                              .arg(line));
+                              .arg(lineOfOffset(text, i)));
     }
 
     Text result;

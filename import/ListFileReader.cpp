@@ -27,6 +27,7 @@ ListFileReader::Result ListFileReader::read(const ListFile::Text& text)
     list.format = text.format;
     list.header.Liste = name;
     list.header.Bearbeitet = QDate::currentDate();
+    list.records.reserve(size_t(text.lines.size()));
     ListBuilder builder(list, m_species, m_useCodes, m_bark);
     if (text.kind == ListFile::Kind::Handheld)
         HandheldReader(builder).Handliste_Lesen(text.lines, text.nameLine, m_progress);

@@ -39,7 +39,15 @@ QString UseCodeLookup::Nutzung_Suchen(QStringView code) const
 {
     if (code.size() != 4)
         return QString();
-    return QString(indexDigit(m_einschlag, code.sliced(2, 2))) + indexDigit(m_nutzung, code.first(2));
+    quint64 key = 0;
+    for (QChar c : code)
+        key = key << 16 | c.unicode();
+    if (const auto known = m_known.constFind(key); known != m_known.constEnd())
+        return *known;
+    const QString nutzung =
+        QString(indexDigit(m_einschlag, code.sliced(2, 2))) + indexDigit(m_nutzung, code.first(2));
+    m_known.insert(key, nutzung);
+    return nutzung;
 }
 
 } // namespace importer

@@ -24,6 +24,8 @@ public:
 private:
     QHash<QString, int> m_einschlag;
     QHash<QString, int> m_nutzung;
+    // Files repeat a handful of codes thousands of times.
+    mutable QHash<quint64, QString> m_known;
 };
 
 } // namespace importer

@@ -1,0 +1,196 @@
+// Importing a big handheld list file.
+//
+//   build/bench/bench_import [--records=100000] [benchmark options]
+//
+// Generates a list of N realistic records once, exports it as an EG10
+// (handheld) file, and measures: decoding the file, reading it into rows,
+// the whole import into the database (read, parse, store in one
+// transaction), and the command `stemmo import` as a user runs it,
+// process start included. The list is deleted again between runs, outside
+// the measured time.
+#include "cli/ListGenerator.h"
+#include "export/ExportDriver.h"
+#include "import/DataFolderSetup.h"
+#include "import/ImportDriver.h"
+#include "import/ListFile.h"
+#include "import/ListFileReader.h"
+#include "import/SpeciesLookup.h"
+#include "import/UseCodeLookup.h"
+#include "platform/UserInterface.h"
+#include "rules/BarkTable.h"
+#include "store/Database.h"
+#include "store/MasterData.h"
+#include "store/SettingKeys.h"
+#include "store/Settings.h"
+#include "store/TimberStore.h"
+#include "store/Transaction.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+int records = 100000;
+const QString ListName = QStringLiteral("Grossliste");
+QTemporaryDir* dir = nullptr;
+std::unique_ptr<store::Database> holz;
+std::unique_ptr<store::Database> master;
+std::unique_ptr<store::Settings> settings;
+QString filePath;
+QByteArray fileBytes;
+
+class NullUi final : public platform::UserInterface {
+public:
+    platform::Answer message(const platform::Message&) override { return platform::Answer::Ok; }
+    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<QString> chooseOpenFile(const platform::FileChoice&) override { return {}; }
+    std::optional<QString> chooseSaveFile(const platform::FileChoice&) override { return {}; }
+    void playConfirmation() override {}
+    void openHelp(const QString&) override {}
+    void setBusy(bool) override {}
+    void progressShow(const QString&, const QString&) override {}
+    void progressUpdate(const QString&, qint64, qint64) override {}
+    void progressHide() override {}
+};
+
+double peakMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    return 0;
+}
+
+void deleteList()
+{
+    store::Transaction transaction(*holz);
+    for (const char* sql : {"DELETE FROM Holz WHERE Liste = ?", "DELETE FROM Lager WHERE Liste = ?",
+                            "DELETE FROM Mantel WHERE Liste = ?", "DELETE FROM Listen WHERE Liste = ?"}) {
+        store::Statement st = holz->prepare(sql);
+        st.bind(1, ListName);
+        st.run();
+    }
+    transaction.commit();
+}
+
+// The list file as the export writes it for the handheld device.
+void prepareFile(const store::DataFolder& folder)
+{
+    importer::DataFolderSetup::ensure(folder);
+    holz = store::Database::open(folder.holzDb(), store::DatabaseKind::Holz);
+    master = store::Database::open(folder.masterDb(), store::DatabaseKind::MasterData);
+    settings = std::make_unique<store::Settings>(dir->filePath(QStringLiteral("Stemmo.ini")));
+    QStringList species;
+    for (const auto& row : store::MasterData(*master).species(settings->number(store::keys::RegionIndex, 8)))
+        species << row.Holzart;
+    cli::ListGenerator(species, 7).generate(*holz, ListName, records);
+    filePath = dir->filePath(QStringLiteral("Grossliste.dat"));
+    NullUi ui;
+    store::TimberStore timber(*holz, *settings);
+    timber.Listen_Oeffnen();
+    timber.moveToList(ListName);
+    exporter::ExportDriver(*master, *settings, ui).Konvertieren(timber, filePath, 6);
+    QFile file(filePath);
+    if (file.open(QIODevice::ReadOnly))
+        fileBytes = file.readAll();
+    deleteList();
+}
+
+void decodeFile(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const auto decoded = importer::ListFile::decode(fileBytes);
+        benchmark::DoNotOptimize(decoded.text->lines.size());
+    }
+    state.SetBytesProcessed(state.iterations() * fileBytes.size());
+}
+
+void readRows(benchmark::State& state)
+{
+    const store::MasterData data(*master);
+    const int region = settings->number(store::keys::RegionIndex, 8);
+    const importer::UseCodeLookup codes(data.einschlagtypen(), data.nutzungsarten());
+    const rules::BarkTable bark = data.barkTable(region);
+    const auto decoded = importer::ListFile::decode(fileBytes);
+    size_t rows = 0;
+    for (auto _ : state) {
+        importer::SpeciesLookup species(data.species(region));
+        const auto result = importer::ListFileReader(species, codes, bark).read(*decoded.text);
+        rows = result.list->records.size();
+        benchmark::DoNotOptimize(rows);
+    }
+    state.counters["records"] = double(rows);
+    state.counters["records_per_s"] =
+        benchmark::Counter(double(rows), benchmark::Counter::kIsIterationInvariantRate);
+}
+
+void importFile(benchmark::State& state)
+{
+    NullUi ui;
+    importer::ImportDriver driver(*holz, *master, *settings, ui);
+    int stored = 0;
+    for (auto _ : state) {
+        stored = driver.importFile(filePath).records;
+        state.PauseTiming();
+        deleteList();
+        state.ResumeTiming();
+    }
+    state.counters["records"] = stored;
+    state.counters["peak_MB"] = peakMegabytes();
+}
+
+void stemmoImport(benchmark::State& state)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("STEMMO_SETTINGS"), dir->filePath(QStringLiteral("Stemmo.ini")));
+    int exitCode = -1;
+    for (auto _ : state) {
+        QProcess stemmo;
+        stemmo.setProcessEnvironment(env);
+        stemmo.start(QStringLiteral(STEMMO_EXECUTABLE),
+                     {QStringLiteral("--data"), dir->filePath(QStringLiteral("data")),
+                      QStringLiteral("import"), filePath});
+        stemmo.waitForFinished(-1);
+        exitCode = stemmo.exitCode();
+        state.PauseTiming();
+        deleteList();
+        state.ResumeTiming();
+    }
+    if (exitCode != 0)
+        state.SkipWithError("stemmo import failed");
+}
+
+} // namespace
+
+BENCHMARK(decodeFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(readRows)->Unit(benchmark::kMillisecond);
+BENCHMARK(importFile)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(stemmoImport)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    for (int i = 1; i < argc; ++i)
+        if (QByteArray(argv[i]).startsWith("--records="))
+            records = QByteArray(argv[i]).mid(10).toInt();
+    QTemporaryDir temporary;
+    dir = &temporary;
+    prepareFile(store::DataFolder(temporary.filePath(QStringLiteral("data"))));
+    if (fileBytes.isEmpty()) {
+        fprintf(stderr, "the list file could not be written\n");
+        return 1;
+    }
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    holz.reset();
+    master.reset();
+    return 0;
+}
