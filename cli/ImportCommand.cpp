@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include "export/ExportFormats.h"
 #include "import/ImportDriver.h"
 
 #include <QFileInfo>
@@ -7,6 +8,15 @@
 #include <QJsonObject>
 
 namespace cli {
+namespace {
+
+QString formatName(importer::SourceFormat format)
+{
+    const auto* known = exporter::ExportFormats::byNumber(int(format));
+    return known ? known->name : QString();
+}
+
+} // namespace
 
 // Exit codes: 0 imported, 1 nothing imported (the reason went to stderr),
 // 3 imported but some values of the file could not be read.
@@ -29,7 +39,7 @@ int runImport(CliContext& context, const QStringList& args)
                                       {QStringLiteral("text"), error.description}});
         context.printJson(QJsonObject{
             {QStringLiteral("liste"), result.listName},
-            {QStringLiteral("format"), importer::ImportDriver::formatName(result.format)},
+            {QStringLiteral("format"), formatName(result.format)},
             {QStringLiteral("datensaetze"), result.records},
             {QStringLiteral("lager"), result.storage},
             {QStringLiteral("mantel"), result.samples},
@@ -37,10 +47,9 @@ int runImport(CliContext& context, const QStringList& args)
             {QStringLiteral("fehler_anzahl"), result.errors.count()},
             {QStringLiteral("fehler"), errors}});
     } else {
-        context.out() << "Liste '" << result.listName << "' eingelesen ("
-                      << importer::ImportDriver::formatName(result.format) << "): " << result.records
-                      << " Datensätze, " << result.storage << " Lagerzeilen, " << result.samples
-                      << " Mantelmessungen." << Qt::endl;
+        context.out() << "Liste '" << result.listName << "' eingelesen (" << formatName(result.format)
+                      << "): " << result.records << " Datensätze, " << result.storage << " Lagerzeilen, "
+                      << result.samples << " Mantelmessungen." << Qt::endl;
     }
     return result.errors.isEmpty() ? 0 : 3;
 }

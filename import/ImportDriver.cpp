@@ -7,6 +7,7 @@
 #include "SpeciesLookup.h"
 #include "UseCodeLookup.h"
 
+#include "export/ExportFormats.h"
 #include "platform/UserInterface.h"
 #include "rules/BarkTable.h"
 #include "store/DbError.h"
@@ -88,36 +89,6 @@ ImportDriver::ImportDriver(store::Database& holz, store::Database& master, store
 {
 }
 
-QString ImportDriver::extensionFor(const QString& konvertierung)
-{
-    const QString format = konvertierung.trimmed();
-    if (format == QLatin1String("1") || format == QLatin1String("2") || format == QLatin1String("5") ||
-        format == QLatin1String("7"))
-        return QStringLiteral("tx1");
-    if (format == QLatin1String("3") || format == QLatin1String("6"))
-        return QStringLiteral("dat");
-    if (format == QLatin1String("4"))
-        return QStringLiteral("mde");
-    return QStringLiteral("*");
-}
-
-QString ImportDriver::formatName(SourceFormat format)
-{
-    switch (format) {
-    case SourceFormat::Habsys:
-        return QStringLiteral("Habsys");
-    case SourceFormat::Latschbacher:
-        return QStringLiteral("Latschbacher");
-    case SourceFormat::DekaData:
-        return QStringLiteral("DekaData");
-    case SourceFormat::EG10:
-        return QStringLiteral("EG10");
-    case SourceFormat::Timbernet:
-        return QStringLiteral("Timbernet");
-    }
-    return QString();
-}
-
 std::optional<QString> ImportDriver::mnuEinlesen_Click(store::TimberStore& store)
 {
     Result result;
@@ -158,7 +129,9 @@ std::optional<QString> ImportDriver::Dateiname_Lesen(const QString& extension)
 
 ImportDriver::Result ImportDriver::Liste_Einlesen()
 {
-    const QString extension = extensionFor(m_settings.get(store::keys::Konvertierung));
+    // The extension the export of the set format offers.
+    const QString extension =
+        exporter::ExportFormats::extensionFor(m_settings.get(store::keys::Konvertierung));
     const auto path = Dateiname_Lesen(extension);
     Result result;
     if (!path) {

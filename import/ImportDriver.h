@@ -71,10 +71,6 @@ public:
     bool mnuStammdaten_Click();
     bool Stammdaten_Einlesen();
 
-    // The file extension the export format offers ("tx1", "dat", "mde", "*").
-    static QString extensionFor(const QString& konvertierung);
-    static QString formatName(SourceFormat format);
-
 private:
     Result fail(Result result, int number, const QString& description);
     Result refuse(Result result, const QString& reason);
