@@ -64,13 +64,13 @@ QString LotRules::value(const LotKey& key, LotRule::Field field) const
 bool LotRules::write(const LotKey& key, const LotRule& rule)
 {
     m_lastError.clear();
-    const QString application = store::keys::lotApplication(key.text());
-    for (int f = 0; f < LotRule::FieldCount; ++f) {
-        if (!m_settings->SaveSetting(application, lotSection(), LotRule::valueName(LotRule::Field(f)),
-                                     rule.values[f])) {
-            m_lastError = m_settings->lastError();
-            return false;
-        }
+    // One write for the whole rule: a rule is never stored half.
+    QList<QPair<QString, QString>> values;
+    for (int f = 0; f < LotRule::FieldCount; ++f)
+        values.append({LotRule::valueName(LotRule::Field(f)), rule.values[f]});
+    if (!m_settings->SaveSettings(store::keys::lotApplication(key.text()), lotSection(), values)) {
+        m_lastError = m_settings->lastError();
+        return false;
     }
     return true;
 }

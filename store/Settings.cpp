@@ -2,6 +2,8 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
@@ -32,6 +34,24 @@ constexpr int StaleLockMs = 10000;
 // FAT): a second change within one step leaves time and size alone. A file
 // whose time lies this close to our last read is read again to be sure.
 constexpr qint64 RacyWindowMs = 2000;
+// Within that window another program's change of equal size is seen within
+// this time; changes by this process are seen at once (write generations).
+constexpr qint64 RacyRecheckMs = 50;
+
+// Per file: how often a Settings object of this process has written it.
+QHash<QString, quint64>& writeGenerations()
+{
+    static QHash<QString, quint64> generations;
+    return generations;
+}
+
+qint64 monotonicMs()
+{
+    static QElapsedTimer clock;
+    if (!clock.isValid())
+        clock.start();
+    return clock.elapsed();
+}
 
 const QChar Separator = QLatin1Char('\\');
 
@@ -445,7 +465,9 @@ QString Settings::defaultPath()
 
 void Settings::reloadIfChanged() const
 {
-    if (m_data) {
+    const quint64 generation = writeGenerations().value(m_path);
+    bool racyRead = false;
+    if (m_data && generation == m_seenGeneration) {
         const QFileInfo info(m_path);
         const bool exists = info.exists();
         const qint64 size = exists ? info.size() : -1;
@@ -454,6 +476,9 @@ void Settings::reloadIfChanged() const
         const bool racy = exists && modified.msecsTo(m_data->readAt) < RacyWindowMs;
         if (same && !racy)
             return;
+        if (same && m_lastRacyReadMs >= 0 && monotonicMs() - m_lastRacyReadMs < RacyRecheckMs)
+            return;
+        racyRead = same;
     }
     qint64 size = -1;
     QDateTime modified;
@@ -466,6 +491,8 @@ void Settings::reloadIfChanged() const
     }
     m_loadedSize = size;
     m_loadedModified = modified;
+    m_seenGeneration = generation;
+    m_lastRacyReadMs = racyRead ? monotonicMs() : -1;
 }
 
 bool Settings::modify(const std::function<bool(Data&)>& change)
@@ -535,6 +562,8 @@ bool Settings::modify(const std::function<bool(Data&)>& change)
     m_loadedSize = written.size();
     m_loadedModified = written.lastModified();
     m_data = std::move(next);
+    m_seenGeneration = ++writeGenerations()[m_path];
+    m_lastRacyReadMs = -1;
     return true;
 }
 
@@ -549,6 +578,38 @@ QString Settings::GetSetting(const QString& application, const QString& section,
         if (sameName(entry.name, key))
             return entry.value;
     return defaultValue;
+}
+
+bool Settings::SaveSettings(const QString& application, const QString& section,
+                            const QList<QPair<QString, QString>>& values)
+{
+    const QString path = groupPath(application, section);
+    bool namesValid = !path.isEmpty();
+    for (const auto& value : values)
+        namesValid = namesValid && !value.first.isEmpty();
+    if (!namesValid) {
+        m_lastError = invalidNameText();
+        return false;
+    }
+    return modify([&](Data& data) {
+        Group* group = findGroup(data.groups, path);
+        if (!group) {
+            data.groups.append(Group{spelledAsStored(data.groups, path), {}});
+            group = &data.groups.last();
+        }
+        bool changed = false;
+        for (const auto& [key, value] : values) {
+            Entry* entry = findEntry(*group, key);
+            if (!entry) {
+                group->entries.append(Entry{key, value});
+                changed = true;
+            } else if (entry->value != value) {
+                entry->value = value;
+                changed = true;
+            }
+        }
+        return changed;
+    });
 }
 
 bool Settings::SaveSetting(const QString& application, const QString& section, const QString& key,

@@ -2,6 +2,8 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QList>
+#include <QPair>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -48,6 +50,9 @@ public:
     // False when the file could not be written (lastError() says why).
     bool SaveSetting(const QString& application, const QString& section, const QString& key,
                      const QString& value);
+    // Several values of one group in one write: all are stored or none.
+    bool SaveSettings(const QString& application, const QString& section,
+                      const QList<QPair<QString, QString>>& values);
     // Removes the group application\section and every group below it.
     // False when no such group existed or the file could not be written.
     bool DeleteSetting(const QString& application, const QString& section);
@@ -74,6 +79,12 @@ private:
     mutable std::unique_ptr<Data> m_data;
     mutable QDateTime m_loadedModified;
     mutable qint64 m_loadedSize = -1;
+    // Writes by any Settings object of this process on the same file, so a
+    // change made here is seen at once without reading the file again.
+    mutable quint64 m_seenGeneration = 0;
+    // When the file was last read only because its time was too recent to
+    // trust; such reads are spaced out so a burst of lookups stays cheap.
+    mutable qint64 m_lastRacyReadMs = -1;
     QString m_lastError;
 };
 

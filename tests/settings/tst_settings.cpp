@@ -105,6 +105,7 @@ private slots:
     void valuesRoundTripToAnotherProgram_data();
     void valuesRoundTripToAnotherProgram();
     void deletingALotRemovesItsWholeGroup();
+    void severalValuesAreStoredInOneWrite();
     void changesOfTheOtherProgramAreSeen();
     void failedWriteKeepsTheOldFile_data();
     void failedWriteKeepsTheOldFile();
@@ -116,6 +117,24 @@ private slots:
     void concurrentWritersLoseNothing();
     void defaultPathAndFirstWrite();
 };
+
+void TestSettings::severalValuesAreStoredInOneWrite()
+{
+    testing::TestFolder folder;
+    const QString path = folder.file(QStringLiteral("Stemmo.ini"));
+    Settings mine(path);
+    Settings theirs(path);
+    const QString app = keys::lotApplication(keys::lotKey(1, 4));
+    QVERIFY(mine.SaveSettings(app, u("Los"), {{u("Holzart"), u("Fi,")}, {u("LaengeVon"), u("4")}, {u("Sorte"), u("L ,")}}));
+    const QDateTime written = QFileInfo(path).lastModified();
+    QCOMPARE(theirs.GetSetting(app, u("Los"), u("laengevon")), u("4"));
+    QCOMPARE(theirs.GetSetting(app, u("Los"), u("Sorte")), u("L ,"));
+    // Storing the same values again writes nothing.
+    QVERIFY(mine.SaveSettings(app, u("Los"), {{u("Holzart"), u("Fi,")}}));
+    QCOMPARE(QFileInfo(path).lastModified(), written);
+    QVERIFY(!mine.SaveSettings(app, u("Los"), {{u("Holzart"), u("Bu,")}, {QString(), u("x")}}));
+    QCOMPARE(theirs.GetSetting(app, u("Los"), u("Holzart")), u("Fi,"));
+}
 
 void TestSettings::freshStoreGivesDefaults()
 {
