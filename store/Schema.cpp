@@ -99,7 +99,9 @@ CREATE TABLE Holz (
     Stapel TEXT,
     Id INTEGER PRIMARY KEY
 );
-CREATE INDEX HolzListe ON Holz (Liste);
+-- The default record order (lot, number, length, diameter) reads straight from
+-- this index; every other order still finds the list's rows through it.
+CREATE INDEX HolzListe ON Holz (Liste, Los, Nummer, Laenge, Durchm);
 
 CREATE TABLE Mantel (
     Liste TEXT NOT NULL COLLATE NOCASE,
