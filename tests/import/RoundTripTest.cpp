@@ -111,6 +111,8 @@ void createList(store::Database& db)
     list.Forstamt = QStringLiteral("Forstamt Ost");
     list.Revier = QStringLiteral("Revier 4");
     list.Abteilung = QStringLiteral("12");
+    list.UAbt = QStringLiteral("3a");
+    list.Bestand = QStringLiteral("b");
     list.Lagerplatz = QStringLiteral("Polterplatz Süd");
     list.Datum = QDate(2005, 3, 1);
     list.Zusatztext = QStringLiteral("Sturm 2004");
@@ -234,6 +236,8 @@ void TestRoundTrip::formats()
     QCOMPARE(header.Forstamt, offices ? QStringLiteral("Forstamt Ost") : QString());
     QCOMPARE(header.Revier, offices ? QStringLiteral("Revier 4") : QString());
     QCOMPARE(header.Abteilung, handheld ? QString() : QStringLiteral("12"));
+    QCOMPARE(header.UAbt, QString()); // the "UA" and "BE" lines are not read back
+    QCOMPARE(header.Bestand, QString());
     QCOMPARE(header.Kubatur, 13.91);
     QCOMPARE(header.NummerHigh, 2);
     QCOMPARE(store::LotRegister::lots(header.Los),

@@ -283,74 +283,39 @@ private slots:
         QCOMPARE(errors.count(), 2);
     }
 
-    // --- decoding and the kind of a file ----------------------------------
+    // --- the kind of a file -------------------------------------------------
 
-    void decoding_data()
+    // The kind and format of a file follow from its first type or name
+    // line. (Refusals and the encodings are in the malformed-file collection.)
+    void fileKinds_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("refusal"); // fragment; empty: accepted
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("format");
         QTest::addColumn<int>("lines");
-        const QByteArray handheld = "0A  Wald\r\n0!   \r\n0E   \r\n";
-        QTest::newRow("handheld") << handheld << QString() << QStringLiteral("Wald") << 6 << 3;
-        QTest::newRow("LF only") << QByteArray("0A  Wald\n0!   \n0E   \n") << QString()
-                                 << QStringLiteral("Wald") << 6 << 3;
-        QTest::newRow("CR only") << QByteArray("0A  Wald\r0!   \r0E   \r") << QString()
-                                 << QStringLiteral("Wald") << 6 << 3;
-        QTest::newRow("Ctrl-Z at the end")
-            << handheld + "\x1A" << QString() << QStringLiteral("Wald") << 6 << 3;
-        QTest::newRow("code page 437 name") << QByteArray("0A  M\x81hlbach S\x9A"
-                                                          "d\r\n")
-                                            << QString() << QStringLiteral("MühlbachSÜd") << 6 << 1;
-        QTest::newRow("Windows-1252 Habsys") << QByteArray("Type: VDE_Habsys\r\n0A   M\xFChlbach\r\n")
-                                             << QString() << QStringLiteral("Mühlbach") << 1 << 2;
-        QTest::newRow("Latschbacher maps code page 437")
-            << QByteArray("Type: VDE_GERMAN\r\nAD\r\n0A   M\x81hle\r\n") << QString()
-            << QStringLiteral("Mühle") << 2 << 3;
-        QTest::newRow("UTF-8") << QByteArray("0A  M\xC3\xBChle\r\n") << QString() << QStringLiteral("Mühle")
-                               << 6 << 1;
-        QTest::newRow("UTF-16 with BOM") << QByteArray("\xFF\xFE"
-                                                       "0\0A\0 \0 \0W\0\xE4\0l\0d\0\r\0\n\0",
-                                                       22)
-                                         << QString() << QStringLiteral("Wäld") << 6 << 1;
-        QTest::newRow("UTF-16 without BOM") << QByteArray("0\0A\0 \0 \0W\0a\0l\0d\0\r\0\n\0", 20) << QString()
-                                            << QStringLiteral("Wald") << 6 << 1;
-        QTest::newRow("DekaData 1.4") << QByteArray("Type: VDE_DekaData1.4  \r\n0A   X\r\n") << QString()
-                                      << QStringLiteral("X") << 5 << 2;
-        QTest::newRow("Timbernet") << QByteArray("Type: Timbernet1.2\r\n0A   X\r\n") << QString()
-                                   << QStringLiteral("X") << 7 << 2;
-        QTest::newRow("empty") << QByteArray() << QStringLiteral("leer") << QString() << 0 << 0;
-        QTest::newRow("only line ends")
-            << QByteArray("\r\n\r\n") << QStringLiteral("weder") << QString() << 0 << 0;
-        QTest::newRow("NUL byte") << QByteArray("0A  Wald\r\n0R\0 1\r\n", 16)
-                                  << QStringLiteral("Nullbyte in Zeile 2") << QString() << 0 << 0;
-        QTest::newRow("control character")
-            << QByteArray("0A  Wald\r\n\r\n0R\x02\r\n") << QStringLiteral("Steuerzeichen 0x02 in Zeile 3")
-            << QString() << 0 << 0;
-        QTest::newRow("overlong line") << QByteArray("0A  Wald\r\n") + QByteArray(9000, 'x')
-                                       << QStringLiteral("Zeile 2 ist länger") << QString() << 0 << 0;
-        QTest::newRow("unknown type") << QByteArray("Type: VDE_Forst9\r\n0A   X\r\n")
-                                      << QStringLiteral("Unbekannter Dateityp") << QString() << 0 << 0;
-        QTest::newRow("transfer without name")
-            << QByteArray("Type: VDE_Habsys\r\n0B   x\r\n") << QStringLiteral("„0A“") << QString() << 0 << 0;
-        QTest::newRow("name line first wins") << QByteArray("0A  Hand\r\nType: VDE_Habsys\r\n") << QString()
-                                              << QStringLiteral("Hand") << 6 << 2;
+        QTest::newRow("handheld") << QByteArray("0A  Wald\r\n0!   \r\n0E   \r\n") << QStringLiteral("Wald")
+                                  << 6 << 3;
+        QTest::newRow("UTF-16 without BOM")
+            << QByteArray("0\0A\0 \0 \0W\0a\0l\0d\0\r\0\n\0", 20) << QStringLiteral("Wald") << 6 << 1;
+        QTest::newRow("Habsys 1.1") << QByteArray("Type: VDE_Habsys1.1\r\n0A   X\r\n") << QStringLiteral("X")
+                                    << 1 << 2;
+        QTest::newRow("Latschbacher")
+            << QByteArray("Type: VDE_GERMAN\r\nAD\r\n0A   X\r\n") << QStringLiteral("X") << 2 << 3;
+        QTest::newRow("DekaData 1.4")
+            << QByteArray("Type: VDE_DekaData1.4  \r\n0A   X\r\n") << QStringLiteral("X") << 5 << 2;
+        QTest::newRow("Timbernet") << QByteArray("Type: Timbernet1.2\r\n0A   X\r\n") << QStringLiteral("X")
+                                   << 7 << 2;
+        QTest::newRow("name line first wins")
+            << QByteArray("0A  Hand\r\nType: VDE_Habsys\r\n") << QStringLiteral("Hand") << 6 << 2;
     }
 
-    void decoding()
+    void fileKinds()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(QString, refusal);
         QFETCH(QString, name);
         QFETCH(int, format);
         QFETCH(int, lines);
         const ListFile::Decoded decoded = ListFile::decode(bytes);
-        if (!refusal.isEmpty()) {
-            QVERIFY(!decoded.text);
-            QVERIFY2(decoded.refusal.contains(refusal), qPrintable(decoded.refusal));
-            return;
-        }
         QVERIFY2(decoded.text, qPrintable(decoded.refusal));
         QCOMPARE(importer::ListFileReader::listName(*decoded.text), name);
         QCOMPARE(int(decoded.text->format), format);
@@ -444,16 +409,12 @@ private slots:
         QCOMPARE(list.header.Los.left(12), QStringLiteral(" 1,  , 3, 4,"));
     }
 
+    // What the round trips through the EG10 export cannot show: the header
+    // lines it does not write, and storage lines.
     void handheldHeaderAndStorage()
     {
         const QStringList lines{QStringLiteral("0A  Süd 7"),
                                 QStringLiteral("0d   1. 3.05"),
-                                QStringLiteral("0t  Huber"),
-                                QStringLiteral("0a  Waldweg 3"),
-                                QStringLiteral("0b  Forstamt Ost"),
-                                QStringLiteral("0c  Revier 4"),
-                                QStringLiteral("0e  Au"),
-                                QStringLiteral("0k  Sturm 2004"),
                                 QStringLiteral("0N  12b"),
                                 QStringLiteral("0l  ") + QString(60, QLatin1Char('P')),
                                 QStringLiteral("0!   "),
@@ -466,12 +427,6 @@ private slots:
         const store::ListenRow& h = parsed.list->header;
         QCOMPARE(h.Liste, QStringLiteral("Süd7"));
         QCOMPARE(h.Datum, QDate(2005, 3, 1));
-        QCOMPARE(h.Name, QStringLiteral("Huber"));
-        QCOMPARE(h.Strasse, QStringLiteral("Waldweg 3"));
-        QCOMPARE(h.Forstamt, QStringLiteral("Forstamt Ost"));
-        QCOMPARE(h.Revier, QStringLiteral("Revier 4"));
-        QCOMPARE(h.Ort, QStringLiteral("Au"));
-        QCOMPARE(h.Zusatztext, QStringLiteral("Sturm 2004"));
         QCOMPARE(h.Abteilung, QStringLiteral("12b"));
         QCOMPARE(h.Lagerplatz, QString(50, QLatin1Char('P')));
         QVERIFY(parsed.list->records.empty());
@@ -555,96 +510,6 @@ private slots:
 
     // --- the transfer reader ------------------------------------------------
 
-    void transferVariants_data()
-    {
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<int>("format");
-        QTest::addColumn<QString>("preisart");
-        QTest::addColumn<QString>("preisfaktor");
-        QTest::addColumn<QString>("rf");
-        QTest::addColumn<QString>("abteilung");
-        QTest::newRow("Habsys") << QStringLiteral("Type: VDE_Habsys") << 1 << QStringLiteral("€/fm")
-                                << QStringLiteral("50,5") << QString() << QStringLiteral(" ");
-        QTest::newRow("DekaData") << QStringLiteral("Type: VDE_DekaData1.2") << 5 << QString() << QString()
-                                  << QStringLiteral("RF1") << QStringLiteral("12b");
-        QTest::newRow("Timbernet") << QStringLiteral("Type: Timbernet1.0") << 7 << QString() << QString()
-                                   << QString() << QStringLiteral(" ");
-        QTest::newRow("Latschbacher") << QStringLiteral("Type: VDE_GERMAN") << 2 << QString() << QString()
-                                      << QString() << QStringLiteral(" ");
-    }
-
-    void transferVariants()
-    {
-        QFETCH(QString, type);
-        QFETCH(int, format);
-        QFETCH(QString, preisart);
-        QFETCH(QString, preisfaktor);
-        QFETCH(QString, rf);
-        QFETCH(QString, abteilung);
-        const QStringList lines{type,
-                                QStringLiteral("0A   Nord Hang"),
-                                QStringLiteral("0B   Bemerkung"),
-                                QStringLiteral("0C   01.03.2005"),
-                                QStringLiteral("0D   Huber"),
-                                QStringLiteral("0E   Waldweg 3"),
-                                QStringLiteral("0G   Au"),
-                                QStringLiteral("0N   12"),
-                                QStringLiteral("UA   3a"),
-                                QStringLiteral("BE   b"),
-                                QStringLiteral("0S   Polterplatz"),
-                                QStringLiteral("0L   Forstamt Ost"),
-                                QStringLiteral("0M   Revier 4"),
-                                transferLog(QStringLiteral("1R"), QStringLiteral("    412"),
-                                            QStringLiteral(" 1"), QStringLiteral("50.5"), dekaFields())};
-        const Parsed parsed = parse(file(lines));
-        QVERIFY2(parsed.list, qPrintable(parsed.refusal));
-        const ImportedList& list = *parsed.list;
-        QVERIFY2(list.errors.isEmpty(), qPrintable(lastError(list)));
-        QCOMPARE(int(list.format), format);
-        const store::ListenRow& h = list.header;
-        QCOMPARE(h.Liste, QStringLiteral("NordHang"));
-        QCOMPARE(h.Zusatztext, QStringLiteral("Bemerkung"));
-        QCOMPARE(h.Datum, QDate(2005, 3, 1));
-        QCOMPARE(h.Name, QStringLiteral("Huber"));
-        QCOMPARE(h.Strasse, QStringLiteral("Waldweg 3"));
-        QCOMPARE(h.Ort, QStringLiteral("Au"));
-        QCOMPARE(h.Abteilung, QStringLiteral("12"));
-        QCOMPARE(h.UAbt, QString());
-        QCOMPARE(h.Bestand, QString());
-        QCOMPARE(h.Lagerplatz, QStringLiteral("Polterplatz"));
-        QCOMPARE(h.Forstamt, QStringLiteral("Forstamt Ost"));
-        QCOMPARE(h.Revier, QStringLiteral("Revier 4"));
-        QCOMPARE(list.records.size(), size_t(1));
-        const store::HolzRow& row = list.records.front();
-        QCOMPARE(row.Los, 2);
-        QCOMPARE(row.Nummer, 412);
-        QCOMPARE(row.Einzelstamm, true);
-        QCOMPARE(row.Rinde, QStringLiteral("a"));
-        QCOMPARE(row.Holzart, QStringLiteral("Fichte"));
-        QCOMPARE(row.Sorte, QStringLiteral("L "));
-        QCOMPARE(row.Guete, QStringLiteral("B"));
-        QCOMPARE(row.Staerke, QStringLiteral("2b"));
-        QCOMPARE(row.Stueck, 1.0);
-        QCOMPARE(row.Laenge, 12.5);
-        QCOMPARE(row.Durchm, 31.0);
-        QCOMPARE(row.RindenAbzug, 2);
-        QCOMPARE(row.Kubatur, 0.81);
-        QCOMPARE(row.Stamm, QStringLiteral("1"));
-        QCOMPARE(row.Nutzung, QStringLiteral("23"));
-        QCOMPARE(row.Zusatztext, QStringLiteral("Bemerkung 1.5"));
-        QCOMPARE(row.Preisart, preisart.isNull() ? QStringLiteral("") : preisart);
-        QCOMPARE(row.Preisfaktor, preisfaktor.isNull() ? QStringLiteral("") : preisfaktor);
-        QCOMPARE(row.RF, rf.isNull() ? QStringLiteral("") : rf);
-        QCOMPARE(row.Abteilung, abteilung);
-        const bool deka = format == 5;
-        QCOMPARE(row.AArt, std::optional<int>(-1));
-        QCOMPARE(row.EST1, std::optional<int>(deka ? 3 : -1));
-        QCOMPARE(row.EST3, std::optional<int>(-1)); // blank
-        QCOMPARE(row.AbrNr, deka ? QStringLiteral("A12345") : QStringLiteral(""));
-        QCOMPARE(row.Polter, deka ? QStringLiteral("P9") : QString());
-        QVERIFY(row.Stapel.isNull());
-    }
-
     void transferPrices_data()
     {
         QTest::addColumn<QString>("kind");
@@ -693,16 +558,10 @@ private slots:
         QVERIFY(parsed.list);
         QVERIFY2(parsed.list->errors.isEmpty(), qPrintable(lastError(*parsed.list)));
         const store::HolzRow& row = parsed.list->records.front();
-        QCOMPARE(row.Sorte, QStringLiteral("S ")); // stays recognisable as stacked wood
-        QVERIFY(row.isStackedWood());
-        QCOMPARE(row.Einzelstamm, false);
         QCOMPARE(row.Stamm, QStringLiteral("0,7"));
         QCOMPARE(row.Kubatur, 8.4);
-        QCOMPARE(row.Durchm, 0.0);
         QCOMPARE(row.Nutzung, QStringLiteral("21"));
         QCOMPARE(row.Zusatztext, QStringLiteral("Stapel am Weg"));
-        QCOMPARE(row.Abteilung, QStringLiteral("12b"));
-        QCOMPARE(row.EST1, std::optional<int>(3));
         QCOMPARE(row.Polter, QStringLiteral("P9"));
         QCOMPARE(row.Stapel, QStringLiteral("Rest"));
     }
