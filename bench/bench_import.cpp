@@ -8,6 +8,7 @@
 // transaction), and the command `stemmo import` as a user runs it,
 // process start included. The list is deleted again between runs, outside
 // the measured time.
+#include "cli/ConsoleUserInterface.h"
 #include "cli/ListGenerator.h"
 #include "export/ExportDriver.h"
 #include "import/DataFolderSetup.h"
@@ -16,7 +17,6 @@
 #include "import/ListFileReader.h"
 #include "import/SpeciesLookup.h"
 #include "import/UseCodeLookup.h"
-#include "platform/UserInterface.h"
 #include "rules/BarkTable.h"
 #include "store/Database.h"
 #include "store/MasterData.h"
@@ -42,29 +42,13 @@ std::unique_ptr<store::Settings> settings;
 QString filePath;
 QByteArray fileBytes;
 
-class NullUi final : public platform::UserInterface {
-public:
-    platform::Answer message(const platform::Message&) override { return platform::Answer::Ok; }
-    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QString> chooseOpenFile(const platform::FileChoice&) override { return {}; }
-    std::optional<QString> chooseSaveFile(const platform::FileChoice&) override { return {}; }
-    void playConfirmation() override {}
-    void openHelp(const QString&) override {}
-    void setBusy(bool) override {}
-    void progressShow(const QString&, const QString&) override {}
-    void progressUpdate(const QString&, qint64, qint64) override {}
-    void progressHide() override {}
-};
-
-double peakMegabytes()
+// The console's UI port, silent: answers every question, prints nothing.
+cli::ConsoleUserInterface& silentUi()
 {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    return 0;
+    static QTextStream discard(stderr);
+    static cli::ConsoleUserInterface ui(discard);
+    ui.setQuiet(true);
+    return ui;
 }
 
 void deleteList()
@@ -91,11 +75,10 @@ void prepareFile(const store::DataFolder& folder)
         species << row.Holzart;
     cli::ListGenerator(species, 7).generate(*holz, ListName, records);
     filePath = dir->filePath(QStringLiteral("Grossliste.dat"));
-    NullUi ui;
     store::TimberStore timber(*holz, *settings);
     timber.Listen_Oeffnen();
     timber.moveToList(ListName);
-    exporter::ExportDriver(*master, *settings, ui).Konvertieren(timber, filePath, 6);
+    exporter::ExportDriver(*master, *settings, silentUi()).Konvertieren(timber, filePath, 6);
     QFile file(filePath);
     if (file.open(QIODevice::ReadOnly))
         fileBytes = file.readAll();
@@ -132,8 +115,7 @@ void readRows(benchmark::State& state)
 
 void importFile(benchmark::State& state)
 {
-    NullUi ui;
-    importer::ImportDriver driver(*holz, *master, *settings, ui);
+    importer::ImportDriver driver(*holz, *master, *settings, silentUi());
     int stored = 0;
     for (auto _ : state) {
         stored = driver.importFile(filePath).records;
@@ -142,7 +124,6 @@ void importFile(benchmark::State& state)
         state.ResumeTiming();
     }
     state.counters["records"] = stored;
-    state.counters["peak_MB"] = peakMegabytes();
 }
 
 void stemmoImport(benchmark::State& state)

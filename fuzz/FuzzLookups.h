@@ -1,8 +1,11 @@
 #pragma once
 
 #include "import/ListBuilder.h"
+#include "import/ListFileReader.h"
 #include "import/SpeciesLookup.h"
+#include "import/TextLines.h"
 #include "import/UseCodeLookup.h"
+#include "platform/Codepage.h"
 #include "rules/BarkTable.h"
 #include "store/MasterRows.h"
 
@@ -32,9 +35,11 @@ struct Lookups {
             bark.addSpecies(row.Holzart, row.IndexRinde);
         }
         bark.setBands(1, {rules::BarkBand{1, 1}, rules::BarkBand{27, 2}, rules::BarkBand{51, 3}, {}, {}});
-        einschlag = {{QString(), QString(), 0}, {QStringLiteral("Zufall"), QStringLiteral("Zu"), 1},
+        einschlag = {{QString(), QString(), 0},
+                     {QStringLiteral("Zufall"), QStringLiteral("Zu"), 1},
                      {QStringLiteral("Sturm"), QStringLiteral("SS"), 2}};
-        nutzung = {{QString(), QString(), 0}, {QStringLiteral("Sonstige"), QStringLiteral("So"), 1},
+        nutzung = {{QString(), QString(), 0},
+                   {QStringLiteral("Sonstige"), QStringLiteral("So"), 1},
                    {QStringLiteral("Jungdurchforstung"), QStringLiteral("JD"), 3}};
     }
 
@@ -48,6 +53,29 @@ struct Lookups {
 inline QByteArray bytesOf(const uint8_t* data, size_t size)
 {
     return QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
+}
+
+// A new list and its builder, for driving one reader over every line of an
+// input, whatever kind of file it is.
+struct Builder {
+    importer::UseCodeLookup codes{Lookups::get().einschlag, Lookups::get().nutzung};
+    importer::SpeciesLookup species{Lookups::get().species};
+    importer::ImportedList list;
+    importer::ListBuilder builder{list, species, codes, Lookups::get().bark};
+
+    static QStringList linesOf(const QByteArray& bytes)
+    {
+        return importer::splitLines(platform::codepage::decodeText(bytes));
+    }
+};
+
+// The whole way of a file: decoding, kind, dispatch to its reader.
+inline void readListFile(const QByteArray& bytes)
+{
+    const auto& lookups = Lookups::get();
+    importer::SpeciesLookup species(lookups.species);
+    const importer::UseCodeLookup codes(lookups.einschlag, lookups.nutzung);
+    importer::ListFileReader(species, codes, lookups.bark).Datei_Lesen(bytes);
 }
 
 } // namespace fuzzing

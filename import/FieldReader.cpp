@@ -88,31 +88,28 @@ int FieldReader::whole(int start, int length, const QString& name, int minimum, 
     return wholeOf(mid(start, length), name, minimum, maximum, fallback);
 }
 
-double FieldReader::decimalOf(QStringView field, const QString& name, double fallback)
+std::optional<double> FieldReader::number(QStringView field, const QString& name)
 {
     if (field.trimmed().isEmpty())
-        return fallback;
+        return std::nullopt;
     const auto value = parseDecimal(field);
-    if (!value) {
+    if (!value)
         fail(ValueError::TypeMismatch, QStringLiteral("Typen unverträglich: Zeile %1, %2 %3 ist keine Zahl.")
                                            .arg(m_lineNumber)
                                            .arg(name, quoted(field)));
-        return fallback;
-    }
-    return *value;
+    return value;
+}
+
+double FieldReader::decimalOf(QStringView field, const QString& name, double fallback)
+{
+    return number(field, name).value_or(fallback);
 }
 
 int FieldReader::wholeOf(QStringView field, const QString& name, int minimum, int maximum, int fallback)
 {
-    if (field.trimmed().isEmpty())
+    const auto value = number(field, name);
+    if (!value)
         return fallback;
-    const auto value = parseDecimal(field);
-    if (!value) {
-        fail(ValueError::TypeMismatch, QStringLiteral("Typen unverträglich: Zeile %1, %2 %3 ist keine Zahl.")
-                                           .arg(m_lineNumber)
-                                           .arg(name, quoted(field)));
-        return fallback;
-    }
     const int rounded = rules::roundHalfEven(*value);
     if (*value < double(minimum) - 0.5 || *value > double(maximum) + 0.5 || rounded < minimum ||
         rounded > maximum) {

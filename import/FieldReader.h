@@ -64,6 +64,9 @@ public:
     static QString trimEnd(QStringView text);
 
 private:
+    // The number a field holds; a field that holds none is reported, a blank one is not.
+    std::optional<double> number(QStringView field, const QString& name);
+
     QStringView m_line;
     int m_lineNumber;
     ValueErrors* m_errors;
