@@ -27,7 +27,7 @@ namespace importer {
 // line or name line, an unknown transfer type.
 class ListFile {
 public:
-    static constexpr qint64 MaxBytes = 32 * 1024 * 1024;
+    static constexpr qint64 MaxBytes = 16 * 1024 * 1024;
     static constexpr int MaxLineLength = 8192;
 
     enum class Kind { Handheld, Transfer };

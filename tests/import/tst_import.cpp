@@ -696,6 +696,24 @@ private slots:
         QVERIFY(w.ui.done());
     }
 
+    // A file far larger than any list is refused before it is read; the
+    // limit keeps a stray disk image from taking all memory.
+    void oversizedFilesAreRefused()
+    {
+        Workspace w;
+        QFile big(w.dir.file(QStringLiteral("riesig.dat")));
+        QVERIFY(big.open(QIODevice::WriteOnly));
+        QVERIFY(big.write("0A  Riesig\r\n") > 0);
+        QVERIFY(big.resize(ListFile::MaxBytes + 1));
+        big.close();
+        w.ui.expectMessage(QStringLiteral("Die Datei ist größer als 16 MB."));
+        QCOMPARE(w.driver->importFile(big.fileName()).outcome, ImportDriver::Result::Outcome::Refused);
+        QVERIFY(listNames(*w.holz).isEmpty());
+        QVERIFY(ListFile::decode(QByteArray(ListFile::MaxBytes + 1, 'x'))
+                    .refusal.contains(QStringLiteral("16 MB")));
+        QVERIFY(w.ui.done());
+    }
+
     void valueErrorsAreReportedAtTheEnd()
     {
         Workspace w;
