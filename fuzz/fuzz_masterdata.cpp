@@ -22,7 +22,8 @@ store::Database& database()
     static std::unique_ptr<store::Database> db = [] {
         auto opened = store::Database::open(folder.filePath(QStringLiteral("MRinden.db")),
                                             store::DatabaseKind::MasterData);
-        importer::MasterDataImport(*opened).Stammdaten_Einlesen(importer::DataFolderSetup::defaultMasterData());
+        importer::MasterDataImport(*opened).Stammdaten_Einlesen(
+            importer::DataFolderSetup::defaultMasterData());
         return opened;
     }();
     return *db;
