@@ -25,6 +25,7 @@ namespace {
 using Outcome = ImportDriver::Result::Outcome;
 
 // Error numbers of the file access, as the program has always reported them.
+constexpr int OutOfMemory = 7;
 constexpr int FileNotFound = 53;
 constexpr int DeviceError = 57;
 constexpr int PathAccessError = 75;
@@ -94,13 +95,13 @@ std::optional<QString> ImportDriver::mnuEinlesen_Click(store::TimberStore& store
     Result result;
     try {
         result = Liste_Einlesen();
+    } catch (const std::bad_alloc&) {
+        // Every known failure is reported by the import itself; these are
+        // what is left, and nothing was stored when they came.
+        fail(result, OutOfMemory, QStringLiteral("Nicht genügend Arbeitsspeicher für diese Datei."));
+        return std::nullopt;
     } catch (const std::exception& error) {
-        // Nothing is expected here (every known failure is reported by the
-        // import itself); whatever it was, the user hears of it.
-        m_ui.progressHide();
-        m_ui.message({QStringLiteral("Fehler beim Datei einlesen FehlerNr :") + QString::number(DeviceError) +
-                          QLatin1Char('\n') + QString::fromUtf8(error.what()),
-                      QString(), platform::Buttons::Ok, platform::Icon::Critical});
+        fail(result, DeviceError, QString::fromUtf8(error.what()));
         return std::nullopt;
     }
     if (!result.imported())
