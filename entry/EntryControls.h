@@ -48,8 +48,10 @@ struct EntryControls {
     Control mnuHolz, mnuListe, mnuKubatur, mnuHoechsteNummer, mnuDatensatz, mnuLoeschen, mnuAendern,
         mnuErster, mnuLetzter, mnuKlammerstamm, mnuNutzungsart, mnuEinschlagtyp, mnuMantel, mnuHilfe;
     // Tabelle
+    // (mnuLoeschenT "Löschen": the selected rows, after the typed "JA"; also
+    // the Delete key in the table.)
     Control mnuTabelle, mnuMehrfach, mnuAendernT, mnuGuete, mnuLos, mnuLaenge, mnuDurchm, mnuSorteAendern,
-        mnuAbteilungAendern, mnuListeT, mnuHilfeT;
+        mnuAbteilungAendern, mnuListeT, mnuLoeschenT, mnuHilfeT;
     // Listendaten
     Control mnuListendaten, mnuListeL, mnuNeu, mnuKopfdatenL, mnuLoescheng, mnuKonvertieren, mnuEinlesen,
         mnuSortiment, mnuStatistik, mnuHilfeListendaten;

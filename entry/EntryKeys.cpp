@@ -2,9 +2,11 @@
 
 #include "entry/EntryLists.h"
 #include "entry/EntryScreen.h"
+#include "entry/FunctionKeyPresets.h"
 #include "entry/KeyCodes.h"
 #include "entry/RecordEntry.h"
 #include "entry/RecordNavigation.h"
+#include "entry/RecordPrice.h"
 #include "entry/RecordStorage.h"
 
 namespace entry {
@@ -31,6 +33,11 @@ bool EntryKeys::keyDown(int keyCode, Qt::KeyboardModifiers modifiers, const QStr
     case keys::Enter:
         if (s.lists->chooseOpenList())
             return true;
+        if (s.price->pending()) {
+            s.price->Preis_Verlassen();
+            s.Eingabe_Daten();
+            return true;
+        }
         if (s.calc.Feldmodus) {
             s.Auswahl_geaendert();
             s.calc.Feldmodus = false;
@@ -61,8 +68,7 @@ bool EntryKeys::keyDown(int keyCode, Qt::KeyboardModifiers modifiers, const QStr
         break;
     }
     if (keyCode >= keys::F1 && keyCode <= keys::F13) {
-        if (s.hooks.functionKey)
-            s.hooks.functionKey(keyCode, held);
+        s.presets->functionKey(keyCode, held);
         return true;
     }
 

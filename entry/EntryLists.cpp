@@ -2,6 +2,7 @@
 
 #include "entry/EntryScreen.h"
 #include "entry/RecordEntry.h"
+#include "entry/RecordPrice.h"
 #include "platform/UserInterface.h"
 #include "store/DbError.h"
 #include "store/LotRegister.h"
@@ -360,17 +361,19 @@ void EntryLists::comboDropDown(Combo, bool open)
 
 void EntryLists::comboChoose(Combo combo, int index)
 {
-    Control& box = combo == Combo::Einschlag ? s.c.cmbEinschlag
-                   : combo == Combo::Nutzung ? s.c.cmbNutzung
-                                             : s.c.cmbpreis;
     s.dropDownOpen = false;
+    // The unit of the price belongs to the record on screen, stored or not:
+    // choosing it prepares no new record.
+    if (combo == Combo::Preis) {
+        s.price->cmbpreis_Click(index);
+        return;
+    }
+    Control& box = combo == Combo::Einschlag ? s.c.cmbEinschlag : s.c.cmbNutzung;
     if (index < -1 || index >= box.items.size())
         return;
     s.entry->newRecordIfSaved();
     box.selected = index;
     box.text = index >= 0 ? box.items.at(index) : QString();
-    if (combo == Combo::Preis && s.hooks.Preis_berrechnen)
-        s.hooks.Preis_berrechnen();
 }
 
 bool EntryLists::letterListOpen() const

@@ -1,6 +1,7 @@
 #include "EntryScreen.h"
 
 #include "entry/ListDatenModel.h"
+#include "entry/RecordPrice.h"
 #include "platform/UserInterface.h"
 #include "store/DbError.h"
 
@@ -101,6 +102,7 @@ EntryScreen::EntryScreen(store::Database& holz, store::Database& masterDb, store
     caption(c.mnuSorteAendern, "Sorte");
     caption(c.mnuAbteilungAendern, "Abteilung");
     caption(c.mnuListeT, "Liste");
+    caption(c.mnuLoeschenT, "Löschen");
     caption(c.mnuHilfeT, "Hilfe");
     caption(c.mnuListendaten, "Listendaten");
     caption(c.mnuListeL, "Liste");
@@ -178,8 +180,8 @@ void EntryScreen::Datensatz_Berechnen()
         ui.message(message);
         Eingabe_Daten();
     }
-    if (hooks.Preis_berrechnen)
-        hooks.Preis_berrechnen();
+    if (price)
+        price->Preis_berrechnen();
     c.lstKlasse.visible = false;
 }
 
@@ -223,6 +225,8 @@ QString* EntryScreen::fieldText(const QString& feld)
         return &c.txtNummer.text;
     if (feld == QLatin1String("Preisfaktor"))
         return &c.txtPreisfaktor.text;
+    if (feld == QLatin1String("Preis"))
+        return &c.txtPreis.text;
     if (feld == QLatin1String("Abteilung"))
         return &c.txtAbteilung.text;
     if (feld == QLatin1String("Zusatz"))
@@ -249,6 +253,7 @@ Control* EntryScreen::fieldControl(const QString& feld)
         {QStringLiteral("Kubatur"), &EntryControls::txtKubatur},
         {QStringLiteral("Nummer"), &EntryControls::txtNummer},
         {QStringLiteral("Preisfaktor"), &EntryControls::txtPreisfaktor},
+        {QStringLiteral("Preis"), &EntryControls::txtPreis},
         {QStringLiteral("Abteilung"), &EntryControls::txtAbteilung},
         {QStringLiteral("Zusatz"), &EntryControls::txtZusatz},
     };

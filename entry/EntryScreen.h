@@ -26,6 +26,8 @@ class RecordNavigation;
 class ListsBrowser;
 class ListListenModel;
 class ListDatenModel;
+class RecordPrice;
+class FunctionKeyPresets;
 
 // What all parts of the entry screen share: the databases, the controls,
 // the record on screen, the screen flags, and the small procedures every
@@ -54,7 +56,10 @@ public:
     EntryHooks hooks;
     rules::BarkTable barkTable; // of the region; reloaded when the region changes
     bool dropDownOpen = false;  // cmbEinschlag or cmbNutzung is dropped down
-    QString pendingFocus;       // control that asked for the focus during the current handler
+    // Many records are stored in one action (the table's multi-record
+    // change): one confirmation sound at its end instead of one per record.
+    bool batchSave = false;
+    QString pendingFocus; // control that asked for the focus during the current handler
 
     RecordEntry* entry = nullptr;
     EntryLists* lists = nullptr;
@@ -63,6 +68,8 @@ public:
     ListsBrowser* browser = nullptr;
     ListListenModel* listen = nullptr;
     ListDatenModel* daten = nullptr;
+    RecordPrice* price = nullptr;
+    FunctionKeyPresets* presets = nullptr;
 
     // Focus on the input buffer, cursor at its end.
     void Eingabe_Daten() { focus(QStringLiteral("txtEingabe")); }

@@ -1,12 +1,18 @@
 #include "FrmHolz.h"
 
+#include "entry/AssortmentGenerator.h"
 #include "entry/EntryKeys.h"
 #include "entry/EntryScreen.h"
+#include "entry/FunctionKeyPresets.h"
+#include "entry/KeyCodes.h"
 #include "entry/ListDatenModel.h"
 #include "entry/ListListenModel.h"
+#include "entry/ListTotals.h"
 #include "entry/ListsBrowser.h"
+#include "entry/MultiRecordChange.h"
 #include "entry/RecordEntry.h"
 #include "entry/RecordNavigation.h"
+#include "entry/RecordPrice.h"
 #include "entry/RecordStorage.h"
 #include "entry/ScreenLifecycle.h"
 #include "header/FrmListendaten.h"
@@ -63,6 +69,9 @@ FrmHolz::FrmHolz(store::Database& holz, store::Database& master, store::Settings
     m_listen = std::make_unique<ListListenModel>(s.store.Listen);
     m_daten = std::make_unique<ListDatenModel>(s.store.Holz);
     m_header = std::make_unique<header::FrmListendaten>(s.store, ui);
+    m_price = std::make_unique<RecordPrice>(s);
+    m_presets = std::make_unique<FunctionKeyPresets>(s);
+    m_table = std::make_unique<MultiRecordChange>(s);
     s.entry = m_entry.get();
     s.lists = m_lists.get();
     s.storage = m_storage.get();
@@ -70,6 +79,8 @@ FrmHolz::FrmHolz(store::Database& holz, store::Database& master, store::Settings
     s.browser = m_browser.get();
     s.listen = m_listen.get();
     s.daten = m_daten.get();
+    s.price = m_price.get();
+    s.presets = m_presets.get();
 
     connect(m_header.get(), &header::FrmListendaten::listSaved, this, &FrmHolz::onHeaderSaved);
     connect(m_header.get(), &header::FrmListendaten::listRenamed, this, &FrmHolz::onListRenamed);
@@ -77,10 +88,8 @@ FrmHolz::FrmHolz(store::Database& holz, store::Database& master, store::Settings
             [this] { handle([this] { m_s->Eingabe_Daten(); }); });
 
     setDezimalpunkt(rules::detectDezimalpunkt(QLocale::system()));
-    for (Control* menu :
-         {&s.c.mnuKonvertieren, &s.c.mnuEinlesen, &s.c.mnuSortiment, &s.c.mnuStammdaten, &s.c.mnuAuswahl,
-          &s.c.mnuAutoLos, &s.c.mnuMantel, &s.c.mnuDrucken, &s.c.mnuAendernT, &s.c.mnuGuete, &s.c.mnuLos,
-          &s.c.mnuLaenge, &s.c.mnuDurchm, &s.c.mnuSorteAendern, &s.c.mnuAbteilungAendern, &s.c.mnuListeT})
+    for (Control* menu : {&s.c.mnuKonvertieren, &s.c.mnuEinlesen, &s.c.mnuStammdaten, &s.c.mnuAuswahl,
+                          &s.c.mnuAutoLos, &s.c.mnuMantel, &s.c.mnuDrucken})
         menu->enabled = false;
 }
 
@@ -181,8 +190,6 @@ Control* FrmHolz::menuControl(MenuCommand command)
         return &c.mnuKonvertieren;
     case MenuCommand::Einlesen:
         return &c.mnuEinlesen;
-    case MenuCommand::Sortiment:
-        return &c.mnuSortiment;
     case MenuCommand::Stammdaten:
         return &c.mnuStammdaten;
     case MenuCommand::Auswahl:
@@ -193,26 +200,15 @@ Control* FrmHolz::menuControl(MenuCommand command)
         return &c.mnuMantel;
     case MenuCommand::Drucken:
         return &c.mnuDrucken;
-    case MenuCommand::AendernGuete:
-        return &c.mnuGuete;
-    case MenuCommand::AendernLos:
-        return &c.mnuLos;
-    case MenuCommand::AendernLaenge:
-        return &c.mnuLaenge;
-    case MenuCommand::AendernDurchm:
-        return &c.mnuDurchm;
-    case MenuCommand::AendernSorte:
-        return &c.mnuSorteAendern;
-    case MenuCommand::AendernAbteilung:
-        return &c.mnuAbteilungAendern;
-    case MenuCommand::ListeT:
-        return &c.mnuListeT;
+    default:
+        return nullptr; // the table's entries are the screen's own
     }
-    return nullptr;
 }
 
 void FrmHolz::setMenuHandler(MenuCommand command, std::function<void()> handler)
 {
+    if (!tableField(command).isEmpty())
+        return;
     handle([&] {
         const bool enabled = bool(handler);
         if (enabled)
@@ -221,10 +217,6 @@ void FrmHolz::setMenuHandler(MenuCommand command, std::function<void()> handler)
             m_menuHandlers.remove(int(command));
         if (Control* menu = menuControl(command))
             menu->enabled = enabled;
-        EntryControls& c = m_s->c;
-        c.mnuAendernT.enabled = c.mnuGuete.enabled || c.mnuLos.enabled || c.mnuLaenge.enabled ||
-                                c.mnuDurchm.enabled || c.mnuSorteAendern.enabled ||
-                                c.mnuAbteilungAendern.enabled;
     });
 }
 
@@ -246,6 +238,22 @@ void FrmHolz::reloadOptions()
 void FrmHolz::setOptions(const EntryOptions& options)
 {
     handle([&] { m_life->setOptions(options); });
+}
+
+void FrmHolz::setNutzungVisible(bool visible)
+{
+    handle([&] {
+        m_s->options.chkNutzung = visible;
+        m_s->c.cmbNutzung.visible = visible;
+    });
+}
+
+void FrmHolz::setEinschlagtypVisible(bool visible)
+{
+    handle([&] {
+        m_s->options.chkEinschlagtyp = visible;
+        m_s->c.cmbEinschlag.visible = visible;
+    });
 }
 
 void FrmHolz::reloadMasterData()
@@ -352,12 +360,24 @@ void FrmHolz::Label2_Click()
     handle([this] { m_s->focus(QStringLiteral("cmbpreis")); });
 }
 
-void FrmHolz::Label3_Click()
+void FrmHolz::txtPreis_Click()
 {
-    handle([this] {
-        m_s->c.txtPreis.highlighted = true;
-        m_s->focus(QStringLiteral("txtPreis"));
-    });
+    handle([this] { m_entry->txtPreis_Click(); });
+}
+
+void FrmHolz::Preis_berrechnen()
+{
+    handle([this] { m_price->Preis_berrechnen(); });
+}
+
+void FrmHolz::priceEntryLeft()
+{
+    handle([this] { m_price->Preis_Verlassen(); });
+}
+
+void FrmHolz::leavePriceEntry()
+{
+    m_price->Preis_Verlassen();
 }
 
 void FrmHolz::textEdited(const QString& controlName, const QString& text)
@@ -370,22 +390,23 @@ void FrmHolz::textEdited(const QString& controlName, const QString& text)
             s.state.computeMessagesShown.clear();
             return;
         }
+        if (controlName == QLatin1String("txtPreis")) {
+            m_price->priceEdited(text);
+            return;
+        }
+        if (controlName == QLatin1String("txtPreisfaktor")) {
+            m_price->unitPriceEdited(text);
+            return;
+        }
         Control* field = nullptr;
         if (controlName == QLatin1String("txtZusatz"))
             field = &s.c.txtZusatz;
         else if (controlName == QLatin1String("txtAbteilung"))
             field = &s.c.txtAbteilung;
-        else if (controlName == QLatin1String("txtPreis"))
-            field = &s.c.txtPreis;
-        else if (controlName == QLatin1String("txtPreisfaktor"))
-            field = &s.c.txtPreisfaktor;
         else if (controlName == QLatin1String("txtLosNeu"))
             field = &s.c.txtLosNeu;
-        if (!field || field->text == text)
-            return;
-        field->text = text;
-        if (controlName == QLatin1String("txtPreisfaktor") && s.hooks.Preis_berrechnen)
-            s.hooks.Preis_berrechnen();
+        if (field)
+            field->text = text;
     });
 }
 
@@ -559,22 +580,34 @@ void FrmHolz::Daten_Lesen()
 
 void FrmHolz::cmdZurueck_Click()
 {
-    handle([this] { m_navigation->cmdZurueck_Click(); });
+    handle([this] {
+        leavePriceEntry();
+        m_navigation->cmdZurueck_Click();
+    });
 }
 
 void FrmHolz::cmdVor_Click()
 {
-    handle([this] { m_navigation->cmdVor_Click(); });
+    handle([this] {
+        leavePriceEntry();
+        m_navigation->cmdVor_Click();
+    });
 }
 
 void FrmHolz::cmdErster_Click()
 {
-    handle([this] { m_navigation->cmdErster_Click(); });
+    handle([this] {
+        leavePriceEntry();
+        m_navigation->cmdErster_Click();
+    });
 }
 
 void FrmHolz::cmdLetzter_Click()
 {
-    handle([this] { m_navigation->cmdLetzter_Click(); });
+    handle([this] {
+        leavePriceEntry();
+        m_navigation->cmdLetzter_Click();
+    });
 }
 
 void FrmHolz::cmdAendern_Click()
@@ -615,7 +648,10 @@ bool FrmHolz::selectList(const QString& name)
 
 void FrmHolz::ListListen_Click(int row)
 {
-    handle([&] { m_browser->ListListen_Click(row); });
+    handle([&] {
+        leavePriceEntry();
+        m_browser->ListListen_Click(row);
+    });
 }
 
 void FrmHolz::ListListen_ColumnClick(int column)
@@ -679,12 +715,112 @@ void FrmHolz::ListDaten_Click(int row)
         EntryScreen& s = *m_s;
         // Reading a row replaces the fields; input being typed or changed
         // stays until it is saved or discarded, as with the arrow buttons.
-        if (s.c.mnuMehrfach.checked || !s.c.cmdVor.enabled)
+        if (s.c.mnuMehrfach.checked)
+            return;
+        leavePriceEntry();
+        if (!s.c.cmdVor.enabled)
             return;
         if (!s.store.Holz.isOpen() || row < 0 || row >= s.store.Holz.recordCount())
             return;
         s.store.Holz.move(row);
         m_storage->Daten_Lesen();
+    });
+}
+
+void FrmHolz::ListDaten_SelectionChanged(const QList<int>& rows)
+{
+    // Only the model's state: the view shows the selection itself.
+    m_daten->selectionReported(rows);
+}
+
+void FrmHolz::ListDaten_KeyDown(int keyCode)
+{
+    if (keyCode == keys::Delete)
+        Tabelle_Mehrfach_Aendern(QStringLiteral("Loeschen"));
+}
+
+void FrmHolz::Tabelle_Mehrfach_Aendern(const QString& feld)
+{
+    handle([&] {
+        leavePriceEntry();
+        m_table->Tabelle_Mehrfach_Aendern(feld);
+    });
+}
+
+// ---- Assortment generation ----------------------------------------------------------
+
+void FrmHolz::mnuSortiment_Click()
+{
+    handle([this] {
+        EntryScreen& s = *m_s;
+        leavePriceEntry();
+        if (!m_browser->Liste_Ausgewaehlt())
+            return;
+        // The list is opened again afterwards, which would drop a record
+        // being typed or changed.
+        if (s.listOpen() && (!s.state.gespeichert || s.state.aendern)) {
+            s.ui.message({QStringLiteral("Der Datensatz auf dem Bildschirm ist noch nicht gespeichert.\n"
+                                         "Erst speichern oder mit Esc verwerfen."),
+                          QStringLiteral("Information"), platform::Buttons::Ok, platform::Icon::Information});
+            s.Eingabe_Daten();
+            return;
+        }
+        if (!m_browser->positionOnSelected())
+            return;
+        const bool done = AssortmentGenerator(s.store, s.ui).Sortiment_Erzeugen().has_value();
+        if (done || !s.store.Holz.isOpen())
+            m_life->refreshLists();
+        s.Eingabe_Daten();
+    });
+}
+
+// ---- Stack samples -------------------------------------------------------------------
+
+const rules::BarkTable& FrmHolz::barkTable() const
+{
+    return m_s->barkTable;
+}
+
+StackRecordValues FrmHolz::stackRecordValues() const
+{
+    const EntryScreen& s = *m_s;
+    StackRecordValues values;
+    values.liste = s.state.listName;
+    values.txtLaenge = s.record.txtLaenge;
+    values.txtRinde = s.record.txtRinde;
+    values.txtHolzart = s.record.txtHolzart;
+    values.txtNummer = s.c.txtNummer.text;
+    values.txtStueck = s.record.txtStueck;
+    values.cmdAbzRinde = s.record.cmdAbzRinde;
+    // A record being typed is not stored yet; a stored one shown or being
+    // changed is the current row.
+    const bool stored = s.state.gespeichert || s.state.aendern;
+    values.holzId = s.listOpen() && stored ? s.store.Holz.currentId() : 0;
+    return values;
+}
+
+void FrmHolz::applyStackSample(const QString& txtKubatur, double oldKubatur, double newKubatur,
+                               bool rowUpdated)
+{
+    handle([&] {
+        EntryScreen& s = *m_s;
+        s.record.txtKubatur = txtKubatur;
+        s.calc.KubaturWert = float(newKubatur);
+        if (!rowUpdated || !s.listOpen())
+            return;
+        s.state.ListeKubatur += newKubatur - oldKubatur;
+        // The sample window stored the record's volume; the list's stored
+        // total follows, so the list of lists shows it at once.
+        if (s.positionOnOpenList()) {
+            s.store.Listen.refresh();
+            store::ListenRow list = s.store.Listen.current();
+            list.Kubatur = ListTotals::storedKubatur(s.state.ListeKubatur, true);
+            s.store.Listen.update(list);
+            m_listen->listChanged(s.state.openListId);
+        }
+        s.store.Holz.refresh();
+        if (s.store.Holz.hasCurrent())
+            m_daten->rowChanged(s.store.Holz.absolutePosition() - 1);
     });
 }
 
@@ -720,8 +856,35 @@ void FrmHolz::mnuMehrfach_Click()
     handle([this] { m_s->c.mnuMehrfach.checked = !m_s->c.mnuMehrfach.checked; });
 }
 
+QString FrmHolz::tableField(MenuCommand command)
+{
+    switch (command) {
+    case MenuCommand::AendernGuete:
+        return QStringLiteral("Guete");
+    case MenuCommand::AendernLos:
+        return QStringLiteral("Los");
+    case MenuCommand::AendernLaenge:
+        return QStringLiteral("Laenge");
+    case MenuCommand::AendernDurchm:
+        return QStringLiteral("Durchm");
+    case MenuCommand::AendernSorte:
+        return QStringLiteral("Sorte");
+    case MenuCommand::AendernAbteilung:
+        return QStringLiteral("Abteilung");
+    case MenuCommand::ListeT:
+        return QStringLiteral("Liste");
+    default:
+        return QString();
+    }
+}
+
 void FrmHolz::menuCommand(MenuCommand command)
 {
+    const QString field = tableField(command);
+    if (!field.isEmpty()) {
+        Tabelle_Mehrfach_Aendern(field);
+        return;
+    }
     handle([&] {
         const auto it = m_menuHandlers.constFind(int(command));
         if (it == m_menuHandlers.constEnd())
@@ -732,7 +895,6 @@ void FrmHolz::menuCommand(MenuCommand command)
         switch (command) {
         case MenuCommand::Konvertieren:
         case MenuCommand::Einlesen:
-        case MenuCommand::Sortiment:
             refreshLists();
             break;
         case MenuCommand::Stammdaten:
@@ -756,7 +918,10 @@ bool FrmHolz::mnuBeenden_Click()
 
 bool FrmHolz::Form_Unload()
 {
-    return handle([this] { return m_life->Form_Unload(); });
+    return handle([this] {
+        leavePriceEntry();
+        return m_life->Form_Unload();
+    });
 }
 
 } // namespace entry

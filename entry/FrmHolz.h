@@ -5,6 +5,8 @@
 #include "entry/EntryLists.h"
 #include "entry/EntryOptions.h"
 #include "entry/ScreenState.h"
+#include "entry/StackRecordValues.h"
+#include "rules/BarkTable.h"
 #include "rules/RecordFields.h"
 #include "rules/Volume.h"
 
@@ -36,6 +38,9 @@ class ListsBrowser;
 class ScreenLifecycle;
 class ListListenModel;
 class ListDatenModel;
+class RecordPrice;
+class FunctionKeyPresets;
+class MultiRecordChange;
 
 // The entry screen: keypad entry of logs, assortments and stacked wood into
 // the open list, the record check and save, navigation, the list of lists
@@ -52,7 +57,13 @@ class ListDatenModel;
 // - User events go to the methods below, named after the controls' event
 //   handlers. Keys go to keyDown()/keyUp() as virtual-key codes
 //   (KeyCodes.h); typing into the free text fields (txtZusatz,
-//   txtAbteilung, txtPreis, txtPreisfaktor) is reported with textEdited().
+//   txtAbteilung, txtPreis, txtPreisfaktor) is reported with textEdited();
+//   when the focus leaves the price fields (txtPreis, txtPreisfaktor,
+//   cmbpreis) the view calls priceEntryLeft().
+// - The record table: the view reports its selected rows with
+//   ListDaten_SelectionChanged() (single or extended selection as
+//   controls().mnuMehrfach.checked says) and selects the rows that
+//   listDaten().selectedRowsChanged() names after a table change.
 // - The program constructs the model after the data folder exists, sets
 //   hooks and menu handlers, calls Form_Load() and, once the window shows,
 //   Form_Activate(). On closing it asks Form_Unload() (window close) or
@@ -97,6 +108,10 @@ public:
     // The options window's current values, which count at once whether
     // they are stored or not.
     void setOptions(const EntryOptions& options);
+    // The options window's "always visible" boxes of the use-type and
+    // felling-type drop-downs, at once.
+    void setNutzungVisible(bool visible);
+    void setEinschlagtypVisible(bool visible);
     // Code lists, species and bark table read again (region or master data changed).
     void reloadMasterData();
     // The list of lists read again and the selected list opened (after an
@@ -134,8 +149,17 @@ public:
     // Label2 "Preisart", Label3 "Preis in Euro", Label4 "Preisfaktor".
     void Label1_Click() { txtZusatz_Click(); }
     void Label2_Click();
-    void Label3_Click();
+    void Label3_Click() { txtPreis_Click(); }
     void Label4_Click() { txtPreisfaktor_Click(); }
+    // Field entry of the record's price (a lump sum for the unit "€").
+    void txtPreis_Click();
+    // The unit of the price (cmbpreis): -1 for none.
+    void cmbpreis_Click(int index) { comboChoose(Combo::Preis, index); }
+    // Recomputes txtPreis from unit, unit price and volume.
+    void Preis_berrechnen();
+    // The focus left the price fields: a changed price of a stored record
+    // is offered for saving ("Daten speichern ?").
+    void priceEntryLeft();
     // Text typed into a field by the user (or set by a script): txtZusatz,
     // txtAbteilung, txtPreis, txtPreisfaktor, txtLosNeu, txtHolzart.
     void textEdited(const QString& controlName, const QString& text);
@@ -210,6 +234,38 @@ public:
 
     // ---- Table of records -----------------------------------------------
     void ListDaten_Click(int row);
+    // The rows selected in the table (0-based).
+    void ListDaten_SelectionChanged(const QList<int>& rows);
+    // A key pressed in the table: Delete (46) deletes the selected rows
+    // after the typed "JA".
+    void ListDaten_KeyDown(int keyCode);
+    // The table menu's changes of the selected rows: a new grade, lot,
+    // length, diameter, assortment or compartment, moving them to another
+    // list, deleting them. See MultiRecordChange.
+    void Tabelle_Mehrfach_Aendern(const QString& feld);
+    void mnuGuete_Click() { Tabelle_Mehrfach_Aendern(QStringLiteral("Guete")); }
+    void mnuLos_Click() { Tabelle_Mehrfach_Aendern(QStringLiteral("Los")); }
+    void mnuLaenge_Click() { Tabelle_Mehrfach_Aendern(QStringLiteral("Laenge")); }
+    void mnuDurchm_Click() { Tabelle_Mehrfach_Aendern(QStringLiteral("Durchm")); }
+    void mnuSorteAendern_Click() { Tabelle_Mehrfach_Aendern(QStringLiteral("Sorte")); }
+    void mnuAbteilungAendern_Click() { Tabelle_Mehrfach_Aendern(QStringLiteral("Abteilung")); }
+    void mnuListeT_Click() { Tabelle_Mehrfach_Aendern(QStringLiteral("Liste")); }
+    void mnuLoeschenT_Click() { Tabelle_Mehrfach_Aendern(QStringLiteral("Loeschen")); }
+
+    // ---- Assortment generation ------------------------------------------
+    // "Sortiment": merges the selected list's runs of equal assortment
+    // records, then opens the list again.
+    void mnuSortiment_Click();
+
+    // ---- Stack samples (the Mantel window) -------------------------------
+    // The region's bark table; the object lives as long as the screen and
+    // follows region changes.
+    const rules::BarkTable& barkTable() const;
+    // The record on screen as the stack-sample window needs it.
+    StackRecordValues stackRecordValues() const;
+    // A sample was stored: shows the record's new volume and, when its
+    // stored row was updated, keeps the list's total and the table right.
+    void applyStackSample(const QString& txtKubatur, double oldKubatur, double newKubatur, bool rowUpdated);
 
     // ---- Menus ------------------------------------------------------------
     void mnuNutzungsart_Click();
@@ -224,7 +280,6 @@ public:
     void menuCommand(MenuCommand command);
     void mnuKonvertieren_Click() { menuCommand(MenuCommand::Konvertieren); }
     void mnuEinlesen_Click() { menuCommand(MenuCommand::Einlesen); }
-    void mnuSortiment_Click() { menuCommand(MenuCommand::Sortiment); }
     void mnuStammdaten_Click() { menuCommand(MenuCommand::Stammdaten); }
     void mnuAuswahl_Click() { menuCommand(MenuCommand::Auswahl); }
     void mnuAutoLos_Click() { menuCommand(MenuCommand::AutoLos); }
@@ -247,6 +302,10 @@ private:
     template <class F> auto handle(F&& handler) -> decltype(handler());
     void publish();
     Control* menuControl(MenuCommand command);
+    // Settles a pending price change before the screen moves to another record.
+    void leavePriceEntry();
+    // The field a table menu command changes; empty for the other commands.
+    static QString tableField(MenuCommand command);
     void onHeaderSaved(const QString& name);
     void onListRenamed(const QString& oldName, const QString& newName);
 
@@ -261,6 +320,9 @@ private:
     std::unique_ptr<ListListenModel> m_listen;
     std::unique_ptr<ListDatenModel> m_daten;
     std::unique_ptr<header::FrmListendaten> m_header;
+    std::unique_ptr<RecordPrice> m_price;
+    std::unique_ptr<FunctionKeyPresets> m_presets;
+    std::unique_ptr<MultiRecordChange> m_table;
     QHash<int, std::function<void()>> m_menuHandlers;
     int m_depth = 0;
 };

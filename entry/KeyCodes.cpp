@@ -29,6 +29,8 @@ int fromQt(int qtKey, Qt::KeyboardModifiers modifiers)
         return Down;
     case Qt::Key_Insert:
         return Insert;
+    case Qt::Key_Delete:
+        return Delete;
     case Qt::Key_Asterisk:
         return Multiply;
     case Qt::Key_Plus:

@@ -17,6 +17,7 @@ inline constexpr int Up = 38;
 inline constexpr int Right = 39;
 inline constexpr int Down = 40;
 inline constexpr int Insert = 45;
+inline constexpr int Delete = 46;
 inline constexpr int Digit0 = 48;
 inline constexpr int Digit6 = 54;
 inline constexpr int Digit9 = 57;

@@ -3,6 +3,8 @@
 #include "rules/Numbers.h"
 #include "store/DbError.h"
 
+#include <algorithm>
+
 namespace entry {
 namespace {
 
@@ -89,6 +91,7 @@ QString ListDatenModel::text(int row, int column) const
 void ListDatenModel::reset()
 {
     resetRows(m_records.isOpen() ? m_records.recordCount() : 0);
+    m_selected.clear();
     m_current = -1;
     setCurrentRow(m_records.hasCurrent() ? m_records.absolutePosition() - 1 : -1);
 }
@@ -100,6 +103,20 @@ void ListDatenModel::setCurrentRow(int row)
         return;
     m_current = current;
     emit currentRowChanged(m_current);
+}
+
+QList<int> ListDatenModel::validRows(QList<int> rows) const
+{
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    rows.removeIf([this](int row) { return row < 0 || row >= rowCount(); });
+    return rows;
+}
+
+void ListDatenModel::setSelectedRows(const QList<int>& rows)
+{
+    m_selected = validRows(rows);
+    emit selectedRowsChanged(m_selected);
 }
 
 } // namespace entry

@@ -36,8 +36,17 @@ public:
 
     void setDezimalpunkt(bool dezimalpunkt) { m_dezimalpunkt = dezimalpunkt; }
 
+    // The rows the user selected for the table menu, ascending, without
+    // rows past the end. The view reports its selection with
+    // selectionReported(); the screen selects rows itself with
+    // setSelectedRows(), which the view follows through selectedRowsChanged().
+    const QList<int>& selectedRows() const { return m_selected; }
+    void selectionReported(const QList<int>& rows) { m_selected = validRows(rows); }
+    void setSelectedRows(const QList<int>& rows);
+
 signals:
     void currentRowChanged(int row);
+    void selectedRowsChanged(const QList<int>& rows);
 
 protected:
     bool rightAligned(int column) const override
@@ -46,8 +55,11 @@ protected:
     }
 
 private:
+    QList<int> validRows(QList<int> rows) const;
+
     store::RecordSet<store::HolzRow>& m_records;
     int m_current = -1;
+    QList<int> m_selected;
     bool m_dezimalpunkt = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include "entry/EntryLists.h"
 #include "entry/EntryScreen.h"
+#include "entry/RecordPrice.h"
 #include "entry/RecordStorage.h"
 #include "platform/UserInterface.h"
 #include "rules/InputRules.h"
@@ -32,7 +33,7 @@ QStringList items(std::initializer_list<const char*> texts)
 bool decimalsAllowed(const QString& feld)
 {
     return is(feld, "Laenge") || is(feld, "Durchmesser") || is(feld, "Stueck") || is(feld, "Faktor") ||
-           is(feld, "Kubatur") || is(feld, "Preisfaktor");
+           is(feld, "Kubatur") || is(feld, "Preisfaktor") || is(feld, "Preis");
 }
 
 } // namespace
@@ -172,11 +173,13 @@ void RecordEntry::fieldKey(const QString& key)
     QString* text = s.fieldText(feld);
     if (!text)
         return;
-    if (is(feld, "Zusatz")) {
+    if (is(feld, "Zusatz") || is(feld, "Preis")) {
         if (is(key, "b"))
             text->chop(1);
         else
             text->append(key);
+        if (is(feld, "Preis"))
+            s.price->priceKeyed(false);
         return;
     }
     const rules::FieldKeyResult result = rules::Feld_Eingabe(feld, key, *text, s.record);
@@ -185,6 +188,8 @@ void RecordEntry::fieldKey(const QString& key)
         s.c.cmdKomma.enabled = *result.decimalKeyEnabled;
     if (is(feld, "Faktor"))
         s.record.cmdKubatur = rules::kubaturCaption(s.record);
+    if (is(feld, "Preisfaktor"))
+        s.price->priceKeyed(true);
     if (result.refused) {
         s.ui.message(*result.message);
         s.focus(EntryScreen::fieldControlName(feld));
@@ -401,6 +406,14 @@ void RecordEntry::Sorte(bool showClassList)
 
 void RecordEntry::Neuer_Datensatz()
 {
+    // A changed price of the stored record is settled before the fields
+    // are emptied; a save that fails keeps that record in change mode.
+    if (s.price && s.price->pending()) {
+        s.price->Preis_Verlassen();
+        if (s.state.aendern)
+            return;
+    }
+    s.state.preisGeaendert = false;
     s.state.gespeichert = false;
     s.c.txtgespeichert.visible = false;
     s.c.txtSatzNR.text = QStringLiteral("NEU");

@@ -15,7 +15,7 @@ public:
 
     // Starts field entry of a field ("Laenge", "Durchmesser", "Stueck",
     // "Faktor", "Kubatur", "Nummer", "Staerke", "Rinde", "Abteilung",
-    // "Preisfaktor").
+    // "Preisfaktor", "Preis").
     void selectField(const QString& feld);
     void cmdLaenge_Click() { selectField(QStringLiteral("Laenge")); }
     void cmdDurchm_Click() { selectField(QStringLiteral("Durchmesser")); }
@@ -28,6 +28,7 @@ public:
     void txtRinde_Click();
     void txtAbteilung_Click() { selectField(QStringLiteral("Abteilung")); }
     void txtPreisfaktor_Click() { selectField(QStringLiteral("Preisfaktor")); }
+    void txtPreis_Click() { selectField(QStringLiteral("Preis")); }
     void txtZusatz_Click();
 
     // A keypad key: "0" … "9", "," or "." (decimal key), "b" (back).

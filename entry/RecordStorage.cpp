@@ -21,6 +21,9 @@ using platform::Buttons;
 using platform::Icon;
 
 const QString MantelStack = QStringLiteral("Mantl");
+// The lump-sum unit: its price is txtPreis itself. (Not a Latin-1 literal:
+// the sign is no Latin-1 character.)
+const QString Euro = QStringLiteral("€");
 
 double twoDecimals(const QString& text)
 {
@@ -147,7 +150,7 @@ store::HolzRow RecordStorage::rowFromFields(const store::HolzRow& base)
     }
     row.Nutzung = positionDigit(s.c.cmbEinschlag) + positionDigit(s.c.cmbNutzung);
     row.Preisart = s.c.cmbpreis.text;
-    row.Preisfaktor = s.c.cmbpreis.text == QLatin1String("€") ? s.c.txtPreis.text : s.c.txtPreisfaktor.text;
+    row.Preisfaktor = s.c.cmbpreis.text == Euro ? s.c.txtPreis.text : s.c.txtPreisfaktor.text;
     row.Zusatztext = s.c.txtZusatz.text;
     row.Abteilung = s.c.txtAbteilung.text.left(10);
     return row;
@@ -227,7 +230,9 @@ bool RecordStorage::Daten_Speichern()
     s.c.txtEingabe.text.clear();
     s.Enable_Move();
     s.c.txtgespeichert.visible = true;
-    s.ui.playConfirmation();
+    s.state.preisGeaendert = false;
+    if (!s.batchSave)
+        s.ui.playConfirmation();
     return true;
 }
 
@@ -250,6 +255,8 @@ void RecordStorage::Daten_Lesen()
     s.Satz_Position_Anzeigen();
     showRow(row);
     s.daten->setCurrentRow(holz.absolutePosition() - 1);
+    if (s.hooks.Daten_Lesen_Mantel)
+        s.hooks.Daten_Lesen_Mantel();
 }
 
 void RecordStorage::showRow(const store::HolzRow& row)
@@ -317,10 +324,13 @@ void RecordStorage::showRow(const store::HolzRow& row)
     choose(s.c.cmbpreis, s.c.cmbpreis.items.indexOf(row.Preisart));
     s.c.txtPreis.text.clear();
     s.c.txtPreisfaktor.text.clear();
-    if (row.Preisart == QLatin1String("€"))
+    if (row.Preisart == Euro)
         s.c.txtPreis.text = row.Preisfaktor;
     else
         s.c.txtPreisfaktor.text = row.Preisfaktor;
+    // A lump sum has no unit price to show.
+    s.c.txtPreisfaktor.visible = row.Preisart != Euro;
+    s.state.preisGeaendert = false;
     s.c.txtAbteilung.text = row.Abteilung;
 
     s.c.txtEingabe.text.clear();

@@ -10,7 +10,7 @@ namespace entry {
 // rules and live in rules::RecordState.)
 struct ScreenState {
     // Active field in field entry: "Laenge", "Durchmesser", "Nummer", "Stueck",
-    // "Faktor", "Rinde", "Staerke", "Kubatur", "Preisfaktor", "Abteilung" or
+    // "Faktor", "Rinde", "Staerke", "Kubatur", "Preisfaktor", "Preis", "Abteilung" or
     // "Zusatz" (free text typed on the keyboard).
     QString Eingabefeld;
     bool aendern = false;        // change mode: the save rewrites the current record
@@ -19,6 +19,9 @@ struct ScreenState {
     bool naechsteNummer = false; // offer the next log number when a lower one is saved
     bool nummerErhoeht = false;  // the number of the record being prepared was raised
     bool autoFolge = false;      // chkFolge was set because the previous record was bracketed
+    // The price of the stored record on screen was changed without change
+    // mode; leaving the price fields asks whether to store it.
+    bool preisGeaendert = false;
 
     double ListeKubatur = 0; // volume total of the open list (fm)
     qint32 ListeStueck = 0;  // piece count of the open list

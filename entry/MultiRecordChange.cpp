@@ -1,0 +1,384 @@
+#include "MultiRecordChange.h"
+
+#include "entry/EntryLists.h"
+#include "entry/EntryScreen.h"
+#include "entry/ListDatenModel.h"
+#include "entry/ListListenModel.h"
+#include "entry/ListTotals.h"
+#include "entry/RecordStorage.h"
+#include "platform/UserInterface.h"
+#include "rules/Numbers.h"
+#include "rules/RecordCheck.h"
+#include "store/DbError.h"
+#include "store/JetCollation.h"
+#include "store/LotRegister.h"
+#include "store/Transaction.h"
+
+#include <functional>
+#include <optional>
+
+namespace entry {
+namespace {
+
+using platform::Buttons;
+using platform::Icon;
+
+const QString MantelStack = QStringLiteral("Mantl");
+
+// A save failed and has told the user why.
+struct SaveFailed {};
+
+bool is(const QString& text, const char* value)
+{
+    return text == QLatin1String(value);
+}
+
+// Only the letters a to z become capitals; umlauts stay as typed.
+QString capitals(QString text)
+{
+    for (QChar& ch : text) {
+        if (ch >= QLatin1Char('a') && ch <= QLatin1Char('z'))
+            ch = QChar(ch.unicode() - 'a' + 'A');
+    }
+    return text;
+}
+
+// Switches automatic lot assignment off for as long as it lives, and on
+// again however the change ends.
+class AutoLosSuspended {
+public:
+    explicit AutoLosSuspended(std::function<void()>& hook) : m_hook(hook), m_saved(std::move(hook))
+    {
+        m_hook = nullptr;
+    }
+    ~AutoLosSuspended() { m_hook = std::move(m_saved); }
+    AutoLosSuspended(const AutoLosSuspended&) = delete;
+    AutoLosSuspended& operator=(const AutoLosSuspended&) = delete;
+
+private:
+    std::function<void()>& m_hook;
+    std::function<void()> m_saved;
+};
+
+// The new value as the field stores it; nullopt when the field cannot hold it.
+std::optional<QString> fieldValue(const QString& feld, const QString& answer, bool dezimalpunkt)
+{
+    if (is(feld, "Guete") || is(feld, "Sorte")) {
+        // Codes are two characters; a one-letter code is stored as the
+        // lists and quick buttons give it, with its blank ("B ").
+        const QString code = EntryLists::quickCaption(answer.trimmed());
+        if (code.size() != 2)
+            return std::nullopt;
+        return code;
+    }
+    if (is(feld, "Los")) {
+        bool ok = false;
+        const int lot = answer.trimmed().toInt(&ok);
+        if (!ok || lot < 0 || lot > 255)
+            return std::nullopt;
+        return QString::number(lot);
+    }
+    if (is(feld, "Laenge") || is(feld, "Durchm")) {
+        const std::optional<float> value = rules::toSingle(answer);
+        if (!value || *value < 0)
+            return std::nullopt;
+        return rules::formatPlain(*value, dezimalpunkt);
+    }
+    if (is(feld, "Abteilung"))
+        return answer;
+    return std::nullopt;
+}
+
+// "3", "3, 5, 7" or "3, 5, 7, … (12 Datensätze)": the rows' keys in the
+// delete question.
+QString rowKeys(const QList<int>& rows)
+{
+    constexpr int Shown = 8;
+    QStringList keys;
+    for (int i = 0; i < rows.size() && i < Shown; ++i)
+        keys << QString::number(rows.at(i) + 1);
+    QString text = keys.join(QStringLiteral(", "));
+    if (rows.size() > Shown)
+        text += QStringLiteral(", … (%1 Datensätze)").arg(rows.size());
+    return text;
+}
+
+} // namespace
+
+void MultiRecordChange::information(const QString& text)
+{
+    s.ui.message({text, QStringLiteral("Information"), Buttons::Ok, Icon::Information});
+    s.Eingabe_Daten();
+}
+
+void MultiRecordChange::Tabelle_Mehrfach_Aendern(const QString& feld)
+{
+    if (!s.listOpen()) {
+        information(QStringLiteral("Nach dem Start von Stemmo muß mindestens einmal die Holdateneingabe "
+                                   "gestartet werden, erst dann ist Ändern aktiv"));
+        return;
+    }
+    const QList<int> rows = s.daten->selectedRows();
+    if (rows.isEmpty()) {
+        information(QStringLiteral("Kein Datensatz selektiert !"));
+        return;
+    }
+    // Every row is read into the fields on its way: input on screen that
+    // is not stored would be lost.
+    if (!s.state.gespeichert || s.state.aendern) {
+        information(QStringLiteral("Der Datensatz auf dem Bildschirm ist noch nicht gespeichert.\n"
+                                   "Erst speichern oder mit Esc verwerfen, dann in der Tabelle ändern."));
+        return;
+    }
+
+    const bool remove = is(feld, "Loeschen");
+    const QString title = remove ? QStringLiteral("Bestätigen mit 'JA'") : QStringLiteral("Daten ändern");
+    const QString prompt = remove
+                               ? QStringLiteral("Datensatz ") + rowKeys(rows) + QStringLiteral(" loeschen ?")
+                               : QStringLiteral("Neue ") + feld + QStringLiteral(" eingeben");
+    const std::optional<QString> answer = s.ui.inputBox(prompt, title);
+    if (!answer || answer->trimmed().isEmpty()) {
+        s.Eingabe_Daten();
+        return;
+    }
+
+    const AutoLosSuspended autoLos(s.hooks.AutoLos_Zuordnen);
+    if (remove)
+        deleteRows(*answer, rows);
+    else if (is(feld, "Liste"))
+        moveRows(answer->trimmed(), rows);
+    else
+        changeField(feld, capitals(*answer), rows);
+    s.Eingabe_Daten();
+}
+
+bool MultiRecordChange::putValue(const QString& feld, const QString& value)
+{
+    if (is(feld, "Guete")) {
+        s.record.txtGuete = value;
+    } else if (is(feld, "Sorte")) {
+        s.record.txtSorte = value;
+    } else if (is(feld, "Los")) {
+        s.record.txtLos = value;
+    } else if (is(feld, "Laenge")) {
+        s.record.txtLaenge = value;
+        s.calc.Laenge = rules::toSingle(value).value_or(0.0f);
+    } else if (is(feld, "Durchm")) {
+        s.record.txtDurchmesser = value;
+        s.calc.Durchmesser = rules::toSingle(value).value_or(0.0f);
+    } else if (is(feld, "Abteilung")) {
+        s.c.txtAbteilung.text = value;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void MultiRecordChange::changeField(const QString& feld, const QString& answer, const QList<int>& rows)
+{
+    const std::optional<QString> value = fieldValue(feld, answer, s.calc.Dezimalpunkt);
+    if (!value) {
+        information(QStringLiteral("Diese Eingabe ist nicht zulässig"));
+        return;
+    }
+
+    store::RecordSet<store::HolzRow>& holz = s.store.Holz;
+    const double volume = s.state.ListeKubatur;
+    const qint32 pieces = s.state.ListeStueck;
+    const int highest = s.store.HoechsteNummer;
+    QStringList refused;
+    QStringList reasons;
+    int stored = 0;
+    bool complete = false;
+    // Computation messages (a missing bark table) once for the whole
+    // change, not once per row.
+    QSet<QString> messagesShown;
+    s.batchSave = true;
+    try {
+        store::Transaction transaction(s.store.database());
+        for (const int row : rows) {
+            holz.move(row);
+            if (!holz.hasCurrent())
+                continue;
+            const store::HolzRow old = holz.current();
+            s.storage->Daten_Lesen();
+            putValue(feld, *value);
+            s.state.computeMessagesShown = messagesShown;
+            // A stack measured by samples has its volume from the samples,
+            // not from length and diameter.
+            if (old.Stamm != MantelStack)
+                s.Datensatz_Berechnen();
+            messagesShown = s.state.computeMessagesShown;
+            const QStringList lines = rules::recordCheckLines(s.record, s.calc.Durchmesser, s.calc.Laenge);
+            if (!lines.isEmpty()) {
+                refused << QString::number(row + 1) + QLatin1Char(',');
+                for (const QString& line : lines) {
+                    if (!reasons.contains(line.trimmed()))
+                        reasons << line.trimmed();
+                }
+                continue;
+            }
+            s.state.aendern = true;
+            s.state.gespeichert = false;
+            if (!s.storage->Daten_Speichern())
+                throw SaveFailed();
+            ++stored;
+        }
+        const int lot = value->toInt();
+        if (is(feld, "Los") && stored > 0 && lot >= 1 && lot <= store::LotRegister::MaxLot &&
+            s.positionOnOpenList())
+            s.store.Los_Eintragen(lot);
+        transaction.commit();
+        complete = true;
+    } catch (const store::DbError& error) {
+        s.showError(error);
+    } catch (const SaveFailed&) {
+    }
+    s.batchSave = false;
+
+    if (!complete) {
+        // The transaction took every row back; so do the screen's totals.
+        s.state.ListeKubatur = volume;
+        s.state.ListeStueck = pieces;
+        s.store.HoechsteNummer = highest;
+        s.state.aendern = false;
+        s.store.Listen.refresh();
+        s.store.Holz.refresh();
+        s.daten->reset();
+        s.listen->listChanged(s.state.openListId);
+        if (!rows.isEmpty()) {
+            holz.move(rows.first());
+            s.storage->Daten_Lesen();
+        }
+        s.ui.message({QStringLiteral("Die Datensätze wurden nicht geändert."), QStringLiteral("Information"),
+                      Buttons::Ok, Icon::Information});
+        return;
+    }
+
+    if (is(feld, "Los") && stored > 0)
+        s.c.lstLos.items = s.store.Lose_Anzeigen();
+    // The screen ends on a record as it is stored.
+    s.storage->Daten_Lesen();
+    if (stored > 0)
+        s.ui.playConfirmation();
+    if (!refused.isEmpty()) {
+        s.ui.message({QStringLiteral("Nicht geändert wurden ") + refused.join(QString()) +
+                          QStringLiteral("\r\r") + reasons.join(QLatin1Char('\r')),
+                      QStringLiteral("Information"), Buttons::Ok, Icon::Information});
+    }
+    s.daten->setSelectedRows(rows);
+}
+
+void MultiRecordChange::storeListTotals(const QString& list, const QList<int>& newLots, ListTotals* result)
+{
+    store::Database& db = s.store.database();
+    const ListTotals totals = ListTotals::compute(db, list);
+    store::Statement read = db.prepare("SELECT Los FROM Listen WHERE Liste = ?");
+    read.bind(1, list);
+    QString reg = read.step() ? read.text(0) : store::LotRegister::initial();
+    for (const int lot : newLots)
+        reg = store::LotRegister::entered(reg, lot);
+    store::Statement write =
+        db.prepare("UPDATE Listen SET Kubatur = ?, Stueckzahl = ?, NummerHigh = ?, Los = ?, "
+                   "Konvertiert = NULL, Bearbeitet = ? WHERE Liste = ?");
+    write.bindAll(ListTotals::storedKubatur(totals.volume, totals.records > 0), qint64(totals.pieces),
+                  store::TimberStore::highestNumber(db, list), reg, QDate::currentDate(), list);
+    write.run();
+    if (result)
+        *result = totals;
+}
+
+void MultiRecordChange::moveRows(const QString& answer, const QList<int>& rows)
+{
+    store::Database& db = s.store.database();
+    QString target;
+    {
+        store::Statement find = db.prepare("SELECT Liste FROM Listen WHERE Liste = ? COLLATE JET");
+        find.bind(1, answer);
+        if (find.step())
+            target = find.text(0);
+    }
+    if (target.isEmpty()) {
+        information(QStringLiteral("Liste '") + answer + QStringLiteral("' nicht vorhanden!"));
+        return;
+    }
+    if (store::jet::equal(target, s.state.listName)) {
+        information(QStringLiteral("Die Datensätze stehen schon in Liste '") + target + QStringLiteral("'."));
+        return;
+    }
+
+    store::RecordSet<store::HolzRow>& holz = s.store.Holz;
+    ListTotals totals;
+    try {
+        store::Transaction transaction(db);
+        QList<int> lots;
+        store::Statement move = db.prepare("UPDATE Holz SET Liste = ? WHERE Id = ?");
+        for (const int row : rows) {
+            lots << holz.at(row).Los;
+            move.bindAll(target, holz.idAt(row));
+            move.run();
+            move.reset();
+        }
+        storeListTotals(s.state.listName, {}, &totals);
+        storeListTotals(target, lots);
+        transaction.commit();
+    } catch (const store::DbError& error) {
+        s.showError(error);
+        return;
+    }
+    reopen(rows.first(), totals);
+    const int targetRow = s.listen->findList(target);
+    if (targetRow >= 0)
+        s.listen->listChanged(s.store.Listen.idAt(targetRow));
+    s.ui.playConfirmation();
+}
+
+void MultiRecordChange::deleteRows(const QString& answer, const QList<int>& rows)
+{
+    if (answer != QLatin1String("JA")) {
+        information(QStringLiteral("Daten wurden nicht gelöscht"));
+        return;
+    }
+    store::Database& db = s.store.database();
+    store::RecordSet<store::HolzRow>& holz = s.store.Holz;
+    ListTotals totals;
+    try {
+        store::Transaction transaction(db);
+        store::Statement remove = db.prepare("DELETE FROM Holz WHERE Id = ?");
+        for (const int row : rows) {
+            remove.bind(1, holz.idAt(row));
+            remove.run();
+            remove.reset();
+        }
+        storeListTotals(s.state.listName, {}, &totals);
+        transaction.commit();
+    } catch (const store::DbError& error) {
+        s.showError(error);
+        return;
+    }
+    reopen(rows.first(), totals);
+    s.ui.playConfirmation();
+}
+
+void MultiRecordChange::reopen(int firstRemovedRow, const ListTotals& totals)
+{
+    store::RecordSet<store::HolzRow>& holz = s.store.Holz;
+    s.store.Listen.refresh();
+    holz.close();
+    if (s.positionOnOpenList())
+        s.store.Holzliste_Oeffnen(s.ui);
+    s.state.ListeKubatur = totals.volume;
+    s.state.ListeStueck = qint32(totals.pieces);
+    s.daten->reset();
+    s.listen->listChanged(s.state.openListId);
+    if (holz.isOpen() && holz.recordCount() > 0) {
+        holz.move(std::min(firstRemovedRow, holz.recordCount() - 1));
+        s.storage->Daten_Lesen();
+    } else {
+        s.storage->Daten_Lesen(); // prepares a new record
+        s.Satz_Position_Anzeigen();
+    }
+    s.daten->setSelectedRows({});
+}
+
+} // namespace entry

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace entry {
+
+class EntryScreen;
+struct ListTotals;
+
+// The table menu's change of several records at once: one field of every
+// selected row, moving the rows to another list, or deleting them.
+//
+// A field change goes through the screen's own path for every row (read
+// the record, put in the new value, recompute, check, store in change
+// mode), so volume, class and price stay consistent; rows the check
+// refuses keep their values and are named at the end. All rows are stored
+// in one transaction: a database error leaves every record as it was.
+// Moving and deleting are one transaction each, together with the stored
+// totals of the lists involved.
+//
+// Automatic lot assignment is switched off while the rows are stored, so
+// changing a length does not move records into other lots.
+class MultiRecordChange {
+public:
+    explicit MultiRecordChange(EntryScreen& screen) : s(screen) {}
+
+    // `feld`: "Guete", "Los", "Laenge", "Durchm", "Sorte", "Abteilung",
+    // "Liste" (move) or "Loeschen" (delete). Acts on the rows selected in
+    // the table (ListDatenModel::selectedRows()).
+    void Tabelle_Mehrfach_Aendern(const QString& feld);
+
+private:
+    void changeField(const QString& feld, const QString& value, const QList<int>& rows);
+    void moveRows(const QString& answer, const QList<int>& rows);
+    void deleteRows(const QString& answer, const QList<int>& rows);
+    // Puts the new value into the record on screen; false when the field
+    // cannot hold it.
+    bool putValue(const QString& feld, const QString& value);
+    // Stores a list's totals and lot register after records left or joined it.
+    void storeListTotals(const QString& list, const QList<int>& newLots, ListTotals* totals = nullptr);
+    // The records are read again after rows were removed from the list.
+    void reopen(int firstRemovedRow, const ListTotals& totals);
+    void information(const QString& text);
+    EntryScreen& s;
+};
+
+} // namespace entry

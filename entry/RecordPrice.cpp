@@ -1,0 +1,133 @@
+#include "RecordPrice.h"
+
+#include "entry/EntryScreen.h"
+#include "entry/RecordStorage.h"
+#include "platform/UserInterface.h"
+#include "rules/Numbers.h"
+
+namespace entry {
+namespace {
+
+const QString Euro = QStringLiteral("€");
+const QString PerSolid = QStringLiteral("€/fm");
+const QString PerStacked = QStringLiteral("€/Rm");
+const QString StackedMeasure = QStringLiteral("Raumm³");
+
+} // namespace
+
+std::optional<float> RecordPrice::compute(const QString& unit, const QString& unitPrice,
+                                          const QString& volume, const QString& kubaturCaption,
+                                          const QString& faktor)
+{
+    if (unit != PerSolid && unit != PerStacked)
+        return std::nullopt; // a lump sum is typed, not computed
+    const std::optional<float> price = rules::toSingle(unitPrice);
+    const std::optional<float> measured = rules::toSingle(volume);
+    if (!price || !measured)
+        return std::nullopt;
+    if (unit == PerSolid || kubaturCaption == StackedMeasure)
+        return *measured * *price;
+    // A solid volume priced per stacked metre: the factor converts it,
+    // whichever way round it was given. A factor of 0 converts nothing.
+    const std::optional<float> f = rules::toSingle(faktor);
+    if (!f || *f <= 0)
+        return std::nullopt;
+    const float stacked = *f > 1 ? *measured * *f : *measured / *f;
+    return stacked * *price;
+}
+
+void RecordPrice::Preis_berrechnen()
+{
+    const std::optional<float> price = compute(s.c.cmbpreis.text, s.c.txtPreisfaktor.text,
+                                               s.record.txtKubatur, s.record.cmdKubatur, s.record.txtFaktor);
+    // Only a computed price is rewritten: a lump sum being typed keeps
+    // every key the user pressed.
+    if (price)
+        s.c.txtPreis.text = rules::formatTwo(double(*price), s.calc.Dezimalpunkt);
+}
+
+void RecordPrice::cmbpreis_Click(int index)
+{
+    Control& unit = s.c.cmbpreis;
+    if (index < -1 || index >= unit.items.size())
+        return;
+    unit.selected = index;
+    unit.text = index >= 0 ? unit.items.at(index) : QString();
+    for (Control* field : {&s.c.txtZusatz, &s.c.txtPreis, &s.c.txtPreisfaktor})
+        field->highlighted = false;
+    if (unit.text == Euro) {
+        s.c.txtPreis.text.clear();
+        s.c.txtPreisfaktor.visible = false;
+    } else if (unit.text == PerSolid || unit.text == PerStacked) {
+        s.c.txtPreisfaktor.visible = true;
+    }
+    Preis_berrechnen();
+    changed();
+}
+
+void RecordPrice::unitPriceEdited(const QString& text)
+{
+    if (s.c.txtPreisfaktor.text == text)
+        return;
+    s.c.txtPreisfaktor.text = text;
+    Preis_berrechnen();
+    changed();
+}
+
+void RecordPrice::priceEdited(const QString& text)
+{
+    if (s.c.txtPreis.text == text)
+        return;
+    s.c.txtPreis.text = text;
+    changed();
+}
+
+void RecordPrice::priceKeyed(bool unitPrice)
+{
+    if (unitPrice)
+        Preis_berrechnen();
+    changed();
+}
+
+bool RecordPrice::browsingStoredRecord() const
+{
+    return s.state.gespeichert && !s.state.aendern && s.listOpen() && s.store.Holz.hasCurrent();
+}
+
+void RecordPrice::changed()
+{
+    if (browsingStoredRecord())
+        s.state.preisGeaendert = true;
+}
+
+bool RecordPrice::pending() const
+{
+    return s.state.preisGeaendert && browsingStoredRecord();
+}
+
+void RecordPrice::Preis_Verlassen()
+{
+    if (!pending()) {
+        s.state.preisGeaendert = false;
+        return;
+    }
+    s.state.preisGeaendert = false;
+    if (s.c.txtPreis.text.trimmed().isEmpty()) {
+        s.c.cmbpreis.selected = -1;
+        s.c.cmbpreis.text.clear();
+    }
+    const platform::Answer answer =
+        s.ui.message({QStringLiteral("Daten speichern ?"), QStringLiteral("Abfrage"),
+                      platform::Buttons::YesNo, platform::Icon::Question});
+    if (answer == platform::Answer::Yes) {
+        s.c.txtgespeichert.visible = false;
+        s.state.gespeichert = false;
+        s.state.aendern = true;
+        s.storage->cmdSpeichern_Click();
+    } else {
+        // The screen shows what is stored, not a price nobody will store.
+        s.storage->Daten_Lesen();
+    }
+}
+
+} // namespace entry

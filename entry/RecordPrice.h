@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace entry {
+
+class EntryScreen;
+
+// The price of the record on screen: a unit (cmbpreis "€", "€/fm" or
+// "€/Rm"), a unit price (txtPreisfaktor) and the record's price (txtPreis),
+// which follows the volume for the two per-measure units and is typed as a
+// lump sum for "€".
+//
+// A price changed on a stored record while the user only browses (no
+// change mode) is not stored by itself: when price entry ends, the user is
+// asked whether to store it ("Daten speichern ?").
+class RecordPrice {
+public:
+    explicit RecordPrice(EntryScreen& screen) : s(screen) {}
+
+    // The price for a volume in its measure; nullopt when there is nothing
+    // to compute (no unit price or volume, a lump sum, no usable factor).
+    // Single precision throughout, as the stored prices were computed.
+    // `kubaturCaption` says whether the volume is already stacked measure
+    // ("Raumm³"); `faktor` converts solid into stacked measure.
+    static std::optional<float> compute(const QString& unit, const QString& unitPrice, const QString& volume,
+                                        const QString& kubaturCaption, const QString& faktor);
+
+    // Recomputes txtPreis from the fields.
+    void Preis_berrechnen();
+    // A unit chosen in cmbpreis (-1: none).
+    void cmbpreis_Click(int index);
+    // The user typed into txtPreisfaktor or txtPreis.
+    void unitPriceEdited(const QString& text);
+    void priceEdited(const QString& text);
+    // A keypad key changed txtPreisfaktor or txtPreis in field entry.
+    void priceKeyed(bool unitPrice);
+
+    // Whether a changed price of the stored record waits for the question.
+    bool pending() const;
+    // Price entry ended: asks "Daten speichern ?" when the stored record's
+    // price was changed; Yes stores it in change mode, No shows the record
+    // as stored again.
+    void Preis_Verlassen();
+
+private:
+    void changed();
+    bool browsingStoredRecord() const;
+    EntryScreen& s;
+};
+
+} // namespace entry
