@@ -44,6 +44,8 @@ const QList<Command>& commands()
         {"totals", "LISTE", "Kubatur und Stückzahl einer Liste, auch losweise", &runTotals},
         {"rename", "ALT NEU", "Liste mit allen Datensätzen umbenennen", &runRename},
         {"delete-list", "LISTE", "Liste mit allen Datensätzen löschen", &runDeleteList},
+        {"sortiment", "LISTE", "gleiche Sortimentsdatensätze einer Liste zu je einem Datensatz zusammenfassen",
+         &runSortiment},
     };
     return list;
 }

@@ -39,5 +39,6 @@ int runRecords(CliContext& context, const QStringList& args);
 int runTotals(CliContext& context, const QStringList& args);
 int runRename(CliContext& context, const QStringList& args);
 int runDeleteList(CliContext& context, const QStringList& args);
+int runSortiment(CliContext& context, const QStringList& args);
 
 } // namespace cli

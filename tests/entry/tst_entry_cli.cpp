@@ -25,6 +25,7 @@ private slots:
     void addChecksAndSaves();
     void addRefusesAnIncompleteRecord();
     void renameAndDelete();
+    void sortimentMergesEqualRecords();
 
 private:
     Run stemmo(const QStringList& args)
@@ -125,6 +126,37 @@ void TestEntryCli::renameAndDelete()
     const QJsonArray lists = QJsonDocument::fromJson(run.out.toUtf8()).array();
     QCOMPARE(lists.size(), 1);
     QCOMPARE(lists.at(0).toObject().value(QStringLiteral("Liste")).toString(), QStringLiteral("Andere"));
+}
+
+void TestEntryCli::sortimentMergesEqualRecords()
+{
+    QCOMPARE(stemmo({QStringLiteral("new-list"), QStringLiteral("7")}).exitCode, 0);
+    QCOMPARE(stemmo({QStringLiteral("new-list"), QStringLiteral("leer")}).exitCode, 0);
+    for (int i = 0; i < 3; ++i) {
+        const Run add =
+            stemmo({QStringLiteral("add"), QStringLiteral("7"), QStringLiteral("--length"),
+                    QStringLiteral("4"), QStringLiteral("--diameter"), QStringLiteral("25"),
+                    QStringLiteral("--species"), QStringLiteral("Fichte"), QStringLiteral("--guete"),
+                    QStringLiteral("B"), QStringLiteral("--sorte"), QStringLiteral("L"),
+                    QStringLiteral("--sortiment"), QStringLiteral("--pieces"), QStringLiteral("1")});
+        QCOMPARE(add.exitCode, 0);
+    }
+    Run run = stemmo({QStringLiteral("sortiment"), QStringLiteral("7")});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(
+        run.out.contains(QStringLiteral("1 Sortimente aus 3 Datensätzen gebildet, 1 Datensätze bleiben")),
+        qPrintable(run.out));
+    run = stemmo({QStringLiteral("--json"), QStringLiteral("records"), QStringLiteral("7")});
+    const QJsonArray rows = QJsonDocument::fromJson(run.out.toUtf8()).array();
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.at(0).toObject().value(QStringLiteral("Nr*St")).toString(), QStringLiteral("*3"));
+
+    run = stemmo({QStringLiteral("sortiment"), QStringLiteral("leer")});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(QStringLiteral("Liste enhält keine Daten")), qPrintable(run.err));
+    run = stemmo({QStringLiteral("sortiment"), QStringLiteral("fehlt")});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(QStringLiteral("Liste 'fehlt' nicht vorhanden")), qPrintable(run.err));
 }
 
 QTEST_GUILESS_MAIN(TestEntryCli)
