@@ -1,0 +1,303 @@
+#include "FrmHolzWindow.h"
+
+#include "entry/EntryFrame.h"
+#include "entry/EntryMenus.h"
+#include "entry/FrmHolz.h"
+#include "entry/KeyCodes.h"
+#include "entry/Keypad.h"
+#include "entry/ListDatenModel.h"
+#include "entry/ListListenModel.h"
+#include "entry/ListTable.h"
+#include "entry/SelectionLists.h"
+#include "header/FrmListendatenDialog.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+namespace entry {
+namespace {
+
+// Keys a list or table moves in by itself.
+bool isNavigationKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+FrmHolzWindow::FrmHolzWindow(FrmHolz& model, QWidget* parent) : QMainWindow(parent), m_model(model)
+{
+    setObjectName(QStringLiteral("frmHolz"));
+    const EntryControls& c = model.controls();
+    QFont base = font();
+    base.setPointSizeF(std::max(base.pointSizeF(), 11.0));
+    setFont(base);
+
+    setMenuBar(EntryMenus::build(model, m_binder, this, [this] { beenden(); }));
+
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+
+    m_frame = new EntryFrame(model, m_binder, central);
+    m_keypad = new Keypad(model, m_binder, central);
+    auto* top = new QWidget(central);
+    auto* topRow = new QHBoxLayout(top);
+    topRow->setContentsMargins(0, 0, 0, 0);
+    topRow->addWidget(m_frame, 1);
+    topRow->addWidget(m_keypad);
+
+    // The list of lists with the buttons that act on the selected list.
+    auto* listen = new QGroupBox(c.frameListen.caption, central);
+    listen->setObjectName(QStringLiteral("frameListen"));
+    auto* listenLayout = new QVBoxLayout(listen);
+    auto* listButtons = new QHBoxLayout;
+    const struct {
+        const char* name;
+        const Control& control;
+        void (FrmHolz::*click)();
+    } commands[] = {
+        {"cmdNeu", c.cmdNeu, &FrmHolz::cmdNeu_Click},
+        {"cmdListeBearbeiten", c.cmdListeBearbeiten, &FrmHolz::cmdListeBearbeiten_Click},
+        {"cmdBearbeiten", c.cmdBearbeiten, &FrmHolz::cmdBearbeiten_Click},
+    };
+    for (const auto& command : commands) {
+        auto* button = new QPushButton(command.control.caption, listen);
+        button->setObjectName(QLatin1String(command.name));
+        button->setMinimumHeight(44);
+        connect(button, &QPushButton::clicked, this, [this, click = command.click] { (m_model.*click)(); });
+        m_binder.button(command.control, button);
+        listButtons->addWidget(button);
+    }
+    listButtons->addStretch(1);
+    listenLayout->addLayout(listButtons);
+    m_listListen = new ListTable(model.listListen(), QStringLiteral("ListListen"), listen);
+    listenLayout->addWidget(m_listListen, 1);
+
+    auto* daten = new QGroupBox(QStringLiteral("Datensätze"), central);
+    daten->setObjectName(QStringLiteral("frameDaten"));
+    auto* datenLayout = new QVBoxLayout(daten);
+    // The open list's name stands above its records.
+    auto* activeRow = new QHBoxLayout;
+    activeRow->addWidget(new QLabel(c.TxtListenNR.caption, daten));
+    m_txtListenNR = new QLineEdit(daten);
+    m_txtListenNR->setObjectName(QStringLiteral("TxtListenNR"));
+    m_txtListenNR->setReadOnly(true);
+    m_txtListenNR->setFocusPolicy(Qt::NoFocus);
+    m_txtListenNR->setMinimumWidth(120);
+    QFont bold = m_txtListenNR->font();
+    bold.setBold(true);
+    m_txtListenNR->setFont(bold);
+    m_binder.field(c.TxtListenNR, m_txtListenNR);
+    activeRow->addWidget(m_txtListenNR, 1);
+    datenLayout->addLayout(activeRow);
+    m_listDaten = new ListTable(model.listDaten(), QStringLiteral("ListDaten"), daten);
+    datenLayout->addWidget(m_listDaten);
+
+    auto* tables = new QSplitter(Qt::Horizontal, central);
+    tables->setObjectName(QStringLiteral("tablesSplitter"));
+    tables->addWidget(listen);
+    tables->addWidget(daten);
+    tables->setStretchFactor(0, 2);
+    tables->setStretchFactor(1, 3);
+    tables->setChildrenCollapsible(false);
+
+    auto* screen = new QSplitter(Qt::Vertical, central);
+    screen->setObjectName(QStringLiteral("screenSplitter"));
+    screen->addWidget(top);
+    screen->addWidget(tables);
+    screen->setStretchFactor(0, 0);
+    screen->setStretchFactor(1, 1);
+    screen->setChildrenCollapsible(false);
+    screen->setHandleWidth(10);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(screen);
+
+    // The selection lists open over everything, beside their fields.
+    m_lists = new SelectionLists(model, m_binder, central, m_frame);
+    m_headerDialog = new header::FrmListendatenDialog(model.frmListendaten(), this);
+
+    connect(m_listListen, &ListTable::rowActivated, this, [this](int row) { m_model.ListListen_Click(row); });
+    connect(m_listListen, &ListTable::columnClicked, this,
+            [this](int column) { m_model.ListListen_ColumnClick(column); });
+    connect(&model.listListen(), &ListListenModel::selectedRowChanged, m_listListen, &ListTable::showRow);
+    connect(m_listDaten, &ListTable::rowActivated, this, [this](int row) { m_model.ListDaten_Click(row); });
+    connect(m_listDaten, &ListTable::selectionEdited, this,
+            [this](const QList<int>& rows) { m_model.ListDaten_SelectionChanged(rows); });
+    connect(&model.listDaten(), &ListDatenModel::currentRowChanged, m_listDaten, &ListTable::showRow);
+    connect(&model.listDaten(), &ListDatenModel::selectedRowsChanged, m_listDaten, &ListTable::showRows);
+    connect(qApp, &QApplication::focusChanged, this, &FrmHolzWindow::focusMoved);
+    connect(&model, &FrmHolz::changed, this, &FrmHolzWindow::render);
+    connect(&model, &FrmHolz::focusRequested, this, &FrmHolzWindow::focusControl);
+
+    qApp->installEventFilter(this);
+    setDezimalpunkt(model.calc().Dezimalpunkt);
+    render();
+    m_listListen->showRow(model.listListen().selectedRow());
+    m_listDaten->showRow(model.listDaten().currentRow());
+}
+
+FrmHolzWindow::~FrmHolzWindow()
+{
+    // Widgets being torn down must not render or report into the model.
+    qApp->removeEventFilter(this);
+    disconnect(&m_model, nullptr, this, nullptr);
+    m_model.frmListendaten().disconnect(m_headerDialog);
+}
+
+void FrmHolzWindow::setDezimalpunkt(bool dezimalpunkt)
+{
+    m_keypad->setDezimalpunkt(dezimalpunkt);
+}
+
+void FrmHolzWindow::showAndActivate()
+{
+    show();
+    if (!m_activated) {
+        m_activated = true;
+        m_model.Form_Activate();
+    }
+}
+
+void FrmHolzWindow::bringToFront()
+{
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
+void FrmHolzWindow::render()
+{
+    m_binder.render();
+    m_frame->render();
+    const EntryControls& c = m_model.controls();
+    if (windowTitle() != c.caption)
+        setWindowTitle(c.caption);
+    m_listDaten->setMultiSelection(c.mnuMehrfach.checked);
+    m_lists->place();
+}
+
+void FrmHolzWindow::focusControl(const QString& controlName)
+{
+    QWidget* target = controlName == QLatin1String("txtEingabe")
+                          ? m_keypad->buffer()
+                          : centralWidget()->findChild<QWidget*>(controlName);
+    if (!target || !target->isVisibleTo(this) || !target->isEnabled())
+        return;
+    target->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(target)) {
+        if (controlName == QLatin1String("txtAbteilung"))
+            edit->selectAll();
+        else
+            edit->end(false);
+    }
+}
+
+void FrmHolzWindow::focusMoved(QWidget* from, QWidget* to)
+{
+    const auto isPriceField = [](const QWidget* w) {
+        if (!w)
+            return false;
+        const QString name = w->objectName();
+        return name == QLatin1String("txtPreis") || name == QLatin1String("txtPreisfaktor") ||
+               name == QLatin1String("cmbpreis");
+    };
+    if (!from || from->window() != this || !isPriceField(from) || isPriceField(to))
+        return;
+    // After the handler that moved the focus has finished: leaving the
+    // price may ask whether to store it.
+    QMetaObject::invokeMethod(
+        this, [this] { m_model.priceEntryLeft(); }, Qt::QueuedConnection);
+}
+
+void FrmHolzWindow::beenden()
+{
+    if (!m_model.mnuBeenden_Click())
+        return;
+    m_closed = true;
+    close();
+}
+
+void FrmHolzWindow::closeEvent(QCloseEvent* event)
+{
+    if (!m_closed && !m_model.Form_Unload()) {
+        event->ignore();
+        return;
+    }
+    m_closed = true;
+    event->accept();
+    emit closed();
+}
+
+void FrmHolzWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    m_lists->place();
+}
+
+bool FrmHolzWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool press = event->type() == QEvent::KeyPress;
+    if (!press && event->type() != QEvent::KeyRelease)
+        return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this || !isEnabled())
+        return false;
+    // A key goes to the focus widget first and climbs to its parents when
+    // that ignores it; the model sees it once, at the widget it was sent to.
+    QWidget* receiver = focusWidget() ? focusWidget() : this;
+    if (widget != receiver)
+        return false;
+    return handleKey(widget, static_cast<QKeyEvent*>(event), press);
+}
+
+bool FrmHolzWindow::handleKey(QWidget* target, QKeyEvent* event, bool press)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
+        return false;
+    // The box for a new lot number is typed into like any box; Enter takes it.
+    if (target == m_lists->txtLosNeu() && key != Qt::Key_Escape) {
+        if (press && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            m_model.txtLosNeu_Enter(m_lists->txtLosNeu()->text());
+            return true;
+        }
+        return false;
+    }
+    if (qobject_cast<QAbstractItemView*>(target) && isNavigationKey(key) && press)
+        return false;
+    const int code = keys::fromQt(key, event->modifiers());
+    if (target == m_listDaten && code == keys::Delete) {
+        if (press)
+            m_model.ListDaten_KeyDown(code);
+        return true;
+    }
+    if (code == 0 && event->text().isEmpty())
+        return false;
+    if (press)
+        return m_model.keyDown(code, event->modifiers(), event->text());
+    if (!event->isAutoRepeat())
+        m_model.keyUp(code, event->modifiers());
+    return false;
+}
+
+} // namespace entry

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "header/ControlBinder.h"
+
+#include <QMainWindow>
+
+class QLineEdit;
+class QSplitter;
+
+namespace header {
+class FrmListendatenDialog;
+}
+
+namespace entry {
+
+class EntryFrame;
+class FrmHolz;
+class Keypad;
+class ListTable;
+class SelectionLists;
+
+// The entry screen: the entry frame with the keypad beside it, the list
+// of lists and the table of the open list's records below. A thin view of
+// FrmHolz: it renders the model's controls after every change, follows its
+// focus requests and hands every key to the model first, so that digits
+// typed anywhere on the screen land where the model wants them.
+//
+// Closing the window runs the model's closing steps; it stays open when
+// they say so (an unsaved record the user wants to keep could not be saved).
+class FrmHolzWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit FrmHolzWindow(FrmHolz& model, QWidget* parent = nullptr);
+    ~FrmHolzWindow() override;
+
+    FrmHolz& model() { return m_model; }
+    ListTable* listListen() const { return m_listListen; }
+    ListTable* listDaten() const { return m_listDaten; }
+    Keypad* keypad() const { return m_keypad; }
+    SelectionLists* selectionLists() const { return m_lists; }
+    header::FrmListendatenDialog* headerDialog() const { return m_headerDialog; }
+
+    // The decimal key shows the separator the system uses.
+    void setDezimalpunkt(bool dezimalpunkt);
+    // Shows the screen for the first time and opens the list selected in
+    // the list of lists (the model's activation).
+    void showAndActivate();
+    void bringToFront();
+    // The closing steps of the model have run; the window closes without
+    // asking again.
+    bool isClosing() const { return m_closed; }
+
+signals:
+    // The user ended the program (menu or window close) and the model agreed.
+    void closed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void render();
+    void focusControl(const QString& controlName);
+    void focusMoved(QWidget* from, QWidget* to);
+    void beenden();
+    bool handleKey(QWidget* target, QKeyEvent* event, bool press);
+
+    FrmHolz& m_model;
+    header::ControlBinder m_binder;
+    EntryFrame* m_frame;
+    Keypad* m_keypad;
+    SelectionLists* m_lists;
+    ListTable* m_listListen;
+    ListTable* m_listDaten;
+    QLineEdit* m_txtListenNR;
+    header::FrmListendatenDialog* m_headerDialog;
+    bool m_activated = false;
+    bool m_closed = false;
+};
+
+} // namespace entry
