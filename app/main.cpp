@@ -1,0 +1,73 @@
+// Stemora: recording felled round timber.
+#include "app/ScreenshotTour.h"
+#include "app/ShippedFiles.h"
+#include "app/StemoraProgram.h"
+#include "entry/FrmHolzWindow.h"
+#include "import/DataFolderSetup.h"
+#include "platform/QtUserInterface.h"
+#include "platform/SingleInstance.h"
+#include "store/DataFolder.h"
+#include "store/DbError.h"
+#include "store/Settings.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <stdexcept>
+
+namespace {
+
+int refuse(const QString& text)
+{
+    QMessageBox::critical(nullptr, QStringLiteral("Stemora"), text);
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Stemora"));
+    QApplication::setOrganizationName(QStringLiteral("Stemmo"));
+
+    // One entry screen per user: two would each keep their own running
+    // totals of the same list.
+    platform::SingleInstance instance;
+    const QString channel = platform::SingleInstance::channelName(QStringLiteral("Stemora"));
+    if (!instance.tryBecomePrimary(channel)) {
+        platform::SingleInstance::activateRunning(channel);
+        return 0;
+    }
+
+    const store::DataFolder folder(store::DataFolder::defaultPath());
+    try {
+        importer::DataFolderSetup::ensure(folder);
+    } catch (const store::DbError& error) {
+        return refuse(error.userText());
+    } catch (const std::exception& error) {
+        return refuse(QString::fromUtf8(error.what()));
+    }
+    const app::ShippedFiles::Result shipped = app::ShippedFiles::ensure(folder);
+    platform::QtUserInterface ui(shipped.soundFile, shipped.helpFile);
+    store::Settings settings(store::Settings::defaultPath());
+
+    std::unique_ptr<app::StemoraProgram> program;
+    try {
+        program = std::make_unique<app::StemoraProgram>(folder, settings, ui);
+    } catch (const store::DbError& error) {
+        return refuse(error.userText());
+    }
+    ui.setParentWidget(&program->window());
+    QObject::connect(&instance, &platform::SingleInstance::activationRequested, program.get(),
+                     &app::StemoraProgram::bringToFront);
+    QObject::connect(program.get(), &app::StemoraProgram::finished, &application, &QApplication::quit);
+    if (!shipped.errors.isEmpty())
+        ui.inform(shipped.errors.join(QLatin1Char('\n')), QStringLiteral("Stemora"), platform::Icon::Warning);
+
+    if (const QString shots = app::ScreenshotTour::folderFromEnvironment(); !shots.isEmpty()) {
+        app::ScreenshotTour tour(*program, shots);
+        return tour.run();
+    }
+    program->start();
+    return application.exec();
+}

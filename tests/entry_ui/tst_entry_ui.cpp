@@ -1,0 +1,566 @@
+// The recording program on real widgets, offscreen: the start window, the
+// entry screen with its keypad, selection lists and tables, the list header
+// window, the menus that open other windows, and closing.
+#include "app/OptionsDialog.h"
+#include "app/StartWindowWidget.h"
+#include "app/StemoraProgram.h"
+#include "cli/ListGenerator.h"
+#include "entry/FrmHolz.h"
+#include "entry/FrmHolzWindow.h"
+#include "entry/Keypad.h"
+#include "entry/ListTable.h"
+#include "entry/SelectionLists.h"
+#include "header/FrmListendatenDialog.h"
+#include "import/DataFolderSetup.h"
+#include "lots/FrmLosDialog.h"
+#include "lots/LotRule.h"
+#include "lots/LotRules.h"
+#include "mantel/FrmMantelDialog.h"
+#include "store/DataFolder.h"
+#include "store/Database.h"
+#include "store/DbError.h"
+#include "store/SettingKeys.h"
+#include "store/Settings.h"
+#include "tests/support/ScriptedUserInterface.h"
+#include "tests/support/TestFolder.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+using platform::Answer;
+
+namespace {
+
+// A data folder with the shipped master data, and the whole program on it.
+struct Stemora {
+    testing::TestFolder folder;
+    store::DataFolder data{folder.path()};
+    std::unique_ptr<store::Settings> settings;
+    testing::ScriptedUserInterface ui;
+    std::unique_ptr<app::StemoraProgram> program;
+
+    Stemora()
+    {
+        importer::DataFolderSetup::ensure(data);
+        settings = std::make_unique<store::Settings>(folder.file(QStringLiteral("Stemmo.ini")));
+    }
+    void load() { program = std::make_unique<app::StemoraProgram>(data, *settings, ui); }
+    // Loads the program and shows the entry screen as the start button does.
+    entry::FrmHolzWindow& open()
+    {
+        if (!program)
+            load();
+        program->startWindowWidget().show();
+        QTest::mouseClick(program->startWindowWidget().startButton(), Qt::LeftButton);
+        entry::FrmHolzWindow& w = program->window();
+        w.activateWindow();
+        if (!QTest::qWaitForWindowActive(&w))
+            qWarning("entry screen not active");
+        return w;
+    }
+    entry::FrmHolzWindow& window() { return program->window(); }
+    entry::FrmHolz& model() { return program->frmHolz(); }
+    template <class T = QWidget> T* find(const char* name)
+    {
+        T* widget = window().findChild<T*>(QLatin1String(name));
+        if (!widget)
+            qWarning("no widget %s", name);
+        return widget;
+    }
+    void tap(const char* name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
+    void tapKeys(const QString& digits)
+    {
+        for (const QChar d : digits)
+            QTest::mouseClick(window().keypad()->digit(d.digitValue()), Qt::LeftButton);
+    }
+    // Taps a field, then the entry of its selection list.
+    void choose(const char* field, const char* listName, const QString& entry)
+    {
+        QTest::mouseClick(find(field), Qt::LeftButton);
+        QListWidget* list = window().selectionLists()->list(QLatin1String(listName));
+        QVERIFY(list && list->isVisible());
+        const QList<QListWidgetItem*> items = list->findItems(entry, Qt::MatchExactly);
+        QVERIFY(!items.isEmpty());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items.first()).center());
+        QVERIFY(!list->isVisible());
+    }
+    // A list with logs of 4 m and the given diameters (Fichte, B, L).
+    void listWithLogs(const QString& name, const QStringList& diameters)
+    {
+        newList(name);
+        choose("txtHolzart", "lstHolzart", QStringLiteral("Fichte"));
+        tap("cmdGuete1");
+        tap("cmdSorte2");
+        for (const QString& d : diameters) {
+            tapKeys(QStringLiteral("4") + d);
+            tap("cmdSpeichern");
+        }
+    }
+    QAction* action(const char* name) { return window().menuBar()->findChild<QAction*>(QLatin1String(name)); }
+    void newList(const QString& name)
+    {
+        tap("cmdNeu");
+        header::FrmListendatenDialog* dialog = window().headerDialog();
+        QTRY_VERIFY(dialog->isVisible());
+        QLineEdit* box = dialog->edit(header::HeaderField::Listenname);
+        box->selectAll();
+        QTest::keyClicks(box, name);
+        QTest::mouseClick(dialog->saveButton(), Qt::LeftButton);
+    }
+    std::unique_ptr<store::Database> database() const
+    {
+        return store::Database::open(data.holzDb(), store::DatabaseKind::Holz, store::OpenMode::ReadOnly);
+    }
+    // "Nummer Laenge Durchm" of every record of the list, in entry order.
+    QStringList records(const QString& list) const
+    {
+        auto db = database();
+        store::Statement st =
+            db->prepare("SELECT Nummer, Laenge, Durchm, Los FROM Holz WHERE Liste = ? ORDER BY id");
+        st.bind(1, list);
+        QStringList rows;
+        while (st.step())
+            rows << QStringLiteral("%1 %2 %3 %4")
+                        .arg(st.integer(0))
+                        .arg(st.real(1))
+                        .arg(st.real(2))
+                        .arg(st.integer(3));
+        return rows;
+    }
+};
+
+// Keys as a keyboard sends them: each to the widget that has the focus now.
+void type(const QString& keys)
+{
+    for (const QChar ch : keys)
+        QTest::keyClick(QApplication::focusWidget(), ch.toLatin1());
+}
+
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+
+QString cell(entry::ListTable* table, int row, int column)
+{
+    return table->model()->index(row, column).data().toString();
+}
+
+} // namespace
+
+class TestEntryUi : public QObject {
+    Q_OBJECT
+
+private slots:
+    void recordsLogsOnTheKeypad();
+    void keysGoToTheModelWhereverTheFocusIs();
+    void selectionListsChooseByTapAndEnter();
+    void headerDialogProposesAndCancels();
+    void closingKeepsAnUnsavedRecordTheUserWants();
+    void reopensTheListOfTheLastRun();
+    void bigListFillsTheTableFromTheRecordSet();
+    void menusOpenTheirWindows();
+    void tableChangesTheSelectedRows();
+    void stackSamplesSetTheVolume();
+    void automaticLotsFollowTheOptionsWindow();
+    void refusesAForeignDatabaseUntouched();
+};
+
+void TestEntryUi::recordsLogsOnTheKeypad()
+{
+    Stemora s;
+    s.load();
+    s.program->start();
+    QVERIFY(QTest::qWaitForWindowExposed(&s.program->startWindowWidget()));
+    QTest::mouseClick(s.program->startWindowWidget().startButton(), Qt::LeftButton);
+    QVERIFY(!s.program->startWindowWidget().isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(&s.window()));
+    QCOMPARE(s.window().windowTitle(), QStringLiteral("Holz"));
+    QCOMPARE(s.window().listListen()->model()->rowCount(), 0);
+
+    s.newList(QStringLiteral("Nord 1"));
+    QTRY_VERIFY(!s.window().headerDialog()->isVisible());
+    QCOMPARE(s.window().windowTitle(), QStringLiteral("Liste 'Nord1'"));
+    QCOMPARE(s.find<QLineEdit>("TxtListenNR")->text(), QStringLiteral("Liste 'Nord1'"));
+    QCOMPARE(s.window().listListen()->model()->rowCount(), 1);
+
+    s.choose("txtHolzart", "lstHolzart", QStringLiteral("Fichte"));
+    s.tap("cmdGuete1");
+    s.tap("cmdSorte2");
+    QCOMPARE(s.find<QLineEdit>("txtGuete")->text(), QStringLiteral("B "));
+    QCOMPARE(s.find<QLineEdit>("txtSorte")->text(), QStringLiteral("L "));
+    s.tapKeys(QStringLiteral("425"));
+    QCOMPARE(s.window().keypad()->buffer()->text(), QStringLiteral("425"));
+    QCOMPARE(s.find<QLineEdit>("txtLaenge")->text(), QStringLiteral("4"));
+    QCOMPARE(s.find<QLineEdit>("txtDurchmesser")->text(), QStringLiteral("25"));
+    s.tap("cmdSpeichern");
+    QVERIFY(s.find("txtgespeichert")->isVisible());
+    s.tapKeys(QStringLiteral("430"));
+    QCOMPARE(s.find<QLineEdit>("txtNummer")->text(), QStringLiteral("2"));
+    s.tap("cmdSpeichern");
+
+    QCOMPARE(s.records(QStringLiteral("Nord1")),
+             (QStringList{QStringLiteral("1 4 25 1"), QStringLiteral("2 4 30 1")}));
+    entry::ListTable* daten = s.window().listDaten();
+    QCOMPARE(daten->model()->rowCount(), 2);
+    QCOMPARE(cell(daten, 0, 2), QStringLiteral("1"));
+    QCOMPARE(cell(daten, 1, 2), QStringLiteral("2"));
+    QCOMPARE(daten->selectedRowNumbers(), QList<int>{1});
+    QCOMPARE(s.find<QLabel>("txtSatzNR")->text(), QStringLiteral("Nr. 2 von 2"));
+    QCOMPARE(s.ui.confirmations(), 3); // the start button and two saves
+    QVERIFY(s.ui.done());
+}
+
+void TestEntryUi::keysGoToTheModelWhereverTheFocusIs()
+{
+    Stemora s;
+    s.open();
+    s.newList(QStringLiteral("7"));
+    s.choose("txtHolzart", "lstHolzart", QStringLiteral("Fichte"));
+    s.tap("cmdGuete1");
+    s.tap("cmdSorte2");
+
+    // Digits typed while the list of lists has the focus land in the buffer;
+    // Enter saves.
+    entry::ListTable* listen = s.window().listListen();
+    listen->setFocus();
+    QVERIFY(listen->hasFocus());
+    type(QStringLiteral("512"));
+    QCOMPARE(s.window().keypad()->buffer()->text(), QStringLiteral("512"));
+    press(Qt::Key_Return);
+    QCOMPARE(s.records(QStringLiteral("7")).size(), 1);
+
+    // Shift and a letter choose an assortment, a plain letter a grade.
+    press(Qt::Key_S, Qt::ShiftModifier);
+    QCOMPARE(s.find<QLineEdit>("txtSorte")->text(), QStringLiteral("S "));
+    QVERIFY(s.find("txtFaktor")->isVisible());
+    press(Qt::Key_Escape);
+    press(Qt::Key_L, Qt::ShiftModifier);
+    press(Qt::Key_C);
+    QCOMPARE(s.find<QLineEdit>("txtSorte")->text(), QStringLiteral("L "));
+    QCOMPARE(s.find<QLineEdit>("txtGuete")->text(), QStringLiteral("C "));
+
+    // Left and right page through the records, Up and Down move in the table.
+    type(QStringLiteral("618"));
+    press(Qt::Key_Return);
+    QCOMPARE(s.records(QStringLiteral("7")).size(), 2);
+    press(Qt::Key_Left);
+    QCOMPARE(s.find<QLineEdit>("txtDurchmesser")->text(), QStringLiteral("12"));
+    entry::ListTable* daten = s.window().listDaten();
+    QCOMPARE(daten->selectedRowNumbers(), QList<int>{0});
+    daten->setFocus();
+    QTest::keyClick(daten, Qt::Key_Down);
+    QCOMPARE(s.find<QLineEdit>("txtDurchmesser")->text(), QStringLiteral("18"));
+    QCOMPARE(s.find<QLabel>("txtSatzNR")->text(), QStringLiteral("Nr. 2 von 2"));
+    QVERIFY(s.ui.done());
+}
+
+void TestEntryUi::selectionListsChooseByTapAndEnter()
+{
+    Stemora s;
+    s.open();
+    s.newList(QStringLiteral("Los"));
+    QListWidget* guete = s.window().selectionLists()->list(QStringLiteral("lstGuete"));
+    s.tap("cmdGuete");
+    QVERIFY(guete->isVisible());
+    QVERIFY(guete->hasFocus());
+    // The list opens below its field and stays inside the window.
+    const QWidget* field = s.find("txtGuete");
+    QVERIFY(guete->geometry().top() >=
+            field->mapTo(s.window().centralWidget(), QPoint(0, field->height())).y());
+    QVERIFY(s.window().centralWidget()->rect().contains(guete->geometry()));
+    QTest::keyClick(guete, Qt::Key_Down);
+    const QString second = guete->item(1)->text();
+    QTest::keyClick(guete, Qt::Key_Return);
+    QVERIFY(!guete->isVisible());
+    QCOMPARE(s.find<QLineEdit>("txtGuete")->text(), second);
+
+    // Esc closes an open list without choosing.
+    s.tap("cmdGuete");
+    QTest::keyClick(guete, Qt::Key_Down);
+    QTest::keyClick(guete, Qt::Key_Escape);
+    QVERIFY(!guete->isVisible());
+    QCOMPARE(s.find<QLineEdit>("txtGuete")->text(), second);
+
+    // Lots: the list's lots and the new lot numbers side by side.
+    s.tap("cmdLos");
+    QListWidget* losNeu = s.window().selectionLists()->list(QStringLiteral("lstLosNeu"));
+    QVERIFY(losNeu->isVisible());
+    QCOMPARE(losNeu->count(), 85);
+    QLineEdit* typed = s.window().selectionLists()->txtLosNeu();
+    QVERIFY(typed->isVisible());
+    typed->setFocus();
+    QTest::keyClicks(typed, QStringLiteral("12"));
+    QTest::keyClick(typed, Qt::Key_Return);
+    QVERIFY(!losNeu->isVisible());
+    QCOMPARE(s.find<QLineEdit>("txtLos")->text(), QStringLiteral("12"));
+    s.tap("cmdLos");
+    QListWidget* los = s.window().selectionLists()->list(QStringLiteral("lstLos"));
+    QVERIFY(!los->findItems(QStringLiteral("12"), Qt::MatchExactly).isEmpty());
+    QVERIFY(s.ui.done());
+}
+
+void TestEntryUi::headerDialogProposesAndCancels()
+{
+    Stemora s;
+    s.open();
+    s.newList(QStringLiteral("17"));
+    header::FrmListendatenDialog* dialog = s.window().headerDialog();
+    QTRY_VERIFY(!dialog->isVisible());
+
+    // A numeric name is proposed plus one, selected so typing replaces it.
+    s.tap("cmdNeu");
+    QTRY_VERIFY(dialog->isVisible());
+    QLineEdit* name = dialog->edit(header::HeaderField::Listenname);
+    QTRY_VERIFY(name->hasFocus());
+    QCOMPARE(name->text(), QStringLiteral("18"));
+    QCOMPARE(name->selectedText(), QStringLiteral("18"));
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Neue Liste"));
+    // Nothing typed: Esc closes without a question.
+    QTest::keyClick(name, Qt::Key_Escape);
+    QVERIFY(!dialog->isVisible());
+
+    s.tap("cmdNeu");
+    QTRY_VERIFY(dialog->isVisible());
+    QTest::keyClicks(dialog->edit(header::HeaderField::Name), QStringLiteral("Huber"));
+    s.ui.expectMessage(QStringLiteral("Neue Liste '18' anlegen ?"), Answer::No);
+    dialog->close();
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(s.window().listListen()->model()->rowCount(), 1);
+
+    // Edit mode: the stored header, the name locked.
+    s.tap("cmdListeBearbeiten");
+    QTRY_VERIFY(dialog->isVisible());
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Liste '17'"));
+    QVERIFY(!name->isEnabled());
+    QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
+    QVERIFY(!dialog->isVisible());
+    QVERIFY(s.ui.done());
+}
+
+void TestEntryUi::closingKeepsAnUnsavedRecordTheUserWants()
+{
+    Stemora s;
+    s.open();
+    s.newList(QStringLiteral("Sued"));
+    QSignalSpy finished(s.program.get(), &app::StemoraProgram::finished);
+    s.tapKeys(QStringLiteral("4"));
+
+    s.ui.expectMessage(QStringLiteral("Programm beenden ?"), Answer::No);
+    s.window().menuBar()->findChild<QAction*>(QStringLiteral("mnuBeenden"))->trigger();
+    QVERIFY(s.window().isVisible());
+
+    // Yes to "Speichern ?" with a record that fails its check: the program
+    // stays open with the record on screen.
+    s.ui.expectMessage(QStringLiteral("Datensatz nicht gespeichert !"), Answer::Yes);
+    s.ui.expectMessage(QStringLiteral("Holzart eingeben"));
+    s.window().close();
+    QVERIFY(s.window().isVisible());
+    QCOMPARE(finished.count(), 0);
+    QCOMPARE(s.window().keypad()->buffer()->text(), QStringLiteral("4"));
+
+    s.ui.expectMessage(QStringLiteral("Datensatz nicht gespeichert !"), Answer::No);
+    s.window().close();
+    QVERIFY(!s.window().isVisible());
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(s.settings->get(store::keys::ListenNr), QStringLiteral("Sued"));
+    QCOMPARE(s.settings->get(store::keys::Guete1), QStringLiteral("B"));
+    QVERIFY(s.records(QStringLiteral("Sued")).isEmpty());
+    QVERIFY(s.ui.done());
+}
+
+void TestEntryUi::reopensTheListOfTheLastRun()
+{
+    Stemora s;
+    {
+        auto db = store::Database::open(s.data.holzDb(), store::DatabaseKind::Holz);
+        cli::ListGenerator generator({QStringLiteral("Fichte"), QStringLiteral("Buche")});
+        generator.generate(*db, QStringLiteral("A"), 3);
+        generator.generate(*db, QStringLiteral("B"), 5);
+    }
+    s.settings->set(store::keys::ListenNr, QStringLiteral("A"));
+    s.open();
+    QCOMPARE(s.window().windowTitle(), QStringLiteral("Liste 'A'"));
+    QCOMPARE(s.window().listDaten()->model()->rowCount(), 3);
+    QCOMPARE(cell(s.window().listListen(), s.window().listListen()->selectedRowNumbers().value(0), 0),
+             QStringLiteral("A"));
+
+    // A tap on the other list opens it.
+    entry::ListTable* listen = s.window().listListen();
+    const int rowB = cell(listen, 0, 0) == QLatin1String("B") ? 0 : 1;
+    QTest::mouseClick(listen->viewport(), Qt::LeftButton, {},
+                      listen->visualRect(listen->model()->index(rowB, 0)).center());
+    QCOMPARE(s.window().windowTitle(), QStringLiteral("Liste 'B'"));
+    QCOMPARE(s.window().listDaten()->model()->rowCount(), 5);
+    QVERIFY(s.ui.done());
+}
+
+void TestEntryUi::bigListFillsTheTableFromTheRecordSet()
+{
+    Stemora s;
+    {
+        auto db = store::Database::open(s.data.holzDb(), store::DatabaseKind::Holz);
+        cli::ListGenerator({QStringLiteral("Fichte")}).generate(*db, QStringLiteral("Gross"), 20000);
+    }
+    s.open();
+    entry::ListTable* daten = s.window().listDaten();
+    QCOMPARE(daten->model()->rowCount(), 20000);
+    QCOMPARE(daten->selectedRowNumbers(), QList<int>{19999});
+    // The last record is shown and scrolled into view; rows are read only
+    // as they are painted (no widget or item per row).
+    const QRect last = daten->visualRect(daten->model()->index(19999, 0));
+    QVERIFY(daten->viewport()->rect().intersects(last));
+    QCOMPARE(cell(daten, 19999, 0), QStringLiteral("20000"));
+    QCOMPARE(daten->columnWidth(15), 3500 / 15);
+    QCOMPARE(s.window().listListen()->columnWidth(11), 2500 / 15);
+    QCOMPARE(daten->indexWidget(daten->model()->index(0, 0)), nullptr);
+    QVERIFY(s.ui.done());
+}
+
+void TestEntryUi::menusOpenTheirWindows()
+{
+    Stemora s;
+    s.open();
+    const auto action = [&](const char* name) { return s.action(name); };
+    action("mnuAuswahl")->trigger();
+    QVERIFY(s.program->optionsDialog().isVisible());
+    s.program->optionsDialog().close();
+    QVERIFY(!s.program->optionsDialog().isVisible());
+
+    action("mnuAutoLos")->trigger();
+    QVERIFY(s.program->lotRulesDialog().isVisible());
+    s.program->lotRulesDialog().close();
+
+    action("mnuHilfe")->trigger();
+    action("mnuHilfeListendaten")->trigger();
+    QCOMPARE(s.ui.helpAnchors(),
+             (QStringList{QStringLiteral("Holzdateneingeben"), QStringLiteral("Kopfdaten")}));
+
+    // Export and import ask for a list first; "Drucken" reports that the
+    // report program is not beside the test program.
+    for (const char* name : {"mnuKonvertieren", "mnuEinlesen", "mnuStammdaten", "mnuDrucken"})
+        QVERIFY2(action(name)->isEnabled(), name);
+    s.ui.expectMessage(QStringLiteral("Liste mit Stift auswählen"));
+    action("mnuKonvertieren")->trigger();
+    s.ui.expectMessage(QStringLiteral("Stemprint"));
+    action("mnuDrucken")->trigger();
+    QVERIFY(s.ui.done());
+}
+
+void TestEntryUi::tableChangesTheSelectedRows()
+{
+    Stemora s;
+    s.open();
+    s.listWithLogs(QStringLiteral("Tab"), {QStringLiteral("20"), QStringLiteral("30"), QStringLiteral("40")});
+    entry::ListTable* daten = s.window().listDaten();
+
+    s.action("mnuMehrfach")->trigger();
+    QVERIFY(s.action("mnuMehrfach")->isChecked());
+    QCOMPARE(daten->selectionMode(), QAbstractItemView::ExtendedSelection);
+    const auto rowCentre = [&](int row) { return daten->visualRect(daten->model()->index(row, 3)).center(); };
+    QTest::mouseClick(daten->viewport(), Qt::LeftButton, {}, rowCentre(0));
+    QTest::mouseClick(daten->viewport(), Qt::LeftButton, Qt::ControlModifier, rowCentre(2));
+    QCOMPARE(daten->selectedRowNumbers(), (QList<int>{0, 2}));
+    // With the multiple selection on, a click reads no record.
+    QCOMPARE(s.find<QLineEdit>("txtDurchmesser")->text(), QStringLiteral("40"));
+
+    s.ui.expectInput(QStringLiteral("Neue Guete eingeben"), QStringLiteral("c"));
+    s.action("mnuGuete")->trigger();
+    QCOMPARE(s.records(QStringLiteral("Tab")).size(), 3);
+    auto db = s.database();
+    store::Statement st = db->prepare("SELECT Guete FROM Holz WHERE Liste = ? ORDER BY id");
+    st.bind(1, QStringLiteral("Tab"));
+    QStringList grades;
+    while (st.step())
+        grades << st.text(0);
+    QCOMPARE(grades, (QStringList{QStringLiteral("C "), QStringLiteral("B "), QStringLiteral("C ")}));
+    QCOMPARE(daten->selectedRowNumbers(), (QList<int>{0, 2}));
+    QCOMPARE(cell(daten, 0, 6), QStringLiteral("C "));
+    QVERIFY(s.ui.done());
+}
+
+void TestEntryUi::stackSamplesSetTheVolume()
+{
+    Stemora s;
+    s.open();
+    s.listWithLogs(QStringLiteral("Stapel"), {QStringLiteral("25")});
+    const QString before = s.find<QLineEdit>("txtKubatur")->text();
+
+    s.action("mnuMantel")->trigger();
+    mantel::FrmMantelDialog& dialog = s.program->mantelDialog();
+    QVERIFY(dialog.isVisible());
+    QTest::keyClicks(dialog.eingabe(), QStringLiteral("34"));
+    QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+    QCOMPARE(dialog.samples()->count(), 1);
+
+    // The stored record takes the sample's volume, on the screen, in the
+    // table and in the database.
+    const QString after = s.find<QLineEdit>("txtKubatur")->text();
+    QVERIFY2(after != before, qPrintable(after));
+    QCOMPARE(cell(s.window().listDaten(), 0, 12), after);
+    auto db = s.database();
+    store::Statement st = db->prepare("SELECT Kubatur FROM Holz WHERE Liste = ?");
+    st.bind(1, QStringLiteral("Stapel"));
+    QVERIFY(st.step());
+    QCOMPARE(QString::number(st.real(0), 'f', 2), QString(after).replace(QLatin1Char(','), QLatin1Char('.')));
+
+    // The open window follows the record on the screen: a new one has no
+    // samples; back on the stack, its sample is there again.
+    s.tapKeys(QStringLiteral("430"));
+    QCOMPARE(dialog.samples()->count(), 0);
+    s.tap("cmdEscape");
+    QCOMPARE(dialog.samples()->count(), 1);
+    QVERIFY(s.ui.done());
+}
+
+void TestEntryUi::automaticLotsFollowTheOptionsWindow()
+{
+    Stemora s;
+    lots::LotRules rules(*s.settings);
+    lots::LotRule beech;
+    beech[lots::LotRule::Holzart] = QStringLiteral("Bu,");
+    QVERIFY(rules.write({1, 1}, beech));
+    s.open();
+    s.newList(QStringLiteral("Auto"));
+
+    // The options window's value counts at once, before it is stored.
+    s.program->optionsDialog().open();
+    QLineEdit* los = s.program->optionsDialog().losEdit();
+    los->selectAll();
+    QTest::keyClicks(los, QStringLiteral("102"));
+    QCOMPARE(s.model().options().AutoLos, QStringLiteral("102"));
+
+    s.choose("txtHolzart", "lstHolzart", QStringLiteral("Fichte"));
+    s.tap("cmdGuete1");
+    s.tap("cmdSorte2");
+    s.tapKeys(QStringLiteral("425"));
+    s.tap("cmdSpeichern");
+    QCOMPARE(s.records(QStringLiteral("Auto")), QStringList{QStringLiteral("1 4 25 2")});
+    QCOMPARE(s.find<QLineEdit>("txtLos")->text(), QStringLiteral("2"));
+    s.program->optionsDialog().close();
+    QCOMPARE(s.settings->get(store::keys::AutoLos), QStringLiteral("102"));
+    QVERIFY(s.ui.done());
+}
+
+void TestEntryUi::refusesAForeignDatabaseUntouched()
+{
+    Stemora s;
+    QFile::remove(s.data.holzDb());
+    const QByteArray foreign = QByteArray("Kein Holz, nur Text.\n").repeated(50);
+    QFile file(s.data.holzDb());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(foreign);
+    file.close();
+    QVERIFY_THROWS_EXCEPTION(store::DbError, s.load());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), foreign);
+}
+
+QTEST_MAIN(TestEntryUi)
+#include "tst_entry_ui.moc"
