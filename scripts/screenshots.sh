@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Starts Stemora under a virtual display on a throwaway data folder with a
+# few lists and saves pictures of the entry screen (desktop size, with the
+# species list open, at 1280×800) and of the list header window into
+# docs/screenshots/.
+#
+#   scripts/screenshots.sh [BUILD_DIR]     (default: build)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+build=$(realpath "${1:-${STEMMO_BUILD_DIR:-build}}")
+stemmo=$build/cli/stemmo
+stemora=$build/app/Stemora
+for f in "$stemmo" "$stemora"; do
+  [ -x "$f" ] || { echo "Nicht gebaut: $f (erst scripts/build.sh)" >&2; exit 1; }
+done
+command -v xvfb-run >/dev/null || { echo "xvfb-run fehlt (scripts/install-deps.sh)" >&2; exit 1; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export STEMMO_DATA=$work/data STEMMO_SETTINGS=$work/Stemmo.ini
+export XDG_RUNTIME_DIR=$work/runtime LANG=de_DE.UTF-8 LC_ALL=
+mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+
+"$stemmo" init >/dev/null
+"$stemmo" generate "Hiebsmaßnahme Süd" 180 --seed 11 >/dev/null
+"$stemmo" generate "Durchforstung 2" 40 --seed 5 >/dev/null
+# The list shown: made last, so the program opens it.
+"$stemmo" new-list 1204 --name "Huber Josef" --forstamt Ebersberg --revier Anzing \
+  --abteilung 12 --datum 03.11.2026 >/dev/null
+add() { "$stemmo" add 1204 "$@" >/dev/null; }
+add --length 4 --diameter 25 --species Fichte --guete B --sorte L --los 1
+add --length 4.5 --diameter 32 --species Fichte --guete B --sorte L --los 1
+add --length 5 --diameter 41 --species Fichte --guete C --sorte L --los 2
+add --length 4 --diameter 38 --species Kiefer --guete B --sorte L --los 2
+add --length 3 --diameter 36 --species Kiefer --guete B --sorte L --los 2
+add --length 6 --diameter 28 --species Tanne --guete C --sorte L --los 3
+add --length 4 --diameter 22 --species Fichte --guete D --sorte L --sortiment --pieces 12 --los 3
+add --length 12 --diameter 30 --species Fichte --guete B --sorte H --staerke 2 --los 4
+add --length 10 --diameter 2 --species Buche --guete - --sorte S --hoehe 1.5 --faktor 0.7 --los 4
+add --length 5 --diameter 47 --species Buche --guete A --sorte L --los 5 --zusatz "Wertholz"
+
+STEMMO_SCREENSHOTS=$root/docs/screenshots xvfb-run -a -s "-screen 0 1920x1080x24" "$stemora"
+ls -1 "$root"/docs/screenshots/frmHolz*.png "$root"/docs/screenshots/frmListendaten.png
