@@ -141,6 +141,11 @@ void EntryFixture::insertRecord(const QString& list, int los, int nummer, double
     row.Guete = QStringLiteral("B ");
     row.Laenge = 4;
     row.Durchm = 25;
+    insertRow(row);
+}
+
+void EntryFixture::insertRow(const store::HolzRow& row)
+{
     store::Statement st = holz->prepare(store::holzTable().insertSql());
     store::holzTable().bindValues(st, row);
     st.run();

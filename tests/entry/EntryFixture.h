@@ -11,6 +11,12 @@
 
 #include <memory>
 
+// Test texts are UTF-8 literals.
+inline QString u(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
 // A data folder with the shipped master data and the entry screen loaded
 // on it, decimal comma, no list yet.
 struct EntryFixture {
@@ -44,4 +50,6 @@ struct EntryFixture {
     int count(const char* sql, const QString& list) const;
     void insertRecord(const QString& list, int los, int nummer, double kubatur, double stueck = 1,
                       const QString& sorte = QStringLiteral("L "), bool folgestamm = false);
+    // Writes a record as it stands, past the screen.
+    void insertRow(const store::HolzRow& row);
 };

@@ -19,11 +19,6 @@ namespace {
 
 const QString List = QStringLiteral("17");
 
-QString u(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
 // A list with records written straight into the database, opened on screen.
 void openWithRecords(EntryFixture& f, const QString& list, const std::function<void()>& insert)
 {

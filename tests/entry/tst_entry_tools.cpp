@@ -24,11 +24,6 @@ namespace {
 
 const QString List = QStringLiteral("17");
 
-QString u(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
 QString presetSetting(EntryFixture& f, int keyCode)
 {
     return f.settings->GetSetting(QLatin1String(store::keys::App), QLatin1String(store::keys::Properties),
@@ -69,7 +64,6 @@ namespace {
 
 void insertLogs(EntryFixture& f, const QList<Log>& logs)
 {
-    const auto& table = store::holzTable();
     for (const Log& log : logs) {
         store::HolzRow row;
         row.Liste = List;
@@ -84,9 +78,7 @@ void insertLogs(EntryFixture& f, const QList<Log>& logs)
         row.Guete = u("B ");
         row.Holzart = u("Fichte");
         row.Staerke = u("2a");
-        store::Statement st = f.holz->prepare(table.insertSql());
-        table.bindValues(st, row);
-        st.run();
+        f.insertRow(row);
     }
     // The stored total as a save leaves it; 0 would mean "no records".
     store::Statement st = f.holz->prepare("UPDATE Listen SET Kubatur = 1 WHERE Liste = ?");
