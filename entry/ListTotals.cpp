@@ -23,7 +23,12 @@ qint64 ListTotals::pieceCount(const store::HolzRow& row)
 
 double ListTotals::twoDecimals(double value)
 {
-    return std::round(double(rules::roundTwo(float(value))) * 100.0) / 100.0;
+    // A record's value is single precision and rounds as the screen shows it;
+    // a list's total goes beyond the cents a float can hold (350 116.65 would
+    // become 350 116.66), so it rounds as the double it is.
+    if (std::abs(value) < 10000.0)
+        return std::round(double(rules::roundTwo(float(value))) * 100.0) / 100.0;
+    return std::round(value * 100.0) / 100.0;
 }
 
 double ListTotals::storedKubatur(double volume, bool hasRecords)

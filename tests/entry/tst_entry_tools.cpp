@@ -109,6 +109,7 @@ class TestEntryTools : public QObject {
     Q_OBJECT
 
 private slots:
+    void bigTotalsKeepTheirCents();
     void presetStoredWithShiftAppliedWithKey_data();
     void presetStoredWithShiftAppliedWithKey();
     void presetVariants();
@@ -786,6 +787,13 @@ void TestEntryTools::optionsAndStackSamples()
     // A record being typed has no stored row yet.
     f.type(u("5"));
     QCOMPARE(f.form->stackRecordValues().holzId, qint64(0));
+}
+
+void TestEntryTools::bigTotalsKeepTheirCents()
+{
+    QCOMPARE(entry::ListTotals::twoDecimals(350116.65), 350116.65);
+    QCOMPARE(entry::ListTotals::twoDecimals(0.285), 0.29);
+    QCOMPARE(entry::ListTotals::storedKubatur(1234567.891, true), 1234567.89);
 }
 
 QTEST_GUILESS_MAIN(TestEntryTools)
