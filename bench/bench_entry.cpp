@@ -66,7 +66,8 @@ struct Screen {
         QApplication::processEvents();
     }
 
-    // A key as the keyboard sends it, to whatever has the focus.
+    // A key as the keyboard sends it, to whatever has the focus, and the
+    // screen painted again.
     void key(int qtKey, const QString& text = QString())
     {
         QWidget* target = window->focusWidget() ? window->focusWidget() : window.get();
@@ -75,6 +76,7 @@ struct Screen {
         target = window->focusWidget() ? window->focusWidget() : window.get();
         QKeyEvent release(QEvent::KeyRelease, qtKey, Qt::NoModifier, text);
         QApplication::sendEvent(target, &release);
+        QApplication::processEvents();
     }
 
     // The list of that name opened as a tap in the list of lists does,

@@ -42,6 +42,11 @@ Keypad::Keypad(FrmHolz& model, header::ControlBinder& binder, QWidget* parent)
     txtgespeichert->setAlignment(Qt::AlignCenter);
     txtgespeichert->setStyleSheet(
         QStringLiteral("background: #2e7d32; color: white; border-radius: 6px; padding: 4px 10px;"));
+    // Showing and hiding the mark after every save must not lay the
+    // keypad out again.
+    QSizePolicy keepSpace = txtgespeichert->sizePolicy();
+    keepSpace.setRetainSizeWhenHidden(true);
+    txtgespeichert->setSizePolicy(keepSpace);
     binder.label(c.txtgespeichert, txtgespeichert);
 
     m_txtEingabe = new QLineEdit(this);

@@ -246,6 +246,15 @@ void TestEntryUi::keysGoToTheModelWhereverTheFocusIs()
     QCOMPARE(s.find<QLineEdit>("txtSorte")->text(), QStringLiteral("L "));
     QCOMPARE(s.find<QLineEdit>("txtGuete")->text(), QStringLiteral("C "));
 
+    // In the remark, letters are text; Enter ends it.
+    QTest::mouseClick(s.find("txtZusatz"), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), s.find("txtZusatz"));
+    type(QStringLiteral("Bc"));
+    QCOMPARE(s.find<QLineEdit>("txtZusatz")->text(), QStringLiteral("Bc"));
+    QCOMPARE(s.find<QLineEdit>("txtGuete")->text(), QStringLiteral("C "));
+    press(Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), s.window().keypad()->buffer());
+
     // Left and right page through the records, Up and Down move in the table.
     type(QStringLiteral("618"));
     press(Qt::Key_Return);
