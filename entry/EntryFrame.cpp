@@ -169,28 +169,29 @@ EntryFrame::EntryFrame(FrmHolz& model, header::ControlBinder& binder, QWidget* p
     // Quick buttons: the grades and assortments used most.
     auto* quick = new QHBoxLayout;
     quick->setSpacing(6);
-    auto* gradeLabel = new QLabel(QStringLiteral("Güte"), this);
-    gradeLabel->setFont(sized(font(), 11, true));
-    quick->addWidget(gradeLabel);
-    const Control* grades[] = {&c.cmdGuete1, &c.cmdGuete2, &c.cmdGuete3};
-    const Control* sorts[] = {&c.cmdSorte1, &c.cmdSorte2, &c.cmdSorte3};
-    for (int i = 1; i <= 3; ++i) {
-        auto* button = toggle(QStringLiteral("cmdGuete%1").arg(i));
-        button->setCheckable(false);
-        connect(button, &QPushButton::clicked, this, [this, i] { m_model.cmdGuete_Click(i); });
-        binder.button(*grades[i - 1], button);
-        quick->addWidget(button);
-    }
-    quick->addSpacing(16);
-    auto* sortLabel = new QLabel(QStringLiteral("Sorte"), this);
-    sortLabel->setFont(gradeLabel->font());
-    quick->addWidget(sortLabel);
-    for (int i = 1; i <= 3; ++i) {
-        auto* button = toggle(QStringLiteral("cmdSorte%1").arg(i));
-        button->setCheckable(false);
-        connect(button, &QPushButton::clicked, this, [this, i] { m_model.cmdSorte_Click(i); });
-        binder.button(*sorts[i - 1], button);
-        quick->addWidget(button);
+    const struct {
+        const char* label;
+        const char* name;
+        const Control* buttons[3];
+        void (FrmHolz::*click)(int);
+    } quickGroups[] = {
+        {"Güte", "cmdGuete%1", {&c.cmdGuete1, &c.cmdGuete2, &c.cmdGuete3}, &FrmHolz::cmdGuete_Click},
+        {"Sorte", "cmdSorte%1", {&c.cmdSorte1, &c.cmdSorte2, &c.cmdSorte3}, &FrmHolz::cmdSorte_Click},
+    };
+    for (const auto& group : quickGroups) {
+        if (quick->count() > 0)
+            quick->addSpacing(16);
+        auto* label = new QLabel(QString::fromUtf8(group.label), this);
+        label->setFont(sized(font(), 11, true));
+        quick->addWidget(label);
+        for (int i = 1; i <= 3; ++i) {
+            auto* button = toggle(QString::fromLatin1(group.name).arg(i));
+            button->setCheckable(false);
+            connect(button, &QPushButton::clicked, this,
+                    [this, i, click = group.click] { (m_model.*click)(i); });
+            binder.button(*group.buttons[i - 1], button);
+            quick->addWidget(button);
+        }
     }
     grid->addLayout(quick, 4, 0, 1, 6);
 

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <functional>
 
 namespace entry {
 namespace {
@@ -81,54 +82,44 @@ Keypad::Keypad(FrmHolz& model, header::ControlBinder& binder, QWidget* parent)
     }
     grid->addWidget(m_digits[0], 5, 0);
 
-    auto* cmdBack = key(QStringLiteral("cmdBack"), QStringLiteral("←"), 22);
-    connect(cmdBack, &QPushButton::clicked, this, [this] { m_model.cmdBack_Click(); });
-    binder.button(c.cmdBack, cmdBack, false);
-    auto* cmdX = key(QStringLiteral("cmdX"), QStringLiteral("×"), 22);
-    connect(cmdX, &QPushButton::clicked, this, [this] { m_model.cmdX_Click(); });
-    binder.button(c.cmdX, cmdX, false);
-    auto* cmdEscape = key(QStringLiteral("cmdEscape"), c.cmdEscape.caption, 16);
-    cmdEscape->setStyleSheet(keyStyle("#f6dcd6", "#6d1f12"));
-    connect(cmdEscape, &QPushButton::clicked, this, [this] { m_model.cmdEscape_Click(); });
-    binder.button(c.cmdEscape, cmdEscape);
-    m_cmdKomma = key(QStringLiteral("cmdKomma"), QStringLiteral(","), 22);
-    connect(m_cmdKomma, &QPushButton::clicked, this, [this] { m_model.cmdKomma_Click(); });
-    binder.button(c.cmdKomma, m_cmdKomma, false);
-    auto* cmdSpeichern = key(QStringLiteral("cmdSpeichern"), c.cmdSpeichern.caption, 16);
-    cmdSpeichern->setStyleSheet(keyStyle("#2e7d32", "white"));
-    connect(cmdSpeichern, &QPushButton::clicked, this, [this] { m_model.cmdSpeichern_Click(); });
-    binder.button(c.cmdSpeichern, cmdSpeichern);
-
-    grid->addWidget(cmdBack, 2, 3);
-    grid->addWidget(cmdX, 3, 3);
-    grid->addWidget(cmdEscape, 4, 3);
-    grid->addWidget(m_cmdKomma, 5, 1);
-    grid->addWidget(cmdSpeichern, 5, 2, 1, 2);
-
-    struct Move {
+    // The commands beside and below the digits, and the navigation. A text
+    // of nullptr shows the model's caption; the others show a symbol.
+    struct Command {
         const char* name;
         const char* text;
         const Control& control;
-        void (FrmHolz::*click)();
+        std::function<void()> click;
+        int row, column, columnSpan, pointSize;
+        QString style;
     };
-    const Move moves[] = {
-        {"cmdErster", "|◀", c.cmdErster, &FrmHolz::cmdErster_Click},
-        {"cmdZurueck", "◀", c.cmdZurueck, &FrmHolz::cmdZurueck_Click},
-        {"cmdVor", "▶", c.cmdVor, &FrmHolz::cmdVor_Click},
-        {"cmdLetzter", "▶|", c.cmdLetzter, &FrmHolz::cmdLetzter_Click},
+    const QString plain = keyStyle("#f7f8f4", "#1d2a1d");
+    const Command commands[] = {
+        {"cmdBack", "←", c.cmdBack, [this] { m_model.cmdBack_Click(); }, 2, 3, 1, 22, plain},
+        {"cmdX", "×", c.cmdX, [this] { m_model.cmdX_Click(); }, 3, 3, 1, 22, plain},
+        {"cmdEscape", nullptr, c.cmdEscape, [this] { m_model.cmdEscape_Click(); }, 4, 3, 1, 16,
+         keyStyle("#f6dcd6", "#6d1f12")},
+        {"cmdKomma", ",", c.cmdKomma, [this] { m_model.cmdKomma_Click(); }, 5, 1, 1, 22, plain},
+        {"cmdSpeichern", nullptr, c.cmdSpeichern, [this] { m_model.cmdSpeichern_Click(); }, 5, 2, 2, 16,
+         keyStyle("#2e7d32", "white")},
+        {"cmdErster", "|◀", c.cmdErster, [this] { m_model.cmdErster_Click(); }, 6, 0, 1, 16, plain},
+        {"cmdZurueck", "◀", c.cmdZurueck, [this] { m_model.cmdZurueck_Click(); }, 6, 1, 1, 16, plain},
+        {"cmdVor", "▶", c.cmdVor, [this] { m_model.cmdVor_Click(); }, 6, 2, 1, 16, plain},
+        {"cmdLetzter", "▶|", c.cmdLetzter, [this] { m_model.cmdLetzter_Click(); }, 6, 3, 1, 16, plain},
+        {"cmdAendern", nullptr, c.cmdAendern, [this] { m_model.cmdAendern_Click(); }, 7, 0, 4, 14, plain},
     };
-    for (int i = 0; i < 4; ++i) {
-        auto* button = key(QLatin1String(moves[i].name), QString::fromUtf8(moves[i].text), 16);
-        button->setMinimumHeight(48);
-        connect(button, &QPushButton::clicked, this, [this, click = moves[i].click] { (m_model.*click)(); });
-        binder.button(moves[i].control, button, false);
-        grid->addWidget(button, 6, i);
+    for (const Command& command : commands) {
+        const bool symbol = command.text != nullptr;
+        auto* button =
+            key(QLatin1String(command.name),
+                symbol ? QString::fromUtf8(command.text) : command.control.caption, command.pointSize);
+        if (command.style != plain)
+            button->setStyleSheet(command.style);
+        connect(button, &QPushButton::clicked, this, command.click);
+        binder.button(command.control, button, !symbol);
+        grid->addWidget(button, command.row, command.column, 1, command.columnSpan);
+        if (&command.control == &c.cmdKomma)
+            m_cmdKomma = button;
     }
-    auto* cmdAendern = key(QStringLiteral("cmdAendern"), c.cmdAendern.caption, 14);
-    cmdAendern->setMinimumHeight(48);
-    connect(cmdAendern, &QPushButton::clicked, this, [this] { m_model.cmdAendern_Click(); });
-    binder.button(c.cmdAendern, cmdAendern);
-    grid->addWidget(cmdAendern, 7, 0, 1, 4);
     grid->setRowStretch(8, 1);
 }
 
