@@ -12,10 +12,10 @@
 #include "cli/ListGenerator.h"
 #include "export/ExportDriver.h"
 #include "import/DataFolderSetup.h"
+#include "import/HolzartLookup.h"
 #include "import/ImportDriver.h"
 #include "import/ListFile.h"
 #include "import/ListFileReader.h"
-#include "import/SpeciesLookup.h"
 #include "import/UseCodeLookup.h"
 #include "rules/BarkTable.h"
 #include "store/Database.h"
@@ -103,7 +103,7 @@ void readRows(benchmark::State& state)
     const auto decoded = importer::ListFile::decode(fileBytes);
     size_t rows = 0;
     for (auto _ : state) {
-        importer::SpeciesLookup species(data.species(region));
+        importer::HolzartLookup species(data.species(region));
         const auto result = importer::ListFileReader(species, codes, bark).read(*decoded.text);
         rows = result.list->records.size();
         benchmark::DoNotOptimize(rows);

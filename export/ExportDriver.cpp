@@ -233,7 +233,7 @@ ExportDriver::Result ExportDriver::write(store::TimberStore& store, const QStrin
     const store::ListenRow list = store.Listen.current();
     const store::MasterData master(m_master);
     const int region = m_settings.number(store::keys::RegionIndex, 8);
-    SpeciesCodes species(master.species(region), format.number, format.speciesWithNL,
+    HolzartCodes species(master.species(region), format.number, format.speciesWithNL,
                          [this](const QString& text) {
                              m_ui.message({text, QString(), Buttons::Ok, Icon::None});
                          });

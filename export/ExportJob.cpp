@@ -5,7 +5,7 @@
 
 namespace exporter {
 
-ExportJob::ExportJob(store::ListenRow list, QString stem, SpeciesCodes& species)
+ExportJob::ExportJob(store::ListenRow list, QString stem, HolzartCodes& species)
     : m_list(std::move(list)), m_stem(std::move(stem)), m_species(&species)
 {
 }

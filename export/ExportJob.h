@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export/SpeciesCodes.h"
+#include "export/HolzartCodes.h"
 #include "export/UseCodes.h"
 #include "store/HolzRow.h"
 #include "store/LagerRow.h"
@@ -25,7 +25,7 @@ public:
     using RecordSource = std::function<void(const RecordVisitor&)>;
     using Progress = std::function<void(qint64 counter, qint64 total)>;
 
-    ExportJob(store::ListenRow list, QString stem, SpeciesCodes& species);
+    ExportJob(store::ListenRow list, QString stem, HolzartCodes& species);
 
     // The records, streamed in export order on every walk.
     void setRecords(RecordSource source, qint64 count);
@@ -39,7 +39,7 @@ public:
     const QString& stem() const { return m_stem; }
     // Storage places of the list, by lot.
     const QList<store::LagerRow>& storage() const { return m_storage; }
-    SpeciesCodes& species() const { return *m_species; }
+    HolzartCodes& species() const { return *m_species; }
     const UseCodes& useCodes() const { return m_useCodes; }
     qint64 recordCount() const { return m_count; }
 
@@ -57,7 +57,7 @@ public:
 private:
     store::ListenRow m_list;
     QString m_stem;
-    SpeciesCodes* m_species;
+    HolzartCodes* m_species;
     RecordSource m_source;
     qint64 m_count = 0;
     QList<store::LagerRow> m_storage;

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "import/HolzartLookup.h"
 #include "import/ListBuilder.h"
 #include "import/ListFileReader.h"
-#include "import/SpeciesLookup.h"
 #include "import/TextLines.h"
 #include "import/UseCodeLookup.h"
 #include "platform/Codepage.h"
@@ -59,7 +59,7 @@ inline QByteArray bytesOf(const uint8_t* data, size_t size)
 // input, whatever kind of file it is.
 struct Builder {
     importer::UseCodeLookup codes{Lookups::get().einschlag, Lookups::get().nutzung};
-    importer::SpeciesLookup species{Lookups::get().species};
+    importer::HolzartLookup species{Lookups::get().species};
     importer::ImportedList list;
     importer::ListBuilder builder{list, species, codes, Lookups::get().bark};
 
@@ -73,7 +73,7 @@ struct Builder {
 inline void readListFile(const QByteArray& bytes)
 {
     const auto& lookups = Lookups::get();
-    importer::SpeciesLookup species(lookups.species);
+    importer::HolzartLookup species(lookups.species);
     const importer::UseCodeLookup codes(lookups.einschlag, lookups.nutzung);
     importer::ListFileReader(species, codes, lookups.bark).Datei_Lesen(bytes);
 }

@@ -1,10 +1,10 @@
 #include "ImportDriver.h"
 
+#include "HolzartLookup.h"
 #include "ImportedListWriter.h"
 #include "ListFile.h"
 #include "ListFileReader.h"
 #include "MasterDataImport.h"
-#include "SpeciesLookup.h"
 #include "UseCodeLookup.h"
 
 #include "export/ExportFormats.h"
@@ -221,7 +221,7 @@ ImportDriver::Result ImportDriver::importFile(const QString& path)
                       QStringLiteral("Datensätze lesen"));
         const int region = m_settings.number(store::keys::RegionIndex, 8);
         const store::MasterData master(m_master);
-        SpeciesLookup species(master.species(region));
+        HolzartLookup species(master.species(region));
         const UseCodeLookup useCodes(master.einschlagtypen(), master.nutzungsarten());
         const rules::BarkTable bark = master.barkTable(region);
         ListFileReader reader(species, useCodes, bark);

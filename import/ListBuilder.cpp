@@ -1,6 +1,6 @@
 #include "ListBuilder.h"
 
-#include "SpeciesLookup.h"
+#include "HolzartLookup.h"
 #include "UseCodeLookup.h"
 
 #include "rules/Numbers.h"
@@ -8,7 +8,7 @@
 
 namespace importer {
 
-ListBuilder::ListBuilder(ImportedList& list, SpeciesLookup& species, const UseCodeLookup& useCodes,
+ListBuilder::ListBuilder(ImportedList& list, HolzartLookup& species, const UseCodeLookup& useCodes,
                          const rules::BarkTable& bark)
     : m_list(&list), m_species(&species), m_useCodes(&useCodes), m_bark(&bark)
 {

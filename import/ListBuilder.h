@@ -12,7 +12,7 @@ class BarkTable;
 
 namespace importer {
 
-class SpeciesLookup;
+class HolzartLookup;
 class UseCodeLookup;
 
 // What the handheld reader and the transfer reader share while they fill a
@@ -20,7 +20,7 @@ class UseCodeLookup;
 // register, its storage rows and the numbering of its records.
 class ListBuilder {
 public:
-    ListBuilder(ImportedList& list, SpeciesLookup& species, const UseCodeLookup& useCodes,
+    ListBuilder(ImportedList& list, HolzartLookup& species, const UseCodeLookup& useCodes,
                 const rules::BarkTable& bark);
 
     ImportedList& list() { return *m_list; }
@@ -52,7 +52,7 @@ public:
 
 private:
     ImportedList* m_list;
-    SpeciesLookup* m_species;
+    HolzartLookup* m_species;
     const UseCodeLookup* m_useCodes;
     const rules::BarkTable* m_bark;
     int m_previousLot = -1;

@@ -13,7 +13,7 @@ class BarkTable;
 
 namespace importer {
 
-class SpeciesLookup;
+class HolzartLookup;
 class UseCodeLookup;
 
 // Datei_Lesen: turns the text of a list file into a new list, by the
@@ -29,7 +29,7 @@ public:
         QString refusal; // why the file is no list file, when list is empty
     };
 
-    ListFileReader(SpeciesLookup& species, const UseCodeLookup& useCodes, const rules::BarkTable& bark)
+    ListFileReader(HolzartLookup& species, const UseCodeLookup& useCodes, const rules::BarkTable& bark)
         : m_species(species), m_useCodes(useCodes), m_bark(bark)
     {
     }
@@ -45,7 +45,7 @@ public:
     Result Datei_Lesen(const QByteArray& bytes);
 
 private:
-    SpeciesLookup& m_species;
+    HolzartLookup& m_species;
     const UseCodeLookup& m_useCodes;
     const rules::BarkTable& m_bark;
     Progress m_progress;

@@ -1,7 +1,7 @@
 #include "AssortmentSummary.h"
 
+#include "HolzartCodes.h"
 #include "ReportTexts.h"
-#include "SpeciesCodes.h"
 
 #include "rules/Numbers.h"
 #include "store/JetCollation.h"
@@ -43,7 +43,7 @@ AssortmentSummary AssortmentSummary::build(const QString& listName,
 {
     AssortmentSummary summary;
     summary.m_listName = listName;
-    const SpeciesCodes codes(regionSpecies);
+    const HolzartCodes codes(regionSpecies);
 
     // Records by species, species in the region's order first.
     QStringList order;

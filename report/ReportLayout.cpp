@@ -1,10 +1,10 @@
 #include "ReportLayout.h"
 
 #include "DocumentFiles.h"
+#include "HolzartCodes.h"
 #include "RecordCells.h"
 #include "ReportError.h"
 #include "ReportTexts.h"
-#include "SpeciesCodes.h"
 
 #include "rules/Numbers.h"
 
@@ -368,7 +368,7 @@ private:
             if (recordIndex % 2 == 1)
                 p.fillRect(rect(MarginX, y, ContentWidth, h), QColor(242, 242, 242));
             const auto& row = d.rows.at(item.index);
-            const QString species = SpeciesCodes::marked(row.Holzart, row.Folgestamm, row.Klammerstamm);
+            const QString species = HolzartCodes::marked(row.Holzart, row.Folgestamm, row.Klammerstamm);
             if (!recordFontSet) {
                 setFont(normal, 8);
                 recordFontSet = true;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "report/AssortmentSummary.h"
-#include "report/SpeciesCodes.h"
+#include "report/HolzartCodes.h"
 #include "store/ListenRow.h"
 #include "store/WorkRow.h"
 
@@ -25,7 +25,7 @@ public:
         store::ListenRow list;
         std::optional<int> lot;
         QList<store::WorkRow> rows;
-        SpeciesCodes codes;
+        HolzartCodes codes;
         std::optional<AssortmentSummary> summary;
         QDate today;
         bool dezimalpunkt = false;

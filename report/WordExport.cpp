@@ -23,7 +23,7 @@ QString WordExport::writeOne(const store::ListenRow& list, std::optional<int> lo
     content.heading = options.heading;
     content.list = list;
     content.lot = lot;
-    content.codes = SpeciesCodes(m_species);
+    content.codes = HolzartCodes(m_species);
     content.today = options.today;
     content.dezimalpunkt = options.dezimalpunkt;
     if (options.verdichtet)

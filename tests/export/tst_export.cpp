@@ -76,7 +76,7 @@ QStringList filesIn(const QString& folder)
 QStringList writeLines(const ExportWriter& writer, int format, const QList<HolzRow>& rows,
                        const store::ListenRow& list = ExportFixture::goldenHeader())
 {
-    SpeciesCodes species({}, format, format == 6, {});
+    HolzartCodes species({}, format, format == 6, {});
     ExportJob job(list, QStringLiteral("Probe"), species);
     job.setRecords(rows);
     QBuffer buffer;
@@ -267,9 +267,9 @@ void TestExport::useCodes()
 void TestExport::speciesCodes()
 {
     QCOMPARE(
-        (QList<int>{SpeciesCodes::codeColumn(1), SpeciesCodes::codeColumn(2), SpeciesCodes::codeColumn(3),
-                    SpeciesCodes::codeColumn(4), SpeciesCodes::codeColumn(5), SpeciesCodes::codeColumn(6),
-                    SpeciesCodes::codeColumn(7)}),
+        (QList<int>{HolzartCodes::codeColumn(1), HolzartCodes::codeColumn(2), HolzartCodes::codeColumn(3),
+                    HolzartCodes::codeColumn(4), HolzartCodes::codeColumn(5), HolzartCodes::codeColumn(6),
+                    HolzartCodes::codeColumn(7)}),
         (QList<int>{1, 2, 3, 3, 2, 2, 2}));
 
     ExportFixture fixture;
@@ -277,7 +277,7 @@ void TestExport::speciesCodes()
     QStringList messages;
     auto note = [&](const QString& text) { messages << text; };
 
-    SpeciesCodes eg10(region, 6, true, note);
+    HolzartCodes eg10(region, 6, true, note);
     // One message per run of a species the region does not know.
     for (const char* name : {"Lärche", "Lärche", "Fichte", "Lärche"})
         QCOMPARE(eg10.Holzartcode(QString::fromUtf8(name)),
@@ -289,7 +289,7 @@ void TestExport::speciesCodes()
                                    "'Lä' übernommen")));
 
     messages.clear();
-    SpeciesCodes empty({}, 2, false, note);
+    HolzartCodes empty({}, 2, false, note);
     for (const char* name : {"Fichte", "Fichte", "Fichte", "Buche"})
         empty.Holzartcode(QString::fromUtf8(name));
     QCOMPARE(messages,
@@ -749,7 +749,7 @@ void TestExport::manyRecords()
 {
     // More records than a 16-bit counter holds.
     QList<HolzRow> rows(40000, logRow());
-    SpeciesCodes species({}, 6, true, {});
+    HolzartCodes species({}, 6, true, {});
     ExportJob job(ExportFixture::goldenHeader(), QStringLiteral("Gross"), species);
     job.setRecords(rows);
     qint64 last = 0;

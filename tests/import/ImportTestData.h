@@ -1,6 +1,6 @@
 #pragma once
 
-#include "import/SpeciesLookup.h"
+#include "import/HolzartLookup.h"
 #include "import/UseCodeLookup.h"
 #include "rules/BarkTable.h"
 

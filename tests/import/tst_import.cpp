@@ -83,7 +83,7 @@ struct Parsed {
 
 Parsed parse(const QByteArray& bytes, const QList<store::HolzartRow>& rows = species())
 {
-    importer::SpeciesLookup lookup(rows);
+    importer::HolzartLookup lookup(rows);
     const importer::UseCodeLookup codes(einschlagtypen(), nutzungsarten());
     const rules::BarkTable bark = barkTable();
     auto result = importer::ListFileReader(lookup, codes, bark).Datei_Lesen(bytes);
@@ -454,7 +454,7 @@ private slots:
     void speciesLookup()
     {
         ImportedList list;
-        importer::SpeciesLookup lookup(species());
+        importer::HolzartLookup lookup(species());
         QCOMPARE(lookup.Holzart_Suchen(u"Fi ", list), QStringLiteral("Fichte"));
         QCOMPARE(lookup.Holzart_Suchen(u" BU", list), QStringLiteral("Buche")); // second code column
         QCOMPARE(lookup.Holzart_Suchen(u"Ta", list), QStringLiteral("Ta"));
@@ -465,7 +465,7 @@ private slots:
         QVERIFY(list.notices.isEmpty());
 
         ImportedList bare;
-        importer::SpeciesLookup none({});
+        importer::HolzartLookup none({});
         QCOMPARE(none.Holzart_Suchen(u"Fi", bare), QStringLiteral("Fi"));
         QCOMPARE(none.Holzart_Suchen(u"Fi", bare), QStringLiteral("Fi"));
         QCOMPARE(bare.notices.size(), 1);

@@ -4,9 +4,9 @@
 
 #include "report/AssortmentSummary.h"
 #include "report/DocumentFiles.h"
+#include "report/HolzartCodes.h"
 #include "report/RecordCells.h"
 #include "report/ReportTexts.h"
-#include "report/SpeciesCodes.h"
 
 #include <QTest>
 
@@ -222,7 +222,7 @@ private slots:
         QFETCH(bool, follow);
         QFETCH(bool, bracket);
         QFETCH(QString, expected);
-        const SpeciesCodes codes({fixture::species(QStringLiteral("Fichte"), QStringLiteral("FI")),
+        const HolzartCodes codes({fixture::species(QStringLiteral("Fichte"), QStringLiteral("FI")),
                                   fixture::species(QStringLiteral("Eibe"), QStringLiteral("  "))});
         QCOMPARE(codes.recordCode(species, follow, bracket), expected);
     }

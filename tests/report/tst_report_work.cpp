@@ -230,7 +230,7 @@ private slots:
         content.list.Liste = QStringLiteral("Säge & Co <1>\x01");
         content.list.Name = QStringLiteral("O'Neill");
         content.today = QDate(2026, 12, 6);
-        content.codes = SpeciesCodes({fixture::species(QStringLiteral("Fichte"), QStringLiteral("FI"))});
+        content.codes = HolzartCodes({fixture::species(QStringLiteral("Fichte"), QStringLiteral("FI"))});
         for (int i = 0; i < 120; ++i)
             content.rows << fixture::workRow(
                 Log{.nummer = i + 1,

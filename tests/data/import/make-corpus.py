@@ -146,7 +146,7 @@ add("wrong-identifiers.dat", crlf(hh_file("Fremdzeilen", ["0Z  was", "9R 1     1
                                           logs[:2])), "imported", "Fremdzeilen", 2, "-")
 add("shifted-fields.dat", crlf(hh_file("Versatz", [logs[0][:22] + " " + logs[0][22:], logs[1]])), "imported",
     "Versatz", 2, "Fehl.Nr : 13")
-add("unknown-species.dat", crlf(hh_file("Exoten", [hh_log(code="Zed"), hh_log(num=2, code="Mam"), hh_log(num=3, code="Zed")])),
+add("unknown-holzart.dat", crlf(hh_file("Exoten", [hh_log(code="Zed"), hh_log(num=2, code="Mam"), hh_log(num=3, code="Zed")])),
     "imported", "Exoten", 3, "Zed, Mam")
 add("bad-date.dat", crlf(["0A  Datumsfehler", "0d  31.02.2005", "0!   "] + logs[:1]), "imported", "Datumsfehler", 1,
     "Datum „31.02.2005“")

@@ -16,9 +16,9 @@ namespace importer {
 // column by code column (Kuerzel1, then Kuerzel2, then Kuerzel3); a row whose
 // code matches gives its name. A code the region does not know is stored as
 // it stands and noted once in the list's missing species.
-class SpeciesLookup {
+class HolzartLookup {
 public:
-    explicit SpeciesLookup(const QList<store::HolzartRow>& species);
+    explicit HolzartLookup(const QList<store::HolzartRow>& species);
 
     // Blanks are removed from the code first. An empty code matches nothing
     // and gives an empty species (the empty code columns of the master data

@@ -1,8 +1,8 @@
-#include "SpeciesCodes.h"
+#include "HolzartCodes.h"
 
 namespace report {
 
-SpeciesCodes::SpeciesCodes(const QList<store::HolzartRow>& species)
+HolzartCodes::HolzartCodes(const QList<store::HolzartRow>& species)
 {
     for (const auto& row : species) {
         const QString key = row.Holzart.trimmed().toCaseFolded();
@@ -12,12 +12,12 @@ SpeciesCodes::SpeciesCodes(const QList<store::HolzartRow>& species)
     }
 }
 
-bool SpeciesCodes::has(const QString& species) const
+bool HolzartCodes::has(const QString& species) const
 {
     return m_codes.contains(species.trimmed().toCaseFolded());
 }
 
-QString SpeciesCodes::code(const QString& species) const
+QString HolzartCodes::code(const QString& species) const
 {
     const auto it = m_codes.constFind(species.trimmed().toCaseFolded());
     if (it != m_codes.constEnd())
@@ -25,12 +25,12 @@ QString SpeciesCodes::code(const QString& species) const
     return species.trimmed().left(3);
 }
 
-QString SpeciesCodes::recordCode(const QString& species, bool folgestamm, bool klammerstamm) const
+QString HolzartCodes::recordCode(const QString& species, bool folgestamm, bool klammerstamm) const
 {
     return marked(code(species), folgestamm, klammerstamm);
 }
 
-QString SpeciesCodes::marked(QString text, bool folgestamm, bool klammerstamm)
+QString HolzartCodes::marked(QString text, bool folgestamm, bool klammerstamm)
 {
     if (folgestamm)
         text.prepend(QStringLiteral("F*"));

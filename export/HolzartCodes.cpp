@@ -1,15 +1,15 @@
-#include "SpeciesCodes.h"
+#include "HolzartCodes.h"
 
 #include "Fields.h"
 
 namespace exporter {
 
-SpeciesCodes::SpeciesCodes(QList<store::HolzartRow> region, int format, bool withNL, Notify notify)
+HolzartCodes::HolzartCodes(QList<store::HolzartRow> region, int format, bool withNL, Notify notify)
     : m_region(std::move(region)), m_column(codeColumn(format)), m_withNL(withNL), m_notify(std::move(notify))
 {
 }
 
-int SpeciesCodes::codeColumn(int format)
+int HolzartCodes::codeColumn(int format)
 {
     switch (format) {
     case 4:
@@ -23,7 +23,7 @@ int SpeciesCodes::codeColumn(int format)
     }
 }
 
-QString SpeciesCodes::Holzartcode(const QString& holzart)
+QString HolzartCodes::Holzartcode(const QString& holzart)
 {
     if (m_cached && holzart == m_cachedName)
         return m_cachedCode;
@@ -47,7 +47,7 @@ QString SpeciesCodes::Holzartcode(const QString& holzart)
     return m_cachedCode;
 }
 
-SpeciesCodes::Entry SpeciesCodes::lookup(const QString& holzart) const
+HolzartCodes::Entry HolzartCodes::lookup(const QString& holzart) const
 {
     if (m_region.isEmpty())
         return {holzart.left(2), Missing::RegionEmpty};

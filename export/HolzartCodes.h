@@ -15,14 +15,14 @@ namespace exporter {
 // does not know is written with the first two letters of its name after a
 // message. The last species looked up is remembered, so a run of records of
 // one species costs one lookup and gives at most one message.
-class SpeciesCodes {
+class HolzartCodes {
 public:
     using Notify = std::function<void(const QString& message)>;
 
     // `region`: the species of the current region; `format`: the export
     // format number 1..7; `withNL`: append the conifer/broadleaf letter to
     // the code padded to 3 (the handheld list file).
-    SpeciesCodes(QList<store::HolzartRow> region, int format, bool withNL, Notify notify);
+    HolzartCodes(QList<store::HolzartRow> region, int format, bool withNL, Notify notify);
 
     // The code column (1, 2 or 3) the format reads: Habsys the first,
     // ProForst and ABIES the third, all others the second.

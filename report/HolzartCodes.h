@@ -10,10 +10,10 @@ namespace report {
 
 // The short codes (Kuerzel1) of the species of one region, found by species
 // name without regard to case.
-class SpeciesCodes {
+class HolzartCodes {
 public:
-    SpeciesCodes() = default;
-    explicit SpeciesCodes(const QList<store::HolzartRow>& species);
+    HolzartCodes() = default;
+    explicit HolzartCodes(const QList<store::HolzartRow>& species);
 
     // The species' short code; the first three letters of the name when the
     // region has no code for it.

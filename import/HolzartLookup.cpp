@@ -1,4 +1,4 @@
-#include "SpeciesLookup.h"
+#include "HolzartLookup.h"
 
 namespace importer {
 namespace {
@@ -15,7 +15,7 @@ QString withoutBlanks(QStringView text)
 
 } // namespace
 
-SpeciesLookup::SpeciesLookup(const QList<store::HolzartRow>& species) : m_noSpecies(species.isEmpty())
+HolzartLookup::HolzartLookup(const QList<store::HolzartRow>& species) : m_noSpecies(species.isEmpty())
 {
     // The rows come in the region's order; the first row of a code wins.
     for (const auto& row : species) {
@@ -27,7 +27,7 @@ SpeciesLookup::SpeciesLookup(const QList<store::HolzartRow>& species) : m_noSpec
     }
 }
 
-QString SpeciesLookup::Holzart_Suchen(QStringView rawCode, ImportedList& list)
+QString HolzartLookup::Holzart_Suchen(QStringView rawCode, ImportedList& list)
 {
     const QString code = withoutBlanks(rawCode);
     if (code.isEmpty())
