@@ -1,7 +1,5 @@
 #include "ImportedListWriter.h"
 
-#include "HolzRowBinder.h"
-
 #include "rules/Numbers.h"
 #include "store/Database.h"
 #include "store/TimberStore.h"
@@ -51,13 +49,9 @@ bool ImportedListWriter::write(ImportedList& list, const Progress& progress)
     list.header.Id = m_db.lastInsertRowId();
 
     store::Statement record = m_db.prepare(store::holzTable().insertSql());
-    static const HolzRowBinder binder;
     const store::HolzRow* previous = nullptr;
     for (const auto& row : list.records) {
-        if (binder.usable())
-            binder.bind(record, row, previous);
-        else
-            store::holzTable().bindValues(record, row);
+        store::holzTable().bindChangedValues(record, row, previous);
         record.run();
         previous = &row;
         advance();

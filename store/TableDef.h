@@ -83,7 +83,33 @@ public:
         return index;
     }
 
+    // For bulk inserts of rows that mostly repeat (one list's name, codes and
+    // defaults): binds only the values that differ from `previous`, whose
+    // values the statement still holds from the row before. Converting and
+    // copying every text of 100 000 rows again costs more than storing them.
+    void bindChangedValues(Statement& st, const Row& row, const Row* previous, int first = 1) const
+    {
+        if (!previous) {
+            bindValues(st, row, first);
+            return;
+        }
+        int index = first;
+        for (const auto& column : m_columns) {
+            std::visit(
+                [&](auto member) {
+                    if (!sameValue(previous->*member, row.*member))
+                        st.bind(index, row.*member);
+                },
+                column.member);
+            ++index;
+        }
+    }
+
 private:
+    // A null and an empty text bind differently (NULL and ''), so they differ.
+    static bool sameValue(const QString& a, const QString& b) { return a.isNull() == b.isNull() && a == b; }
+    template <class T> static bool sameValue(const T& a, const T& b) { return a == b; }
+
     static void assign(QString& v, const Statement& st, int i) { v = st.text(i); }
     static void assign(int& v, const Statement& st, int i) { v = st.integer(i); }
     static void assign(qint64& v, const Statement& st, int i) { v = st.int64(i); }

@@ -3,7 +3,6 @@
 
 #include "import/DataFolderSetup.h"
 #include "import/FieldReader.h"
-#include "import/HolzRowBinder.h"
 #include "import/ImportDriver.h"
 #include "import/ImportedListWriter.h"
 #include "import/ListFile.h"
@@ -756,7 +755,6 @@ private slots:
     // including the difference between no text and an empty text.
     void writerStoresEveryRowAsItIs()
     {
-        QVERIFY(importer::HolzRowBinder().usable());
         Workspace w;
         ImportedList list;
         list.header.Liste = QStringLiteral("Zeilen");
