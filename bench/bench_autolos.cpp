@@ -11,10 +11,12 @@
 #include "lots/LotRules.h"
 #include "store/Settings.h"
 
+#include "bench/BenchSupport.h"
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QTemporaryDir>
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -92,8 +94,6 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     folder = &dir;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    bench::runBenchmarks(argc, argv);
     return 0;
 }

@@ -21,11 +21,13 @@
 #include "store/SettingKeys.h"
 #include "store/Settings.h"
 
+#include "bench/BenchSupport.h"
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTextStream>
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -146,9 +148,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    for (int i = 1; i < argc; ++i)
-        if (QByteArray(argv[i]).startsWith("--records="))
-            records = QByteArray(argv[i]).mid(10).toInt();
+    records = bench::recordsOption(argc, argv, records);
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     Screen s;

@@ -19,9 +19,11 @@
 #include "store/Settings.h"
 #include "store/TimberStore.h"
 
+#include "bench/BenchSupport.h"
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QTemporaryDir>
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -68,9 +70,7 @@ BENCHMARK(exportList)->Arg(6)->Arg(1)->Arg(3)->Arg(5)->Arg(7)->Unit(benchmark::k
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    for (int i = 1; i < argc; ++i)
-        if (QByteArray(argv[i]).startsWith("--records="))
-            records = QByteArray(argv[i]).mid(10).toInt();
+    records = bench::recordsOption(argc, argv, records);
     QTemporaryDir dir;
     folder = &dir;
     const store::DataFolder data(dir.path());
@@ -83,9 +83,7 @@ int main(int argc, char** argv)
         species << row.Holzart;
     cli::ListGenerator(species, 7).generate(*holz, ListName, records);
 
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    bench::runBenchmarks(argc, argv);
     holz.reset();
     master.reset();
     return 0;

@@ -25,10 +25,11 @@
 #include "store/TimberStore.h"
 #include "store/Transaction.h"
 
+#include "bench/BenchSupport.h"
 #include <QCoreApplication>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -128,23 +129,18 @@ void importFile(benchmark::State& state)
 
 void stemmoImport(benchmark::State& state)
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("STEMMO_SETTINGS"), dir->filePath(QStringLiteral("Stemmo.ini")));
     int exitCode = -1;
+    QString error;
     for (auto _ : state) {
-        QProcess stemmo;
-        stemmo.setProcessEnvironment(env);
-        stemmo.start(QStringLiteral(STEMMO_EXECUTABLE),
-                     {QStringLiteral("--data"), dir->filePath(QStringLiteral("data")),
-                      QStringLiteral("import"), filePath});
-        stemmo.waitForFinished(-1);
-        exitCode = stemmo.exitCode();
+        exitCode = bench::runStemmo(dir->filePath(QStringLiteral("data")),
+                                    dir->filePath(QStringLiteral("Stemmo.ini")),
+                                    {QStringLiteral("import"), filePath}, &error);
         state.PauseTiming();
         deleteList();
         state.ResumeTiming();
     }
     if (exitCode != 0)
-        state.SkipWithError("stemmo import failed");
+        state.SkipWithError(error.toUtf8().constData());
 }
 
 } // namespace
@@ -157,9 +153,7 @@ BENCHMARK(stemmoImport)->Unit(benchmark::kMillisecond)->UseRealTime();
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    for (int i = 1; i < argc; ++i)
-        if (QByteArray(argv[i]).startsWith("--records="))
-            records = QByteArray(argv[i]).mid(10).toInt();
+    records = bench::recordsOption(argc, argv, records);
     QTemporaryDir temporary;
     dir = &temporary;
     prepareFile(store::DataFolder(temporary.filePath(QStringLiteral("data"))));
@@ -168,9 +162,7 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    bench::runBenchmarks(argc, argv);
     holz.reset();
     master.reset();
     return 0;

@@ -13,9 +13,10 @@
 #include "store/Settings.h"
 #include "store/TimberStore.h"
 
+#include "bench/BenchSupport.h"
 #include <QCoreApplication>
-#include <QFile>
 #include <QTemporaryDir>
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -25,17 +26,6 @@ QTemporaryDir* folder = nullptr;
 std::unique_ptr<store::Database> db;
 std::unique_ptr<store::Settings> settings;
 const QString ListName = QStringLiteral("Bench");
-
-double peakMegabytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    return 0;
-}
 
 class NullUi final : public platform::UserInterface {
 public:
@@ -64,7 +54,7 @@ void openList(benchmark::State& state)
         benchmark::DoNotOptimize(timber.Holz.current().Kubatur);
     }
     state.counters["records"] = timber.Holz.recordCount();
-    state.counters["peak_MB"] = peakMegabytes();
+    state.counters["peak_MB"] = bench::peakMegabytes();
 }
 
 void walkRecordSet(benchmark::State& state)
@@ -80,7 +70,7 @@ void walkRecordSet(benchmark::State& state)
             sum += timber.Holz.at(i).Kubatur;
         benchmark::DoNotOptimize(sum);
     }
-    state.counters["peak_MB"] = peakMegabytes();
+    state.counters["peak_MB"] = bench::peakMegabytes();
 }
 
 void streamRecords(benchmark::State& state)
@@ -91,7 +81,7 @@ void streamRecords(benchmark::State& state)
                                           [&](const store::HolzRow& row) { sum += row.Kubatur; });
         benchmark::DoNotOptimize(sum);
     }
-    state.counters["peak_MB"] = peakMegabytes();
+    state.counters["peak_MB"] = bench::peakMegabytes();
 }
 
 } // namespace
@@ -103,18 +93,14 @@ BENCHMARK(streamRecords)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    for (int i = 1; i < argc; ++i)
-        if (QByteArray(argv[i]).startsWith("--records="))
-            records = QByteArray(argv[i]).mid(10).toInt();
+    records = bench::recordsOption(argc, argv, records);
     QTemporaryDir dir;
     folder = &dir;
     db = store::Database::open(dir.filePath(QStringLiteral("Holz.db")), store::DatabaseKind::Holz);
     settings = std::make_unique<store::Settings>(dir.filePath(QStringLiteral("Stemmo.ini")));
     cli::ListGenerator({}, 7).generate(*db, ListName, records);
 
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    bench::runBenchmarks(argc, argv);
     db.reset();
     return 0;
 }

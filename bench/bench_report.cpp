@@ -16,10 +16,11 @@
 #include "store/Database.h"
 #include "store/MasterData.h"
 
+#include "bench/BenchSupport.h"
 #include <QBuffer>
 #include <QGuiApplication>
-#include <QProcess>
 #include <QTemporaryDir>
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -91,13 +92,10 @@ void wordDocuments(benchmark::State& state)
 // The whole command as the user runs it.
 void command(benchmark::State& state, const QStringList& args)
 {
-    for (auto _ : state) {
-        QProcess process;
-        process.start(QStringLiteral(STEMMO_EXECUTABLE),
-                      QStringList{QStringLiteral("--data"), folder->path()} + args);
-        if (!process.waitForFinished(120000) || process.exitCode() != 0)
-            state.SkipWithError(process.readAllStandardError().constData());
-    }
+    QString error;
+    for (auto _ : state)
+        if (bench::runStemmo(folder->path(), QString(), args, &error) != 0)
+            state.SkipWithError(error.toUtf8().constData());
 }
 
 void stemmoReport(benchmark::State& state)
@@ -129,9 +127,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    for (int i = 1; i < argc; ++i)
-        if (QByteArray(argv[i]).startsWith("--records="))
-            records = QByteArray(argv[i]).mid(10).toInt();
+    records = bench::recordsOption(argc, argv, records);
     QTemporaryDir dir;
     folder = &dir;
     // The commands read their settings here, not the user's.
@@ -147,9 +143,7 @@ int main(int argc, char** argv)
         names << row.Holzart;
     cli::ListGenerator(names, 7).generate(*holz, ListName, records);
 
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    bench::runBenchmarks(argc, argv);
     workDb.reset();
     master.reset();
     holz.reset();

@@ -16,10 +16,11 @@
 #include "store/LotRegister.h"
 #include "store/Transaction.h"
 
+#include "bench/BenchSupport.h"
 #include <QCoreApplication>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+
 #include <benchmark/benchmark.h>
 #include <cmath>
 #include <vector>
@@ -106,25 +107,20 @@ void compaction(benchmark::State& state)
 
 void stemmoSortiment(benchmark::State& state)
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("STEMMO_SETTINGS"), dir->filePath(QStringLiteral("Stemmo.ini")));
     int exitCode = -1;
+    QString error;
     for (auto _ : state) {
         state.PauseTiming();
         writeList();
         state.ResumeTiming();
-        QProcess stemmo;
-        stemmo.setProcessEnvironment(env);
-        stemmo.start(QStringLiteral(STEMMO_EXECUTABLE),
-                     {QStringLiteral("--data"), dir->filePath(QStringLiteral("data")),
-                      QStringLiteral("sortiment"), ListName});
-        stemmo.waitForFinished(-1);
-        exitCode = stemmo.exitCode();
+        exitCode = bench::runStemmo(dir->filePath(QStringLiteral("data")),
+                                    dir->filePath(QStringLiteral("Stemmo.ini")),
+                                    {QStringLiteral("sortiment"), ListName}, &error);
         if (exitCode != 0)
             break;
     }
     if (exitCode != 0)
-        state.SkipWithError("stemmo sortiment failed");
+        state.SkipWithError(error.toUtf8().constData());
 }
 
 } // namespace
@@ -135,9 +131,7 @@ BENCHMARK(stemmoSortiment)->Unit(benchmark::kMillisecond)->UseRealTime();
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    for (int i = 1; i < argc; ++i)
-        if (QByteArray(argv[i]).startsWith("--records="))
-            records = QByteArray(argv[i]).mid(10).toInt();
+    records = bench::recordsOption(argc, argv, records);
     QTemporaryDir temporary;
     dir = &temporary;
     const store::DataFolder folder(temporary.filePath(QStringLiteral("data")));
@@ -145,9 +139,7 @@ int main(int argc, char** argv)
     holz = store::Database::open(folder.holzDb(), store::DatabaseKind::Holz);
     makeLogs();
 
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    bench::runBenchmarks(argc, argv);
     holz.reset();
     return 0;
 }

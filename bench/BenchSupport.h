@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What every benchmark program needs beside its measurements.
+namespace bench {
+
+// The value of "--records=N" among the arguments, else `fallback`.
+int recordsOption(int argc, char** argv, int fallback);
+
+// Runs the registered benchmarks with the remaining arguments.
+int runBenchmarks(int argc, char** argv);
+
+// Runs the stemmo tool as a user would, on a data folder with its own
+// settings file; returns its exit code and, when it failed, its stderr.
+int runStemmo(const QString& dataFolder, const QString& settingsFile, const QStringList& arguments,
+              QString* error = nullptr);
+
+// The highest resident memory of this process so far, in MB (0 where unknown).
+double peakMegabytes();
+
+} // namespace bench
