@@ -1,7 +1,10 @@
 #include "BenchSupport.h"
 
+#include "cli/ConsoleUserInterface.h"
+
 #include <QFile>
 #include <QProcess>
+#include <QTextStream>
 #include <benchmark/benchmark.h>
 
 namespace bench {
@@ -40,6 +43,14 @@ int runStemmo(const QString& dataFolder, const QString& settingsFile, const QStr
     if (stemmo.exitCode() != 0 && error)
         *error = QString::fromLocal8Bit(stemmo.readAllStandardError());
     return stemmo.exitCode();
+}
+
+cli::ConsoleUserInterface& silentUi()
+{
+    static QTextStream discard(stderr);
+    static cli::ConsoleUserInterface ui(discard);
+    ui.setQuiet(true);
+    return ui;
 }
 
 double peakMegabytes()

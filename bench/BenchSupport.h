@@ -3,6 +3,10 @@
 #include <QString>
 #include <QStringList>
 
+namespace cli {
+class ConsoleUserInterface;
+}
+
 // What every benchmark program needs beside its measurements.
 namespace bench {
 
@@ -16,6 +20,9 @@ int runBenchmarks(int argc, char** argv);
 // settings file; returns its exit code and, when it failed, its stderr.
 int runStemmo(const QString& dataFolder, const QString& settingsFile, const QStringList& arguments,
               QString* error = nullptr);
+
+// The console's UI port, silent: answers every question with yes, prints nothing.
+cli::ConsoleUserInterface& silentUi();
 
 // The highest resident memory of this process so far, in MB (0 where unknown).
 double peakMegabytes();

@@ -43,15 +43,6 @@ std::unique_ptr<store::Settings> settings;
 QString filePath;
 QByteArray fileBytes;
 
-// The console's UI port, silent: answers every question, prints nothing.
-cli::ConsoleUserInterface& silentUi()
-{
-    static QTextStream discard(stderr);
-    static cli::ConsoleUserInterface ui(discard);
-    ui.setQuiet(true);
-    return ui;
-}
-
 void deleteList()
 {
     store::Transaction transaction(*holz);
@@ -79,7 +70,7 @@ void prepareFile(const store::DataFolder& folder)
     store::TimberStore timber(*holz, *settings);
     timber.Listen_Oeffnen();
     timber.moveToList(ListName);
-    exporter::ExportDriver(*master, *settings, silentUi()).Konvertieren(timber, filePath, 6);
+    exporter::ExportDriver(*master, *settings, bench::silentUi()).Konvertieren(timber, filePath, 6);
     QFile file(filePath);
     if (file.open(QIODevice::ReadOnly))
         fileBytes = file.readAll();
@@ -116,7 +107,7 @@ void readRows(benchmark::State& state)
 
 void importFile(benchmark::State& state)
 {
-    importer::ImportDriver driver(*holz, *master, *settings, silentUi());
+    importer::ImportDriver driver(*holz, *master, *settings, bench::silentUi());
     int stored = 0;
     for (auto _ : state) {
         stored = driver.importFile(filePath).records;

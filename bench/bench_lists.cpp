@@ -7,13 +7,13 @@
 // the record set and streaming it for an export. Peak memory of the whole
 // process is reported as the counter "peak_MB".
 #include "cli/ListGenerator.h"
-#include "platform/UserInterface.h"
 #include "store/Database.h"
 #include "store/SettingKeys.h"
 #include "store/Settings.h"
 #include "store/TimberStore.h"
 
 #include "bench/BenchSupport.h"
+#include "cli/ConsoleUserInterface.h"
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
@@ -27,24 +27,10 @@ std::unique_ptr<store::Database> db;
 std::unique_ptr<store::Settings> settings;
 const QString ListName = QStringLiteral("Bench");
 
-class NullUi final : public platform::UserInterface {
-public:
-    platform::Answer message(const platform::Message&) override { return platform::Answer::Ok; }
-    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QString> chooseOpenFile(const platform::FileChoice&) override { return {}; }
-    std::optional<QString> chooseSaveFile(const platform::FileChoice&) override { return {}; }
-    void playConfirmation() override {}
-    void openHelp(const QString&) override {}
-    void setBusy(bool) override {}
-    void progressShow(const QString&, const QString&) override {}
-    void progressUpdate(const QString&, qint64, qint64) override {}
-    void progressHide() override {}
-};
-
 void openList(benchmark::State& state)
 {
     settings->set(store::keys::Sortierung, QString::number(state.range(0)));
-    NullUi ui;
+    auto& ui = bench::silentUi();
     store::TimberStore timber(*db, *settings);
     timber.Listen_Oeffnen(store::ListenOrder::ListeDesc);
     timber.moveToList(ListName);
@@ -59,7 +45,7 @@ void openList(benchmark::State& state)
 
 void walkRecordSet(benchmark::State& state)
 {
-    NullUi ui;
+    auto& ui = bench::silentUi();
     store::TimberStore timber(*db, *settings);
     timber.Listen_Oeffnen(store::ListenOrder::ListeDesc);
     timber.moveToList(ListName);

@@ -3,9 +3,9 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QHash>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QList>
 #include <QLockFile>
 #include <QSaveFile>
@@ -615,27 +615,7 @@ bool Settings::SaveSettings(const QString& application, const QString& section,
 bool Settings::SaveSetting(const QString& application, const QString& section, const QString& key,
                            const QString& value)
 {
-    const QString path = groupPath(application, section);
-    if (path.isEmpty() || key.isEmpty()) {
-        m_lastError = invalidNameText();
-        return false;
-    }
-    return modify([&](Data& data) {
-        Group* group = findGroup(data.groups, path);
-        if (!group) {
-            data.groups.append(Group{spelledAsStored(data.groups, path), {}});
-            group = &data.groups.last();
-        }
-        Entry* entry = findEntry(*group, key);
-        if (!entry) {
-            group->entries.append(Entry{key, value});
-            return true;
-        }
-        if (entry->value == value)
-            return false;
-        entry->value = value;
-        return true;
-    });
+    return SaveSettings(application, section, {{key, value}});
 }
 
 bool Settings::DeleteSetting(const QString& application, const QString& section)
