@@ -96,9 +96,10 @@ void EntryLists::loadSpecies()
     s.c.lstHolzart.items.clear();
     s.barkTable.clear();
     try {
-        for (const store::HolzartRow& row : s.master.species(s.options.RegionIndex))
+        const auto species = s.master.species(s.options.RegionIndex);
+        for (const store::HolzartRow& row : species)
             s.c.lstHolzart.items << row.Holzart;
-        s.barkTable = s.master.barkTable(s.options.RegionIndex);
+        s.barkTable = s.master.barkTable(s.options.RegionIndex, species);
     } catch (const store::DbError&) {
         // No species: the automatic deduction says so when it is asked for.
     }

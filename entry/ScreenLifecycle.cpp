@@ -99,15 +99,21 @@ bool ScreenLifecycle::Form_Unload()
     }
     s.store.Holz.close();
     namespace keys = store::keys;
-    // One-letter codes are stored without the blank the buttons show.
-    s.settings.set(keys::Sorte1, s.c.cmdSorte1.caption.trimmed());
-    s.settings.set(keys::Sorte2, s.c.cmdSorte2.caption.trimmed());
-    s.settings.set(keys::Sorte3, s.c.cmdSorte3.caption.trimmed());
-    s.settings.set(keys::Guete1, s.c.cmdGuete1.caption.trimmed());
-    s.settings.set(keys::Guete2, s.c.cmdGuete2.caption.trimmed());
-    s.settings.set(keys::Guete3, s.c.cmdGuete3.caption.trimmed());
+    // One-letter codes are stored without the blank the buttons show. One
+    // write for all of them: closing rewrites the settings file once.
+    QList<QPair<QString, QString>> values;
+    auto add = [&](const store::SettingKey& key, const QString& value) {
+        values.append({QLatin1String(key.key), value});
+    };
+    add(keys::Sorte1, s.c.cmdSorte1.caption.trimmed());
+    add(keys::Sorte2, s.c.cmdSorte2.caption.trimmed());
+    add(keys::Sorte3, s.c.cmdSorte3.caption.trimmed());
+    add(keys::Guete1, s.c.cmdGuete1.caption.trimmed());
+    add(keys::Guete2, s.c.cmdGuete2.caption.trimmed());
+    add(keys::Guete3, s.c.cmdGuete3.caption.trimmed());
     if (s.listen->selectedRow() >= 0)
-        s.settings.set(keys::ListenNr, s.listen->selectedName());
+        add(keys::ListenNr, s.listen->selectedName());
+    s.settings.SaveSettings(QLatin1String(keys::App), QLatin1String(keys::Properties), values);
     return true;
 }
 

@@ -221,9 +221,10 @@ ImportDriver::Result ImportDriver::importFile(const QString& path)
                       QStringLiteral("Datensätze lesen"));
         const int region = m_settings.number(store::keys::RegionIndex, 8);
         const store::MasterData master(m_master);
-        HolzartLookup species(master.species(region));
+        const auto regionSpecies = master.species(region);
+        HolzartLookup species(regionSpecies);
         const UseCodeLookup useCodes(master.einschlagtypen(), master.nutzungsarten());
-        const rules::BarkTable bark = master.barkTable(region);
+        const rules::BarkTable bark = master.barkTable(region, regionSpecies);
         ListFileReader reader(species, useCodes, bark);
         reader.setProgress(progressTo(m_ui, QStringLiteral("Datensätze lesen")));
         ListFileReader::Result read = reader.read(text);

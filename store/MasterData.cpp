@@ -126,8 +126,13 @@ std::optional<CodeRow> MasterData::einschlagtyp(int indx) const
 
 rules::BarkTable MasterData::barkTable(int region) const
 {
+    return barkTable(region, species(region));
+}
+
+rules::BarkTable MasterData::barkTable(int region, const QList<HolzartRow>& species) const
+{
     rules::BarkTable table;
-    for (const HolzartRow& row : species(region))
+    for (const HolzartRow& row : species)
         table.addSpecies(row.Holzart, row.IndexRinde);
     for (const RindenabzugRow& row : barkRows(region)) {
         rules::BarkBands bands;

@@ -34,6 +34,8 @@ public:
 
     // Species and bark bands of a region, for the volume computation.
     rules::BarkTable barkTable(int region) const;
+    // The same for species the caller has already read with species(region).
+    rules::BarkTable barkTable(int region, const QList<HolzartRow>& species) const;
 
     // Puts the chosen species first in the region's order: it gets
     // IndexHolzart 0, every other species its place 1, 2, ... in the present
