@@ -130,14 +130,13 @@ int Options::regionIndex() const
     return m_regionIndex >= 0 ? m_regionNumbers[m_regionIndex] : m_storedRegionIndex;
 }
 
-bool Options::save(const store::SettingKey& key, const QString& value)
+bool Options::save(const QList<std::pair<store::SettingKey, QString>>& values)
 {
-    // Unchanged values are not written again: every write replaces the file.
-    const QString absent(QChar(1));
-    if (m_settings->GetSetting(QString::fromUtf8(key.application), QString::fromUtf8(key.section),
-                               QString::fromUtf8(key.key), absent) == value)
-        return true;
-    if (m_settings->set(key, value))
+    QList<QPair<QString, QString>> named;
+    for (const auto& [key, value] : values)
+        named.append({QString::fromUtf8(key.key), value});
+    if (m_settings->SaveSettings(QString::fromUtf8(store::keys::App),
+                                 QString::fromUtf8(store::keys::Properties), named))
         return true;
     if (m_saveError.isEmpty())
         m_saveError = m_settings->lastError();
@@ -159,7 +158,7 @@ void Options::cmbSorte_Click(int index)
         return;
     m_sortIndex = index;
     emit changed();
-    save(store::keys::Sortierung, QString::number(index));
+    save({{store::keys::Sortierung, QString::number(index)}});
     reportSaveFailure();
 }
 
@@ -171,8 +170,8 @@ void Options::cmbRegion_Click(int index)
     m_regionIndex = index;
     m_storedRegionIndex = m_regionNumbers[index];
     emit changed();
-    save(store::keys::Region, QString::number(index));
-    save(store::keys::RegionIndex, QString::number(m_regionNumbers[index]));
+    save({{store::keys::Region, QString::number(index)},
+          {store::keys::RegionIndex, QString::number(m_regionNumbers[index])}});
     reportSaveFailure();
     if (otherRegion)
         emit regionChanged(m_regionNumbers[index]);
@@ -194,7 +193,7 @@ void Options::setChecked(Check check, bool checked)
     emit changed();
     switch (check) {
     case chkKonvAuto:
-        save(store::keys::KonvAuto, onOff(checked));
+        save({{store::keys::KonvAuto, onOff(checked)}});
         reportSaveFailure();
         break;
     case chkNutzung:
@@ -238,15 +237,17 @@ bool Options::storeAll()
         m_txtLos = QStringLiteral("0");
         emit changed();
     }
+    QList<std::pair<store::SettingKey, QString>> values;
     for (const Check check :
          {chkGuete, chkSorte, chkEinschlagtyp, chkNutzung, chkUebernStaerke, chkSortimentsliste})
-        save(checkSetting(check), onOff(m_checks[check]));
+        values.append({checkSetting(check), onOff(m_checks[check])});
     if (m_regionIndex >= 0)
-        save(store::keys::Region, QString::number(m_regionIndex));
-    save(store::keys::AutoLos, m_txtLos);
+        values.append({store::keys::Region, QString::number(m_regionIndex)});
+    values.append({store::keys::AutoLos, m_txtLos});
     if (m_konvertierung != 0)
-        save(store::keys::Konvertierung, QString::number(m_konvertierung));
-    save(store::keys::KonvAuto, onOff(m_checks[chkKonvAuto]));
+        values.append({store::keys::Konvertierung, QString::number(m_konvertierung)});
+    values.append({store::keys::KonvAuto, onOff(m_checks[chkKonvAuto])});
+    save(values);
     const bool ok = m_saveError.isEmpty();
     reportSaveFailure();
     emit stored();

@@ -99,7 +99,9 @@ signals:
     void closeRequested();
 
 private:
-    bool save(const store::SettingKey& key, const QString& value);
+    // Stores options of the shared section in one write; unchanged values
+    // leave the file alone.
+    bool save(const QList<std::pair<store::SettingKey, QString>>& values);
     void reportSaveFailure();
 
     store::Settings* m_settings;
