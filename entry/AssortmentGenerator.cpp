@@ -2,6 +2,7 @@
 
 #include "entry/ListTotals.h"
 #include "platform/UserInterface.h"
+#include "rules/Codes.h"
 #include "rules/Numbers.h"
 #include "store/DbError.h"
 #include "store/ListQueries.h"
@@ -33,8 +34,8 @@ struct RunKey {
 
     bool operator==(const RunKey& other) const
     {
-        return laenge == other.laenge && durchm == other.durchm && los == other.los && sorte == other.sorte &&
-               guete == other.guete;
+        return laenge == other.laenge && durchm == other.durchm && los == other.los &&
+               rules::sameCode(sorte, other.sorte) && rules::sameCode(guete, other.guete);
     }
 };
 
@@ -100,7 +101,7 @@ AssortmentGenerator::Result AssortmentGenerator::compact(store::Database& db, co
 
     {
         store::Statement st = db.prepare(
-            "SELECT Id, Einzelstamm, Laenge, Durchm, Sorte, Guete, Los, Stueck, Kubatur, Folgestamm "
+            "SELECT Id, Einzelstamm, Laenge, Durchm, Sorte, Guete, Los, Stueck, Kubatur, Folgestamm, Stamm "
             "FROM Holz WHERE Liste = ?" +
             store::ListQueries::holzOrder(MergeOrder, false));
         st.bind(1, list);
@@ -115,7 +116,12 @@ AssortmentGenerator::Result AssortmentGenerator::compact(store::Database& db, co
             volume += kubatur;
             counted += pieceCount;
 
-            if (inRun && key == run.key) {
+            // A stack measured by samples keeps its own pieces and volume
+            // (and its samples): it neither joins nor starts a run.
+            const bool sampled = st.text(10) == QLatin1String("Mantl");
+            if (sampled) {
+                closeRun();
+            } else if (inRun && key == run.key) {
                 // A single log that fits the run belongs to it as well.
                 run.pieces += pieces;
                 ++run.length;

@@ -4,6 +4,7 @@
 #include "entry/RecordEntry.h"
 #include "entry/RecordPrice.h"
 #include "platform/UserInterface.h"
+#include "rules/Codes.h"
 #include "store/DbError.h"
 #include "store/LotRegister.h"
 
@@ -15,8 +16,8 @@ using platform::Icon;
 
 bool onButtons(const QString& code, const Control& a, const Control& b, const Control& c)
 {
-    const QString wanted = EntryLists::quickCaption(code);
-    return wanted == a.caption || wanted == b.caption || wanted == c.caption;
+    return rules::sameCode(code, a.caption) || rules::sameCode(code, b.caption) ||
+           rules::sameCode(code, c.caption);
 }
 
 // The newest choice moves onto the first button; the others move along.
@@ -218,7 +219,7 @@ void EntryLists::lstGuete_Choose(int index)
 
 void EntryLists::takeSorte(const QString& sorte)
 {
-    if (sorte != s.record.txtSorte)
+    if (!rules::sameCode(sorte, s.record.txtSorte))
         s.state.sorteGeaendert = true;
     s.record.txtSorte = sorte;
     s.entry->Sorte();

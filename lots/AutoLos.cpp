@@ -84,9 +84,17 @@ template <class Value> bool accepts(const Value& value, const rules::RecordField
             return false;
     }
 
-    const QString grades = value(LotRule::Guete).trimmed();
-    if (!grades.isEmpty() && !holds(grades, withoutBlanks(record.txtGuete) + QLatin1Char(',')))
-        return false;
+    // Grades the same way: "B " from the key and "B" from the list are one
+    // grade, in the record and in the rule. A grade contained in a longer
+    // one still counts (a rule for BC accepts C).
+    QString grades = withoutBlanks(value(LotRule::Guete));
+    if (!grades.isEmpty()) {
+        if (!grades.endsWith(QLatin1Char(',')))
+            grades += QLatin1Char(',');
+        const QString grade = withoutBlanks(record.txtGuete);
+        if (grade.isEmpty() || !holds(grades, grade + QLatin1Char(',')))
+            return false;
+    }
 
     const QString classes = value(LotRule::Staerke).trimmed();
     if (!classes.isEmpty() && !holds(classes, withoutBlanks(record.txtStaerke)))

@@ -132,6 +132,11 @@ void TestLots::ruleAccepts_data()
     row("BC accepts C", LotRule::Guete, "BC,", "guete", "C ", true);
     row("BC refuses B", LotRule::Guete, "BC,", "guete", "B ", false);
     row("BC refuses D", LotRule::Guete, "BC,", "guete", "D ", false);
+    // The key gives "B ", the grade list "B": one grade either way, also in
+    // a rule stored before rules were cleaned on saving.
+    row("grade from the list", LotRule::Guete, "B,", "guete", "B", true);
+    row("grade in an old rule", LotRule::Guete, "A , B", "guete", "B ", true);
+    row("record without grade", LotRule::Guete, "B,", "guete", "", false);
     row("class listed", LotRule::Staerke, "2a,2b,", "staerke", "2b", true);
     row("class not listed", LotRule::Staerke, "2a,2b,", "staerke", "3a", false);
     row("length at lower bound", LotRule::LaengeVon, "4", "laenge", "4", true);
