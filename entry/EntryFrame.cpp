@@ -155,8 +155,13 @@ EntryFrame::EntryFrame(FrmHolz& model, header::ControlBinder& binder, QWidget* p
             // The bark button's caption is the bark mode alone; render() names it.
             const bool barkMode = row == 3 && col == 0;
             binder.button(*controls.value(QLatin1String(f.button)), button, !barkMode);
-            if (barkMode)
+            if (barkMode) {
+                // The mode decides every volume: it reads as large as the values.
+                button->setFont(sized(font(), 15, true));
+                button->setToolTip(QStringLiteral("Rindenabzug: a = nach Tabelle, man. = von Hand, "
+                                                  "sonst ohne Abzug"));
                 m_cmdAbzRinde = button;
+            }
             QLineEdit* box = recordField(QLatin1String(f.box), f.width);
             binder.field(*controls.value(QLatin1String(f.box)), box);
             if (f.boxClick)
@@ -291,6 +296,15 @@ void EntryFrame::render()
         QStringLiteral("Rinde ") + (mode.trimmed().isEmpty() ? QStringLiteral("man.") : mode);
     if (m_cmdAbzRinde->text() != text)
         m_cmdAbzRinde->setText(text);
+    // Logs without bark deduction are the exception (stacked wood has no
+    // other mode): such a log record gets the eye.
+    const bool deducts = mode == QLatin1String("a") || mode.trimmed().isEmpty();
+    const bool noDeduction = !deducts && !m_model.record().isStackedWood();
+    const QString style = noDeduction ? QStringLiteral("QPushButton { background: #ffb300; color: black;"
+                                                       " border: 1px solid #8d6e00; border-radius: 4px; }")
+                                      : QString();
+    if (m_cmdAbzRinde->styleSheet() != style)
+        m_cmdAbzRinde->setStyleSheet(style);
 }
 
 QPushButton* EntryFrame::fieldButton(const QString& name, void (FrmHolz::*click)())

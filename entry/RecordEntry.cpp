@@ -331,6 +331,10 @@ void RecordEntry::Sorte(bool showClassList)
     const QString code = s.record.sortCode();
     const bool stacked = s.isStackedWood();
     if (!stacked) {
+        if (!s.state.rindeVorSchichtholz.isEmpty()) {
+            s.record.cmdAbzRinde = s.state.rindeVorSchichtholz;
+            s.state.rindeVorSchichtholz.clear();
+        }
         s.c.cmdDurchm.caption = QStringLiteral("Du&rch");
         s.c.cmdStueck.caption = QStringLiteral("St&ück");
         s.record.cmdKubatur = QStringLiteral("Kubatur");
@@ -368,6 +372,8 @@ void RecordEntry::Sorte(bool showClassList)
         s.c.cmdDurchm.caption = QStringLiteral("B&reite");
         s.c.cmdStueck.caption = QStringLiteral("Höh&e");
         s.c.cmdKomma.enabled = true;
+        if (s.state.rindeVorSchichtholz.isEmpty())
+            s.state.rindeVorSchichtholz = s.record.cmdAbzRinde;
         s.record.cmdAbzRinde = QStringLiteral("o");
         s.c.cmdFaktor.visible = true;
         s.c.txtFaktor.visible = true;

@@ -319,6 +319,12 @@ void RecordStorage::showRow(const store::HolzRow& row)
     s.record.txtLos = QString::number(row.Los);
     s.record.txtGuete = row.Guete;
     s.record.txtKubatur = rules::formatTwo(row.Kubatur, dp);
+    // A stored stack brings "o" along; the mode the user had for logs waits
+    // for the next log assortment. A stored log's own mode is the one kept.
+    if (!stacked)
+        s.state.rindeVorSchichtholz.clear();
+    else if (s.state.rindeVorSchichtholz.isEmpty())
+        s.state.rindeVorSchichtholz = s.record.cmdAbzRinde;
     s.record.cmdAbzRinde = row.Rinde;
     s.c.txtZusatz.text = row.Zusatztext;
     choose(s.c.cmbpreis, s.c.cmbpreis.items.indexOf(row.Preisart));

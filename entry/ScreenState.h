@@ -22,6 +22,10 @@ struct ScreenState {
     // The price of the stored record on screen was changed without change
     // mode; leaving the price fields asks whether to store it.
     bool preisGeaendert = false;
+    // The bark mode the user had for logs when stacked wood (always "o")
+    // came on screen; it returns with the next log assortment. Empty while
+    // the record is no stacked wood.
+    QString rindeVorSchichtholz;
 
     double ListeKubatur = 0; // volume total of the open list (fm)
     qint32 ListeStueck = 0;  // piece count of the open list
