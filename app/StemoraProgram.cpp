@@ -155,8 +155,8 @@ void StemoraProgram::wireLots()
 mantel::StackRecord StemoraProgram::stackRecord() const
 {
     const entry::StackRecordValues v = m_frmHolz->stackRecordValues();
-    return {v.liste,     v.txtLaenge, v.txtRinde,    v.txtHolzart,
-            v.txtNummer, v.txtStueck, v.cmdAbzRinde, v.holzId};
+    return {v.liste,     v.txtLaenge,   v.txtRinde,       v.txtHolzart, v.txtNummer,
+            v.txtStueck, v.cmdAbzRinde, v.txtDurchmesser, v.txtSorte,   v.holzId};
 }
 
 void StemoraProgram::wireMantel()
@@ -182,7 +182,8 @@ void StemoraProgram::wireMantel()
         if (shown.liste != open.liste || shown.holzId != open.holzId || shown.txtNummer != open.txtNummer ||
             shown.txtLaenge != open.txtLaenge || shown.txtStueck != open.txtStueck ||
             shown.txtRinde != open.txtRinde || shown.txtHolzart != open.txtHolzart ||
-            shown.cmdAbzRinde != open.cmdAbzRinde)
+            shown.cmdAbzRinde != open.cmdAbzRinde || shown.txtDurchmesser != open.txtDurchmesser ||
+            shown.txtSorte != open.txtSorte)
             m_frmMantel->open(shown);
     });
     connect(m_frmMantel.get(), &mantel::FrmMantel::sampleStored, this, [this](const mantel::StoredSample& s) {

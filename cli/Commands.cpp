@@ -42,6 +42,8 @@ const QList<Command>& commands()
          "einen Datensatz prüfen und speichern wie die Holzeingabemaske", &runAdd},
         {"records", "LISTE", "Datensätze einer Liste zeigen", &runRecords},
         {"totals", "LISTE", "Kubatur und Stückzahl einer Liste, auch losweise", &runTotals},
+        {"statistik", "LISTE", "Stück und Kubatur je Holzart, Sorte mit Klasse und Güte (die Statistik der Maske)",
+         &runStatistik},
         {"rename", "ALT NEU", "Liste mit allen Datensätzen umbenennen", &runRename},
         {"delete-list", "LISTE", "Liste mit allen Datensätzen löschen", &runDeleteList},
         {"sortiment", "LISTE", "gleiche Sortimentsdatensätze einer Liste zu je einem Datensatz zusammenfassen",

@@ -37,6 +37,7 @@ int runNewList(CliContext& context, const QStringList& args);
 int runAdd(CliContext& context, const QStringList& args);
 int runRecords(CliContext& context, const QStringList& args);
 int runTotals(CliContext& context, const QStringList& args);
+int runStatistik(CliContext& context, const QStringList& args);
 int runRename(CliContext& context, const QStringList& args);
 int runDeleteList(CliContext& context, const QStringList& args);
 int runSortiment(CliContext& context, const QStringList& args);

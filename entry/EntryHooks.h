@@ -15,6 +15,9 @@ struct EntryHooks {
     // empties itself, or shows the samples of this record
     // (FrmHolz::stackRecordValues()).
     std::function<void()> Daten_Lesen_Mantel;
+    // "Statistik": FrmHolz::statistics() holds the open list's statistics;
+    // without this hook they are shown as a message of tab-separated lines.
+    std::function<void()> Statistik_Anzeigen;
 };
 
 // Menu entries whose work lives in other windows or drivers. Each is

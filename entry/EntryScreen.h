@@ -28,6 +28,7 @@ class ListListenModel;
 class ListDatenModel;
 class RecordPrice;
 class FunctionKeyPresets;
+class StatisticsModel;
 
 // What all parts of the entry screen share: the databases, the controls,
 // the record on screen, the screen flags, and the small procedures every
@@ -70,6 +71,7 @@ public:
     ListDatenModel* daten = nullptr;
     RecordPrice* price = nullptr;
     FunctionKeyPresets* presets = nullptr;
+    StatisticsModel* statistik = nullptr;
 
     // Focus on the input buffer, cursor at its end.
     void Eingabe_Daten() { focus(QStringLiteral("txtEingabe")); }

@@ -15,6 +15,8 @@
 #include "entry/RecordPrice.h"
 #include "entry/RecordStorage.h"
 #include "entry/ScreenLifecycle.h"
+#include "entry/StackSampleRule.h"
+#include "entry/StatisticsModel.h"
 #include "header/FrmListendaten.h"
 #include "platform/UserInterface.h"
 #include "rules/Numbers.h"
@@ -81,6 +83,8 @@ FrmHolz::FrmHolz(store::Database& holz, store::Database& master, store::Settings
     s.daten = m_daten.get();
     s.price = m_price.get();
     s.presets = m_presets.get();
+    m_statistik = std::make_unique<StatisticsModel>();
+    s.statistik = m_statistik.get();
 
     connect(m_header.get(), &header::FrmListendaten::listSaved, this, &FrmHolz::onHeaderSaved);
     connect(m_header.get(), &header::FrmListendaten::listRenamed, this, &FrmHolz::onListRenamed);
@@ -692,6 +696,26 @@ void FrmHolz::mnuKubatur_Click()
     handle([this] { m_browser->mnuKubatur_Click(); });
 }
 
+void FrmHolz::mnuMantel_Click()
+{
+    bool allowed = false;
+    handle([&] {
+        if (!m_s->listOpen()) {
+            m_s->noListMessage();
+            return;
+        }
+        const QString refusal = StackSampleRule::refusal(m_s->record, stackRecordValues().holzId != 0);
+        if (!refusal.isEmpty()) {
+            m_s->ui.message({refusal, QStringLiteral("Mantelmessung"), platform::Buttons::Ok,
+                             platform::Icon::Information});
+            return;
+        }
+        allowed = true;
+    });
+    if (allowed)
+        menuCommand(MenuCommand::Mantel);
+}
+
 void FrmHolz::mnuStatistik_Click()
 {
     handle([this] { m_browser->mnuStatistik_Click(); });
@@ -781,6 +805,11 @@ const rules::BarkTable& FrmHolz::barkTable() const
     return m_s->barkTable;
 }
 
+StatisticsModel& FrmHolz::statistics()
+{
+    return *m_statistik;
+}
+
 StackRecordValues FrmHolz::stackRecordValues() const
 {
     const EntryScreen& s = *m_s;
@@ -792,6 +821,8 @@ StackRecordValues FrmHolz::stackRecordValues() const
     values.txtNummer = s.c.txtNummer.text;
     values.txtStueck = s.record.txtStueck;
     values.cmdAbzRinde = s.record.cmdAbzRinde;
+    values.txtDurchmesser = s.record.txtDurchmesser;
+    values.txtSorte = s.record.txtSorte;
     // A record being typed is not stored yet; a stored one shown or being
     // changed is the current row.
     const bool stored = s.state.gespeichert || s.state.aendern;

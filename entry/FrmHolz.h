@@ -41,6 +41,7 @@ class ListDatenModel;
 class RecordPrice;
 class FunctionKeyPresets;
 class MultiRecordChange;
+class StatisticsModel;
 
 // The entry screen: keypad entry of logs, assortments and stacked wood into
 // the open list, the record check and save, navigation, the list of lists
@@ -231,6 +232,8 @@ public:
     void Liste_Kubatur_Berechnen(bool still);
     void mnuKubatur_Click();
     void mnuStatistik_Click();
+    // The statistics "Statistik" computed last (EntryHooks::Statistik_Anzeigen).
+    StatisticsModel& statistics();
 
     // ---- Table of records -----------------------------------------------
     void ListDaten_Click(int row);
@@ -283,7 +286,9 @@ public:
     void mnuStammdaten_Click() { menuCommand(MenuCommand::Stammdaten); }
     void mnuAuswahl_Click() { menuCommand(MenuCommand::Auswahl); }
     void mnuAutoLos_Click() { menuCommand(MenuCommand::AutoLos); }
-    void mnuMantel_Click() { menuCommand(MenuCommand::Mantel); }
+    // Opens the stack samples of the record on screen, or says why this
+    // record takes none (StackSampleRule) and opens nothing.
+    void mnuMantel_Click();
     void mnuDrucken_Click() { menuCommand(MenuCommand::Drucken); }
 
     // ---- Closing ------------------------------------------------------------
@@ -323,6 +328,7 @@ private:
     std::unique_ptr<RecordPrice> m_price;
     std::unique_ptr<FunctionKeyPresets> m_presets;
     std::unique_ptr<MultiRecordChange> m_table;
+    std::unique_ptr<StatisticsModel> m_statistik;
     QHash<int, std::function<void()>> m_menuHandlers;
     int m_depth = 0;
 };

@@ -9,6 +9,7 @@
 #include "entry/ListListenModel.h"
 #include "entry/ListTable.h"
 #include "entry/SelectionLists.h"
+#include "entry/StatisticsDialog.h"
 #include "header/FrmListendatenDialog.h"
 
 #include <QAbstractItemView>
@@ -134,6 +135,13 @@ FrmHolzWindow::FrmHolzWindow(FrmHolz& model, QWidget* parent) : QMainWindow(pare
     // The selection lists open over everything, beside their fields.
     m_lists = new SelectionLists(model, m_binder, central, m_frame);
     m_headerDialog = new header::FrmListendatenDialog(model.frmListendaten(), this);
+    m_statisticsDialog = new StatisticsDialog(model.statistics(), this);
+    model.hooks().Statistik_Anzeigen = [this] {
+        m_statisticsDialog->showList();
+        m_statisticsDialog->show();
+        m_statisticsDialog->raise();
+        m_statisticsDialog->activateWindow();
+    };
 
     connect(m_listListen, &ListTable::rowActivated, this, [this](int row) { m_model.ListListen_Click(row); });
     connect(m_listListen, &ListTable::columnClicked, this,
@@ -161,6 +169,7 @@ FrmHolzWindow::~FrmHolzWindow()
     qApp->removeEventFilter(this);
     disconnect(&m_model, nullptr, this, nullptr);
     m_model.frmListendaten().disconnect(m_headerDialog);
+    m_model.hooks().Statistik_Anzeigen = nullptr;
 }
 
 void FrmHolzWindow::setDezimalpunkt(bool dezimalpunkt)

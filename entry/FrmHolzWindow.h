@@ -18,6 +18,7 @@ class FrmHolz;
 class Keypad;
 class ListTable;
 class SelectionLists;
+class StatisticsDialog;
 
 // The entry screen: the entry frame with the keypad beside it, the list
 // of lists and the table of the open list's records below. A thin view of
@@ -39,6 +40,7 @@ public:
     Keypad* keypad() const { return m_keypad; }
     SelectionLists* selectionLists() const { return m_lists; }
     header::FrmListendatenDialog* headerDialog() const { return m_headerDialog; }
+    StatisticsDialog* statisticsDialog() const { return m_statisticsDialog; }
 
     // The decimal key shows the separator the system uses.
     void setDezimalpunkt(bool dezimalpunkt);
@@ -75,6 +77,7 @@ private:
     ListTable* m_listDaten;
     QLineEdit* m_txtListenNR;
     header::FrmListendatenDialog* m_headerDialog;
+    StatisticsDialog* m_statisticsDialog;
     bool m_activated = false;
     bool m_closed = false;
 };

@@ -3,11 +3,12 @@
 #include "entry/EntryScreen.h"
 #include "entry/ListDatenModel.h"
 #include "entry/ListListenModel.h"
-#include "entry/ListSummary.h"
 #include "entry/ListTotals.h"
 #include "entry/RecordEntry.h"
 #include "entry/RecordStorage.h"
+#include "entry/StatisticsModel.h"
 #include "platform/UserInterface.h"
+#include "rules/Numbers.h"
 #include "store/DbError.h"
 #include "store/JetCollation.h"
 #include "store/SettingKeys.h"
@@ -77,8 +78,36 @@ void ListsBrowser::columnClick(int column)
     Liste_Daten();
 }
 
+bool ListsBrowser::typedRecordSettled(int row)
+{
+    if (!s.listOpen() || s.listen->listName(row).isEmpty() ||
+        store::jet::equal(s.listen->listName(row), s.state.listName))
+        return true;
+    const bool typed = !s.c.txtEingabe.text.trimmed().isEmpty() ||
+                       rules::toSingle(s.record.txtDurchmesser).value_or(0.0f) != 0 ||
+                       s.calc.Durchmesser != 0;
+    if (!s.state.aendern && (s.state.gespeichert || !typed))
+        return true;
+    const Answer answer = s.ui.message({QStringLiteral("Datensatz nicht gespeichert !\nSpeichern ?"),
+                                        QStringLiteral("Abfrage"), Buttons::YesNo, Icon::Question});
+    if (answer != Answer::Yes) {
+        // Dropped: nothing of it is carried into the other list.
+        s.c.txtEingabe.text.clear();
+        return true;
+    }
+    if (s.storage->cmdSpeichern_Click())
+        return true;
+    // The record could not be stored: the open list stays selected with it.
+    s.listen->setSelectedRow(s.listen->findList(s.state.listName));
+    return false;
+}
+
 void ListsBrowser::ListListen_Click(int row)
 {
+    if (!typedRecordSettled(row)) {
+        s.Eingabe_Daten();
+        return;
+    }
     s.listen->setSelectedRow(row);
     if (s.state.openListId != 0)
         Liste_Kubatur_Berechnen(true);
@@ -271,9 +300,11 @@ void ListsBrowser::mnuStatistik_Click()
         s.noListMessage();
         return;
     }
-    const QString text =
-        ListSummary::text(s.store.database(), s.c.lstHolzart.items, s.state.listName, s.calc.Dezimalpunkt);
-    s.ui.message({text, QStringLiteral("Statistik"), Buttons::Ok, Icon::Information});
+    s.statistik->load(s.store.database(), s.state.listName, s.c.lstHolzart.items, s.calc.Dezimalpunkt);
+    if (s.hooks.Statistik_Anzeigen)
+        s.hooks.Statistik_Anzeigen();
+    else
+        s.ui.message({s.statistik->text(), QStringLiteral("Statistik"), Buttons::Ok, Icon::Information});
     s.Eingabe_Daten();
 }
 

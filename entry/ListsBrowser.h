@@ -24,6 +24,8 @@ public:
     void columnClick(int column);
     // Switching: a click (or Up/Down) on a row of the list of lists. Stores
     // the totals of the list that was open, then opens the selected one.
+    // A record typed but not stored on the open list is offered for saving
+    // first; when it cannot be stored the open list stays.
     void ListListen_Click(int row);
     // "Holzdaten eingeben": opens the selected list for entry.
     void cmdBearbeiten_Click();
@@ -50,6 +52,10 @@ public:
     void closeOpenList();
 
 private:
+    // Whether switching to `row` may go ahead as far as the record on
+    // screen is concerned (asks "Speichern ?" for one typed but not stored).
+    bool typedRecordSettled(int row);
+
     EntryScreen& s;
 };
 

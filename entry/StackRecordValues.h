@@ -13,6 +13,8 @@ struct StackRecordValues {
     QString txtNummer;
     QString txtStueck;
     QString cmdAbzRinde;
+    QString txtDurchmesser;
+    QString txtSorte;
     qint64 holzId = 0; // the stored Holz row shown or being changed; 0 for a new record
 };
 

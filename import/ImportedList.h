@@ -70,6 +70,8 @@ struct ImportedList {
     store::ListenRow header;
     std::vector<store::HolzRow> records;
     std::vector<store::LagerRow> storage;
+    // Until the list is stored, a sample's HolzId is the position of its
+    // record in `records`, counted from 1; the writer puts the stored Id.
     std::vector<store::MantelRow> samples;
     // Species codes that the region does not know, each once, in the order met.
     QStringList missingSpecies;

@@ -50,9 +50,12 @@ bool ImportedListWriter::write(ImportedList& list, const Progress& progress)
 
     store::Statement record = m_db.prepare(store::holzTable().insertSql());
     const store::HolzRow* previous = nullptr;
+    std::vector<qint64> recordIds;
+    recordIds.reserve(list.records.size());
     for (const auto& row : list.records) {
         store::holzTable().bindChangedValues(record, row, previous);
         record.run();
+        recordIds.push_back(m_db.lastInsertRowId());
         previous = &row;
         advance();
     }
@@ -63,7 +66,10 @@ bool ImportedListWriter::write(ImportedList& list, const Progress& progress)
         advance();
     }
     store::Statement sample = m_db.prepare(store::mantelTable().insertSql());
-    for (const auto& row : list.samples) {
+    for (auto row : list.samples) {
+        const qint64 position = row.HolzId;
+        row.HolzId =
+            position >= 1 && position <= qint64(recordIds.size()) ? recordIds[size_t(position - 1)] : 0;
         store::mantelTable().bindValues(sample, row);
         sample.run();
         advance();

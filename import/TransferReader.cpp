@@ -207,6 +207,7 @@ void TransferReader::addSamples(FieldReader& f, QStringView diameters, const sto
         store::MantelRow sample;
         sample.Liste = row.Liste;
         sample.StapelNr = row.Nummer;
+        sample.HolzId = qint64(list.records.size());
         sample.Durchm = diameter;
         sample.Kubatur = rules::Kubatur_Mantelstamm(float(row.Laenge), float(diameter), row.Holzart,
                                                     row.Rinde, abzug, m_builder.bark(), messages);

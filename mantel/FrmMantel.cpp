@@ -50,21 +50,23 @@ void FrmMantel::open(const StackRecord& record)
 {
     m_record = record;
     m_eingabe.clear();
-    openSamples();
-    m_samples.clear();
-    m_volumes.clear();
-    for (int i = 0; i < m_store->Mantel.recordCount(); ++i) {
-        const store::MantelRow row = m_store->Mantel.at(i);
-        m_samples << QString::number(row.Durchm);
-        m_volumes << row.Kubatur;
-    }
+    readSamples();
     emit changed();
 }
 
-void FrmMantel::openSamples()
+void FrmMantel::readSamples()
 {
-    m_store->Mantel.open("SELECT Id FROM Mantel WHERE Liste = ? AND StapelNr = ? ORDER BY Indx, Id",
-                         {m_record.liste, wholeNumber(m_record.txtNummer).value_or(0)});
+    m_samples.clear();
+    m_volumes.clear();
+    if (m_record.holzId != 0) {
+        m_store->Mantel_Lesen(m_record.holzId);
+        for (int i = 0; i < m_store->Mantel.recordCount(); ++i) {
+            const store::MantelRow row = m_store->Mantel.at(i);
+            m_samples << QString::number(row.Durchm);
+            m_volumes << row.Kubatur;
+        }
+    }
+    m_selected = int(m_samples.size()) - 1;
 }
 
 void FrmMantel::clear()
@@ -73,6 +75,7 @@ void FrmMantel::clear()
     m_eingabe.clear();
     m_samples.clear();
     m_volumes.clear();
+    m_selected = -1;
     emit changed();
 }
 
@@ -84,12 +87,70 @@ void FrmMantel::setEingabe(const QString& text)
     emit changed();
 }
 
+void FrmMantel::lstMantel_Click(int index)
+{
+    const int selected = index >= 0 && index < m_samples.size() ? index : -1;
+    if (selected == m_selected)
+        return;
+    m_selected = selected;
+    emit changed();
+}
+
 bool FrmMantel::refuse(const QString& text)
 {
     m_eingabe.clear();
     emit changed();
     m_ui->message({text, Title, platform::Buttons::Ok, platform::Icon::Information});
     return false;
+}
+
+std::optional<double> FrmMantel::recordVolume(const QList<double>& volumes, int pieces)
+{
+    if (!volumes.isEmpty())
+        return twoDecimals(*stackVolume(pieces, volumes));
+    // No sample left: the record's own measures count again, computed as
+    // the entry screen computes an assortment.
+    rules::RecordFields fields;
+    fields.txtHolzart = m_record.txtHolzart;
+    fields.txtSorte = m_record.txtSorte;
+    fields.txtStueck = m_record.txtStueck;
+    fields.txtRinde = m_record.txtRinde;
+    fields.cmdAbzRinde = m_record.cmdAbzRinde;
+    fields.txtDurchmesser = m_record.txtDurchmesser;
+    fields.txtLaenge = m_record.txtLaenge;
+    fields.optEinzelstamm = false;
+    rules::RecordState state;
+    QList<platform::Message> messages;
+    const std::optional<float> volume = rules::Kubatur_Berechnen(
+        rules::toSingle(m_record.txtDurchmesser).value_or(0.0f),
+        rules::toSingle(m_record.txtLaenge).value_or(0.0f), fields, state, *m_barkTable, messages);
+    if (!volume)
+        return std::nullopt;
+    return twoDecimals(*volume);
+}
+
+bool FrmMantel::storeVolume(StoredSample& result, bool measured, const std::function<void()>& change)
+{
+    try {
+        store::Transaction transaction(m_store->database());
+        change();
+        const std::optional<double> before =
+            m_store->setStackVolume(m_record.holzId, result.kubatur, measured);
+        if (!before) {
+            refuse(QStringLiteral("Der Datensatz ist nicht mehr vorhanden."));
+            m_store->Mantel.refresh();
+            return false;
+        }
+        result.oldKubatur = *before;
+        result.rowUpdated = true;
+        transaction.commit();
+    } catch (const store::DbError& error) {
+        m_store->Mantel.refresh();
+        m_store->Holz.refresh();
+        m_ui->message({error.userText(), Title, platform::Buttons::Ok, platform::Icon::Critical});
+        return false;
+    }
+    return true;
 }
 
 std::optional<StoredSample> FrmMantel::cmdOK_Click()
@@ -105,6 +166,10 @@ std::optional<StoredSample> FrmMantel::cmdOK_Click()
     }
     if (m_record.liste.isEmpty()) {
         refuse(QStringLiteral("Keine Liste geöffnet"));
+        return std::nullopt;
+    }
+    if (m_record.holzId == 0) {
+        refuse(QStringLiteral("Den Datensatz zuerst speichern"));
         return std::nullopt;
     }
     const float laenge = rules::toSingle(m_record.txtLaenge).value_or(0.0f);
@@ -128,49 +193,54 @@ std::optional<StoredSample> FrmMantel::cmdOK_Click()
     QList<double> volumes = m_volumes;
     volumes << twoDecimals(sampleVolume);
     StoredSample result;
-    result.kubatur = twoDecimals(*stackVolume(pieces, volumes));
+    result.kubatur = *recordVolume(volumes, *pieces);
     result.txtKubatur = rules::formatTwo(result.kubatur, m_dezimalpunkt);
 
-    try {
-        store::Database& db = m_store->database();
-        store::Transaction transaction(db);
-        openSamples();
+    const bool stored = storeVolume(result, true, [&] {
+        m_store->Mantel_Lesen(m_record.holzId);
         store::MantelRow row;
         row.Liste = m_record.liste;
         row.StapelNr = wholeNumber(m_record.txtNummer).value_or(0);
+        row.HolzId = m_record.holzId;
         row.Durchm = diameter;
         row.Kubatur = volumes.last();
         row.Indx = int(m_samples.size());
         m_store->Mantel.addNew(row);
-        if (m_record.holzId != 0) {
-            store::Statement old = db.prepare("SELECT Kubatur FROM Holz WHERE Id = ?");
-            old.bind(1, m_record.holzId);
-            if (old.step()) {
-                result.oldKubatur = old.real(0);
-                store::Statement update = db.prepare("UPDATE Holz SET Kubatur = ? WHERE Id = ?");
-                update.bindAll(result.kubatur, m_record.holzId);
-                update.run();
-                // The list changed since its last export.
-                store::Statement stamp =
-                    db.prepare("UPDATE Listen SET Konvertiert = NULL, Bearbeitet = ? WHERE Liste = ?");
-                stamp.bindAll(QDate::currentDate(), m_record.liste);
-                stamp.run();
-                result.rowUpdated = true;
-            }
-        }
-        transaction.commit();
-    } catch (const store::DbError& error) {
-        m_ui->message({error.userText(), Title, platform::Buttons::Ok, platform::Icon::Critical});
+    });
+    if (!stored)
         return std::nullopt;
-    }
-    if (result.rowUpdated) {
-        m_store->Holz.refresh();
-        m_store->Listen.refresh();
-    }
 
     m_samples << QString::number(diameter);
     m_volumes = volumes;
+    m_selected = int(m_samples.size()) - 1;
     m_eingabe.clear();
+    emit changed();
+    emit sampleStored(result);
+    m_ui->playConfirmation();
+    return result;
+}
+
+std::optional<StoredSample> FrmMantel::cmdEntfernen_Click()
+{
+    const int index = m_selected;
+    if (index < 0 || index >= m_samples.size() || m_record.holzId == 0)
+        return std::nullopt;
+    QList<double> volumes = m_volumes;
+    volumes.removeAt(index);
+    const std::optional<double> volume = recordVolume(volumes, wholeNumber(m_record.txtStueck).value_or(0));
+    if (!volume) {
+        refuse(QStringLiteral("Stückzahl des Stapels fehlt"));
+        return std::nullopt;
+    }
+    StoredSample result;
+    result.kubatur = *volume;
+    result.txtKubatur = rules::formatTwo(result.kubatur, m_dezimalpunkt);
+    if (!storeVolume(result, !volumes.isEmpty(), [&] { m_store->deleteSample(m_record.holzId, index); }))
+        return std::nullopt;
+
+    m_samples.removeAt(index);
+    m_volumes = volumes;
+    m_selected = std::min(index, int(m_samples.size()) - 1);
     emit changed();
     emit sampleStored(result);
     m_ui->playConfirmation();

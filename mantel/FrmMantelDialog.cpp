@@ -44,6 +44,18 @@ FrmMantelDialog::FrmMantelDialog(FrmMantel& model, QWidget* parent) : QDialog(pa
     m_lstMantel = new QListWidget(this);
     m_lstMantel->setObjectName(QStringLiteral("lstMantel"));
     m_lstMantel->setFont(big);
+    connect(m_lstMantel, &QListWidget::currentRowChanged, this,
+            [this](int row) { m_model.lstMantel_Click(row); });
+    m_lstMantel->installEventFilter(this);
+
+    m_cmdEntfernen = new QPushButton(QStringLiteral("Entfernen"), this);
+    m_cmdEntfernen->setObjectName(QStringLiteral("cmdEntfernen"));
+    m_cmdEntfernen->setAutoDefault(false);
+    m_cmdEntfernen->setToolTip(QStringLiteral("Die gewählte Messung löschen; die Kubatur folgt"));
+    connect(m_cmdEntfernen, &QPushButton::clicked, this, [this] {
+        m_model.cmdEntfernen_Click();
+        m_txtEingabe->setFocus();
+    });
 
     m_txtAnzahl = new QLineEdit(this);
     m_txtAnzahl->setObjectName(QStringLiteral("txtAnzahl"));
@@ -73,6 +85,10 @@ FrmMantelDialog::FrmMantelDialog(FrmMantel& model, QWidget* parent) : QDialog(pa
     layout->addWidget(m_recordLine);
     layout->addLayout(form);
     layout->addWidget(m_lstMantel, 1);
+    auto* removeRow = new QHBoxLayout;
+    removeRow->addStretch(1);
+    removeRow->addWidget(m_cmdEntfernen);
+    layout->addLayout(removeRow);
 
     connect(&m_model, &FrmMantel::changed, this, &FrmMantelDialog::render);
     render();
@@ -94,10 +110,24 @@ void FrmMantelDialog::render()
         m_lstMantel->clear();
         m_lstMantel->addItems(m_model.lstMantel());
     }
-    m_lstMantel->setCurrentRow(m_model.selectedSample());
+    {
+        const QSignalBlocker block(m_lstMantel);
+        m_lstMantel->setCurrentRow(m_model.selectedSample());
+    }
+    m_cmdEntfernen->setEnabled(m_model.selectedSample() >= 0);
     m_txtAnzahl->setText(m_model.txtAnzahl());
     const QString kubatur = m_model.txtKubatur();
     m_kubatur->setText(kubatur.isEmpty() ? QStringLiteral("–") : kubatur + QStringLiteral(" fm"));
+}
+
+bool FrmMantelDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_lstMantel && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        m_model.cmdEntfernen_Click();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void FrmMantelDialog::keyPressEvent(QKeyEvent* event)

@@ -41,4 +41,9 @@ add --length 10 --diameter 2 --species Buche --guete - --sorte S --hoehe 1.5 --f
 add --length 5 --diameter 47 --species Buche --guete A --sorte L --los 5 --zusatz "Wertholz"
 
 STEMMO_SCREENSHOTS=$root/docs/screenshots xvfb-run -a -s "-screen 0 1920x1080x24" "$stemora"
+# The bark mode in the record frame and the statistics table: from the entry screen's window test.
+if [ -x "$build/tests/entry_ui/tst_entry_ui" ]; then
+  STEMMO_SCREENSHOTS=$root/docs/screenshots QT_QPA_PLATFORM=offscreen \
+    "$build/tests/entry_ui/tst_entry_ui" barkModeAndStatisticsAreInSight >/dev/null
+fi
 ls -1 "$root"/docs/screenshots/frmHolz*.png "$root"/docs/screenshots/frmListendaten.png

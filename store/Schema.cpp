@@ -1,43 +1,26 @@
 #include "Schema.h"
 
+#include <string>
+
 namespace store::schema {
 
-int currentVersion(DatabaseKind)
-{
-    return 1;
-}
+namespace {
 
-quint32 applicationId(DatabaseKind kind)
-{
-    switch (kind) {
-    case DatabaseKind::Holz:
-        return 0x5374487A; // "StHz"
-    case DatabaseKind::MasterData:
-        return 0x53744D52; // "StMR"
-    case DatabaseKind::Work:
-        return 0x5374566F; // "StVo"
-    }
-    return 0;
-}
+// A stack's samples belong to its Holz row (HolzId), not to its number:
+// every assortment of a list has the number 0. The triggers keep them with
+// their record wherever it goes, whichever code deletes or moves it.
+const char* const MantelByRecord = R"SQL(
+CREATE INDEX MantelHolz ON Mantel (HolzId);
+CREATE TRIGGER HolzMantelLoeschen AFTER DELETE ON Holz BEGIN
+    DELETE FROM Mantel WHERE HolzId = OLD.Id;
+END;
+CREATE TRIGGER HolzMantelListe AFTER UPDATE OF Liste ON Holz BEGIN
+    UPDATE Mantel SET Liste = NEW.Liste WHERE HolzId = NEW.Id;
+END;
+)SQL";
 
-QString kindName(DatabaseKind kind)
-{
-    switch (kind) {
-    case DatabaseKind::Holz:
-        return QStringLiteral("Holzlisten-Datenbank");
-    case DatabaseKind::MasterData:
-        return QStringLiteral("Stammdaten-Datenbank");
-    case DatabaseKind::Work:
-        return QStringLiteral("Arbeitsdatenbank");
-    }
-    return QString();
-}
-
-const char* createSql(DatabaseKind kind)
-{
-    switch (kind) {
-    case DatabaseKind::Holz:
-        return R"SQL(
+// The list tables before the samples' triggers.
+const char* const HolzTables = R"SQL(
 CREATE TABLE Listen (
     Liste TEXT NOT NULL COLLATE NOCASE,
     Name TEXT COLLATE NOCASE,
@@ -109,7 +92,8 @@ CREATE TABLE Mantel (
     Durchm INTEGER,
     Kubatur REAL,
     Indx INTEGER,
-    Id INTEGER PRIMARY KEY
+    Id INTEGER PRIMARY KEY,
+    HolzId INTEGER
 );
 CREATE INDEX MantelListe ON Mantel (Liste, StapelNr);
 
@@ -124,6 +108,47 @@ CREATE TABLE Lager (
 );
 CREATE INDEX LagerListe ON Lager (Liste);
 )SQL";
+
+} // namespace
+
+int currentVersion(DatabaseKind kind)
+{
+    return kind == DatabaseKind::Holz ? 2 : 1;
+}
+
+quint32 applicationId(DatabaseKind kind)
+{
+    switch (kind) {
+    case DatabaseKind::Holz:
+        return 0x5374487A; // "StHz"
+    case DatabaseKind::MasterData:
+        return 0x53744D52; // "StMR"
+    case DatabaseKind::Work:
+        return 0x5374566F; // "StVo"
+    }
+    return 0;
+}
+
+QString kindName(DatabaseKind kind)
+{
+    switch (kind) {
+    case DatabaseKind::Holz:
+        return QStringLiteral("Holzlisten-Datenbank");
+    case DatabaseKind::MasterData:
+        return QStringLiteral("Stammdaten-Datenbank");
+    case DatabaseKind::Work:
+        return QStringLiteral("Arbeitsdatenbank");
+    }
+    return QString();
+}
+
+const char* createSql(DatabaseKind kind)
+{
+    switch (kind) {
+    case DatabaseKind::Holz: {
+        static const std::string sql = std::string(HolzTables) + MantelByRecord;
+        return sql.c_str();
+    }
     case DatabaseKind::MasterData:
         return R"SQL(
 CREATE TABLE Laender (
@@ -188,11 +213,23 @@ CREATE TABLE Holz (
     return "";
 }
 
-std::vector<const char*> upgradeSteps(DatabaseKind)
+std::vector<const char*> upgradeSteps(DatabaseKind kind)
 {
-    // Version 1 is the first released schema; later versions append their
-    // step here, e.g. "ALTER TABLE Holz ADD COLUMN ...".
-    return {};
+    if (kind != DatabaseKind::Holz)
+        return {};
+    // 1 → 2: samples keyed by their record. Files of version 1 kept them by
+    // list and stack number; each goes to the record of that number, a
+    // stack measured by samples first, then an assortment, then the oldest.
+    // Samples without such a record stay as they are.
+    static const std::string toVersion2 = std::string(R"SQL(
+ALTER TABLE Mantel ADD COLUMN HolzId INTEGER;
+UPDATE Mantel SET HolzId = (
+    SELECT h.Id FROM Holz h
+    WHERE h.Liste = Mantel.Liste AND h.Nummer = Mantel.StapelNr
+    ORDER BY h.Stamm = 'Mantl' DESC, h.Einzelstamm = 0 DESC, h.Id
+    LIMIT 1);
+)SQL") + MantelByRecord;
+    return {toVersion2.c_str()};
 }
 
 } // namespace store::schema

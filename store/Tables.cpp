@@ -81,7 +81,8 @@ const TableDef<MantelRow>& mantelTable()
                                   {"StapelNr", &R::StapelNr},
                                   {"Durchm", &R::Durchm},
                                   {"Kubatur", &R::Kubatur},
-                                  {"Indx", &R::Indx}});
+                                  {"Indx", &R::Indx},
+                                  {"HolzId", &R::HolzId}});
     return def;
 }
 

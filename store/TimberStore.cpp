@@ -6,6 +6,8 @@
 
 #include "platform/UserInterface.h"
 
+#include <QDate>
+
 namespace store {
 
 TimberStore::TimberStore(Database& db, Settings& settings)
@@ -69,14 +71,45 @@ void TimberStore::Lager_Oeffnen()
     Lager.open("SELECT Id FROM Lager WHERE Liste = ? ORDER BY Los, Id", {list});
 }
 
-QList<int> TimberStore::Mantel_Lesen(int stapelNr)
+QList<int> TimberStore::Mantel_Lesen(qint64 holzId)
 {
-    const QString list = Listen.hasCurrent() ? Listen.current().Liste : QString();
-    Mantel.open("SELECT Id FROM Mantel WHERE Liste = ? AND StapelNr = ? ORDER BY Id", {list, stapelNr});
+    Mantel.open("SELECT Id FROM Mantel WHERE HolzId = ? ORDER BY Indx, Id", {holzId});
     QList<int> diameters;
     for (int i = 0; i < Mantel.recordCount(); ++i)
         diameters << Mantel.at(i).Durchm;
     return diameters;
+}
+
+void TimberStore::deleteSample(qint64 holzId, int indx)
+{
+    Statement remove = m_db->prepare("DELETE FROM Mantel WHERE HolzId = ? AND Indx = ?");
+    remove.bindAll(holzId, indx);
+    remove.run();
+    Statement close = m_db->prepare("UPDATE Mantel SET Indx = Indx - 1 WHERE HolzId = ? AND Indx > ?");
+    close.bindAll(holzId, indx);
+    close.run();
+    Mantel.refresh();
+}
+
+std::optional<double> TimberStore::setStackVolume(qint64 holzId, double kubatur, bool measured)
+{
+    Statement old = m_db->prepare("SELECT Kubatur, Liste FROM Holz WHERE Id = ?");
+    old.bind(1, holzId);
+    if (!old.step())
+        return std::nullopt;
+    const double before = old.real(0);
+    const QString list = old.text(1);
+    old.reset();
+    // "1" is what every record that is not stacked wood carries otherwise.
+    Statement update = m_db->prepare("UPDATE Holz SET Kubatur = ?, Stamm = ? WHERE Id = ?");
+    update.bindAll(kubatur, measured ? QStringLiteral("Mantl") : QStringLiteral("1"), holzId);
+    update.run();
+    Statement stamp = m_db->prepare("UPDATE Listen SET Konvertiert = NULL, Bearbeitet = ? WHERE Liste = ?");
+    stamp.bindAll(QDate::currentDate(), list);
+    stamp.run();
+    Holz.refresh();
+    Listen.refresh();
+    return before;
 }
 
 int TimberStore::highestNumber(Database& db, const QString& list)

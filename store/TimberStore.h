@@ -9,6 +9,7 @@
 
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 namespace platform {
 class UserInterface;
@@ -62,8 +63,17 @@ public:
 
     // Opens the storage rows of the current list, by lot.
     void Lager_Oeffnen();
-    // Opens the samples of one stack of the current list; returns their diameters.
-    QList<int> Mantel_Lesen(int stapelNr);
+    // Opens the samples of one stored record in their order; returns their diameters.
+    QList<int> Mantel_Lesen(qint64 holzId);
+    // The samples' changes, each inside the caller's transaction:
+    // drops the sample at position `indx` of the record and closes the gap
+    // in the positions behind it;
+    void deleteSample(qint64 holzId, int indx);
+    // gives the record the volume of its samples (or, with `measured`
+    // false, its own volume again), marks it as a stack measured by samples
+    // or not, and stamps its list as changed since the last export. Returns
+    // the record's volume before; nullopt when the record is gone.
+    std::optional<double> setStackVolume(qint64 holzId, double kubatur, bool measured);
 
     // Queries that need no cursor.
     static int highestNumber(Database& db, const QString& list);

@@ -7,9 +7,11 @@
 #include "cli/ListGenerator.h"
 #include "entry/FrmHolz.h"
 #include "entry/FrmHolzWindow.h"
+#include "entry/KeyCodes.h"
 #include "entry/Keypad.h"
 #include "entry/ListTable.h"
 #include "entry/SelectionLists.h"
+#include "entry/StatisticsDialog.h"
 #include "header/FrmListendatenDialog.h"
 #include "import/DataFolderSetup.h"
 #include "lots/FrmLosDialog.h"
@@ -25,12 +27,15 @@
 #include "tests/support/TestFolder.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QtTest>
 
 using platform::Answer;
@@ -168,6 +173,7 @@ private slots:
     void menusOpenTheirWindows();
     void tableChangesTheSelectedRows();
     void stackSamplesSetTheVolume();
+    void barkModeAndStatisticsAreInSight();
     void automaticLotsFollowTheOptionsWindow();
     void refusesAForeignDatabaseUntouched();
 };
@@ -500,10 +506,28 @@ void TestEntryUi::stackSamplesSetTheVolume()
     Stemora s;
     s.open();
     s.listWithLogs(QStringLiteral("Stapel"), {QStringLiteral("25")});
+    const QString single = s.find<QLineEdit>("txtKubatur")->text();
+    mantel::FrmMantelDialog& dialog = s.program->mantelDialog();
+
+    // A single log takes no samples: the menu says why and opens nothing.
+    s.ui.expectMessage(QStringLiteral("Einzelstamm"));
+    s.action("mnuMantel")->trigger();
+    QVERIFY(s.ui.done());
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(s.find<QLineEdit>("txtKubatur")->text(), single);
+
+    // An assortment of ten logs does.
+    s.tap("optSortiment");
+    s.tap("cmdStueck");
+    s.tapKeys(QStringLiteral("10"));
+    s.window().model().keyDown(entry::keys::Enter);
+    s.window().model().keyUp(entry::keys::Enter);
+    s.tapKeys(QStringLiteral("425"));
+    s.tap("cmdSpeichern");
+    QCOMPARE(s.records(QStringLiteral("Stapel")).size(), 2);
     const QString before = s.find<QLineEdit>("txtKubatur")->text();
 
     s.action("mnuMantel")->trigger();
-    mantel::FrmMantelDialog& dialog = s.program->mantelDialog();
     QVERIFY(dialog.isVisible());
     QTest::keyClicks(dialog.eingabe(), QStringLiteral("34"));
     QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
@@ -513,12 +537,21 @@ void TestEntryUi::stackSamplesSetTheVolume()
     // table and in the database.
     const QString after = s.find<QLineEdit>("txtKubatur")->text();
     QVERIFY2(after != before, qPrintable(after));
-    QCOMPARE(cell(s.window().listDaten(), 0, 12), after);
+    QCOMPARE(cell(s.window().listDaten(), 1, 12), after);
     auto db = s.database();
-    store::Statement st = db->prepare("SELECT Kubatur FROM Holz WHERE Liste = ?");
+    store::Statement st = db->prepare("SELECT Kubatur FROM Holz WHERE Liste = ? ORDER BY Id DESC");
     st.bind(1, QStringLiteral("Stapel"));
     QVERIFY(st.step());
     QCOMPARE(QString::number(st.real(0), 'f', 2), QString(after).replace(QLatin1Char(','), QLatin1Char('.')));
+
+    // A mistyped sample can be taken back: the volume returns.
+    dialog.samples()->setCurrentRow(0);
+    QTest::mouseClick(dialog.removeButton(), Qt::LeftButton);
+    QCOMPARE(dialog.samples()->count(), 0);
+    QCOMPARE(s.find<QLineEdit>("txtKubatur")->text(), before);
+    QTest::keyClicks(dialog.eingabe(), QStringLiteral("34"));
+    QTest::keyClick(dialog.eingabe(), Qt::Key_Return);
+    QCOMPARE(s.find<QLineEdit>("txtKubatur")->text(), after);
 
     // The open window follows the record on the screen: a new one has no
     // samples; back on the stack, its sample is there again.
@@ -526,6 +559,69 @@ void TestEntryUi::stackSamplesSetTheVolume()
     QCOMPARE(dialog.samples()->count(), 0);
     s.tap("cmdEscape");
     QCOMPARE(dialog.samples()->count(), 1);
+    QVERIFY(s.ui.done());
+}
+
+void TestEntryUi::barkModeAndStatisticsAreInSight()
+{
+    Stemora s;
+    s.open();
+    s.window().resize(1280, 800);
+    // German numbers, as the program shows them on a German system.
+    s.model().setDezimalpunkt(false);
+    s.window().setDezimalpunkt(false);
+    s.listWithLogs(QStringLiteral("Statistik"),
+                   {QStringLiteral("25"), QStringLiteral("32"), QStringLiteral("41"), QStringLiteral("38")});
+    s.choose("txtHolzart", "lstHolzart", QStringLiteral("Kiefer"));
+    s.tapKeys(QStringLiteral("536"));
+    s.tap("cmdSpeichern");
+    s.choose("txtHolzart", "lstHolzart", QStringLiteral("Buche"));
+    s.tap("cmdGuete2");
+    s.tapKeys(QStringLiteral("647"));
+    s.tap("cmdSpeichern");
+
+    // The bark mode reads as large as the values beside it; a log without
+    // deduction stands out.
+    QPushButton* bark = s.find<QPushButton>("cmdAbzRinde");
+    QLineEdit* volume = s.find<QLineEdit>("txtKubatur");
+    QCOMPARE(bark->text(), QStringLiteral("Rinde a"));
+    QCOMPARE(bark->font().pointSizeF(), volume->font().pointSizeF());
+    QVERIFY(bark->styleSheet().isEmpty());
+    s.model().cmdAbzRinde_Click();
+    s.model().listChoose(QStringLiteral("lstRinde"),
+                         s.model().controls().lstRinde.items.indexOf(QStringLiteral("o")));
+    QCOMPARE(bark->text(), QStringLiteral("Rinde o"));
+    QVERIFY(!bark->styleSheet().isEmpty());
+    s.tapKeys(QStringLiteral("647"));
+    QCOMPARE(volume->text(), QStringLiteral("1,04"));
+    const QString shots = qEnvironmentVariable("STEMMO_SCREENSHOTS");
+    if (!shots.isEmpty()) {
+        QDir().mkpath(shots);
+        QTest::qWait(200);
+        s.window().grab().save(QDir(shots).filePath(QStringLiteral("frmHolz-Rinde.png")));
+    }
+
+    s.action("mnuStatistik")->trigger();
+    entry::StatisticsDialog* dialog = s.window().statisticsDialog();
+    QVERIFY(dialog->isVisible());
+    QTableView* table = dialog->table();
+    // Fichte with its classes and total, Kiefer, Buche, the list's total.
+    const int rows = table->model()->rowCount();
+    QVERIFY(rows >= 7);
+    const QModelIndex total = table->model()->index(rows - 1, 4);
+    QCOMPARE(table->model()->index(rows - 1, 0).data().toString(), QStringLiteral("Gesamt"));
+    QCOMPARE(total.data().toString(), s.window().listListen()->model()->index(0, 2).data().toString());
+    QVERIFY(total.data(Qt::FontRole).value<QFont>().bold());
+    QVERIFY(!table->model()->index(0, 4).data(Qt::FontRole).isValid());
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdKopieren")), Qt::LeftButton);
+    const QStringList copied = QApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(copied.size(), rows + 2);
+    QCOMPARE(copied.last().section(QLatin1Char('\t'), 0, 0), QStringLiteral("Gesamt"));
+    if (!shots.isEmpty()) {
+        QTest::qWait(200);
+        dialog->grab().save(QDir(shots).filePath(QStringLiteral("frmStatistik.png")));
+    }
+    dialog->close();
     QVERIFY(s.ui.done());
 }
 

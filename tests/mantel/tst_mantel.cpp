@@ -28,6 +28,7 @@ struct Fixture {
     rules::BarkTable bark;
     testing::ScriptedUserInterface ui;
     qint64 holzId = 0;
+    store::HolzRow stackRow;
 
     Fixture()
     {
@@ -52,9 +53,20 @@ struct Fixture {
         row.Holzart = QStringLiteral("Fichte");
         row.Sorte = QStringLiteral("L ");
         row.Laenge = 4;
+        row.Durchm = 22;
         row.Stueck = 10;
+        row.Stamm = QStringLiteral("1");
         row.Kubatur = 1.5;
         holzId = store->Holz.addNew(row);
+        stackRow = row;
+    }
+
+    // A second assortment of the list; assortments all have the number 0.
+    qint64 addAssortment()
+    {
+        store::HolzRow row = stackRow;
+        row.Nummer = 0;
+        return store->Holz.addNew(row);
     }
 
     StackRecord stack(const QString& bark = QStringLiteral("r"), qint64 id = -1) const
@@ -67,8 +79,27 @@ struct Fixture {
         r.txtNummer = QStringLiteral("5");
         r.txtStueck = QStringLiteral("10");
         r.cmdAbzRinde = bark;
+        r.txtDurchmesser = QStringLiteral("22");
+        r.txtSorte = QStringLiteral("L ");
         r.holzId = id < 0 ? holzId : id;
         return r;
+    }
+
+    QString storedStamm() const
+    {
+        store::Statement st = holz->prepare("SELECT Stamm FROM Holz WHERE Id = ?");
+        st.bind(1, holzId);
+        return st.step() ? st.text(0) : QString();
+    }
+
+    // (record, diameter, position) of every sample, in entry order.
+    QList<QList<qint64>> samples() const
+    {
+        store::Statement st = holz->prepare("SELECT HolzId, Durchm, Indx FROM Mantel ORDER BY HolzId, Indx");
+        QList<QList<qint64>> rows;
+        while (st.step())
+            rows << QList<qint64>{st.int64(0), st.int64(1), st.int64(2)};
+        return rows;
     }
 
     double storedKubatur() const
@@ -104,7 +135,10 @@ private slots:
     void samplesAreNumberedAndReadBack();
     void aStackWithoutSamplesHasNoVolume();
     void aRecordWithoutLengthOrPiecesStoresNothing();
-    void aNewRecordKeepsItsSamplesForTheSave();
+    void aRecordNotStoredTakesNoSample();
+    void removingSamplesTheVolumeFollows();
+    void samplesGoWithTheirRecord();
+    void anOlderDatabaseKeepsItsSamples();
     void aFailedWriteStoresNeitherSampleNorVolume();
 };
 
@@ -197,24 +231,29 @@ void TestMantel::diametersOutsideTheByteAreRefused()
 void TestMantel::samplesAreNumberedAndReadBack()
 {
     Fixture f;
+    const qint64 second = f.addAssortment();
     {
         FrmMantel form(*f.store, f.bark, f.ui);
         form.open(f.stack());
         QVERIFY(enter(form, "30"));
         QVERIFY(enter(form, "40"));
-        // Another stack of the same list keeps its own samples.
-        StackRecord other = f.stack();
-        other.txtNummer = QStringLiteral("6");
-        other.holzId = 0;
+        // Another stack of the list, with the same number 0 as every
+        // assortment, keeps its own samples.
+        StackRecord other = f.stack(QStringLiteral("r"), second);
+        other.txtNummer = QStringLiteral("0");
         form.open(other);
         QCOMPARE(form.lstMantel().size(), 0);
-        QVERIFY(enter(form, "50"));
+        const auto own = enter(form, "50");
+        QVERIFY(own);
+        // 10 × 0.79 fm: the first stack's samples are not averaged in.
+        QCOMPARE(own->kubatur, 7.9);
     }
-    store::Statement st = f.holz->prepare("SELECT StapelNr, Durchm, Indx FROM Mantel ORDER BY Id");
-    QList<QList<int>> rows;
-    while (st.step())
-        rows << QList<int>{st.integer(0), st.integer(1), st.integer(2)};
-    QCOMPARE(rows, (QList<QList<int>>{{5, 30, 0}, {5, 40, 1}, {6, 50, 0}}));
+    QCOMPARE(f.samples(), (QList<QList<qint64>>{{f.holzId, 30, 0}, {f.holzId, 40, 1}, {second, 50, 0}}));
+    store::Statement numbers = f.holz->prepare("SELECT StapelNr FROM Mantel ORDER BY Id");
+    QList<int> stapelNr;
+    while (numbers.step())
+        stapelNr << numbers.integer(0);
+    QCOMPARE(stapelNr, (QList<int>{5, 5, 0}));
 
     FrmMantel again(*f.store, f.bark, f.ui);
     again.open(f.stack());
@@ -264,18 +303,130 @@ void TestMantel::aRecordWithoutLengthOrPiecesStoresNothing()
     QVERIFY(f.ui.done());
 }
 
-void TestMantel::aNewRecordKeepsItsSamplesForTheSave()
+void TestMantel::aRecordNotStoredTakesNoSample()
 {
     Fixture f;
     FrmMantel form(*f.store, f.bark, f.ui);
     form.open(f.stack(QStringLiteral("r"), 0));
-    const auto sample = enter(form, "30");
-    QVERIFY(sample);
-    QVERIFY(!sample->rowUpdated);
-    QCOMPARE(sample->txtKubatur, QStringLiteral("2,80"));
-    QCOMPARE(f.sampleRows(), 1);
-    // No stored row was touched.
+    f.ui.expectMessage(QStringLiteral("zuerst speichern"));
+    QVERIFY(!enter(form, "30"));
+    QCOMPARE(f.sampleRows(), 0);
     QCOMPARE(f.storedKubatur(), 1.5);
+    QVERIFY(f.ui.done());
+}
+
+void TestMantel::removingSamplesTheVolumeFollows()
+{
+    Fixture f;
+    FrmMantel form(*f.store, f.bark, f.ui);
+    QSignalSpy changedVolume(&form, &FrmMantel::sampleStored);
+    form.open(f.stack());
+    // Opening and closing without a sample changes nothing.
+    QCOMPARE(form.cmdEntfernen_Click(), std::nullopt);
+    QCOMPARE(f.storedKubatur(), 1.5);
+    QCOMPARE(f.storedStamm(), QStringLiteral("1"));
+
+    QVERIFY(enter(form, "30"));
+    QVERIFY(enter(form, "32"));
+    QVERIFY(enter(form, "34"));
+    QCOMPARE(f.storedKubatur(), 3.2);
+    QCOMPARE(f.storedStamm(), QStringLiteral("Mantl"));
+
+    // The mistyped 30 goes: (0.32 + 0.36) / 2 × 10.
+    form.lstMantel_Click(0);
+    const auto removed = form.cmdEntfernen_Click();
+    QVERIFY(removed);
+    QCOMPARE(removed->kubatur, 3.4);
+    QCOMPARE(removed->oldKubatur, 3.2);
+    QCOMPARE(f.storedKubatur(), 3.4);
+    QCOMPARE(form.lstMantel(), (QStringList{QStringLiteral("32"), QStringLiteral("34")}));
+    QCOMPARE(form.txtAnzahl(), QStringLiteral("2"));
+    QCOMPARE(f.samples(), (QList<QList<qint64>>{{f.holzId, 32, 0}, {f.holzId, 34, 1}}));
+
+    // A new sample takes the next free position.
+    QVERIFY(enter(form, "36"));
+    QCOMPARE(f.samples().last(), (QList<qint64>{f.holzId, 36, 2}));
+
+    // Without samples the record has the volume of its own measures again:
+    // 10 × 4 m × 3.1415 × 0.22² / 4 = 1.52.
+    while (!form.lstMantel().isEmpty()) {
+        form.lstMantel_Click(0);
+        QVERIFY(form.cmdEntfernen_Click());
+    }
+    QCOMPARE(f.storedKubatur(), 1.52);
+    QCOMPARE(f.storedStamm(), QStringLiteral("1"));
+    QCOMPARE(f.sampleRows(), 0);
+    QCOMPARE(changedVolume.size(), 8);
+    QCOMPARE(changedVolume.last().first().value<mantel::StoredSample>().txtKubatur, QStringLiteral("1,52"));
+    QVERIFY(f.ui.done());
+}
+
+void TestMantel::samplesGoWithTheirRecord()
+{
+    Fixture f;
+    const qint64 second = f.addAssortment();
+    FrmMantel form(*f.store, f.bark, f.ui);
+    form.open(f.stack());
+    QVERIFY(enter(form, "30"));
+    form.open(f.stack(QStringLiteral("r"), second));
+    QVERIFY(enter(form, "40"));
+
+    store::ListenRow other;
+    other.Liste = QStringLiteral("Nord");
+    other.Los = store::LotRegister::initial();
+    f.store->Listen.addNew(other);
+    // Moved to another list (as the table's "Liste" change moves records):
+    // its samples go along, the other stack's stay.
+    f.holz->prepare("UPDATE Holz SET Liste = 'Nord' WHERE Id = " + QByteArray::number(second)).run();
+    const auto listOf = [&](int diameter) {
+        store::Statement st = f.holz->prepare("SELECT Liste FROM Mantel WHERE Durchm = ?");
+        st.bind(1, diameter);
+        return st.step() ? st.text(0) : QString();
+    };
+    QCOMPARE(listOf(30), QStringLiteral("Polter"));
+    QCOMPARE(listOf(40), QStringLiteral("Nord"));
+    form.open(f.stack(QStringLiteral("r"), second));
+    QCOMPARE(form.lstMantel(), QStringList{QStringLiteral("40")});
+
+    // Deleted: its samples go, the others stay.
+    f.holz->prepare("DELETE FROM Holz WHERE Id = " + QByteArray::number(second)).run();
+    QCOMPARE(f.samples(), (QList<QList<qint64>>{{f.holzId, 30, 0}}));
+    // A record stored later under a reused row id starts without samples.
+    const qint64 reused = f.addAssortment();
+    form.open(f.stack(QStringLiteral("r"), reused));
+    QVERIFY(form.lstMantel().isEmpty());
+    QVERIFY(f.ui.done());
+}
+
+void TestMantel::anOlderDatabaseKeepsItsSamples()
+{
+    testing::TestFolder folder;
+    const QString path = folder.file(QStringLiteral("Holz.db"));
+    {
+        // A list database as the first version wrote it: samples by number.
+        auto db = store::Database::open(path, store::DatabaseKind::Holz);
+        db->exec("DROP TRIGGER HolzMantelLoeschen; DROP TRIGGER HolzMantelListe; DROP INDEX MantelHolz;"
+                 "ALTER TABLE Mantel DROP COLUMN HolzId; PRAGMA user_version=1;");
+        db->exec(
+            "INSERT INTO Holz (Liste, Nummer, Einzelstamm, Stamm, Id) VALUES"
+            " ('A', 0, 0, '1', 1), ('A', 7, 1, '1', 2), ('A', 7, 0, 'Mantl', 3), ('B', 0, 0, '1', 4);"
+            "INSERT INTO Mantel (Liste, StapelNr, Durchm, Kubatur, Indx) VALUES"
+            " ('A', 0, 30, 0.28, 0), ('A', 7, 31, 0.3, 0), ('b', 0, 32, 0.32, 0), ('C', 1, 33, 0.34, 0);");
+    }
+    auto db = store::Database::open(path, store::DatabaseKind::Holz);
+    QCOMPARE(db->schemaVersion(), 2);
+    store::Statement st = db->prepare("SELECT Durchm, HolzId FROM Mantel ORDER BY Durchm");
+    QList<QList<qint64>> rows;
+    while (st.step())
+        rows << QList<qint64>{st.int64(0), st.isNull(1) ? -1 : st.int64(1)};
+    // The stack of number 7 measured by samples wins over the single log of
+    // that number; a list name in other case is the same list; samples
+    // without a record are kept.
+    QCOMPARE(rows, (QList<QList<qint64>>{{30, 1}, {31, 3}, {32, 4}, {33, -1}}));
+    db->exec("DELETE FROM Holz WHERE Id = 3");
+    store::Statement count = db->prepare("SELECT count(*) FROM Mantel");
+    QVERIFY(count.step());
+    QCOMPARE(count.integer(0), 3);
 }
 
 void TestMantel::aFailedWriteStoresNeitherSampleNorVolume()

@@ -35,6 +35,16 @@ void TestMantelUi::windowDrivesTheModel()
     list.Los = store::LotRegister::initial();
     store.Listen_Oeffnen();
     store.Listen.addNew(list);
+    store::HolzRow stack;
+    stack.Liste = list.Liste;
+    stack.Einzelstamm = false;
+    stack.Holzart = QStringLiteral("Fichte");
+    stack.Sorte = QStringLiteral("L ");
+    stack.Laenge = 4;
+    stack.Durchm = 30;
+    stack.Stueck = 10;
+    stack.Kubatur = 2.8;
+    const qint64 holzId = store.Holz.addNew(stack);
     const rules::BarkTable bark;
     testing::ScriptedUserInterface ui;
 
@@ -47,6 +57,9 @@ void TestMantelUi::windowDrivesTheModel()
     record.txtNummer = QStringLiteral("12");
     record.txtStueck = QStringLiteral("10");
     record.cmdAbzRinde = QStringLiteral("r");
+    record.txtDurchmesser = QStringLiteral("30");
+    record.txtSorte = QStringLiteral("L ");
+    record.holzId = holzId;
     model.open(record);
 
     mantel::FrmMantelDialog dialog(model);
@@ -67,11 +80,21 @@ void TestMantelUi::windowDrivesTheModel()
     QCOMPARE(dialog.kubatur()->text(), QStringLiteral("3,20 fm"));
     QCOMPARE(dialog.eingabe()->text(), QString());
     QCOMPARE(ui.confirmations(), 3);
+    QVERIFY(dialog.removeButton()->isEnabled());
 
     if (const QString shots = qEnvironmentVariable("STEMMO_SCREENSHOTS"); !shots.isEmpty()) {
         QDir().mkpath(shots);
         dialog.grab().save(QDir(shots).filePath(QStringLiteral("frmMantel.png")));
     }
+    // Del in the list takes the selected sample back: (0.28 + 0.36) / 2 × 10.
+    dialog.samples()->setFocus();
+    dialog.samples()->setCurrentRow(1);
+    QTest::keyClick(dialog.samples(), Qt::Key_Delete);
+    QCOMPARE(dialog.samples()->count(), 2);
+    QCOMPARE(dialog.samples()->item(1)->text(), QStringLiteral("34"));
+    QCOMPARE(dialog.kubatur()->text(), QStringLiteral("3,20 fm"));
+    QCOMPARE(dialog.anzahl()->text(), QStringLiteral("2"));
+
     QTest::keyClick(&dialog, Qt::Key_F1);
     QCOMPARE(ui.helpAnchors(), QStringList{QStringLiteral("Mantel")});
     QVERIFY(ui.done());

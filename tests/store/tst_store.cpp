@@ -115,7 +115,7 @@ void TestStore::createsAndReopensSchema()
     const QString path = dir.file(QStringLiteral("Holz.db"));
     {
         auto db = Database::open(path, DatabaseKind::Holz);
-        QCOMPARE(db->schemaVersion(), 1);
+        QCOMPARE(db->schemaVersion(), 2);
         Statement st = db->prepare("PRAGMA journal_mode");
         QVERIFY(st.step());
         QCOMPARE(st.text(0), QStringLiteral("wal"));
@@ -553,12 +553,13 @@ void TestStore::timberStoreLotsAndSamples()
         MantelRow m;
         m.Liste = QStringLiteral("A");
         m.StapelNr = 4;
-        m.Durchm = 30 + i;
-        m.Indx = i;
+        m.HolzId = 7;
+        m.Durchm = 32 - i;
+        m.Indx = 2 - i;
         store.Mantel.addNew(m);
     }
-    QCOMPARE(store.Mantel_Lesen(4), (QList<int>{30, 31, 32}));
-    QCOMPARE(store.Mantel_Lesen(5), QList<int>{});
+    QCOMPARE(store.Mantel_Lesen(7), (QList<int>{30, 31, 32}));
+    QCOMPARE(store.Mantel_Lesen(4), QList<int>{});
 
     LagerRow lager;
     lager.Liste = QStringLiteral("A");
