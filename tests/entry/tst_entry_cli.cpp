@@ -26,6 +26,7 @@ private slots:
     void addRefusesAnIncompleteRecord();
     void renameAndDelete();
     void sortimentMergesEqualRecords();
+    void statistikPrintsTheTable();
 
 private:
     Run stemmo(const QStringList& args)
@@ -157,6 +158,41 @@ void TestEntryCli::sortimentMergesEqualRecords()
     run = stemmo({QStringLiteral("sortiment"), QStringLiteral("fehlt")});
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(QStringLiteral("Liste 'fehlt' nicht vorhanden")), qPrintable(run.err));
+}
+
+void TestEntryCli::statistikPrintsTheTable()
+{
+    QCOMPARE(stemmo({QStringLiteral("new-list"), QStringLiteral("S1")}).exitCode, 0);
+    const auto add = [&](const char* diameter, const char* species, const char* grade) {
+        return stemmo({QStringLiteral("add"), QStringLiteral("S1"), QStringLiteral("--length"),
+                       QStringLiteral("4"), QStringLiteral("--diameter"), QLatin1String(diameter),
+                       QStringLiteral("--species"), QLatin1String(species), QStringLiteral("--guete"),
+                       QLatin1String(grade), QStringLiteral("--sorte"), QStringLiteral("L")})
+            .exitCode;
+    };
+    QCOMPARE(add("25", "Fichte", "B"), 0);
+    QCOMPARE(add("25", "Fichte", "B"), 0);
+    QCOMPARE(add("40", "Buche", "C"), 0);
+
+    Run run = stemmo({QStringLiteral("statistik"), QStringLiteral("S1")});
+    QCOMPARE(run.exitCode, 0);
+    const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.first(), QStringLiteral("Sortenzusammenstellung zu Holzliste S1"));
+    QVERIFY2(lines.at(1).startsWith(QStringLiteral("Holzart")), qPrintable(run.out));
+    QVERIFY2(lines.at(2).simplified() == QStringLiteral("Fichte L 2a B 2 0,36"), qPrintable(run.out));
+    QVERIFY2(lines.last().simplified() == QStringLiteral("Gesamt 3 0,84"), qPrintable(run.out));
+    // Numbers stand right-aligned: every line ends in the same column.
+    QCOMPARE(lines.at(2).size(), lines.last().size());
+
+    run = stemmo({QStringLiteral("--json"), QStringLiteral("statistik"), QStringLiteral("S1")});
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    QCOMPARE(json.value(QStringLiteral("stueck")).toInt(), 3);
+    QCOMPARE(json.value(QStringLiteral("kubatur")).toDouble(), 0.84);
+    QCOMPARE(json.value(QStringLiteral("holzarten")).toArray().size(), 2);
+
+    run = stemmo({QStringLiteral("statistik"), QStringLiteral("fehlt")});
+    QCOMPARE(run.exitCode, 1);
 }
 
 QTEST_GUILESS_MAIN(TestEntryCli)

@@ -1,4 +1,5 @@
 #include "import/DataFolderSetup.h"
+#include "import/ImportedListWriter.h"
 #include "mantel/FrmMantel.h"
 #include "rules/BarkTable.h"
 #include "store/Database.h"
@@ -139,6 +140,7 @@ private slots:
     void removingSamplesTheVolumeFollows();
     void samplesGoWithTheirRecord();
     void anOlderDatabaseKeepsItsSamples();
+    void importedSamplesBelongToTheirRecord();
     void aFailedWriteStoresNeitherSampleNorVolume();
 };
 
@@ -449,6 +451,35 @@ void TestMantel::aFailedWriteStoresNeitherSampleNorVolume()
     QCOMPARE(form.lstMantel().size(), 1);
     QCOMPARE(f.storedKubatur(), 2.8);
     QVERIFY(f.ui.done());
+}
+
+void TestMantel::importedSamplesBelongToTheirRecord()
+{
+    Fixture f;
+    importer::ImportedList list;
+    list.header.Liste = QStringLiteral("Eingelesen");
+    list.header.Los = store::LotRegister::initial();
+    for (int i = 0; i < 3; ++i) {
+        store::HolzRow row = f.stackRow;
+        row.Liste = list.header.Liste;
+        row.Nummer = 0;
+        list.records.push_back(row);
+    }
+    // The reader counts records from 1: these samples are the third record's.
+    for (int i = 0; i < 2; ++i) {
+        store::MantelRow sample;
+        sample.Liste = list.header.Liste;
+        sample.Durchm = 30 + i;
+        sample.Indx = i;
+        sample.HolzId = 3;
+        list.samples.push_back(sample);
+    }
+    QVERIFY(importer::ImportedListWriter(*f.holz).write(list));
+    store::Statement st = f.holz->prepare(
+        "SELECT count(*) FROM Mantel m JOIN Holz h ON h.Id = m.HolzId WHERE h.Liste = 'Eingelesen' AND "
+        "h.Id = (SELECT max(Id) FROM Holz WHERE Liste = 'Eingelesen')");
+    QVERIFY(st.step());
+    QCOMPARE(st.integer(0), 2);
 }
 
 QTEST_GUILESS_MAIN(TestMantel)
