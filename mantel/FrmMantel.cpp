@@ -129,28 +129,42 @@ std::optional<double> FrmMantel::recordVolume(const QList<double>& volumes, int 
     return twoDecimals(*volume);
 }
 
-bool FrmMantel::storeVolume(StoredSample& result, bool measured, const std::function<void()>& change)
+std::optional<StoredSample> FrmMantel::storeVolume(int pieces, const std::function<void()>& change)
 {
+    StoredSample result;
+    bool recordGone = false;
     try {
         store::Transaction transaction(m_store->database());
         change();
+        // The volume comes from the samples as they stand in the database,
+        // read under the write lock.
+        m_store->Mantel_Lesen(m_record.holzId);
+        QList<double> volumes;
+        for (int i = 0; i < m_store->Mantel.recordCount(); ++i)
+            volumes << m_store->Mantel.at(i).Kubatur;
+        result.kubatur = recordVolume(volumes, pieces).value_or(0.0);
         const std::optional<double> before =
-            m_store->setStackVolume(m_record.holzId, result.kubatur, measured);
-        if (!before) {
-            refuse(QStringLiteral("Der Datensatz ist nicht mehr vorhanden."));
-            m_store->Mantel.refresh();
-            return false;
+            m_store->setStackVolume(m_record.holzId, result.kubatur, !volumes.isEmpty());
+        if (before) {
+            result.oldKubatur = *before;
+            result.rowUpdated = true;
+            transaction.commit();
+        } else {
+            recordGone = true; // the transaction takes the change back
         }
-        result.oldKubatur = *before;
-        result.rowUpdated = true;
-        transaction.commit();
     } catch (const store::DbError& error) {
-        m_store->Mantel.refresh();
         m_store->Holz.refresh();
+        readSamples();
         m_ui->message({error.userText(), Title, platform::Buttons::Ok, platform::Icon::Critical});
-        return false;
+        return std::nullopt;
     }
-    return true;
+    if (recordGone) {
+        readSamples();
+        refuse(QStringLiteral("Der Datensatz ist nicht mehr vorhanden."));
+        return std::nullopt;
+    }
+    result.txtKubatur = rules::formatTwo(result.kubatur, m_dezimalpunkt);
+    return result;
 }
 
 std::optional<StoredSample> FrmMantel::cmdOK_Click()
@@ -190,32 +204,24 @@ std::optional<StoredSample> FrmMantel::cmdOK_Click()
     for (const platform::Message& message : messages)
         m_ui->message(message);
 
-    QList<double> volumes = m_volumes;
-    volumes << twoDecimals(sampleVolume);
-    StoredSample result;
-    result.kubatur = *recordVolume(volumes, *pieces);
-    result.txtKubatur = rules::formatTwo(result.kubatur, m_dezimalpunkt);
-
-    const bool stored = storeVolume(result, true, [&] {
+    const std::optional<StoredSample> result = storeVolume(*pieces, [&] {
         m_store->Mantel_Lesen(m_record.holzId);
         store::MantelRow row;
         row.Liste = m_record.liste;
         row.StapelNr = wholeNumber(m_record.txtNummer).value_or(0);
         row.HolzId = m_record.holzId;
         row.Durchm = diameter;
-        row.Kubatur = volumes.last();
-        row.Indx = int(m_samples.size());
+        row.Kubatur = twoDecimals(sampleVolume);
+        row.Indx = m_store->Mantel.recordCount();
         m_store->Mantel.addNew(row);
     });
-    if (!stored)
+    if (!result)
         return std::nullopt;
 
-    m_samples << QString::number(diameter);
-    m_volumes = volumes;
-    m_selected = int(m_samples.size()) - 1;
+    readSamples();
     m_eingabe.clear();
     emit changed();
-    emit sampleStored(result);
+    emit sampleStored(*result);
     m_ui->playConfirmation();
     return result;
 }
@@ -225,24 +231,20 @@ std::optional<StoredSample> FrmMantel::cmdEntfernen_Click()
     const int index = m_selected;
     if (index < 0 || index >= m_samples.size() || m_record.holzId == 0)
         return std::nullopt;
-    QList<double> volumes = m_volumes;
-    volumes.removeAt(index);
-    const std::optional<double> volume = recordVolume(volumes, wholeNumber(m_record.txtStueck).value_or(0));
-    if (!volume) {
+    const std::optional<int> pieces = wholeNumber(m_record.txtStueck);
+    if (!pieces || *pieces < 1) {
         refuse(QStringLiteral("Stückzahl des Stapels fehlt"));
         return std::nullopt;
     }
-    StoredSample result;
-    result.kubatur = *volume;
-    result.txtKubatur = rules::formatTwo(result.kubatur, m_dezimalpunkt);
-    if (!storeVolume(result, !volumes.isEmpty(), [&] { m_store->deleteSample(m_record.holzId, index); }))
+    const std::optional<StoredSample> result =
+        storeVolume(*pieces, [&] { m_store->deleteSample(m_record.holzId, index); });
+    if (!result)
         return std::nullopt;
 
-    m_samples.removeAt(index);
-    m_volumes = volumes;
+    readSamples();
     m_selected = std::min(index, int(m_samples.size()) - 1);
     emit changed();
-    emit sampleStored(result);
+    emit sampleStored(*result);
     m_ui->playConfirmation();
     return result;
 }

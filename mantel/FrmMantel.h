@@ -98,9 +98,10 @@ private:
     // The record's volume for these sample volumes: pieces × mean, or the
     // record's own volume when there are none.
     std::optional<double> recordVolume(const QList<double>& volumes, int pieces);
-    // Writes the record's new volume after `change` ran in the same
-    // transaction; false (with the message shown) when nothing was stored.
-    bool storeVolume(StoredSample& result, bool measured, const std::function<void()>& change);
+    // Runs `change` on the samples and gives the record the volume of the
+    // samples it leaves, in one transaction; nullopt (with the message
+    // shown) when nothing was stored.
+    std::optional<StoredSample> storeVolume(int pieces, const std::function<void()>& change);
 
     store::TimberStore* m_store;
     const rules::BarkTable* m_barkTable;

@@ -393,6 +393,10 @@ void TestMantel::samplesGoWithTheirRecord()
     // Deleted: its samples go, the others stay.
     f.holz->prepare("DELETE FROM Holz WHERE Id = " + QByteArray::number(second)).run();
     QCOMPARE(f.samples(), (QList<QList<qint64>>{{f.holzId, 30, 0}}));
+    // The window still open on the deleted record stores nothing.
+    f.ui.expectMessage(QStringLiteral("nicht mehr vorhanden"));
+    QVERIFY(!enter(form, "44"));
+    QCOMPARE(f.samples(), (QList<QList<qint64>>{{f.holzId, 30, 0}}));
     // A record stored later under a reused row id starts without samples.
     const qint64 reused = f.addAssortment();
     form.open(f.stack(QStringLiteral("r"), reused));
