@@ -5,6 +5,7 @@
 #include "entry/KeyCodes.h"
 #include "entry/RecordEntry.h"
 #include "platform/UserInterface.h"
+#include "rules/Codes.h"
 #include "store/SettingKeys.h"
 #include "store/Settings.h"
 
@@ -100,7 +101,7 @@ void FunctionKeyPresets::Vorgabe_Anwenden(int keyCode)
     // The assortment goes through the same rules as a quick button, so a
     // preset of stacked wood also shows width, height and factor; the
     // preset's grade comes afterwards and is not replaced by their "-".
-    if (values.at(0) != s.record.txtSorte) {
+    if (!rules::sameCode(values.at(0), s.record.txtSorte)) {
         s.record.txtSorte = values.at(0);
         s.entry->Sorte();
     }
