@@ -100,8 +100,8 @@ void FrmMantelDialog::render()
     const StackRecord& r = m_model.record();
     m_recordLine->setText(r.liste.isEmpty()
                               ? QStringLiteral("Kein Datensatz gewählt")
-                              : QStringLiteral("Liste „%1“, Stapel Nr. %2\n%3, Länge %4 m, %5 Stück")
-                                    .arg(r.liste, r.txtNummer, r.txtHolzart, r.txtLaenge, r.txtStueck));
+                              : QStringLiteral("Liste „%1“, Sortiment\n%2, Länge %3 m, %4 Stück")
+                                    .arg(r.liste, r.txtHolzart, r.txtLaenge, r.txtStueck));
     if (m_txtEingabe->text() != m_model.txtEingabe()) {
         const QSignalBlocker block(m_txtEingabe);
         m_txtEingabe->setText(m_model.txtEingabe());
