@@ -101,7 +101,8 @@ AssortmentGenerator::Result AssortmentGenerator::compact(store::Database& db, co
 
     {
         store::Statement st = db.prepare(
-            "SELECT Id, Einzelstamm, Laenge, Durchm, Sorte, Guete, Los, Stueck, Kubatur, Folgestamm, Stamm "
+            "SELECT Id, Einzelstamm, Laenge, Durchm, Sorte, Guete, Los, Stueck, Kubatur, Folgestamm, Stamm, "
+            "Nummer "
             "FROM Holz WHERE Liste = ?" +
             store::ListQueries::holzOrder(MergeOrder, false));
         st.bind(1, list);
@@ -117,12 +118,15 @@ AssortmentGenerator::Result AssortmentGenerator::compact(store::Database& db, co
             counted += pieceCount;
 
             // A stack measured by samples keeps its own pieces and volume
-            // (and its samples): it neither joins nor starts a run.
+            // (and its samples): it neither joins nor starts a run. A single
+            // log with its stem number keeps number and mark: it ends a run
+            // and stays as it is. One without a number that fits the run
+            // belongs to it as well.
             const bool sampled = st.text(10) == QLatin1String("Mantl");
+            const bool numberedLog = st.boolean(1) && st.integer(11) != 0;
             if (sampled) {
                 closeRun();
-            } else if (inRun && key == run.key) {
-                // A single log that fits the run belongs to it as well.
+            } else if (inRun && key == run.key && !numberedLog) {
                 run.pieces += pieces;
                 ++run.length;
                 run.volumeBefore += kubatur;

@@ -17,9 +17,10 @@ namespace entry {
 // Assortment generation: logs typed one record each in assortment mode are
 // merged. In the order lot, length, grade, diameter, every run of records
 // that agree in lot, length, diameter, assortment and grade and starts with
-// an assortment record (not a numbered single log) becomes its first
-// record, with the run's pieces and the first record's volume per piece
-// times those pieces; the run's other records are deleted.
+// an assortment record (not a single log) becomes its first record, with
+// the run's pieces and the first record's volume per piece times those
+// pieces; the run's other records are deleted. A single log with a stem
+// number ends a run and is never merged, so its number and its mark stay.
 //
 // The compaction is one pass over the list and one transaction: a failure
 // leaves the list exactly as it was. The record-order setting is never

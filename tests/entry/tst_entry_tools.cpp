@@ -633,9 +633,9 @@ void TestEntryTools::assortmentRuns_data()
     QTest::newRow("a run at the end")
         << QList<Log>{{1, 4, 20, 1, 0.13}, {1, 4, 30, 2, 0.56}, {1, 4, 30, 1, 0.28}}
         << Rows{{1, 0.13}, {3, 0.84}} << qint64(0);
-    QTest::newRow("single log inside a run is merged")
-        << QList<Log>{{2, 5, 25, 1, 0.25}, {2, 5, 25, 1, 0.25, 8}, {2, 5, 25, 1, 0.25}} << Rows{{3, 0.75}}
-        << qint64(0);
+    QTest::newRow("a numbered single log inside a run ends it and stays")
+        << QList<Log>{{2, 5, 25, 1, 0.25}, {2, 5, 25, 1, 0.25}, {2, 5, 25, 1, 0.25, 8}, {2, 5, 25, 1, 0.25}}
+        << Rows{{2, 0.5}, {1, 0.25}, {1, 0.25}} << qint64(0);
     QTest::newRow("single logs between runs stay")
         << QList<Log>{{1, 4, 25, 1, 0.2}, {1, 4, 25, 1, 0.2}, {1, 4, 27, 1, 0.23, 7}, {1, 4, 27, 1, 0.23}}
         << Rows{{2, 0.4}, {1, 0.23}, {1, 0.23}} << qint64(0);
@@ -661,6 +661,15 @@ void TestEntryTools::assortmentRuns()
     insertLogs(f, logs);
     const auto result = entry::AssortmentGenerator::compact(*f.holz, List);
     QCOMPARE(merged(f), expected);
+    // Numbered single logs keep their number and their mark.
+    for (const Log& log : logs) {
+        if (log.nummer == 0)
+            continue;
+        const auto rows = f.records(List);
+        QVERIFY(std::any_of(rows.cbegin(), rows.cend(), [&](const store::HolzRow& row) {
+            return row.Nummer == log.nummer && row.Einzelstamm;
+        }));
+    }
     QCOMPARE(result.recordsBefore, logs.size());
     QCOMPARE(result.recordsAfter, expected.size());
     QCOMPARE(result.runsWithoutPieces, withoutPieces);
