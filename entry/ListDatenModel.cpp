@@ -1,5 +1,6 @@
 #include "ListDatenModel.h"
 
+#include "rules/Bark.h"
 #include "rules/Numbers.h"
 #include "store/DbError.h"
 
@@ -55,7 +56,7 @@ QString ListDatenModel::cellText(const store::HolzRow& row, int position, int co
     case 8:
         return row.Staerke;
     case 9:
-        return QString::number(row.RindenAbzug);
+        return rules::formatDeduction(row.RindenAbzug, dp);
     case 10:
         return row.Rinde;
     case 11:

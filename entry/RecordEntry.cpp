@@ -33,7 +33,7 @@ QStringList items(std::initializer_list<const char*> texts)
 bool decimalsAllowed(const QString& feld)
 {
     return is(feld, "Laenge") || is(feld, "Durchmesser") || is(feld, "Stueck") || is(feld, "Faktor") ||
-           is(feld, "Kubatur") || is(feld, "Preisfaktor") || is(feld, "Preis");
+           is(feld, "Kubatur") || is(feld, "Preisfaktor") || is(feld, "Preis") || is(feld, "Rinde");
 }
 
 } // namespace

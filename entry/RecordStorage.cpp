@@ -5,7 +5,9 @@
 #include "entry/ListListenModel.h"
 #include "entry/ListTotals.h"
 #include "entry/RecordEntry.h"
+#include "entry/RecordPrice.h"
 #include "platform/UserInterface.h"
+#include "rules/Bark.h"
 #include "rules/Numbers.h"
 #include "rules/RecordCheck.h"
 #include "store/DbError.h"
@@ -123,7 +125,7 @@ store::HolzRow RecordStorage::rowFromFields(const store::HolzRow& base)
     row.Kubatur = twoDecimals(s.record.txtKubatur);
     row.Sorte = s.record.txtSorte;
     row.Staerke = s.record.txtStaerke;
-    row.RindenAbzug = byteValue(s.record.txtRinde);
+    row.RindenAbzug = std::clamp(twoDecimals(s.record.txtRinde), 0.0, 255.0);
     row.Folgestamm = s.c.chkFolge.checked;
     row.Klammerstamm = s.c.chkKlammer.checked;
     // A stack is never a numbered single log, whatever option is set.
@@ -273,7 +275,7 @@ void RecordStorage::showRow(const store::HolzRow& row)
     }
     s.c.cmdX.visible = !s.record.optEinzelstamm;
 
-    s.record.txtRinde = QString::number(row.RindenAbzug);
+    s.record.txtRinde = rules::formatDeduction(row.RindenAbzug, dp);
     s.c.chkKlammer.checked = row.Klammerstamm;
     s.c.chkFolge.checked = row.Folgestamm;
     if (row.Klammerstamm)

@@ -225,20 +225,25 @@ QString volumePerHundredPieces(const store::HolzRow& row)
 
 QString barkText(const store::HolzRow& row)
 {
-    std::array<char, 16> digits{};
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), row.RindenAbzug).ptr;
     QString text;
     text.reserve(12);
     text += fieldText(row.Rinde);
     text += QLatin1Char(' ');
-    text += QLatin1StringView(digits.data(), end);
-    text += QLatin1StringView(".00c");
+    text += fixed(row.RindenAbzug, 2);
+    text += QLatin1Char('c');
     return text;
 }
 
 QString barkField(const store::HolzRow& row, const QString& decimals)
 {
-    return Rechts_Buendig(2, QString::number(row.RindenAbzug)) + decimals +
+    // Whole centimetres right-justified in two places, then as many decimals
+    // as the format's field has room for.
+    const int places = std::max(0, int(decimals.size()) - 1);
+    const QString value = fixed(row.RindenAbzug, places);
+    const qsizetype point = value.indexOf(QLatin1Char('.'));
+    const QString whole = point < 0 ? value : value.left(point);
+    const QString fraction = point < 0 ? decimals : value.mid(point);
+    return Rechts_Buendig(2, whole) + fraction +
            (row.Rinde == QLatin1String("a") ? QLatin1Char('c') : QLatin1Char(' '));
 }
 

@@ -66,10 +66,12 @@ double factor(const store::HolzRow& row);
 double volumeBeforeFactor(const store::HolzRow& row);
 // Kubatur × 100 / Stueck, one decimal.
 QString volumePerHundredPieces(const store::HolzRow& row);
-// "<Rinde> <RindenAbzug>.00c", the bark text of the handheld formats.
+// "<Rinde> <RindenAbzug with two decimals>c", the bark text of the handheld
+// formats ("a 2.00c", "a 0.50c").
 QString barkText(const store::HolzRow& row);
-// RindenAbzug right-justified in 2, `decimals`, then "c" for bark mode "a",
-// else a blank: the bark field of the transfer and timber files.
+// The whole centimetres of RindenAbzug right-justified in 2, its decimals in
+// the places of `decimals` (".0", ".00"), then "c" for bark mode "a", else a
+// blank: the bark field of the transfer and timber files.
 QString barkField(const store::HolzRow& row, const QString& decimals);
 
 // The list's date as written into every file: dd.MM.yyyy; empty without date.

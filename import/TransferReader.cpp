@@ -203,7 +203,7 @@ void TransferReader::addSamples(FieldReader& f, QStringView diameters, const sto
         if (list.errors.count() != before)
             continue;
         QList<platform::Message> messages;
-        int abzug = row.RindenAbzug;
+        double abzug = row.RindenAbzug;
         store::MantelRow sample;
         sample.Liste = row.Liste;
         sample.StapelNr = row.Nummer;

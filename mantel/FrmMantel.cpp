@@ -197,7 +197,7 @@ std::optional<StoredSample> FrmMantel::cmdOK_Click()
         return std::nullopt;
     }
 
-    int abzug = wholeNumber(m_record.txtRinde).value_or(0);
+    double abzug = rules::toSingle(m_record.txtRinde).value_or(0.0f);
     QList<platform::Message> messages;
     const float sampleVolume = rules::Kubatur_Mantelstamm(
         laenge, float(diameter), m_record.txtHolzart, m_record.cmdAbzRinde, abzug, *m_barkTable, messages);

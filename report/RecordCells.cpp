@@ -1,5 +1,6 @@
 #include "RecordCells.h"
 
+#include "rules/Bark.h"
 #include "rules/Numbers.h"
 
 namespace report::RecordCells {
@@ -31,7 +32,7 @@ QStringList cells(const store::WorkRow& row, const QString& speciesText, bool de
             row.Staerke.trimmed(),
             row.Guete.trimmed(),
             rules::formatTwo(row.Kubatur, dezimalpunkt),
-            QString::number(row.Rinde)};
+            rules::formatDeduction(row.Rinde, dezimalpunkt)};
 }
 
 const QStringList& listTitles()

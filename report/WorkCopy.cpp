@@ -26,7 +26,7 @@ store::WorkRow readSource(const store::Statement& st)
     row.Staerke = st.text(7);
     row.Guete = st.text(8);
     row.Kubatur = st.real(9);
-    row.Rinde = st.integer(10);
+    row.Rinde = st.real(10);
     row.Liste = st.text(11);
     row.optionLangholz = st.boolean(12);
     row.Folgestamm = st.boolean(13);

@@ -2,6 +2,8 @@
 
 #include "rules/Numbers.h"
 
+#include <cmath>
+
 namespace rules {
 
 namespace {
@@ -21,8 +23,8 @@ platform::Message noBarkData()
 
 // The table lookup both operations share; a species without bark group is
 // reported and deducts nothing.
-int lookUpDeduction(float durchmesser, const QString& holzart, const BarkTable& barkTable,
-                    QList<platform::Message>& messages)
+double lookUpDeduction(float durchmesser, const QString& holzart, const BarkTable& barkTable,
+                       QList<platform::Message>& messages)
 {
     const int group = barkTable.barkGroup(holzart);
     if (group == 0) {
@@ -34,8 +36,22 @@ int lookUpDeduction(float durchmesser, const QString& holzart, const BarkTable& 
 
 } // namespace
 
+QString formatDeduction(double cm, bool dezimalpunkt)
+{
+    QString text = QString::number(std::round(cm * 100.0) / 100.0, 'f', 2);
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    if (text == QLatin1String("-0"))
+        text = QStringLiteral("0");
+    if (!dezimalpunkt)
+        text.replace(QLatin1Char('.'), QLatin1Char(','));
+    return text;
+}
+
 float Rinde_Abziehen(float durchmesser, const QString& holzart, RecordFields& record,
-                     const BarkTable& barkTable, QList<platform::Message>& messages)
+                     const BarkTable& barkTable, QList<platform::Message>& messages, bool dezimalpunkt)
 {
     const QString zero = QStringLiteral("0");
     if (holzart.isEmpty()) {
@@ -43,8 +59,7 @@ float Rinde_Abziehen(float durchmesser, const QString& holzart, RecordFields& re
         return durchmesser;
     }
     if (record.cmdAbzRinde == ManualMode) {
-        // The field only ever receives single digits, but a value that cannot
-        // be read must not turn into a deduction.
+        // A value that cannot be read must not turn into a deduction.
         const auto typed = record.txtRinde.isEmpty() ? std::nullopt : toSingle(record.txtRinde);
         return typed ? durchmesser - *typed : durchmesser;
     }
@@ -61,14 +76,14 @@ float Rinde_Abziehen(float durchmesser, const QString& holzart, RecordFields& re
         messages.append(noBarkData());
         return durchmesser;
     }
-    const int deduction = lookUpDeduction(durchmesser, holzart, barkTable, messages);
+    const double deduction = lookUpDeduction(durchmesser, holzart, barkTable, messages);
     if (durchmesser == 0)
         return durchmesser;
-    record.txtRinde = QString::number(deduction);
+    record.txtRinde = formatDeduction(deduction, dezimalpunkt);
     return durchmesser - static_cast<float>(deduction);
 }
 
-float Rindenabzug_Berechnen(float durchmesser, const QString& holzart, const QString& modus, int& abzug,
+float Rindenabzug_Berechnen(float durchmesser, const QString& holzart, const QString& modus, double& abzug,
                             const BarkTable& barkTable, QList<platform::Message>& messages)
 {
     if (holzart.isEmpty()) {
@@ -86,7 +101,7 @@ float Rindenabzug_Berechnen(float durchmesser, const QString& holzart, const QSt
         abzug = 0; // nothing was deducted, so nothing may be stored as deducted
         return durchmesser;
     }
-    const int deduction = lookUpDeduction(durchmesser, holzart, barkTable, messages);
+    const double deduction = lookUpDeduction(durchmesser, holzart, barkTable, messages);
     if (durchmesser == 0) {
         abzug = 0;
         return durchmesser;

@@ -18,15 +18,15 @@ void BarkTable::clear()
     m_bands.clear();
 }
 
-int BarkTable::deduction(int indexRinde, float diameter) const
+double BarkTable::deduction(int indexRinde, float diameter) const
 {
     const auto found = m_bands.constFind(indexRinde);
     return found == m_bands.cend() ? 0 : deductionFromBands(*found, diameter);
 }
 
-int BarkTable::deductionFromBands(const BarkBands& bands, float diameter)
+double BarkTable::deductionFromBands(const BarkBands& bands, float diameter)
 {
-    int result = 0;
+    double result = 0;
     for (const BarkBand& band : bands) {
         if (band.threshold != 0 && band.deduction != 0 && diameter >= static_cast<float>(band.threshold))
             result = band.deduction;

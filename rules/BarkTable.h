@@ -7,10 +7,12 @@
 namespace rules {
 
 // One band of a bark group: from `threshold` cm on, `deduction` cm come off.
-// A band with 0 in either value is unused.
+// The master data keeps deductions as decimals (half centimetres are
+// common); they are used as they stand. A band with 0 in either value is
+// unused.
 struct BarkBand {
     int threshold = 0;
-    int deduction = 0;
+    double deduction = 0;
 };
 using BarkBands = std::array<BarkBand, 5>;
 
@@ -32,12 +34,12 @@ public:
     int barkGroup(const QString& holzart) const { return m_groups.value(holzart, 0); }
     // The deduction of a group's bands for a diameter; 0 when the group has no
     // bands stored.
-    int deduction(int indexRinde, float diameter) const;
+    double deduction(int indexRinde, float diameter) const;
 
     // The LAST usable band whose threshold the diameter reaches wins, in
     // whatever order the bands are stored: with ascending thresholds that is
     // the highest band reached, with descending ones it is not.
-    static int deductionFromBands(const BarkBands& bands, float diameter);
+    static double deductionFromBands(const BarkBands& bands, float diameter);
 
 private:
     QHash<QString, int> m_groups;

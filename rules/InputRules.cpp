@@ -2,6 +2,8 @@
 
 #include "rules/Numbers.h"
 
+#include <algorithm>
+
 namespace rules {
 
 namespace {
@@ -88,21 +90,26 @@ FieldKeyResult Feld_Eingabe(const QString& eingabefeld, const QString& key, cons
             result.decimalKeyEnabled = true;
         outOfRange(eingabefeld, result.text, record, result);
     } else if (is("Rinde")) {
-        // One digit: a deduction is a few centimetres, and a second key
-        // corrects the first instead of making it ten times larger.
+        // One whole digit: a deduction is a few centimetres, and a second
+        // key corrects the first instead of making it ten times larger.
+        // After the decimal key up to two decimals follow ("0,5", "2,25").
+        const qsizetype separator =
+            std::max(oldText.indexOf(QLatin1Char(',')), oldText.indexOf(QLatin1Char('.')));
+        const bool fractionOpen = separator >= 0 && oldText.size() - separator - 1 < 2;
         if (isDigitKey(key))
-            result.text = key;
+            result.text = fractionOpen ? oldText + key : key;
+        else if (isDecimalKey(key) && separator < 0)
+            result.text = (oldText.isEmpty() ? QStringLiteral("0") : oldText) + key;
         else if (key == BackKey)
-            result.text.clear();
+            result.text.chop(1);
         if (result.text.isEmpty())
             result.text = QStringLiteral("0");
     } else if (is("Staerke")) {
         const bool lengthClass =
             isDigitKey(key) && key != QLatin1String("0") && key.front() <= QLatin1Char('6');
-        if (lengthClass) {
-            result.text = key;
-            result.endsFieldEntry = true;
-        }
+        // Anything but a length class empties the field.
+        result.text = lengthClass ? key : QString();
+        result.endsFieldEntry = lengthClass;
         return result;
     } else if (is("Nummer") || is("Kubatur") || is("Preisfaktor") || is("Abteilung")) {
         if (key == BackKey)

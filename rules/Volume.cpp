@@ -31,7 +31,7 @@ void normaliseDecimal(QString& text, bool dezimalpunkt)
         text.replace(QLatin1Char(','), QLatin1Char('.'));
 }
 
-QString diameterClass(long long underBark)
+QString diameterClass(double underBark)
 {
     static const std::array<std::pair<int, const char*>, 9> classes = {{
         {60, "6+"},
@@ -63,8 +63,9 @@ std::optional<float> Kubatur_Berechnen(float durchmesser, float laenge, RecordFi
                                        RecordState& state, const BarkTable& barkTable,
                                        QList<platform::Message>& messages)
 {
-    const float underBark =
-        std::max(Rinde_Abziehen(durchmesser, record.txtHolzart, record, barkTable, messages), 0.0f);
+    const float underBark = std::max(
+        Rinde_Abziehen(durchmesser, record.txtHolzart, record, barkTable, messages, state.Dezimalpunkt),
+        0.0f);
 
     if (record.txtFaktor.isEmpty())
         record.txtFaktor = QStringLiteral("1");
@@ -109,10 +110,12 @@ void Staerke_Bestimmen(RecordFields& record)
     if (!diameter)
         return;
     const auto deduction = toSingle(record.txtRinde);
-    // Whole centimetres as stored; the difference may go below zero when the
-    // deduction exceeds the diameter, which is simply the lowest class.
-    const long long underBark =
-        static_cast<long long>(roundHalfEven(*diameter)) - (deduction ? roundHalfEven(*deduction) : 0);
+    // The diameter is measured in whole centimetres; the deduction keeps its
+    // decimals, so 30 cm less 0.5 cm is 29.5 cm and still in the class below
+    // 30. The difference may go below zero when the deduction exceeds the
+    // diameter, which is simply the lowest class.
+    const double underBark =
+        static_cast<double>(roundHalfEven(*diameter)) - (deduction ? static_cast<double>(*deduction) : 0.0);
     record.txtStaerke = diameterClass(underBark);
 }
 
@@ -135,7 +138,7 @@ bool Klasse_Zulaessig(const QString& klasse, float laenge)
 }
 
 float Kubatur_Mantelstamm(float laenge, float durchmesser, const QString& holzart, const QString& modus,
-                          int& abzug, const BarkTable& barkTable, QList<platform::Message>& messages)
+                          double& abzug, const BarkTable& barkTable, QList<platform::Message>& messages)
 {
     const float underBark =
         std::max(Rindenabzug_Berechnen(durchmesser, holzart, modus, abzug, barkTable, messages), 0.0f);

@@ -43,7 +43,8 @@ std::optional<float> Kubatur_Berechnen(float durchmesser, float laenge, RecordFi
                                        QList<platform::Message>& messages);
 
 // Writes the diameter class into txtStaerke from txtDurchmesser less
-// txtRinde (whole centimetres, halves to even). Leaves it alone for
+// txtRinde (the diameter in whole centimetres, halves to even; the deduction
+// with its decimals). Leaves it alone for
 // assortments without diameter classes ("H ", "P ", "S ", "SW", "IS"), for
 // "LF" with a diameter of exactly "0", and when the diameter cannot be read.
 void Staerke_Bestimmen(RecordFields& record);
@@ -54,7 +55,7 @@ bool Klasse_Zulaessig(const QString& klasse, float laenge);
 
 // Volume of one sampled log of a stack. `abzug` as for Rindenabzug_Berechnen.
 float Kubatur_Mantelstamm(float laenge, float durchmesser, const QString& holzart, const QString& modus,
-                          int& abzug, const BarkTable& barkTable, QList<platform::Message>& messages);
+                          double& abzug, const BarkTable& barkTable, QList<platform::Message>& messages);
 
 // Takes the measured values into state (field entry) or into the fields
 // (quick entry), computes the volume when diameter and length are both

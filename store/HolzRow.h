@@ -22,7 +22,7 @@ struct HolzRow {
     double Stueck = 0;
     QString Stamm;
     QString Rinde;
-    int RindenAbzug = 0;
+    double RindenAbzug = 0; // cm, decimals as the bark table gives them
     double Kubatur = 0;
     bool Folgestamm = false;
     bool Klammerstamm = false;

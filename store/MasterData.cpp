@@ -137,7 +137,7 @@ rules::BarkTable MasterData::barkTable(int region, const QList<HolzartRow>& spec
     for (const RindenabzugRow& row : barkRows(region)) {
         rules::BarkBands bands;
         for (size_t k = 0; k < 5; ++k)
-            bands[k] = {row.D[k], rules::roundHalfEven(row.R[k])};
+            bands[k] = {row.D[k], row.R[k]};
         table.setBands(row.RindenIndex, bands);
     }
     return table;

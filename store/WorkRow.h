@@ -19,7 +19,7 @@ struct WorkRow {
     QString Staerke;
     QString Guete;
     double Kubatur = 0;
-    int Rinde = 0; // the bark deduction in cm that was applied
+    double Rinde = 0; // the bark deduction in cm that was applied
     QString Liste;
     bool optionLangholz = false; // a single log
     bool Folgestamm = false;

@@ -571,7 +571,7 @@ private slots:
             QCOMPARE(sample.StapelNr, 7);
             QCOMPARE(sample.Indx, i);
             QCOMPARE(sample.Durchm, 30 + 2 * i);
-            int abzug = 2;
+            double abzug = 2;
             QCOMPARE(sample.Kubatur,
                      double(rules::Kubatur_Mantelstamm(12.5f, float(30 + 2 * i), QStringLiteral("Fichte"),
                                                        QStringLiteral("o"), abzug, barkTable(), messages)));

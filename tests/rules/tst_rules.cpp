@@ -112,7 +112,7 @@ const struct {
     const char* name;
     BarkBands bands;
     float diameter;
-    int expected;
+    double expected;
 } bandCases[] = {
     {"below first band", {{{10, 1}, {20, 2}, {30, 3}, {40, 4}, {50, 5}}}, 9, 0},
     {"on first threshold", {{{10, 1}, {20, 2}, {30, 3}, {40, 4}, {50, 5}}}, 10, 1},
@@ -121,6 +121,8 @@ const struct {
     {"band without deduction skipped", {{{10, 1}, {20, 2}, {25, 0}, {40, 4}, {50, 5}}}, 30, 2},
     {"descending: last reached wins", {{{50, 5}, {40, 4}, {30, 3}, {20, 2}, {10, 1}}}, 45, 1},
     {"threshold 0 unused", {{{0, 7}, {0, 0}, {0, 0}, {0, 0}, {0, 0}}}, 5, 0},
+    {"half centimetres kept", {{{1, 0.5}, {27, 2.5}, {0, 0}, {0, 0}, {0, 0}}}, 26, 0.5},
+    {"decimal band reached", {{{1, 0.5}, {27, 2.5}, {0, 0}, {0, 0}, {0, 0}}}, 30, 2.5},
 };
 
 const struct {
@@ -134,6 +136,7 @@ const struct {
     const char* message;
 } rindeCases[] = {
     {"manual 3 cm", "cmdAbzRinde= ;txtRinde=3", "Fichte", 30, 27, "3", " ", ""},
+    {"manual half centimetre", "cmdAbzRinde= ;txtRinde=0,5", "Fichte", 30, 29.5f, "0,5", " ", ""},
     {"manual empty", "cmdAbzRinde= ;txtRinde=", "Fichte", 30, 30, "", " ", ""},
     {"no species resets manual", "cmdAbzRinde= ;txtRinde=3", "", 30, 30, "0", " ", ""},
     {"automatic", "cmdAbzRinde=a", "Fichte", 35, 32, "3", "a", ""},
@@ -191,6 +194,8 @@ const struct {
     {"60", "txtDurchmesser=60", "6+"},
     {"beyond a byte", "txtDurchmesser=300", "6+"},
     {"under bark", "txtDurchmesser=32;txtRinde=3", "2b"},
+    {"half a centimetre off 30", "txtDurchmesser=30;txtRinde=0,5", "2b"},
+    {"decimal deduction below a threshold", "txtDurchmesser=36;txtRinde=0,5", "3b"},
     {"half to even down", "txtDurchmesser=14,5", "1a"},
     {"half to even up", "txtDurchmesser=19,5", "2a"},
     {"deduction above diameter", "txtDurchmesser=30;txtRinde=40", "0"},
@@ -234,8 +239,13 @@ const struct {
     {"pieces unlimited", "Stueck", false, "123456", "7", "1234567", "", "", false},
     {"bark holds one digit", "Rinde", false, "", "12", "2", "", "", false},
     {"bark back gives 0", "Rinde", false, "3", "b", "0", "", "", false},
-    {"bark ignores separator", "Rinde", false, "3", ",", "3", "", "", false},
-    {"class ignores 7 and 0", "Staerke", false, "2", "70", "2", "", "", false},
+    {"bark with decimals", "Rinde", false, "", "2,5", "2,5", "", "", false},
+    {"bark separator first", "Rinde", false, "", ",5", "0,5", "", "", false},
+    {"bark keeps two decimals", "Rinde", false, "", "0,257", "7", "", "", false},
+    {"bark one separator", "Rinde", false, "2", ",,5", "2,5", "", "", false},
+    {"bark back over a decimal", "Rinde", false, "2,5", "b", "2,", "", "", false},
+    {"class emptied by 7", "Staerke", false, "2", "7", "", "", "", false},
+    {"class emptied by 0", "Staerke", false, "3", "0", "", "", "", false},
     {"class takes 4", "Staerke", false, "2", "4", "4", "", "", true},
     {"number appends", "Nummer", false, "12", "3b,", "12,", "", "", false},
 };
@@ -342,6 +352,11 @@ private slots:
         QCOMPARE(formatTwoGrouped(999.995, false), u("1.000,00"));
         QCOMPARE(formatPlain(4.5f, false), u("4,5"));
         QCOMPARE(formatPlain(25.0f, true), u("25"));
+        // Bark deductions: decimals only where they are.
+        QCOMPARE(formatDeduction(2, false), u("2"));
+        QCOMPARE(formatDeduction(0.5, false), u("0,5"));
+        QCOMPARE(formatDeduction(2.25, true), u("2.25"));
+        QCOMPARE(formatDeduction(0, false), u("0"));
     }
 
     void dezimalpunkt()
@@ -383,17 +398,19 @@ private slots:
     {
         const BarkTable table = sampleBarkTable();
         QList<platform::Message> messages;
-        int abzug = 4;
+        double abzug = 4;
         QCOMPARE(Rindenabzug_Berechnen(30, u("Fichte"), u(" "), abzug, table, messages), 26.0f);
-        QCOMPARE(abzug, 4);
+        QCOMPARE(abzug, 4.0);
+        abzug = 1.5;
+        QCOMPARE(Rindenabzug_Berechnen(30, u("Fichte"), u(" "), abzug, table, messages), 28.5f);
         QCOMPARE(Rindenabzug_Berechnen(25, u("Fichte"), u("a"), abzug, table, messages), 23.0f);
-        QCOMPARE(abzug, 2);
+        QCOMPARE(abzug, 2.0);
         QCOMPARE(Rindenabzug_Berechnen(25, u("Fichte"), u("o"), abzug, table, messages), 25.0f);
-        QCOMPARE(abzug, 0);
+        QCOMPARE(abzug, 0.0);
         QVERIFY(messages.isEmpty());
         abzug = 9;
         QCOMPARE(Rindenabzug_Berechnen(25, u("Fichte"), u("a"), abzug, BarkTable(), messages), 25.0f);
-        QCOMPARE(abzug, 0);
+        QCOMPARE(abzug, 0.0);
         QCOMPARE(messages.size(), 1);
     }
 
@@ -484,11 +501,11 @@ private slots:
 
     void mantelstamm()
     {
-        int abzug = 0;
+        double abzug = 0;
         QList<platform::Message> messages;
         const float volume =
             Kubatur_Mantelstamm(4, 25, u("Fichte"), u("a"), abzug, sampleBarkTable(), messages);
-        QCOMPARE(abzug, 2);
+        QCOMPARE(abzug, 2.0);
         QCOMPARE(exact(volume), exact(0.17f)); // 23 cm under bark
     }
 
