@@ -60,12 +60,16 @@ OptionsDialog::OptionsDialog(Options& model, QWidget* parent) : QDialog(parent),
         button->setObjectName(Options::formatName(n));
         m_formatGroup->addButton(button, n);
         m_formats[size_t(n - 1)] = button;
-        formatGrid->addWidget(button, (n - 1) % 4, (n - 1) / 4);
+        formatGrid->addWidget(button, (n - 1) % 4, 2 * ((n - 1) / 4));
     }
-    // The handheld's list file is what the EG20 device reads as well.
-    auto* eg20 = new QLabel(QStringLiteral("(EG20 Simulation)"), formats);
-    eg20->setEnabled(false);
-    formatGrid->addWidget(eg20, 2, 2);
+    // The handheld's list file is what the EG20 device reads as well, and the
+    // Abies export writes an EG20 file for its converter.
+    for (const int n : {4, 6}) {
+        auto* eg20 = new QLabel(QStringLiteral("EG20 Simulation"), formats);
+        eg20->setObjectName(QStringLiteral("lblEG20_%1").arg(n));
+        eg20->setEnabled(false);
+        formatGrid->addWidget(eg20, (n - 1) % 4, 2 * ((n - 1) / 4) + 1);
+    }
     connect(m_formatGroup, &QButtonGroup::idClicked, this,
             [this](int n) { m_model.optKonvertierung_Click(n); });
 
@@ -76,7 +80,7 @@ OptionsDialog::OptionsDialog(Options& model, QWidget* parent) : QDialog(parent),
         connect(m_checks[c], &QCheckBox::toggled, this,
                 [this, check](bool on) { m_model.setChecked(check, on); });
     }
-    formatGrid->addWidget(m_checks[Options::chkKonvAuto], 3, 1, 1, 2);
+    formatGrid->addWidget(m_checks[Options::chkKonvAuto], 3, 2, 1, 2);
 
     m_txtLos = new QLineEdit(this);
     m_txtLos->setObjectName(QStringLiteral("txtLos"));
@@ -107,6 +111,10 @@ OptionsDialog::OptionsDialog(Options& model, QWidget* parent) : QDialog(parent),
     layout->addWidget(formats);
     layout->addWidget(autoLos);
     layout->addWidget(entry);
+    auto* office = new QLabel(QStringLiteral("FA Dizidoravori"), this);
+    office->setObjectName(QStringLiteral("lblForstamt"));
+    office->setEnabled(false);
+    layout->addWidget(office, 0, Qt::AlignRight);
 
     connect(&m_model, &Options::changed, this, &OptionsDialog::render);
     connect(&m_model, &Options::closeRequested, this, [this] {
