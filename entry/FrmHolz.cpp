@@ -87,6 +87,7 @@ FrmHolz::FrmHolz(store::Database& holz, store::Database& master, store::Settings
     s.statistik = m_statistik.get();
 
     connect(m_header.get(), &header::FrmListendaten::listSaved, this, &FrmHolz::onHeaderSaved);
+    connect(m_header.get(), &header::FrmListendaten::listStored, this, &FrmHolz::onHeaderStored);
     connect(m_header.get(), &header::FrmListendaten::listRenamed, this, &FrmHolz::onListRenamed);
     connect(m_header.get(), &header::FrmListendaten::dismissed, this,
             [this] { handle([this] { m_s->Eingabe_Daten(); }); });
@@ -724,6 +725,11 @@ void FrmHolz::mnuStatistik_Click()
 void FrmHolz::onHeaderSaved(const QString& name)
 {
     handle([&] { m_browser->headerSaved(name); });
+}
+
+void FrmHolz::onHeaderStored(const QString& name)
+{
+    handle([&] { m_browser->headerStored(name); });
 }
 
 void FrmHolz::onListRenamed(const QString& oldName, const QString& newName)

@@ -312,6 +312,7 @@ private:
     // The field a table menu command changes; empty for the other commands.
     static QString tableField(MenuCommand command);
     void onHeaderSaved(const QString& name);
+    void onHeaderStored(const QString& name);
     void onListRenamed(const QString& oldName, const QString& newName);
 
     std::unique_ptr<EntryScreen> m_s;

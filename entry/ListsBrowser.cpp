@@ -317,6 +317,14 @@ void ListsBrowser::headerSaved(const QString& name)
         ListListen_Click(s.listen->selectedRow());
 }
 
+void ListsBrowser::headerStored(const QString& name)
+{
+    s.store.Listen_Oeffnen();
+    Liste_Daten();
+    const int open = s.state.openListId != 0 ? s.store.Listen.indexOfId(s.state.openListId) : -1;
+    s.listen->setSelectedRow(open >= 0 ? open : s.listen->findList(name));
+}
+
 void ListsBrowser::listRenamed(const QString& oldName, const QString& newName)
 {
     if (store::jet::equal(s.state.listName, oldName)) {

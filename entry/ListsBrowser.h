@@ -45,6 +45,9 @@ public:
     // The header dialog stored a list: it is opened at once, in its place in
     // the order of the list of lists.
     void headerSaved(const QString& name);
+    // The header was stored without opening its list: the list of lists is
+    // read again and keeps the open list selected.
+    void headerStored(const QString& name);
     // The header dialog renamed a list.
     void listRenamed(const QString& oldName, const QString& newName);
 

@@ -189,7 +189,7 @@ bool FrmListendaten::Liste_Vorhanden(const QString& name)
     return store::TimberStore::Liste_Vorhanden(m_store.database(), name, m_ui);
 }
 
-bool FrmListendaten::Kopfdaten_Speichern()
+bool FrmListendaten::Kopfdaten_Speichern(bool openSaved)
 {
     QString name;
     if (m_editMode) {
@@ -265,7 +265,10 @@ bool FrmListendaten::Kopfdaten_Speichern()
     settings.set(store::keys::Forstamt, txtForstamt.text);
     settings.set(store::keys::Revier, txtRevier.text);
     hide();
-    emit listSaved(name);
+    if (openSaved)
+        emit listSaved(name);
+    else
+        emit listStored(name);
     return true;
 }
 

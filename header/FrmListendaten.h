@@ -69,9 +69,12 @@ public:
 
     // Checks and stores the header; true when it was stored. Stays in the
     // dialog (visible) when it was not.
-    bool Kopfdaten_Speichern();
+    // `openSaved`: the entry screen opens the saved list for entry
+    // (listSaved()); otherwise it only shows the stored header (listStored()).
+    bool Kopfdaten_Speichern(bool openSaved = true);
     void cmdOK_Click() { Kopfdaten_Speichern(); }
-    void mnuSpeichern_Click() { Kopfdaten_Speichern(); }
+    // Saves like cmdOK, but the entry screen stays on the list it has open.
+    void mnuSpeichern_Click() { Kopfdaten_Speichern(false); }
     void cmdAbbrechen_Click();
     void mnuListenansicht_Click() { cmdAbbrechen_Click(); }
     void mnuHilfe_Click();
@@ -99,6 +102,9 @@ signals:
     void focusRequested(const QString& controlName);
     // The header of `name` was stored: the entry screen opens that list.
     void listSaved(const QString& name);
+    // The header was stored from the menu: the list of lists shows it, the
+    // list open for entry stays open.
+    void listStored(const QString& name);
     void listRenamed(const QString& oldName, const QString& newName);
     // The dialog closed without storing anything.
     void dismissed();
