@@ -39,6 +39,8 @@ bool EntryKeys::keyDown(int keyCode, Qt::KeyboardModifiers modifiers, const QStr
             return true;
         }
         if (s.calc.Feldmodus) {
+            if (s.price)
+                s.price->lumpSumEntered();
             s.Auswahl_geaendert();
             s.calc.Feldmodus = false;
             s.Eingabe_Daten();

@@ -365,6 +365,11 @@ void FrmHolz::Label2_Click()
     handle([this] { m_s->focus(QStringLiteral("cmbpreis")); });
 }
 
+void FrmHolz::Label3_Click()
+{
+    handle([this] { m_entry->Label3_Click(); });
+}
+
 void FrmHolz::txtPreis_Click()
 {
     handle([this] { m_entry->txtPreis_Click(); });

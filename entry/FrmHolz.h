@@ -150,7 +150,7 @@ public:
     // Label2 "Preisart", Label3 "Preis in Euro", Label4 "Preisfaktor".
     void Label1_Click() { txtZusatz_Click(); }
     void Label2_Click();
-    void Label3_Click() { txtPreis_Click(); }
+    void Label3_Click();
     void Label4_Click() { txtPreisfaktor_Click(); }
     // Field entry of the record's price (a lump sum for the unit "€").
     void txtPreis_Click();

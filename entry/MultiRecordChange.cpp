@@ -61,15 +61,22 @@ private:
 };
 
 // The new value as the field stores it; nullopt when the field cannot hold it.
-std::optional<QString> fieldValue(const QString& feld, const QString& answer, bool dezimalpunkt)
+// `codes` are the grades or assortments the screen's list offers.
+std::optional<QString> fieldValue(const QString& feld, const QString& answer, bool dezimalpunkt,
+                                  const QStringList& codes)
 {
     if (is(feld, "Guete") || is(feld, "Sorte")) {
-        // Codes are two characters; a one-letter code is stored as the
-        // lists and quick buttons give it, with its blank ("B ").
-        const QString code = EntryLists::quickCaption(answer.trimmed());
-        if (code.size() != 2)
+        // A code the list offers is stored as the list holds it, so that a
+        // change gives the same code as picking it; others (up to three
+        // characters) as the quick buttons write them.
+        const QString typed = answer.trimmed();
+        if (typed.isEmpty() || typed.size() > 3)
             return std::nullopt;
-        return code;
+        for (const QString& code : codes) {
+            if (code.trimmed() == typed)
+                return code;
+        }
+        return EntryLists::quickCaption(typed);
     }
     if (is(feld, "Los")) {
         bool ok = false;
@@ -87,6 +94,23 @@ std::optional<QString> fieldValue(const QString& feld, const QString& answer, bo
     if (is(feld, "Abteilung"))
         return answer;
     return std::nullopt;
+}
+
+const QString NoVolume = QStringLiteral("Keine Kubatur berrechnet");
+
+// What a record's fields mean: a log's (length, diameter, pieces), a
+// stack's (length, width, height, factor) or a piece row's (pieces and a
+// typed volume).
+enum class RecordKind { Log, StackedWood, PieceRow };
+
+RecordKind kindOf(const QString& sorte)
+{
+    const QString code = (sorte + QStringLiteral("  ")).left(2);
+    if (code == QLatin1String("S ") || code == QLatin1String("IS"))
+        return RecordKind::StackedWood;
+    if (code == QLatin1String("P "))
+        return RecordKind::PieceRow;
+    return RecordKind::Log;
 }
 
 // "3", "3, 5, 7" or "3, 5, 7, … (12 Datensätze)": the rows' keys in the
@@ -176,7 +200,8 @@ bool MultiRecordChange::putValue(const QString& feld, const QString& value)
 
 void MultiRecordChange::changeField(const QString& feld, const QString& answer, const QList<int>& rows)
 {
-    const std::optional<QString> value = fieldValue(feld, answer, s.calc.Dezimalpunkt);
+    const QStringList& codes = is(feld, "Guete") ? s.c.lstGuete.items : s.c.lstKlasse.items;
+    const std::optional<QString> value = fieldValue(feld, answer, s.calc.Dezimalpunkt, codes);
     if (!value) {
         information(QStringLiteral("Diese Eingabe ist nicht zulässig"));
         return;
@@ -201,6 +226,15 @@ void MultiRecordChange::changeField(const QString& feld, const QString& answer, 
             if (!holz.hasCurrent())
                 continue;
             const store::HolzRow old = holz.current();
+            // Stacked wood keeps width and height where a log keeps diameter
+            // and pieces: computed from the other kind's fields, a log of
+            // 25 cm would become a stack 25 m wide. Such a change is refused.
+            if (is(feld, "Sorte") && kindOf(old.Sorte) != kindOf(*value)) {
+                refused << QString::number(row + 1) + QLatin1Char(',');
+                if (!reasons.contains(NoVolume))
+                    reasons << NoVolume;
+                continue;
+            }
             s.storage->Daten_Lesen();
             putValue(feld, *value);
             s.state.computeMessagesShown = messagesShown;
@@ -312,13 +346,12 @@ void MultiRecordChange::moveRows(const QString& answer, const QList<int>& rows)
     try {
         store::Transaction transaction(db);
         QList<int> lots;
-        store::Statement move = db.prepare("UPDATE Holz SET Liste = ? WHERE Id = ?");
+        QList<qint64> ids;
         for (const int row : rows) {
             lots << holz.at(row).Los;
-            move.bindAll(target, holz.idAt(row));
-            move.run();
-            move.reset();
+            ids << holz.idAt(row);
         }
+        store::TimberStore::moveRecords(db, ids, target);
         storeListTotals(s.state.listName, {}, &totals);
         storeListTotals(target, lots);
         transaction.commit();
@@ -336,7 +369,7 @@ void MultiRecordChange::moveRows(const QString& answer, const QList<int>& rows)
 void MultiRecordChange::deleteRows(const QString& answer, const QList<int>& rows)
 {
     if (answer != QLatin1String("JA")) {
-        information(QStringLiteral("Daten wurden nicht gelöscht"));
+        information(QStringLiteral("Nicht geändert wurden Daten wurden nicht gelöscht"));
         return;
     }
     store::Database& db = s.store.database();

@@ -127,6 +127,12 @@ void RecordEntry::txtStaerke_Click()
     }
 }
 
+void RecordEntry::Label3_Click()
+{
+    s.c.txtPreis.highlighted = true;
+    s.focus(QStringLiteral("txtPreis"));
+}
+
 void RecordEntry::txtRinde_Click()
 {
     if (is(s.record.cmdAbzRinde, " "))
@@ -307,6 +313,11 @@ void RecordEntry::chkFolge_Click(bool checked)
 
 void RecordEntry::chkKlammer_Click(bool checked)
 {
+    // The mark belongs to the log about to be typed. While a stored log is
+    // shown, marking it would only reach the screen, not the stored record,
+    // and would turn the next log into its follow-on piece.
+    if (checked)
+        newRecordIfSaved();
     s.c.chkKlammer.checked = checked;
     if (checked) {
         s.c.chkFolge.checked = false;
@@ -318,6 +329,7 @@ void RecordEntry::mnuKlammerstamm_Click()
 {
     if (!s.record.optEinzelstamm)
         optEinzelstamm_Click();
+    newRecordIfSaved();
     s.c.chkKlammer.visible = true;
     s.c.chkFolge.visible = true;
     s.c.chkKlammer.checked = true;

@@ -29,6 +29,9 @@ public:
     void txtAbteilung_Click() { selectField(QStringLiteral("Abteilung")); }
     void txtPreisfaktor_Click() { selectField(QStringLiteral("Preisfaktor")); }
     void txtPreis_Click() { selectField(QStringLiteral("Preis")); }
+    // The caption of the price: points at the price as it stands (highlight
+    // and focus), without emptying it or preparing a new record.
+    void Label3_Click();
     void txtZusatz_Click();
 
     // A keypad key: "0" … "9", "," or "." (decimal key), "b" (back).

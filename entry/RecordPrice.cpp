@@ -46,6 +46,14 @@ void RecordPrice::Preis_berrechnen()
         s.c.txtPreis.text = rules::formatTwo(double(*price), s.calc.Dezimalpunkt);
 }
 
+void RecordPrice::lumpSumEntered()
+{
+    if (s.c.cmbpreis.text != Euro || s.c.txtPreis.text.trimmed().isEmpty())
+        return;
+    if (const std::optional<float> typed = rules::toSingle(s.c.txtPreis.text))
+        s.c.txtPreis.text = rules::formatTwo(double(*typed), s.calc.Dezimalpunkt);
+}
+
 void RecordPrice::cmbpreis_Click(int index)
 {
     Control& unit = s.c.cmbpreis;
@@ -107,6 +115,7 @@ bool RecordPrice::pending() const
 
 void RecordPrice::Preis_Verlassen()
 {
+    lumpSumEntered();
     if (!pending()) {
         s.state.preisGeaendert = false;
         return;

@@ -29,6 +29,10 @@ public:
 
     // Recomputes txtPreis from the fields.
     void Preis_berrechnen();
+    // A typed lump sum ("75" with "€") is written with two decimals ("75,00")
+    // once its entry ends: on Enter, on leaving the price fields and on
+    // saving. Not while it is typed, where every key recomputes the record.
+    void lumpSumEntered();
     // A unit chosen in cmbpreis (-1: none).
     void cmbpreis_Click(int index);
     // The user typed into txtPreisfaktor or txtPreis.

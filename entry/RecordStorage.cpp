@@ -71,6 +71,8 @@ bool RecordStorage::cmdSpeichern_Click()
         s.calc.Laenge = rules::toSingle(s.record.txtLaenge).value_or(s.calc.Laenge);
     }
     s.Datensatz_Berechnen();
+    if (s.price)
+        s.price->lumpSumEntered();
 
     if (!s.state.aendern && s.state.gespeichert) {
         s.ui.message({QStringLiteral("Bereits gespeichert"), QStringLiteral("Information"), Buttons::Ok,
@@ -82,9 +84,50 @@ bool RecordStorage::cmdSpeichern_Click()
     if (!Daten_Kontrolle())
         return false;
 
-    if (s.record.optEinzelstamm && !s.isStackedWood() && !s.state.aendern && s.state.naechsteNummer) {
-        const int next = s.store.HoechsteNummer + 1;
-        if (s.c.txtNummer.text.trimmed().toInt() <= s.store.HoechsteNummer) {
+    if (s.record.optEinzelstamm && !s.isStackedWood()) {
+        if (!confirmNumber())
+            return false;
+    }
+    s.state.nummerErhoeht = false;
+    const bool saved = Daten_Speichern();
+    if (saved)
+        s.c.txtEingabe.text.clear();
+    s.Eingabe_Daten();
+    return saved;
+}
+
+bool RecordStorage::confirmNumber()
+{
+    const int next = s.store.HoechsteNummer + 1;
+    const int nummer = s.c.txtNummer.text.trimmed().toInt();
+    // A number the list holds already is asked about every time, naming the
+    // record that has it; one "Nein" to the question below must not let
+    // duplicates in unasked.
+    qint64 existing = 0;
+    try {
+        const qint64 self = s.state.aendern ? s.store.Holz.currentId() : 0;
+        if (nummer > 0)
+            existing =
+                store::TimberStore::singleLogWithNumber(s.store.database(), s.state.listName, nummer, self);
+    } catch (const store::DbError& error) {
+        s.showError(error);
+        return false;
+    }
+    if (existing != 0) {
+        const int position = s.store.Holz.indexOfId(existing) + 1;
+        QString text = QStringLiteral("Nummer ") + QString::number(nummer) + QStringLiteral(" gibt es schon");
+        if (position > 0)
+            text += QStringLiteral(" in Datensatz ") + QString::number(position);
+        text +=
+            QStringLiteral(".\nNächsthöhere Nummer ") + QString::number(next) + QStringLiteral(" verwenden");
+        const Answer answer =
+            s.ui.message({text, QStringLiteral("Stammnummer"), Buttons::YesNo, Icon::Question});
+        if (answer == Answer::Yes)
+            s.c.txtNummer.text = QString::number(next);
+        return true;
+    }
+    if (!s.state.aendern && s.state.naechsteNummer) {
+        if (nummer <= s.store.HoechsteNummer) {
             const Answer answer =
                 s.ui.message({QStringLiteral("Nächsthöhere Nummer ") + QString::number(next) +
                                   QStringLiteral(" verwenden"),
@@ -95,12 +138,7 @@ bool RecordStorage::cmdSpeichern_Click()
                 s.state.naechsteNummer = false;
         }
     }
-    s.state.nummerErhoeht = false;
-    const bool saved = Daten_Speichern();
-    if (saved)
-        s.c.txtEingabe.text.clear();
-    s.Eingabe_Daten();
-    return saved;
+    return true;
 }
 
 bool RecordStorage::Daten_Kontrolle()

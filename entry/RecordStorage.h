@@ -28,6 +28,10 @@ public:
     void Daten_Lesen();
 
 private:
+    // Before a single log is stored: asks about a number the list holds
+    // already, and about a number not above the highest while that question
+    // is on. False when the number could not be checked.
+    bool confirmNumber();
     store::HolzRow rowFromFields(const store::HolzRow& base);
     void showRow(const store::HolzRow& row);
     EntryScreen& s;

@@ -8,6 +8,8 @@
 
 #include <QDate>
 
+#include <algorithm>
+
 namespace store {
 
 TimberStore::TimberStore(Database& db, Settings& settings)
@@ -117,6 +119,31 @@ int TimberStore::highestNumber(Database& db, const QString& list)
     Statement st = db.prepare("SELECT coalesce(max(Nummer), 0) FROM Holz WHERE Liste = ?");
     st.bind(1, list);
     return st.step() ? st.integer(0) : 0;
+}
+
+qint64 TimberStore::singleLogWithNumber(Database& db, const QString& list, int nummer, qint64 except)
+{
+    Statement st = db.prepare("SELECT Id FROM Holz WHERE Liste = ? AND Nummer = ? AND Id <> ? "
+                              "AND coalesce(Einzelstamm, 0) <> 0 ORDER BY Id LIMIT 1");
+    st.bindAll(list, nummer, except);
+    return st.step() ? st.int64(0) : 0;
+}
+
+void TimberStore::moveRecords(Database& db, const QList<qint64>& ids, const QString& target)
+{
+    qint64 satzNr = 0;
+    {
+        Statement last = db.prepare("SELECT coalesce(max(SatzNr), 0), count(*) FROM Holz WHERE Liste = ?");
+        last.bind(1, target);
+        if (last.step())
+            satzNr = std::max(last.int64(0), last.int64(1));
+    }
+    Statement move = db.prepare("UPDATE Holz SET Liste = ?, SatzNr = ? WHERE Id = ?");
+    for (const qint64 id : ids) {
+        move.bindAll(target, ++satzNr, id);
+        move.run();
+        move.reset();
+    }
 }
 
 bool TimberStore::listExists(Database& db, const QString& name)

@@ -77,6 +77,13 @@ public:
 
     // Queries that need no cursor.
     static int highestNumber(Database& db, const QString& list);
+    // The first single log of the list that carries this log number (its
+    // Holz row id), leaving out the row `except`; 0 when there is none.
+    static qint64 singleLogWithNumber(Database& db, const QString& list, int nummer, qint64 except = 0);
+    // Moves records into another list. They take the record numbers after
+    // the target's highest one, in the order given, so no number of the
+    // target is used twice. Runs in the caller's transaction; throws DbError.
+    static void moveRecords(Database& db, const QList<qint64>& ids, const QString& target);
     // True when a list of this name exists (compared without regard to case).
     static bool listExists(Database& db, const QString& name);
     // listExists, and when it does, the message "'<name>'" titled

@@ -259,8 +259,10 @@ void TestEntry::nextNumberQuestion()
     QFETCH(bool, yes);
     QFETCH(int, stored);
     EntryFixture f;
+    // Numbers 3 and 5 are free: the question is about low numbers, not
+    // about numbers the list holds already (those are always asked about).
     openWithRecords(f, List, [&] {
-        for (int n = 1; n <= 7; ++n)
+        for (const int n : {1, 2, 4, 6, 7})
             f.insertRecord(List, 1, n, 0.5);
     });
     QCOMPARE(f.form->HoechsteNummer(), 7);

@@ -318,12 +318,12 @@ void TestEntryTools::priceUnitAndUnitPriceOnScreen()
     f.form->keypad(u("5"));
     f.form->keyUp(keys::Digit0 + 5);
     QCOMPARE(f.c().txtPreis.text, u("7,5"));
-    f.type(u("EE"));
+    f.type(u("EE")); // the lump sum is written with two decimals once typed
     QCOMPARE(f.records(List).last().Preisart, u("€"));
-    QCOMPARE(f.records(List).last().Preisfaktor, u("7,5"));
+    QCOMPARE(f.records(List).last().Preisfaktor, u("7,50"));
     f.form->cmdErster_Click();
     f.form->cmdLetzter_Click();
-    QCOMPARE(f.c().txtPreis.text, u("7,5"));
+    QCOMPARE(f.c().txtPreis.text, u("7,50"));
     QVERIFY(!f.c().txtPreisfaktor.visible);
 }
 
@@ -387,7 +387,7 @@ void TestEntryTools::gradeOfThreeRows()
 
     const auto after = f.records(List);
     for (int i = 0; i < 3; ++i) {
-        QCOMPARE(after[i].Guete, u("B "));
+        QCOMPARE(after[i].Guete, u("B")); // as the grade list holds it
         QCOMPARE(after[i].Kubatur, before[i].Kubatur);
         QCOMPARE(after[i].Staerke, before[i].Staerke);
         QCOMPARE(after[i].Nummer, before[i].Nummer);
@@ -395,7 +395,7 @@ void TestEntryTools::gradeOfThreeRows()
     QCOMPARE(f.records(List).size(), 3);
     QCOMPARE(f.form->state().ListeKubatur, total);
     QCOMPARE(f.ui.confirmations(), sounds + 1);
-    QCOMPARE(f.form->listDaten().text(1, 6), u("B "));
+    QCOMPARE(f.form->listDaten().text(1, 6), u("B"));
     QCOMPARE(reselected.last().first().value<QList<int>>(), (QList<int>{0, 1, 2}));
     QVERIFY(f.form->state().gespeichert);
     QVERIFY(!f.form->state().aendern);
@@ -434,7 +434,7 @@ void TestEntryTools::valuesTheFieldCannotHold_data()
     QTest::addColumn<QString>("value");
     QTest::newRow("lot not a number") << u("Los") << u("x1");
     QTest::newRow("lot beyond a byte") << u("Los") << u("300");
-    QTest::newRow("grade of three letters") << u("Guete") << u("ABC");
+    QTest::newRow("grade of four letters") << u("Guete") << u("ABCD");
     QTest::newRow("length not a number") << u("Laenge") << u("vier");
 }
 

@@ -495,9 +495,10 @@ void TestEntryUi::tableChangesTheSelectedRows()
     QStringList grades;
     while (st.step())
         grades << st.text(0);
-    QCOMPARE(grades, (QStringList{QStringLiteral("C "), QStringLiteral("B "), QStringLiteral("C ")}));
+    // The changed rows take the grade as the grade list holds it.
+    QCOMPARE(grades, (QStringList{QStringLiteral("C"), QStringLiteral("B "), QStringLiteral("C")}));
     QCOMPARE(daten->selectedRowNumbers(), (QList<int>{0, 2}));
-    QCOMPARE(cell(daten, 0, 6), QStringLiteral("C "));
+    QCOMPARE(cell(daten, 0, 6), QStringLiteral("C"));
     QVERIFY(s.ui.done());
 }
 
