@@ -1,13 +1,10 @@
 #include "ReportSource.h"
 
 #include "cli/CliContext.h"
-#include "rules/Numbers.h"
 #include "store/Database.h"
 #include "store/MasterData.h"
 #include "store/SettingKeys.h"
 #include "store/Settings.h"
-
-#include <QLocale>
 
 namespace cli {
 
@@ -36,7 +33,9 @@ ReportSource::~ReportSource() = default;
 
 bool ReportSource::dezimalpunkt() const
 {
-    return rules::detectDezimalpunkt(QLocale());
+    // Printed lists and documents are German, as the report program writes
+    // them: a decimal comma whatever the machine's number format.
+    return false;
 }
 
 } // namespace cli

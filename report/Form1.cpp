@@ -58,7 +58,7 @@ Form1::Form1(store::Settings& settings, platform::UserInterface& ui, store::Data
              QString documentsFolder, std::function<void(const QString&)> openDocument, QObject* parent)
     : QObject(parent), m_settings(settings), m_ui(ui), m_dataFolder(std::move(dataFolder)),
       m_documentsFolder(std::move(documentsFolder)), m_openDocument(std::move(openDocument)),
-      m_listDaten(rules::detectDezimalpunkt(QLocale()))
+      m_listDaten(false)
 {
 }
 
@@ -66,7 +66,9 @@ Form1::~Form1() = default;
 
 bool Form1::dezimalpunkt() const
 {
-    return rules::detectDezimalpunkt(QLocale());
+    // The lists are German documents: a decimal comma in every cell and
+    // every document, whatever the machine's own number format.
+    return false;
 }
 
 QString Form1::caption() const
@@ -105,6 +107,10 @@ void Form1::Form_Load()
 
     m_uebernehmenEnabled = false;
     m_ueberschrift = m_settings.get(store::keys::Ueberschrift);
+    // The stored default is a prompt, not a heading: an untouched field is
+    // empty and the document is headed by the list's name.
+    if (m_ueberschrift == QString::fromUtf8(store::keys::Ueberschrift.defaultValue))
+        m_ueberschrift.clear();
     m_losweise = m_settings.isChecked(store::keys::Losweise);
     m_verdichtet = m_settings.isChecked(store::keys::Verdichtet);
 
@@ -314,7 +320,7 @@ void Form1::cmdWord_Click()
         WordExport::Options options;
         options.losweise = m_losweise;
         options.verdichtet = m_verdichtet;
-        options.heading = m_ueberschrift;
+        options.heading = documentHeading();
         options.folder = m_documentsFolder;
         options.dezimalpunkt = dezimalpunkt();
         written = WordExport(*m_holz, *m_work, regionSpecies()).write(*m_takenOver, options);
@@ -359,6 +365,11 @@ void Form1::mnuVerdichtet_Click()
     m_verdichtet = !m_verdichtet;
     saveSetting(store::keys::Verdichtet, checkText(m_verdichtet));
     emit stateChanged();
+}
+
+QString Form1::documentHeading() const
+{
+    return WordExport::headingFor(m_ueberschrift, m_takenOver ? m_takenOver->Liste : QString());
 }
 
 void Form1::txtUeberschrift_Change(const QString& text)

@@ -66,6 +66,9 @@ public:
     // State.
     QString caption() const;
     const QString& txtUeberschrift() const { return m_ueberschrift; }
+    // The heading of the word-processor document: what the user typed, else
+    // the name of the list taken over.
+    QString documentHeading() const;
     bool mnuLosweiseChecked() const { return m_losweise; }
     bool mnuVerdichtetChecked() const { return m_verdichtet; }
     bool cmdUebernehmenEnabled() const { return m_uebernehmenEnabled; }

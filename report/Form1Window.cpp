@@ -72,6 +72,7 @@ Form1Window::Form1Window(Form1& model, QWidget* parent) : QMainWindow(parent), m
     m_text13 = readOnlyField(side);
     m_ueberschrift = new QLineEdit(side);
     m_ueberschrift->setObjectName(QStringLiteral("txtUeberschrift"));
+    m_ueberschrift->setPlaceholderText(QStringLiteral("Name der Liste"));
     fields->addRow(QStringLiteral("Liste"), m_text11);
     fields->addRow(QStringLiteral("Name"), m_text12);
     fields->addRow(QStringLiteral("Ort"), m_text13);
@@ -188,7 +189,7 @@ void Form1Window::render()
         m_summary->setText(QStringLiteral("Liste „%1“: %2 Datensätze, Kubatur %3 fm")
                                .arg(m_model.takenOverList())
                                .arg(rows.size())
-                               .arg(rules::formatTwoGrouped(volume, rules::detectDezimalpunkt(QLocale()))));
+                               .arg(rules::formatTwoGrouped(volume, false)));
     }
 }
 

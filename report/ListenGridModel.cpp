@@ -97,7 +97,7 @@ QVariant ListenGridModel::data(const QModelIndex& index, int role) const
     case Zusatztext:
         return row.Zusatztext;
     case Kubatur:
-        return rules::formatTwoGrouped(row.Kubatur, rules::detectDezimalpunkt(QLocale()));
+        return rules::formatTwoGrouped(row.Kubatur, false);
     case Stueckzahl:
         return row.Stueckzahl;
     case NummerHigh:

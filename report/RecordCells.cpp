@@ -23,7 +23,7 @@ bool isNumeric(int column)
 QStringList cells(const store::WorkRow& row, const QString& speciesText, bool dezimalpunkt)
 {
     return {speciesText,
-            row.Nummer != 0 ? QString::number(row.Nummer) : QString(),
+            QString::number(row.Nummer),
             QString::number(row.Los),
             rules::formatPlain(float(row.Stueck), dezimalpunkt),
             rules::formatTwo(row.Laenge, dezimalpunkt),

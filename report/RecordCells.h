@@ -16,8 +16,8 @@ const QStringList& titles();
 bool isNumeric(int column);
 
 // The texts of the eleven columns; the first is `speciesText`. Lengths and
-// volumes with two decimals, the rest as short as they read; a number of 0
-// (assortments and stacks carry none) stays empty.
+// volumes with two decimals, the rest as short as they read; assortments
+// and stacks show their number 0 like any other.
 QStringList cells(const store::WorkRow& row, const QString& speciesText, bool dezimalpunkt);
 
 // The record list's thirteen columns: the eleven above with the species

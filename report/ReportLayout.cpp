@@ -24,11 +24,14 @@ constexpr double PageHeight = 841.89;
 constexpr double MarginX = 42.5; // 15 mm
 constexpr double MarginTop = 34;
 constexpr double MarginBottom = 34;
-constexpr double HeadHeight = 38; // running head with its rule
-constexpr double FootHeight = 22; // footer with its rule
+constexpr double HeadTitleHeight = 16; // running head: list and owner
+constexpr double HeadLineHeight = 10;  // one line of the running head's details
+constexpr int HeadMaxLines = 3;
+constexpr double HeadRuleGap = 10; // below the details, down to the head's rule
+constexpr double FootHeight = 22;  // footer with its rule
 constexpr double ContentWidth = PageWidth - 2 * MarginX;
-constexpr double ContentTop = MarginTop + HeadHeight;
 constexpr double ContentBottom = PageHeight - MarginBottom - FootHeight;
+constexpr double HeaderCaptionWidth = 62; // captions of the list header block
 
 enum class Kind {
     TitleMain,
@@ -135,6 +138,23 @@ ReportLayout::~ReportLayout() = default;
 
 namespace {
 
+constexpr double HeadDetailPoints = 7.5;
+
+// Text widths in the layout's points, measured for the device painted on.
+class Metrics {
+public:
+    Metrics(const QFont& font, QPaintDevice* device, double unit) : m(font, device), u(unit) {}
+    double width(const QString& text) const { return m.horizontalAdvance(text) / u; }
+    QString elided(const QString& text, double width) const
+    {
+        return m.elidedText(text, Qt::ElideRight, width * u);
+    }
+
+private:
+    QFontMetricsF m;
+    double u;
+};
+
 class Painter {
 public:
     Painter(QPainter& painter, const ReportDocument& doc, double unit)
@@ -162,6 +182,9 @@ public:
         }
         titleLines = d.headerText.split(ReportTexts::LF, Qt::SkipEmptyParts);
         headerBlock = ReportTexts::listHeaderBlock(d.list);
+        headDetails = wrapHeadDetails();
+        contentTop = MarginTop + HeadTitleHeight +
+                     HeadLineHeight * double(std::max<qsizetype>(1, headDetails.size())) + HeadRuleGap;
     }
 
     QList<QList<Item>> paginate() const
@@ -195,7 +218,7 @@ public:
         }
 
         QList<QList<Item>> pages(1);
-        double y = ContentTop;
+        double y = contentTop;
         for (int i = 0; i < flow.size(); ++i) {
             const Item& item = flow.at(i);
             double needed = heightOf(item.kind);
@@ -205,7 +228,7 @@ public:
                 needed += 2 * heightOf(Kind::Record);
             if (y + needed > ContentBottom && !pages.last().isEmpty()) {
                 pages.append(QList<Item>());
-                y = ContentTop;
+                y = contentTop;
                 if (const auto head = headFor(item.kind)) {
                     pages.last() << Item{*head};
                     y += heightOf(*head);
@@ -221,7 +244,7 @@ public:
     {
         runningHead();
         footer(number, count);
-        double y = ContentTop;
+        double y = contentTop;
         int recordIndex = 0;
         for (const Item& item : items) {
             paintItem(item, y, recordIndex);
@@ -271,14 +294,49 @@ private:
         text(MarginX, y, ContentWidth * 0.6, 16, QStringLiteral("Holzliste ") + d.list.Liste);
         setFont(normal, 9);
         text(MarginX + ContentWidth * 0.4, y, ContentWidth * 0.6, 16, d.list.Name, Qt::AlignRight);
-        QStringList details;
-        for (const auto& line : headerBlock)
-            for (const auto& field : line)
-                if (field.caption != QLatin1String("Name"))
-                    details << field.caption + QLatin1Char(' ') + field.value;
-        setFont(normal, 7.5, QColor(60, 60, 60));
-        text(MarginX, y + 16, ContentWidth, 12, details.join(QStringLiteral("  ·  ")));
-        rule(y + HeadHeight - 6, 0.8);
+        setFont(normal, HeadDetailPoints, QColor(60, 60, 60));
+        double lineY = y + HeadTitleHeight;
+        for (const QString& line : headDetails) {
+            text(MarginX, lineY, ContentWidth, HeadLineHeight + 2, line);
+            lineY += HeadLineHeight;
+        }
+        rule(contentTop - 6, 0.8);
+    }
+
+    // The header data below the running head's title, field by field, on as
+    // many lines as they need (up to three); a field is never cut in two,
+    // only a single field longer than the whole line is shortened.
+    QStringList wrapHeadDetails() const
+    {
+        QFont font = normal;
+        font.setPointSizeF(HeadDetailPoints);
+        const Metrics metrics(font, p.device(), u);
+        const QString separator = QStringLiteral("  ·  ");
+        QStringList lines;
+        QString current;
+        for (const auto& line : headerBlock) {
+            for (const auto& field : line) {
+                if (field.caption == QLatin1String("Name"))
+                    continue;
+                const QString part = field.caption + QLatin1Char(' ') + field.value;
+                const QString joined = current.isEmpty() ? part : current + separator + part;
+                if (current.isEmpty() || metrics.width(joined) <= ContentWidth) {
+                    current = joined;
+                    continue;
+                }
+                lines << current;
+                current = part;
+            }
+        }
+        if (!current.isEmpty())
+            lines << current;
+        for (QString& line : lines)
+            line = metrics.elided(line, ContentWidth);
+        if (lines.size() > HeadMaxLines) {
+            lines.resize(HeadMaxLines);
+            lines.last() = metrics.elided(lines.last() + separator + QStringLiteral("…"), ContentWidth);
+        }
+        return lines;
     }
 
     void footer(int number, int count)
@@ -311,14 +369,28 @@ private:
             text(MarginX, y, ContentWidth, h, titleLines.at(item.index));
             break;
         case Kind::HeaderLine: {
+            // The first field's value stands in the value column; further
+            // fields of the line follow it at their own widths, so no value
+            // runs into the next field.
+            QFont font = normal;
+            font.setPointSizeF(9);
+            const Metrics metrics(font, p.device(), u);
+            const double right = MarginX + ContentWidth;
             double x = MarginX;
+            bool first = true;
             for (const auto& field : headerBlock.at(item.index)) {
+                const QString caption = field.caption + QLatin1Char(':');
+                const double captionWidth = first ? HeaderCaptionWidth : metrics.width(caption) + 4;
+                if (x + captionWidth >= right)
+                    break;
                 setFont(normal, 9, QColor(70, 70, 70));
-                text(x, y, 62, h, field.caption + QLatin1Char(':'));
+                text(x, y, captionWidth, h, caption);
+                x += captionWidth;
+                const QString value = metrics.elided(field.value, right - x);
                 setFont(normal, 9);
-                const double width = x == MarginX ? 180 : 110;
-                text(x + 62, y, width - 4, h, field.value);
-                x += 62 + width;
+                text(x, y, right - x, h, value);
+                x += metrics.width(value) + 18;
+                first = false;
             }
             break;
         }
@@ -424,6 +496,8 @@ private:
     QList<Column> recordColumns, summaryColumns, lotColumns;
     QStringList titleLines;
     QList<ReportTexts::HeaderLine> headerBlock;
+    QStringList headDetails;
+    double contentTop = MarginTop + HeadTitleHeight + HeadLineHeight + HeadRuleGap;
     QMap<int, Lot> lots;
     double volume = 0;
     qint64 pieces = 0;

@@ -65,6 +65,7 @@ QList<HeaderLine> listHeaderBlock(const store::ListenRow& list)
          field("Bestand", list.Bestand)},
         {field("Lagerplatz", list.Lagerplatz)},
         {field("Datum", germanDate(list.Datum))},
+        {field("Stückzahl", QString::number(list.Stueckzahl))},
         {field("Lose", list.Los.isEmpty() ? QString()
                                           : store::LotRegister::lots(list.Los).join(QStringLiteral(", ")))},
         {field("Konvertiert", germanDate(list.Konvertiert))},

@@ -34,9 +34,9 @@ using HeaderLine = QList<HeaderField>;
 
 // The list's header data as lines of captioned fields: Name; Straße; Ort
 // with Forstamt; Revier with Abteilung, UAbt and Bestand; Lagerplatz;
-// Datum; Lose; Konvertiert; Bearbeitet. Empty fields are left out, and so
-// are lines without fields. The remark and the stored totals are not part
-// of it: the documents count the totals from the records themselves.
+// Datum; Stückzahl; Lose; Konvertiert; Bearbeitet. Empty fields are left out, and so
+// are lines without fields. The remark and the stored volume are not part
+// of it: the documents count the volume from the records themselves.
 QList<HeaderLine> listHeaderBlock(const store::ListenRow& list);
 
 // dd.MM.yyyy, empty for no date.

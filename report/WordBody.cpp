@@ -78,6 +78,9 @@ void WordBody::appendFormat(const Format& format)
     }
     m_xml += "<w:spacing w:before=\"" + QByteArray::number(format.spaceBeforeTwips) +
              "\" w:after=\"0\" w:line=\"240\" w:lineRule=\"auto\"/>";
+    if (format.hangingTwips > 0)
+        m_xml += "<w:ind w:left=\"" + QByteArray::number(format.hangingTwips) + "\" w:hanging=\"" +
+                 QByteArray::number(format.hangingTwips) + "\"/>";
     m_xml += QByteArray("<w:jc w:val=\"") + alignValue(format.align) + "\"/></w:pPr>";
 }
 

@@ -28,6 +28,8 @@ public:
         QList<TabStop> tabs;
         bool pageBreakBefore = false;
         int spaceBeforeTwips = 0;
+        // Lines after the first start this far in (a caption column).
+        int hangingTwips = 0;
     };
     struct Table {
         QList<int> widthsTwips;

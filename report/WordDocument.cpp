@@ -32,19 +32,19 @@ void pageHeader(WordBody& header, const WordDocument::Content& content)
 
 void listHeaderBlock(WordBody& body, const store::ListenRow& list, bool newPage)
 {
-    // Captions at the left, values at 2.3 cm; further fields of a line follow at wider stops.
-    const Format first{
-        WordBody::Align::Left,
-        {TabStop{cm(2.3)}, TabStop{cm(7)}, TabStop{cm(9.3)}, TabStop{cm(12)}, TabStop{cm(14.3)}},
-        newPage,
-        0};
-    Format format = first;
+    // Captions at the left, values at 2.3 cm. Further fields of a line
+    // (Forstamt after Ort; Abteilung, UAbt and Bestand after Revier) follow
+    // the value as text: at tab stops a longer value would push them into
+    // the next stop's column.
+    // A line too long for the page continues under the values, not under the captions.
+    Format format{WordBody::Align::Left, {TabStop{cm(2.3)}}, newPage, 0, cm(2.3)};
     for (const auto& line : ReportTexts::listHeaderBlock(list)) {
         QString text;
         for (const auto& field : line) {
-            if (!text.isEmpty())
-                text += QLatin1Char('\t');
-            text += field.caption + QStringLiteral(":\t") + field.value;
+            if (text.isEmpty())
+                text = field.caption + QStringLiteral(":\t") + field.value;
+            else
+                text += QStringLiteral("     ") + field.caption + QStringLiteral(": ") + field.value;
         }
         body.paragraph(text, 10, false, format);
         format.pageBreakBefore = false;
@@ -121,7 +121,7 @@ QByteArray WordDocument::build(const Content& content)
         table.rightAligned << RecordCells::isNumeric(c);
     table.head = RecordCells::titles();
     table.points = 9;
-    table.rowHeightTwips = 220; // 11 pt: 51 rows and the header block fit one page
+    table.rowHeightTwips = 205; // 52 rows and the fullest header block fit one page
 
     WordBody& body = parts.body;
     for (qsizetype start = 0; start < content.rows.size() || start == 0; start += RecordsPerPage) {
@@ -133,6 +133,8 @@ QByteArray WordDocument::build(const Content& content)
                 row, content.codes.recordCode(row.Holzart, row.Folgestamm, row.Klammerstamm),
                 content.dezimalpunkt);
         }
+        // The closing row keeps the records off the totals and the next block.
+        table.rows << QStringList(RecordCells::titles().size(), QString());
         body.table(table);
         if (content.rows.isEmpty())
             break;

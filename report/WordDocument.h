@@ -13,9 +13,10 @@ namespace report {
 // The word-processor document of one list or of one lot of it: a page
 // header with the heading, "Holzliste", the date, the list name and the
 // lot; the list header block; the records in borderless tables of
-// RecordsPerPage rows, one table per page, each page headed by the list
-// header block again; the totals; optionally the assortment summary; page
-// numbers in the footer of every page.
+// RecordsPerPage records, one table per page with its column head and one
+// empty closing row, each page headed by the list header block again; the
+// totals; optionally the assortment summary; page numbers in the footer of
+// every page.
 class WordDocument {
 public:
     static constexpr int RecordsPerPage = 50;

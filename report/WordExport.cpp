@@ -5,6 +5,8 @@
 #include "ReportError.h"
 #include "WordDocument.h"
 
+#include "store/SettingKeys.h"
+
 #include <QDir>
 
 namespace report {
@@ -20,7 +22,7 @@ QString WordExport::writeOne(const store::ListenRow& list, std::optional<int> lo
     content.rows = m_work->rows();
     if (content.rows.isEmpty())
         return QString();
-    content.heading = options.heading;
+    content.heading = headingFor(options.heading, list.Liste);
     content.list = list;
     content.lot = lot;
     content.codes = HolzartCodes(m_species);
@@ -31,6 +33,13 @@ QString WordExport::writeOne(const store::ListenRow& list, std::optional<int> lo
     const QString path = QDir(options.folder).filePath(DocumentFiles::documentName(list.Liste, lot));
     DocumentFiles::save(path, WordDocument::build(content));
     return path;
+}
+
+QString WordExport::headingFor(const QString& typed, const QString& listName)
+{
+    if (typed.trimmed().isEmpty() || typed == QString::fromUtf8(store::keys::Ueberschrift.defaultValue))
+        return listName;
+    return typed;
 }
 
 QStringList WordExport::write(const store::ListenRow& list, const Options& options)

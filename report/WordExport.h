@@ -15,7 +15,7 @@ public:
     struct Options {
         bool losweise = false;   // one document per lot
         bool verdichtet = false; // with the assortment summary
-        QString heading;
+        QString heading;         // empty (or the stored prompt text): the list's name
         QString folder; // where the documents go; created when missing
         QDate today = QDate::currentDate();
         bool dezimalpunkt = false;
@@ -31,6 +31,11 @@ public:
     // that lot and holds the whole list again afterwards, also on failure.
     // Returns the paths written. Throws ReportError or store::DbError.
     QStringList write(const store::ListenRow& list, const Options& options);
+
+    // The page heading of a list's documents: the heading typed, else the
+    // list's name. The prompt the settings hold before anything was typed
+    // counts as nothing typed.
+    static QString headingFor(const QString& typed, const QString& listName);
 
 private:
     QString writeOne(const store::ListenRow& list, std::optional<int> lot, const Options& options);

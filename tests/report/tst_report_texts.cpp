@@ -101,7 +101,8 @@ private slots:
         }
         QCOMPARE(lines,
                  (QStringList{QStringLiteral("Name=Huber"), QStringLiteral("Ort=Zwiesel Forstamt=Bodenmais"),
-                              QStringLiteral("Revier=3 UAbt=b"), QStringLiteral("Datum=01.03.2026")}));
+                              QStringLiteral("Revier=3 UAbt=b"), QStringLiteral("Datum=01.03.2026"),
+                              QStringLiteral("Stückzahl=0")}));
     }
 
     void followOnPiecesAddVolumeButNoPieces()
@@ -231,7 +232,7 @@ private slots:
     {
         Log log{.nummer = 0, .laenge = 4.5, .durchm = 31, .stueck = 12, .kubatur = 3.456};
         const QStringList cells = RecordCells::cells(fixture::workRow(log), QStringLiteral("FI"), false);
-        QCOMPARE(cells, (QStringList{QStringLiteral("FI"), QString(), QStringLiteral("1"),
+        QCOMPARE(cells, (QStringList{QStringLiteral("FI"), QStringLiteral("0"), QStringLiteral("1"),
                                      QStringLiteral("12"), QStringLiteral("4,50"), QStringLiteral("31"),
                                      QStringLiteral("L"), QStringLiteral("2b"), QStringLiteral("B"),
                                      QStringLiteral("3,46"), QStringLiteral("2")}));

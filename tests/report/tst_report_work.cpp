@@ -201,7 +201,8 @@ private slots:
         QVERIFY(second.open(QIODevice::ReadOnly));
         const QByteArray docx = second.readAll();
         QVERIFY(part(docx, QStringLiteral("word/header1.xml")).contains("Los 2"));
-        QCOMPARE(part(docx, QStringLiteral("word/document.xml")).count("<w:tr>"), 2);
+        QCOMPARE(part(docx, QStringLiteral("word/document.xml")).count("<w:tr>"),
+                 3); // head, record, closing row
 
         options.losweise = false;
         const QStringList whole = WordExport(*holz, work, {}).write(*holzList(*holz), options);
@@ -244,9 +245,12 @@ private slots:
         QVERIFY2(wellFormed(docx, &problem), qPrintable(problem));
 
         const QByteArray body = part(docx, QStringLiteral("word/document.xml"));
-        // 120 records: tables of 50, 50 and 20 records with a head row each, a new page for each.
+        // 120 records: tables of 50, 50 and 20 records with a head row and an
+        // empty closing row each (52 rows for a full page), a new page for each.
         QCOMPARE(body.count("<w:tbl>"), 3);
-        QCOMPARE(body.count("<w:tr>"), 123);
+        QCOMPARE(body.count("<w:tr>"), 126);
+        const qsizetype firstTableEnd = body.indexOf("</w:tbl>");
+        QCOMPARE(body.left(firstTableEnd).count("<w:tr>"), 52);
         QCOMPARE(body.count("<w:pageBreakBefore/>"), 2);
         QCOMPARE(body.count("<w:top w:val=\"nil\"/>"), 3);
         QVERIFY(body.contains(">K*F*FI<"));
@@ -268,7 +272,8 @@ private slots:
         Session s;
         QCOMPARE(s.form->databasePath(), s.data.filePath(QStringLiteral("Holz.db")));
         QVERIFY(s.form->caption().startsWith(QStringLiteral("Holzlisten Stemora  -  Version ")));
-        QCOMPARE(s.form->txtUeberschrift(), QStringLiteral("Überschrift für Word Ausdruck"));
+        // No heading typed yet: the documents are headed by the list's name.
+        QCOMPARE(s.form->txtUeberschrift(), QString());
         QVERIFY(s.form->mnuLosweiseChecked());
         s.ui.expectMessage(QStringLiteral("Fehler Datenbank öffnen"));
         s.form->Form_Activate();
@@ -395,9 +400,45 @@ private slots:
         QVERIFY(QFile::exists(QDir(s.documents).filePath(QStringLiteral("ProbeLos2.docx"))));
         QCOMPARE(s.form->listDaten().rowCount(), 7);
         s.form->mnuLosweise_Click();
+        QCOMPARE(s.form->documentHeading(), QStringLiteral("Probe"));
         s.form->cmdWord_Click();
         QCOMPARE(s.opened.last(), QDir(s.documents).filePath(QStringLiteral("Probe.docx")));
+        QFile written(s.opened.last());
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray head = part(written.readAll(), QStringLiteral("word/header1.xml"));
+        QVERIFY(!head.contains("Word Ausdruck"));
+        QVERIFY(head.contains(">Probe<"));
+        // A typed heading wins.
+        s.form->txtUeberschrift_Change(QStringLiteral("Holzverkauf"));
+        QCOMPARE(s.form->documentHeading(), QStringLiteral("Holzverkauf"));
         QVERIFY(s.ui.done());
+    }
+
+    // The lists are German documents, also on a machine with a decimal point.
+    void germanNumbersWhateverTheLocale()
+    {
+        const QLocale before;
+        QLocale::setDefault(QLocale::c());
+        {
+            Session s;
+            {
+                auto db = fixture::holzDb(s.data.filePath(QStringLiteral("Holz.db")));
+                fixture::addList(*db, QStringLiteral("Probe"));
+                fixture::addLogs(*db, QStringLiteral("Probe"),
+                                 {Log{.nummer = 0, .laenge = 4.5, .kubatur = 0.625}});
+                auto master = fixture::masterDb(s.data.filePath(QStringLiteral("MRinden.db")));
+                fixture::addSpecies(*master, 8, QStringLiteral("Fichte"), QStringLiteral("FI"), 0);
+            }
+            s.form->Form_Load();
+            s.form->Form_Activate();
+            s.form->DataGrid1_RowColChange(s.form->grid().rowOf(QStringLiteral("Probe")));
+            const auto& model = s.form->listDaten();
+            QCOMPARE(model.data(model.index(0, 1)).toString(), QStringLiteral("0"));
+            QCOMPARE(model.data(model.index(0, 4)).toString(), QStringLiteral("4,50"));
+            QCOMPARE(model.data(model.index(0, 9)).toString(), QStringLiteral("0,63"));
+            QVERIFY(!s.form->reportDocument().dezimalpunkt);
+        }
+        QLocale::setDefault(before);
     }
 
 private:
