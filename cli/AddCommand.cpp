@@ -6,6 +6,7 @@
 #include "rules/Numbers.h"
 
 #include <QJsonObject>
+#include <QRegularExpression>
 
 namespace cli {
 namespace {
@@ -111,12 +112,18 @@ int runAdd(CliContext& context, const QStringList& args)
         chooseFromList(form, QStringLiteral("lstRinde"), c.lstRinde.items, mode.left(1), name("bark"));
     }
     if (options.has(name("abzug"))) {
-        const int abzug = wholeNumber(options, name("abzug"), 0, 9);
+        // What the field takes: one whole centimetre digit, up to two decimals.
+        static const QRegularExpression deduction(QStringLiteral("^[0-9]([.,][0-9]{1,2})?$"));
+        const QString abzug = options.value(name("abzug")).trimmed();
+        if (!deduction.match(abzug).hasMatch())
+            throw CommandError{QStringLiteral("--abzug: eine Zahl von 0 bis 9,99 mit höchstens zwei "
+                                              "Nachkommastellen angeben."),
+                               2};
         if (form.record().cmdAbzRinde != QLatin1String(" "))
             chooseFromList(form, QStringLiteral("lstRinde"), c.lstRinde.items, QStringLiteral(" "),
                            name("bark"));
         form.txtRinde_Click();
-        form.keypad(QString::number(abzug));
+        typeNumber(form, name("abzug"), abzug);
     }
     if (options.has(name("nummer"))) {
         form.cmdNummer_Click();

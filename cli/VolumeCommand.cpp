@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include "rules/Bark.h"
 #include "rules/BarkTable.h"
 #include "rules/Numbers.h"
 #include "rules/Volume.h"
@@ -76,18 +77,19 @@ int runVolume(CliContext& context, const QStringList& args)
     const QString unit = record.isStackedWood() && record.cmdKubatur != QLatin1String("Kubatur")
                              ? QStringLiteral("Rm")
                              : QStringLiteral("fm");
-    const int abzug = rules::roundHalfEven(rules::toSingle(record.txtRinde).value_or(0));
+    const double abzug = rules::toSingle(record.txtRinde).value_or(0);
     if (context.json()) {
-        context.printJson(QJsonObject{{QStringLiteral("Kubatur"), kubatur.toDouble()},
-                                      {QStringLiteral("Einheit"), unit},
-                                      {QStringLiteral("Staerke"), record.txtStaerke},
-                                      {QStringLiteral("RindenAbzug"), abzug}});
+        context.printJson(
+            QJsonObject{{QStringLiteral("Kubatur"), kubatur.toDouble()},
+                        {QStringLiteral("Einheit"), unit},
+                        {QStringLiteral("Staerke"), record.txtStaerke},
+                        {QStringLiteral("RindenAbzug"), rules::formatDeduction(abzug, true).toDouble()}});
         return 0;
     }
     context.out() << "Kubatur " << kubatur << ' ' << unit << Qt::endl;
     if (!record.txtStaerke.isEmpty())
         context.out() << "Staerke " << record.txtStaerke << Qt::endl;
-    context.out() << "RindenAbzug " << abzug << " cm" << Qt::endl;
+    context.out() << "RindenAbzug " << rules::formatDeduction(abzug, true) << " cm" << Qt::endl;
     return 0;
 }
 

@@ -24,6 +24,7 @@ private slots:
     void newListCleansAndChecksTheName();
     void addChecksAndSaves();
     void addRefusesAnIncompleteRecord();
+    void decimalBarkDeduction();
     void renameAndDelete();
     void sortimentMergesEqualRecords();
     void statistikPrintsTheTable();
@@ -108,6 +109,33 @@ void TestEntryCli::addRefusesAnIncompleteRecord()
     QCOMPARE(run.exitCode, 2);
     run = stemmo({QStringLiteral("records"), QStringLiteral("7")});
     QCOMPARE(run.out.count(QLatin1Char('\n')), 1); // the heading only
+}
+
+void TestEntryCli::decimalBarkDeduction()
+{
+    const QStringList log{QStringLiteral("--length"),   QStringLiteral("4"),
+                          QStringLiteral("--diameter"), QStringLiteral("30"),
+                          QStringLiteral("--species"),  QStringLiteral("Fichte")};
+    Run run =
+        stemmo(QStringList{QStringLiteral("volume"), QStringLiteral("--abzug"), QStringLiteral("0,5")} + log);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.out.contains(QStringLiteral("Kubatur 0.27 fm")), qPrintable(run.out));
+    QVERIFY2(run.out.contains(QStringLiteral("RindenAbzug 0.5 cm")), qPrintable(run.out));
+
+    QCOMPARE(stemmo({QStringLiteral("new-list"), QStringLiteral("7")}).exitCode, 0);
+    const QStringList add =
+        QStringList{QStringLiteral("add"), QStringLiteral("7"),       QStringLiteral("--guete"),
+                    QStringLiteral("B"),   QStringLiteral("--sorte"), QStringLiteral("L")} +
+        log;
+    run = stemmo(add + QStringList{QStringLiteral("--abzug"), QStringLiteral("12")});
+    QCOMPARE(run.exitCode, 2);
+    run = stemmo(add + QStringList{QStringLiteral("--abzug"), QStringLiteral("2,5")});
+    QCOMPARE(run.exitCode, 0);
+    run = stemmo({QStringLiteral("--json"), QStringLiteral("records"), QStringLiteral("7")});
+    const QJsonArray rows = QJsonDocument::fromJson(run.out.toUtf8()).array();
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.at(0).toObject().value(QStringLiteral("Rinde")).toString(), QStringLiteral("2.5"));
+    QCOMPARE(rows.at(0).toObject().value(QStringLiteral("Kubatur")).toString(), QStringLiteral("0.24"));
 }
 
 void TestEntryCli::renameAndDelete()
