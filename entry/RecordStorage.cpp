@@ -106,7 +106,9 @@ bool RecordStorage::confirmNumber()
     qint64 existing = 0;
     try {
         const qint64 self = s.state.aendern ? s.store.Holz.currentId() : 0;
-        if (nummer > 0)
+        // A number above the highest is new by definition: the usual next
+        // number costs no look-up in a long list.
+        if (nummer > 0 && nummer <= s.store.HoechsteNummer)
             existing =
                 store::TimberStore::singleLogWithNumber(s.store.database(), s.state.listName, nummer, self);
     } catch (const store::DbError& error) {
