@@ -54,7 +54,7 @@ StemoraProgram::StemoraProgram(const store::DataFolder& folder, store::Settings&
     m_options->Form_Load();
     regionChanged();
 
-    m_window = std::make_unique<entry::FrmHolzWindow>(*m_frmHolz);
+    m_window = std::make_unique<entry::FrmHolzWindow>(*m_frmHolz, &settings);
     m_optionsDialog = new OptionsDialog(*m_options, m_window.get());
     m_frmLosDialog = new lots::FrmLosDialog(*m_frmLos, m_window.get());
     m_mantelDialog = new mantel::FrmMantelDialog(*m_frmMantel, m_window.get());

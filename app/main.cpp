@@ -6,6 +6,7 @@
 #include "import/DataFolderSetup.h"
 #include "platform/QtUserInterface.h"
 #include "platform/SingleInstance.h"
+#include "platform/Translations.h"
 #include "store/DataFolder.h"
 #include "store/DbError.h"
 #include "store/Settings.h"
@@ -29,6 +30,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Stemora"));
     QApplication::setOrganizationName(QStringLiteral("Stemmo"));
+    platform::installGermanTranslations(application);
 
     // One entry screen per user: two would each keep their own running
     // totals of the same list.

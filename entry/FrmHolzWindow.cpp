@@ -11,6 +11,7 @@
 #include "entry/SelectionLists.h"
 #include "entry/StatisticsDialog.h"
 #include "header/FrmListendatenDialog.h"
+#include "store/SettingKeys.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -44,7 +45,8 @@ bool isNavigationKey(int key)
 
 } // namespace
 
-FrmHolzWindow::FrmHolzWindow(FrmHolz& model, QWidget* parent) : QMainWindow(parent), m_model(model)
+FrmHolzWindow::FrmHolzWindow(FrmHolz& model, store::Settings* settings, QWidget* parent)
+    : QMainWindow(parent), m_model(model)
 {
     setObjectName(QStringLiteral("frmHolz"));
     const EntryControls& c = model.controls();
@@ -90,6 +92,8 @@ FrmHolzWindow::FrmHolzWindow(FrmHolz& model, QWidget* parent) : QMainWindow(pare
     listButtons->addStretch(1);
     listenLayout->addLayout(listButtons);
     m_listListen = new ListTable(model.listListen(), QStringLiteral("ListListen"), listen);
+    if (settings)
+        m_listListen->rememberWidths(*settings, store::keys::SpaltenListListen);
     listenLayout->addWidget(m_listListen, 1);
 
     auto* daten = new QGroupBox(QStringLiteral("Datensätze"), central);
@@ -110,6 +114,8 @@ FrmHolzWindow::FrmHolzWindow(FrmHolz& model, QWidget* parent) : QMainWindow(pare
     activeRow->addWidget(m_txtListenNR, 1);
     datenLayout->addLayout(activeRow);
     m_listDaten = new ListTable(model.listDaten(), QStringLiteral("ListDaten"), daten);
+    if (settings)
+        m_listDaten->rememberWidths(*settings, store::keys::SpaltenListDaten);
     datenLayout->addWidget(m_listDaten);
 
     auto* tables = new QSplitter(Qt::Horizontal, central);

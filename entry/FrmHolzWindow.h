@@ -10,6 +10,9 @@ class QSplitter;
 namespace header {
 class FrmListendatenDialog;
 }
+namespace store {
+class Settings;
+}
 
 namespace entry {
 
@@ -31,7 +34,9 @@ class StatisticsDialog;
 class FrmHolzWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit FrmHolzWindow(FrmHolz& model, QWidget* parent = nullptr);
+    // `settings`: where the column widths the user chose are kept; none
+    // keeps them for this window only.
+    explicit FrmHolzWindow(FrmHolz& model, store::Settings* settings = nullptr, QWidget* parent = nullptr);
     ~FrmHolzWindow() override;
 
     FrmHolz& model() { return m_model; }

@@ -200,7 +200,7 @@ void ListsBrowser::Liste_Loeschen()
         return;
     const store::ListenRow list = s.store.Listen.current();
     const Answer answer =
-        s.ui.message({QStringLiteral("Löschen Liste bestätigen ?"),
+        s.ui.message({QStringLiteral("Löschen Liste bestätigen ?\n\nListe Nr. '") + list.Liste + QLatin1Char('\''),
                       QStringLiteral("Liste Nr. '") + list.Liste + QStringLiteral("' löschen"),
                       Buttons::OkCancel, Icon::Question});
     if (answer != Answer::Ok)

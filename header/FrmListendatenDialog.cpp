@@ -43,7 +43,7 @@ FrmListendatenDialog::FrmListendatenDialog(FrmListendaten& model, QWidget* paren
 
     auto* menuBar = new QMenuBar(this);
     QMenu* daten = menuBar->addMenu(QStringLiteral("&Daten"));
-    QMenu* program = menuBar->addMenu(QStringLiteral("&Program"));
+    QMenu* program = menuBar->addMenu(QStringLiteral("&Programm"));
     const struct {
         const char* name;
         const Control& control;

@@ -124,7 +124,23 @@ void QtUserInterface::openHelp(const QString& anchor)
     QUrl url = QUrl::fromLocalFile(m_helpFile);
     if (!anchor.isEmpty())
         url.setFragment(anchor);
-    QDesktopServices::openUrl(url);
+    if (!QFileInfo::exists(m_helpFile) || !QDesktopServices::openUrl(url))
+        inform(QStringLiteral("Die Hilfe konnte nicht geöffnet werden: kein Browser eingerichtet oder "
+                              "die Seite fehlt.\n\nDie Hilfeseite liegt hier:\n%1")
+                   .arg(QDir::toNativeSeparators(m_helpFile)),
+               QStringLiteral("Hilfe"), Icon::Warning);
+}
+
+bool QtUserInterface::openFile(const QString& path)
+{
+    if (QFileInfo::exists(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        return true;
+    const QString what = QFileInfo(path).isDir() ? QStringLiteral("Der Ordner") : QStringLiteral("Das Dokument");
+    inform(QStringLiteral("%1 konnte nicht geöffnet werden: kein passendes Programm eingerichtet.\n\n"
+                          "Sie finden es hier:\n%2")
+               .arg(what, QDir::toNativeSeparators(path)),
+           QStringLiteral("Öffnen"), Icon::Warning);
+    return false;
 }
 
 void QtUserInterface::setBusy(bool busy)

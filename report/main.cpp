@@ -5,18 +5,18 @@
 
 #include "platform/QtUserInterface.h"
 #include "platform/SingleInstance.h"
+#include "platform/Translations.h"
 #include "store/DataFolder.h"
 #include "store/Settings.h"
 
 #include <QApplication>
-#include <QDesktopServices>
-#include <QUrl>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Stemprint"));
     QApplication::setOrganizationName(QStringLiteral("Stemmo"));
+    platform::installGermanTranslations(app);
 
     // A second start brings the running copy to the front instead of
     // opening the same working copy twice.
@@ -33,7 +33,7 @@ int main(int argc, char* argv[])
     platform::QtUserInterface ui(folder.file(QStringLiteral("voicbeep.wav")),
                                  folder.file(QStringLiteral("startmo.htm")));
     report::Form1 model(settings, ui, folder, report::DocumentFiles::folder(),
-                        [](const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); });
+                        [&ui](const QString& path) { ui.openFile(path); });
     report::Form1Window window(model);
     ui.setParentWidget(&window);
     QObject::connect(&instance, &platform::SingleInstance::activationRequested, &window,

@@ -669,6 +669,7 @@ private slots:
         w.ui.expectMessage(QStringLiteral("'HangOst'"));
         QCOMPARE(w.driver->importFile(path).outcome, ImportDriver::Result::Outcome::Exists);
         QCOMPARE(w.ui.shown().last().message.title, QStringLiteral("Liste schon vorhanden"));
+        QCOMPARE(w.ui.shown().last().message.text, QStringLiteral("Liste schon vorhanden: 'HangOst'"));
         QCOMPARE(listNames(*w.holz), QStringList{QStringLiteral("HangOst")});
         QCOMPARE(countRows(*w.holz, "SELECT count(*) FROM Holz"), 5);
         QVERIFY(w.ui.done());
