@@ -6,6 +6,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -105,6 +107,16 @@ OptionsDialog::OptionsDialog(Options& model, QWidget* parent) : QDialog(parent),
           Options::chkUebernStaerke, Options::chkSortimentsliste})
         entryColumn->addWidget(m_checks[check]);
 
+    // Desktop convention beside the menu's "Zurück": a button that stores
+    // and closes, taken by Enter as well.
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    QPushButton* schliessen = buttons->button(QDialogButtonBox::Close);
+    schliessen->setText(QStringLiteral("Schließen"));
+    schliessen->setObjectName(QStringLiteral("cmdSchliessen"));
+    schliessen->setDefault(true);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
+    m_txtLos->setAccessibleName(QStringLiteral("AutoLosMax"));
+
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menuBar);
     layout->addWidget(records);
@@ -115,6 +127,7 @@ OptionsDialog::OptionsDialog(Options& model, QWidget* parent) : QDialog(parent),
     office->setObjectName(QStringLiteral("lblForstamt"));
     office->setEnabled(false);
     layout->addWidget(office, 0, Qt::AlignRight);
+    layout->addWidget(buttons);
 
     connect(&m_model, &Options::changed, this, &OptionsDialog::render);
     connect(&m_model, &Options::closeRequested, this, [this] {
@@ -172,6 +185,12 @@ void OptionsDialog::render()
         const QSignalBlocker block(m_txtLos);
         m_txtLos->setText(m_model.txtLos());
     }
+}
+
+void OptionsDialog::reject()
+{
+    // Escape stores the options and leaves, as closing the window does.
+    close();
 }
 
 void OptionsDialog::closeEvent(QCloseEvent* event)

@@ -20,8 +20,6 @@
 #include "store/Database.h"
 #include "store/MasterData.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 
 namespace app {
 
@@ -88,15 +86,7 @@ void StemoraProgram::showEntryScreen()
     m_frmMantel->setDezimalpunkt(dezimalpunkt);
     m_window->setDezimalpunkt(dezimalpunkt);
     m_bild1Window->hide();
-    // Built for a 1280×800 tablet; a smaller screen gets the whole of it.
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize wanted(1280, 800);
-    if (screen && (screen->availableSize().width() < wanted.width() ||
-                   screen->availableSize().height() < wanted.height())) {
-        m_window->showMaximized();
-    } else {
-        m_window->resize(wanted);
-    }
+    m_window->fitToScreen();
     m_window->showAndActivate();
 }
 

@@ -17,6 +17,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -104,6 +106,7 @@ FrmHolzWindow::FrmHolzWindow(FrmHolz& model, store::Settings* settings, QWidget*
     activeRow->addWidget(new QLabel(c.TxtListenNR.caption, daten));
     m_txtListenNR = new QLineEdit(daten);
     m_txtListenNR->setObjectName(QStringLiteral("TxtListenNR"));
+    m_txtListenNR->setAccessibleName(QStringLiteral("Offene Liste"));
     m_txtListenNR->setReadOnly(true);
     m_txtListenNR->setFocusPolicy(Qt::NoFocus);
     m_txtListenNR->setMinimumWidth(120);
@@ -181,6 +184,32 @@ FrmHolzWindow::~FrmHolzWindow()
 void FrmHolzWindow::setDezimalpunkt(bool dezimalpunkt)
 {
     m_keypad->setDezimalpunkt(dezimalpunkt);
+}
+
+void FrmHolzWindow::fitToScreen()
+{
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    // The frame is known once the window manager has framed the window;
+    // before that, room for a usual title bar and border is kept.
+    QSize frame = frameGeometry().size() - geometry().size();
+    if (!isVisible() || frame.isEmpty())
+        frame = frame.expandedTo(QSize(8, 40));
+    const QSize room = available.size() - frame;
+    const QSize wanted(1280, 800);
+    if (room.width() < wanted.width() || room.height() < wanted.height()) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+        resize(room.expandedTo(minimumSizeHint()).boundedTo(room));
+        move(available.topLeft());
+        return;
+    }
+    setWindowState(windowState() & ~Qt::WindowMaximized);
+    resize(wanted);
+    const QSize outer = wanted + frame;
+    move(available.left() + (available.width() - outer.width()) / 2,
+         available.top() + (available.height() - outer.height()) / 2);
 }
 
 void FrmHolzWindow::showAndActivate()

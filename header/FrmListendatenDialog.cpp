@@ -81,6 +81,7 @@ FrmListendatenDialog::FrmListendatenDialog(FrmListendaten& model, QWidget* paren
 
         auto* edit = new QLineEdit(this);
         edit->setObjectName(FrmListendaten::controlName(p.field));
+        edit->setAccessibleName(control.caption);
         edit->setMaxLength(p.maxLength);
         edit->setMinimumHeight(40);
         edit->setMinimumWidth(p.field == HeaderField::Datum ? 140 : 240);

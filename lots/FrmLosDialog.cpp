@@ -43,9 +43,11 @@ FrmLosDialog::FrmLosDialog(FrmLos& model, QWidget* parent) : QDialog(parent), m_
 
     m_cmbAuto = new QComboBox(this);
     m_cmbAuto->setObjectName(QStringLiteral("cmbAuto"));
+    m_cmbAuto->setAccessibleName(QStringLiteral("Regelsatz"));
     connect(m_cmbAuto, &QComboBox::activated, this, [this](int i) { m_model.cmbAuto_Click(i); });
     m_cmbLos = new QComboBox(this);
     m_cmbLos->setObjectName(QStringLiteral("cmbLos"));
+    m_cmbLos->setAccessibleName(QStringLiteral("Los"));
     m_cmbLos->setMaxVisibleItems(20);
     connect(m_cmbLos, &QComboBox::activated, this, [this](int i) { m_model.cmbLos_Click(i); });
     m_lblLos = new QLabel(this);
@@ -78,6 +80,8 @@ FrmLosDialog::FrmLosDialog(FrmLos& model, QWidget* parent) : QDialog(parent), m_
         codeGrid->addWidget(combo, row, 1);
         codeGrid->addWidget(captionLink(boxCaption, this, [this, box] { m_model.clearBox(box); }), row, 2);
         codeGrid->addWidget(m_boxes[box], row, 3);
+        combo->setAccessibleName(pickCaption);
+        m_boxes[box]->setAccessibleName(boxCaption);
     };
     m_cmbHolzart = pickList(QStringLiteral("cmbHolzart"), &FrmLos::cmbHolzart_Click);
     m_cmbGuete = pickList(QStringLiteral("cmbGuete"), &FrmLos::cmbGuete_Click);
@@ -99,6 +103,8 @@ FrmLosDialog::FrmLosDialog(FrmLos& model, QWidget* parent) : QDialog(parent), m_
         rangeGrid->addWidget(captionLink(QStringLiteral("bis"), this, [this, to] { m_model.clearBox(to); }),
                              row, 3);
         rangeGrid->addWidget(m_boxes[to], row, 4);
+        m_boxes[from]->setAccessibleName(caption + QStringLiteral(" von"));
+        m_boxes[to]->setAccessibleName(caption + QStringLiteral(" bis"));
     };
     addRangeRow(0, QStringLiteral("Länge (m)"), FrmLos::txtLvon, FrmLos::txtLbis);
     addRangeRow(1, QStringLiteral("Durchmesser (cm)"), FrmLos::txtDvon, FrmLos::txtDbis);
@@ -106,6 +112,7 @@ FrmLosDialog::FrmLosDialog(FrmLos& model, QWidget* parent) : QDialog(parent), m_
 
     m_command1 = new QPushButton(QStringLiteral("&Speichern"), this);
     m_command1->setObjectName(QStringLiteral("Command1"));
+    m_command1->setDefault(true);
     connect(m_command1, &QPushButton::clicked, this, [this] { m_model.Command1_Click(); });
     m_command2 = new QPushButton(QStringLiteral("&Löschen"), this);
     m_command2->setObjectName(QStringLiteral("Command2"));
@@ -163,6 +170,13 @@ void FrmLosDialog::render()
             m_boxes[b]->setText(m_model.box(FrmLos::Box(b)));
         }
     }
+}
+
+void FrmLosDialog::reject()
+{
+    // Escape leaves the window as "Zurück" does, with its question about
+    // an unsaved rule.
+    m_model.mnuZurueck_Click();
 }
 
 void FrmLosDialog::closeEvent(QCloseEvent* event)

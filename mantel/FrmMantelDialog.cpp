@@ -23,6 +23,7 @@ FrmMantelDialog::FrmMantelDialog(FrmMantel& model, QWidget* parent) : QDialog(pa
 
     m_txtEingabe = new QLineEdit(this);
     m_txtEingabe->setObjectName(QStringLiteral("txtEingabe"));
+    m_txtEingabe->setAccessibleName(QStringLiteral("Durchmesser (cm)"));
     // Digits only: the keypad and the keyboard give whole centimetres.
     m_txtEingabe->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), m_txtEingabe));
@@ -43,6 +44,7 @@ FrmMantelDialog::FrmMantelDialog(FrmMantel& model, QWidget* parent) : QDialog(pa
 
     m_lstMantel = new QListWidget(this);
     m_lstMantel->setObjectName(QStringLiteral("lstMantel"));
+    m_lstMantel->setAccessibleName(QStringLiteral("Gemessene Durchmesser"));
     m_lstMantel->setFont(big);
     connect(m_lstMantel, &QListWidget::currentRowChanged, this,
             [this](int row) { m_model.lstMantel_Click(row); });
@@ -59,6 +61,7 @@ FrmMantelDialog::FrmMantelDialog(FrmMantel& model, QWidget* parent) : QDialog(pa
 
     m_txtAnzahl = new QLineEdit(this);
     m_txtAnzahl->setObjectName(QStringLiteral("txtAnzahl"));
+    m_txtAnzahl->setAccessibleName(QStringLiteral("Anzahl Messungen"));
     m_txtAnzahl->setReadOnly(true);
     m_txtAnzahl->setMaximumWidth(80);
 
