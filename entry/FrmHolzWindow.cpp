@@ -11,17 +11,19 @@
 #include "entry/SelectionLists.h"
 #include "entry/StatisticsDialog.h"
 #include "header/FrmListendatenDialog.h"
+#include "platform/AboutBox.h"
+#include "platform/WindowPlacement.h"
 #include "store/SettingKeys.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSplitter>
 #include <QVBoxLayout>
@@ -57,6 +59,17 @@ FrmHolzWindow::FrmHolzWindow(FrmHolz& model, store::Settings* settings, QWidget*
     setFont(base);
 
     setMenuBar(EntryMenus::build(model, m_binder, this, [this] { beenden(); }));
+    if (auto* program = menuBar()->findChild<QMenu*>(QStringLiteral("mnuProgram"))) {
+        QAction* ueber = program->addAction(QStringLiteral("Ü&ber Stemora"), this, [this] {
+            platform::showAboutBox(this, QStringLiteral("Stemora"),
+                                   QStringLiteral("Erfasst gefälltes Rundholz in Holzlisten, rechnet "
+                                                  "Kubatur und Stärkeklasse und wandelt Listen in "
+                                                  "Austauschdateien."));
+        });
+        ueber->setObjectName(QStringLiteral("mnuUeber"));
+        program->insertAction(program->actions().constFirst(), ueber);
+        program->insertSeparator(program->actions().at(1));
+    }
 
     auto* central = new QWidget(this);
     setCentralWidget(central);
@@ -188,28 +201,8 @@ void FrmHolzWindow::setDezimalpunkt(bool dezimalpunkt)
 
 void FrmHolzWindow::fitToScreen()
 {
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect available = screen->availableGeometry();
-    // The frame is known once the window manager has framed the window;
-    // before that, room for a usual title bar and border is kept.
-    QSize frame = frameGeometry().size() - geometry().size();
-    if (!isVisible() || frame.isEmpty())
-        frame = frame.expandedTo(QSize(8, 40));
-    const QSize room = available.size() - frame;
-    const QSize wanted(1280, 800);
-    if (room.width() < wanted.width() || room.height() < wanted.height()) {
-        setWindowState(windowState() | Qt::WindowMaximized);
-        resize(room.expandedTo(minimumSizeHint()).boundedTo(room));
-        move(available.topLeft());
-        return;
-    }
-    setWindowState(windowState() & ~Qt::WindowMaximized);
-    resize(wanted);
-    const QSize outer = wanted + frame;
-    move(available.left() + (available.width() - outer.width()) / 2,
-         available.top() + (available.height() - outer.height()) / 2);
+    // Laid out for a 1280×800 tablet.
+    platform::fitToScreen(*this, QSize(1280, 800));
 }
 
 void FrmHolzWindow::showAndActivate()

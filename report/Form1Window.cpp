@@ -4,6 +4,7 @@
 #include "RecordCells.h"
 #include "ReportPreview.h"
 
+#include "platform/AboutBox.h"
 #include "rules/Numbers.h"
 
 #include <QFormLayout>
@@ -34,6 +35,13 @@ QTableView* tableView(QAbstractItemModel* model, QWidget* parent)
     view->verticalHeader()->setDefaultSectionSize(22);
     view->verticalHeader()->hide();
     view->horizontalHeader()->setHighlightSections(false);
+    // Columns as wide as their captions and the texts in view; the user
+    // may still drag them.
+    view->horizontalHeader()->setTextElideMode(Qt::ElideNone);
+    view->horizontalHeader()->setResizeContentsPrecision(500);
+    QObject::connect(model, &QAbstractItemModel::modelReset, view, &QTableView::resizeColumnsToContents);
+    QObject::connect(model, &QAbstractItemModel::rowsInserted, view, &QTableView::resizeColumnsToContents);
+    view->resizeColumnsToContents();
     return view;
 }
 
@@ -129,7 +137,6 @@ Form1Window::Form1Window(Form1& model, QWidget* parent) : QMainWindow(parent), m
     connect(&model, &Form1::stateChanged, this, &Form1Window::render);
     connect(&model, &Form1::previewRequested, this, &Form1Window::showPreview);
     connect(&model, &Form1::closeRequested, this, &QWidget::close);
-    resize(1180, 760);
     render();
 }
 
@@ -149,6 +156,13 @@ void Form1Window::buildMenus()
     m_losweise = drucken->addAction(QStringLiteral("&Losweise"), &m_model, &Form1::mnuLosweise_Click);
     m_verdichtet->setCheckable(true);
     m_losweise->setCheckable(true);
+
+    QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    QAction* ueber = hilfe->addAction(QStringLiteral("Ü&ber Stemprint"), this, [this] {
+        platform::showAboutBox(this, QStringLiteral("Stemprint"),
+                               QStringLiteral("Druckt Holzlisten und schreibt sie als Dokument und PDF."));
+    });
+    ueber->setObjectName(QStringLiteral("mnuUeber"));
 }
 
 void Form1Window::render()

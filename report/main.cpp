@@ -3,8 +3,10 @@
 #include "report/Form1.h"
 #include "report/Form1Window.h"
 
+#include "platform/AboutBox.h"
 #include "platform/QtUserInterface.h"
 #include "platform/SingleInstance.h"
+#include "platform/WindowPlacement.h"
 #include "platform/Translations.h"
 #include "store/DataFolder.h"
 #include "store/Settings.h"
@@ -17,6 +19,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Stemprint"));
     QApplication::setOrganizationName(QStringLiteral("Stemmo"));
     platform::installGermanTranslations(app);
+    QApplication::setWindowIcon(platform::programIcon(QStringLiteral("stemprint")));
 
     // A second start brings the running copy to the front instead of
     // opening the same working copy twice.
@@ -40,6 +43,7 @@ int main(int argc, char* argv[])
                      &report::Form1Window::bringToFront);
 
     model.Form_Load();
+    platform::fitToScreen(window, QSize(1180, 760));
     window.show();
     model.Form_Activate();
     return app.exec();

@@ -16,6 +16,7 @@
 #include "import/DataFolderSetup.h"
 #include "lots/FrmLosDialog.h"
 #include "mantel/FrmMantelDialog.h"
+#include "platform/AboutBox.h"
 #include "platform/QtUserInterface.h"
 #include "platform/Translations.h"
 #include "store/DataFolder.h"
@@ -33,6 +34,7 @@
 #include <QMenu>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -186,6 +188,7 @@ private slots:
     void standardButtonsSpeakGerman();
     void dialogsCloseWithEscapeAndNameTheirControls();
     void unopenedHelpPageNamesItsPath();
+    void programsCarryIconVersionAndLicence();
 };
 
 void TestDesktopUi::initTestCase()
@@ -386,6 +389,22 @@ void TestDesktopUi::unopenedHelpPageNamesItsPath()
     const QString document = folder.write(QStringLiteral("Nord.docx"), "PK");
     const QString shown = answerNextMessage([&ui, &document] { QVERIFY(!ui.openFile(document)); });
     QVERIFY2(shown.contains(QDir::toNativeSeparators(document)), qPrintable(shown));
+}
+
+void TestDesktopUi::programsCarryIconVersionAndLicence()
+{
+    for (const char* program : {"stemora", "stemprint"})
+        QVERIFY2(!platform::programIcon(QLatin1String(program)).pixmap(64, 64).isNull(), program);
+    std::unique_ptr<QMessageBox> about(
+        platform::createAboutBox(nullptr, QStringLiteral("Stemora"), QStringLiteral("Rundholz erfassen")));
+    QVERIFY(about->text().contains(QStringLiteral("Version 1.")));
+    QVERIFY(about->informativeText().contains(QStringLiteral("GPL-3.0-or-later")));
+    QCOMPARE(plain(about->buttons().value(0)->text()), QStringLiteral("Schließen"));
+
+    Stemora s;
+    QAction* ueber = s.open().menuBar()->findChild<QAction*>(QStringLiteral("mnuUeber"));
+    QVERIFY(ueber);
+    QVERIFY(ueber->isEnabled());
 }
 
 QTEST_MAIN(TestDesktopUi)
