@@ -117,8 +117,15 @@ void SelectionLists::place()
             height = std::max(height, rowHeight + 4);
             geometry = QRect(below.x(), top, std::max(p.width, anchor->width()), height);
         }
+        // Wholly inside the window, which itself fits its screen.
         if (geometry.right() > area.right())
             geometry.moveRight(area.right() - 2);
+        if (geometry.left() < area.left())
+            geometry.moveLeft(area.left());
+        if (geometry.bottom() > area.bottom())
+            geometry.setBottom(area.bottom());
+        if (geometry.top() < area.top())
+            geometry.setTop(area.top());
         p.list->setGeometry(geometry);
         p.list->raise();
     }

@@ -30,7 +30,11 @@ Answer QtUserInterface::message(const Message& message)
 {
     QMessageBox box(m_parent);
     box.setWindowTitle(message.title.isEmpty() ? QStringLiteral("Stemmo") : message.title);
-    box.setText(message.text);
+    // Texts carry their line breaks as CR, as the files they came from did;
+    // a label breaks lines only at LF.
+    QString text = message.text;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    box.setText(text);
     switch (message.icon) {
     case Icon::Information:
         box.setIcon(QMessageBox::Information);

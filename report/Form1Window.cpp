@@ -67,6 +67,7 @@ Form1Window::Form1Window(Form1& model, QWidget* parent) : QMainWindow(parent), m
     topLayout->setContentsMargins(0, 0, 0, 0);
     m_grid = tableView(&model.grid(), top);
     m_grid->setObjectName(QStringLiteral("DataGrid1"));
+    m_grid->setAccessibleName(QStringLiteral("Holzlisten"));
     m_grid->horizontalHeader()->setStretchLastSection(true);
     topLayout->addWidget(m_grid, 1);
 
@@ -100,6 +101,7 @@ Form1Window::Form1Window(Form1& model, QWidget* parent) : QMainWindow(parent), m
     topLayout->addWidget(side);
 
     m_records = tableView(&model.listDaten(), splitter);
+    m_records->setAccessibleName(QStringLiteral("Datensätze"));
     m_records->setObjectName(QStringLiteral("listDaten"));
     // 15 twips to the pixel at 96 dpi; never narrower than the column's title.
     const auto& widths = RecordCells::listWidthsTwips();

@@ -521,6 +521,7 @@ void TestEntry::deletePositions()
     f.form->mnuLoeschen_Click();
     QVERIFY(f.ui.done());
     QCOMPARE(f.ui.shown().last().message.title, u("Datensatz NR. ") + QString::number(position));
+    QVERIFY(f.ui.shown().last().message.text.endsWith(u("Datensatz NR. ") + QString::number(position)));
     QCOMPARE(f.records(List).size(), 2);
     QCOMPARE(f.c().txtNummer.text, shownAfter);
     QCOMPARE(f.c().txtSatzNR.text, positionAfter);
