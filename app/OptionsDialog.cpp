@@ -37,6 +37,10 @@ OptionsDialog::OptionsDialog(Options& model, QWidget* parent) : QDialog(parent),
 {
     setWindowTitle(QStringLiteral("Optionen – Auswahl"));
     setObjectName(QStringLiteral("frmOpt"));
+    // The same text size as the entry screen it opens from.
+    QFont base = font();
+    base.setPointSizeF(std::max(base.pointSizeF(), 11.0));
+    setFont(base);
 
     QMenuBar* menuBar = lots::backAndHelpMenu(
         this, [this] { m_model.mnuZurueck_Click(); }, [this] { m_model.mnuHilfe_Click(); });

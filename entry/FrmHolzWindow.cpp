@@ -25,6 +25,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -201,8 +202,12 @@ void FrmHolzWindow::setDezimalpunkt(bool dezimalpunkt)
 
 void FrmHolzWindow::fitToScreen()
 {
-    // Laid out for a 1280×800 tablet.
-    platform::fitToScreen(*this, QSize(1280, 800));
+    // Laid out for a 1280×800 tablet; a desktop screen gives the tables
+    // more of its room.
+    QSize wanted(1280, 800);
+    if (const QScreen* s = screen())
+        wanted = wanted.expandedTo(s->availableSize() * 0.8);
+    platform::fitToScreen(*this, wanted);
 }
 
 void FrmHolzWindow::showAndActivate()

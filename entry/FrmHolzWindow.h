@@ -49,8 +49,9 @@ public:
 
     // The decimal key shows the separator the system uses.
     void setDezimalpunkt(bool dezimalpunkt);
-    // Gives the window its working size, 1280×800 where the screen has room
-    // for it with its frame, else the whole available area of its screen.
+    // Gives the window its working size: 1280×800, or four fifths of a
+    // bigger screen, where the screen has room for it with its frame, else
+    // the whole available area of its screen.
     void fitToScreen();
     // Shows the screen for the first time and opens the list selected in
     // the list of lists (the model's activation).

@@ -37,6 +37,10 @@ FrmLosDialog::FrmLosDialog(FrmLos& model, QWidget* parent) : QDialog(parent), m_
 {
     setWindowTitle(QStringLiteral("AutoLos – Losregeln"));
     setObjectName(QStringLiteral("frmLos"));
+    // The same text size as the entry screen it opens from.
+    QFont base = font();
+    base.setPointSizeF(std::max(base.pointSizeF(), 11.0));
+    setFont(base);
 
     QMenuBar* menuBar = lots::backAndHelpMenu(
         this, [this] { m_model.mnuZurueck_Click(); }, [this] { m_model.mnuHilfe_Click(); });

@@ -17,6 +17,10 @@ FrmMantelDialog::FrmMantelDialog(FrmMantel& model, QWidget* parent) : QDialog(pa
 {
     setWindowTitle(QStringLiteral("Mantelmessung"));
     setObjectName(QStringLiteral("frmMantel"));
+    // The same text size as the entry screen it opens from.
+    QFont base = font();
+    base.setPointSizeF(std::max(base.pointSizeF(), 11.0));
+    setFont(base);
 
     m_recordLine = new QLabel(this);
     m_recordLine->setWordWrap(true);
@@ -95,7 +99,7 @@ FrmMantelDialog::FrmMantelDialog(FrmMantel& model, QWidget* parent) : QDialog(pa
 
     connect(&m_model, &FrmMantel::changed, this, &FrmMantelDialog::render);
     render();
-    resize(320, 420);
+    resize(380, 440);
 }
 
 void FrmMantelDialog::render()

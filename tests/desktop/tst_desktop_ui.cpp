@@ -40,6 +40,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QToolTip>
 #include <QtTest>
 
 namespace {
@@ -227,6 +228,12 @@ void TestDesktopUi::tablesShowVolumesAndNamesWhole()
         const QStringList cut = cutCells(table);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.mid(0, 8).join(QStringLiteral("; "))));
     }
+    // A short caption says in its tooltip what it stands for.
+    QHeaderView* header = w.listDaten()->horizontalHeader();
+    const QPoint at(header->sectionViewportPosition(2) + 3, header->height() / 2);
+    QHelpEvent help(QEvent::ToolTip, at, header->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(header->viewport(), &help);
+    QTRY_COMPARE(QToolTip::text(), QStringLiteral("Stammnummer; bei Sortimenten * und die Stückzahl"));
 }
 
 void TestDesktopUi::columnWidthsAreKeptPerUser()
