@@ -121,6 +121,19 @@ OptionsDialog::OptionsDialog(Options& model, QWidget* parent) : QDialog(parent),
     connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
     m_txtLos->setAccessibleName(QStringLiteral("AutoLosMax"));
 
+    // Tab walks the window top to bottom as its groups stand.
+    QList<QWidget*> tabChain{m_cmbSorte, m_cmbRegion};
+    for (QRadioButton* format : m_formats)
+        tabChain << format;
+    tabChain << m_checks[Options::chkKonvAuto] << m_txtLos;
+    for (const Options::Check check :
+         {Options::chkGuete, Options::chkSorte, Options::chkNutzung, Options::chkEinschlagtyp,
+          Options::chkUebernStaerke, Options::chkSortimentsliste})
+        tabChain << m_checks[check];
+    tabChain << schliessen;
+    for (qsizetype i = 1; i < tabChain.size(); ++i)
+        setTabOrder(tabChain[i - 1], tabChain[i]);
+
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menuBar);
     layout->addWidget(records);

@@ -126,6 +126,28 @@ FrmLosDialog::FrmLosDialog(FrmLos& model, QWidget* parent) : QDialog(parent), m_
     buttons->addWidget(m_command1);
     buttons->addWidget(m_command2);
 
+    // Tab walks the rules row by row, as they stand.
+    const QList<QWidget*> tabChain{m_cmbAuto,
+                                   m_cmbLos,
+                                   m_cmbHolzart,
+                                   m_boxes[FrmLos::txtHolzarten],
+                                   m_cmbSorte,
+                                   m_boxes[FrmLos::txtSorten],
+                                   m_cmbGuete,
+                                   m_boxes[FrmLos::txtGueten],
+                                   m_cmbStaerke,
+                                   m_boxes[FrmLos::txtStaerken],
+                                   m_boxes[FrmLos::txtLvon],
+                                   m_boxes[FrmLos::txtLbis],
+                                   m_boxes[FrmLos::txtDvon],
+                                   m_boxes[FrmLos::txtDbis],
+                                   m_boxes[FrmLos::txtKvon],
+                                   m_boxes[FrmLos::txtKbis],
+                                   m_command1,
+                                   m_command2};
+    for (qsizetype i = 1; i < tabChain.size(); ++i)
+        setTabOrder(tabChain[i - 1], tabChain[i]);
+
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menuBar);
     layout->addLayout(keyRow);

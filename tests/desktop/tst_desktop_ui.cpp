@@ -27,6 +27,7 @@
 #include "tests/support/TestFolder.h"
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -350,6 +351,8 @@ void TestDesktopUi::dialogsCloseWithEscapeAndNameTheirControls()
     QTRY_VERIFY(!options.isVisible());
     QCOMPARE(s.settings->get(store::keys::AutoLos), QStringLiteral("7"));
     options.open();
+    QCOMPARE(nextByTab(options.checkBox(app::Options::chkKonvAuto)), options.losEdit());
+    QCOMPARE(nextByTab(options.losEdit()), options.checkBox(app::Options::chkGuete));
     QTest::mouseClick(options.findChild<QPushButton*>(QStringLiteral("cmdSchliessen")), Qt::LeftButton);
     QTRY_VERIFY(!options.isVisible());
 
@@ -358,6 +361,8 @@ void TestDesktopUi::dialogsCloseWithEscapeAndNameTheirControls()
     QVERIFY(QTest::qWaitForWindowExposed(&rules));
     unnamed = unnamedControls(&rules);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+    QCOMPARE(nextByTab(rules.comboHolzart()), rules.boxEdit(lots::FrmLos::txtHolzarten));
+    QCOMPARE(nextByTab(rules.boxEdit(lots::FrmLos::txtHolzarten)), rules.comboSorte());
     QTest::keyClick(&rules, Qt::Key_Escape);
     QTRY_VERIFY(!rules.isVisible());
 
