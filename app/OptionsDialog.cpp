@@ -7,7 +7,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QPushButton>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>

@@ -47,8 +47,8 @@ void showOnTop(QWidget& widget)
 
 } // namespace
 
-ScreenshotTour::ScreenshotTour(StemoraProgram& program, store::Settings& settings, platform::UserInterface& ui,
-                               QString folder, QString size)
+ScreenshotTour::ScreenshotTour(StemoraProgram& program, store::Settings& settings,
+                               platform::UserInterface& ui, QString folder, QString size)
     : m_program(program), m_settings(settings), m_ui(ui), m_folder(std::move(folder)), m_size(std::move(size))
 {
 }
@@ -132,8 +132,9 @@ int ScreenshotTour::run()
 
     // Standard dialogs: German buttons from Qt's own translations.
     {
-        QMessageBox question(QMessageBox::Question, QStringLiteral("Stemmo"), QStringLiteral("Programm beenden ?"),
-                             QMessageBox::Yes | QMessageBox::No, &window);
+        QMessageBox question(QMessageBox::Question, QStringLiteral("Stemmo"),
+                             QStringLiteral("Programm beenden ?"), QMessageBox::Yes | QMessageBox::No,
+                             &window);
         showOnTop(question);
         ok &= save(question, QStringLiteral("Frage"));
     }
@@ -147,8 +148,8 @@ int ScreenshotTour::run()
         ok &= save(files, QStringLiteral("Dateiauswahl"));
     }
     {
-        QMessageBox* about = platform::createAboutBox(&window, QStringLiteral("Stemora"),
-                                                      QStringLiteral("Erfasst gefälltes Rundholz in Holzlisten."));
+        QMessageBox* about = platform::createAboutBox(
+            &window, QStringLiteral("Stemora"), QStringLiteral("Erfasst gefälltes Rundholz in Holzlisten."));
         showOnTop(*about);
         ok &= save(*about, QStringLiteral("Info"));
         about->close();

@@ -20,7 +20,6 @@
 #include "store/Database.h"
 #include "store/MasterData.h"
 
-
 namespace app {
 
 StemoraProgram::StemoraProgram(const store::DataFolder& folder, store::Settings& settings,

@@ -6,8 +6,8 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
-#include <QHash>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>

@@ -133,7 +133,8 @@ void ListTable::measureAll()
     for (int column = 0; column < columnCount; ++column) {
         const int twips = m->headerData(column, Qt::Horizontal, ListViewModel::TwipsWidthRole).toInt();
         const QString caption = m->headerData(column, Qt::Horizontal).toString();
-        m_needed[column] = std::max({24, twips / 15, headerMetrics.horizontalAdvance(caption) + headerMargin});
+        m_needed[column] =
+            std::max({24, twips / 15, headerMetrics.horizontalAdvance(caption) + headerMargin});
     }
     const int rowCount = m->rowCount();
     m_applying = true; // measureRows applies; one pass is enough

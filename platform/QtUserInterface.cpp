@@ -139,7 +139,8 @@ bool QtUserInterface::openFile(const QString& path)
 {
     if (QFileInfo::exists(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
         return true;
-    const QString what = QFileInfo(path).isDir() ? QStringLiteral("Der Ordner") : QStringLiteral("Das Dokument");
+    const QString what =
+        QFileInfo(path).isDir() ? QStringLiteral("Der Ordner") : QStringLiteral("Das Dokument");
     inform(QStringLiteral("%1 konnte nicht geöffnet werden: kein passendes Programm eingerichtet.\n\n"
                           "Sie finden es hier:\n%2")
                .arg(what, QDir::toNativeSeparators(path)),

@@ -6,8 +6,8 @@
 #include "platform/AboutBox.h"
 #include "platform/QtUserInterface.h"
 #include "platform/SingleInstance.h"
-#include "platform/WindowPlacement.h"
 #include "platform/Translations.h"
+#include "platform/WindowPlacement.h"
 #include "store/DataFolder.h"
 #include "store/Settings.h"
 

@@ -159,8 +159,7 @@ bool TimberStore::Liste_Vorhanden(Database& db, const QString& name, platform::U
         return false;
     // The title alone may be cut by the window manager: the text says it too.
     ui.message({QStringLiteral("Liste schon vorhanden: '") + name + QLatin1Char('\''),
-                QStringLiteral("Liste schon vorhanden"),
-                platform::Buttons::OkCancel});
+                QStringLiteral("Liste schon vorhanden"), platform::Buttons::OkCancel});
     return true;
 }
 

@@ -32,9 +32,9 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMenu>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -61,7 +61,8 @@ struct Stemora {
     void generate(const QString& list, int count)
     {
         auto db = store::Database::open(data.holzDb(), store::DatabaseKind::Holz);
-        cli::ListGenerator({QStringLiteral("Fichte"), QStringLiteral("Douglasie")}).generate(*db, list, count);
+        cli::ListGenerator({QStringLiteral("Fichte"), QStringLiteral("Douglasie")})
+            .generate(*db, list, count);
     }
     entry::FrmHolzWindow& open()
     {
@@ -117,7 +118,11 @@ QStringList cutCells(const entry::ListTable* table)
             const QString text = model->index(row, column).data().toString();
             const int needed = table->fontMetrics().horizontalAdvance(text) + 2 * margin;
             if (needed > table->columnWidth(column))
-                cut << QStringLiteral("%1[%2,%3] „%4“").arg(table->objectName()).arg(row).arg(column).arg(text);
+                cut << QStringLiteral("%1[%2,%3] „%4“")
+                           .arg(table->objectName())
+                           .arg(row)
+                           .arg(column)
+                           .arg(text);
         }
     }
     const QFontMetrics header(table->horizontalHeader()->font());
@@ -146,7 +151,8 @@ QStringList unnamedControls(const QWidget* root)
                              : accessible                   ? accessible->text(QAccessible::Name)
                                                             : QString();
         if (name.trimmed().isEmpty())
-            unnamed << QStringLiteral("%1 (%2)").arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()));
+            unnamed << QStringLiteral("%1 (%2)").arg(w->objectName(),
+                                                     QString::fromLatin1(w->metaObject()->className()));
     }
     return unnamed;
 }
@@ -204,14 +210,13 @@ void TestDesktopUi::entryWindowFitsTheScreen()
     s.generate(QStringLiteral("Hiebsmaßnahme Südhang"), 50);
     entry::FrmHolzWindow& w = s.open();
     const QRect available = w.screen()->availableGeometry();
-    QVERIFY2(available.contains(w.frameGeometry()),
-             qPrintable(QStringLiteral("Fenster %1,%2 %3×%4 auf %5×%6")
-                            .arg(w.frameGeometry().x())
-                            .arg(w.frameGeometry().y())
-                            .arg(w.frameGeometry().width())
-                            .arg(w.frameGeometry().height())
-                            .arg(available.width())
-                            .arg(available.height())));
+    QVERIFY2(available.contains(w.frameGeometry()), qPrintable(QStringLiteral("Fenster %1,%2 %3×%4 auf %5×%6")
+                                                                   .arg(w.frameGeometry().x())
+                                                                   .arg(w.frameGeometry().y())
+                                                                   .arg(w.frameGeometry().width())
+                                                                   .arg(w.frameGeometry().height())
+                                                                   .arg(available.width())
+                                                                   .arg(available.height())));
     QVERIFY(w.minimumSizeHint().width() <= available.width());
     QVERIFY(w.minimumSizeHint().height() <= available.height());
     const QStringList cut = cutTexts(&w);
