@@ -16,8 +16,10 @@ namespace entry {
 namespace {
 
 // How many rows at the top and at the bottom of a big table are measured
-// when it is filled; appended and changed rows are measured as they come.
-constexpr int MeasuredRows = 400;
+// when it is filled (each text is read from the record set, so a big list
+// is not read whole); appended and changed rows are measured as they come,
+// the others when they are scrolled into view.
+constexpr int MeasuredRows = 100;
 
 // What a column's short caption stands for.
 QString columnHelp(const QString& caption)
@@ -94,6 +96,12 @@ ListTable::ListTable(ListViewModel& model, const QString& name, QWidget* parent)
             [this](const QModelIndex&, int first, int last) { measureRows(first, last); });
     connect(&model, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex& from, const QModelIndex& to) { measureRows(from.row(), to.row()); });
+
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        const int first = rowAt(0);
+        const int last = rowAt(viewport()->height() - 1);
+        measureRows(first, last < 0 ? this->model()->rowCount() - 1 : last);
+    });
 
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (!m_showingRows)
