@@ -6,6 +6,7 @@
 #include "entry/FrmHolz.h"
 #include "entry/FrmHolzWindow.h"
 #include "entry/KeyCodes.h"
+#include "entry/StatisticsDialog.h"
 #include "header/FrmListendatenDialog.h"
 #include "lots/FrmLosDialog.h"
 #include "mantel/FrmMantelDialog.h"
@@ -117,6 +118,12 @@ int ScreenshotTour::run()
     model.cmdListeBearbeiten_Click();
     ok &= save(*window.headerDialog(), QStringLiteral("frmListendaten"));
     window.headerDialog()->reject();
+
+    model.mnuStatistik_Click();
+    if (QWidget* statistics = window.statisticsDialog()) {
+        ok &= save(*statistics, QStringLiteral("frmStatistik"));
+        statistics->hide();
+    }
 
     m_program.optionsDialog().open();
     ok &= save(m_program.optionsDialog(), QStringLiteral("frmOpt"));

@@ -12,6 +12,7 @@
 #include "entry/FrmHolzWindow.h"
 #include "entry/ListTable.h"
 #include "entry/SelectionLists.h"
+#include "entry/StatisticsDialog.h"
 #include "header/FrmListendatenDialog.h"
 #include "import/DataFolderSetup.h"
 #include "lots/FrmLosDialog.h"
@@ -396,6 +397,14 @@ void TestDesktopUi::dialogsCloseWithEscapeAndNameTheirControls()
              header->edit(header::HeaderField::Forstamt));
     QTest::keyClick(header, Qt::Key_Escape);
     QTRY_VERIFY(!header->isVisible());
+
+    s.program->frmHolz().mnuStatistik_Click();
+    QWidget* statistics = w.statisticsDialog();
+    QTRY_VERIFY(statistics->isVisible());
+    unnamed = unnamedControls(statistics);
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+    QTest::keyClick(statistics, Qt::Key_Escape);
+    QTRY_VERIFY(!statistics->isVisible());
 
     mantel::FrmMantelDialog& mantel = s.program->mantelDialog();
     mantel.show();
