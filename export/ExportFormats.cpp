@@ -28,7 +28,8 @@ const QList<ExportFormat>& ExportFormats::all()
          false,
          0,
          false,
-         {{T::ChosenFile, &habsys}}},
+         {{T::ChosenFile, &habsys}},
+         true},
         {2,
          QStringLiteral("latschbacher"),
          QStringLiteral("optLatschbacher"),
@@ -37,7 +38,8 @@ const QList<ExportFormat>& ExportFormats::all()
          false,
          8,
          false,
-         {{T::StemTxt, &latschbacherText}, {T::ChosenFile, &latschbacherTransfer}}},
+         {{T::StemTxt, &latschbacherText}, {T::ChosenFile, &latschbacherTransfer}},
+         true},
         {3,
          QStringLiteral("proforst"),
          QStringLiteral("optProForst"),
@@ -46,7 +48,8 @@ const QList<ExportFormat>& ExportFormats::all()
          false,
          0,
          false,
-         {{T::StemDat, &brd}}},
+         {{T::StemDat, &brd}},
+         false},
         {4,
          QStringLiteral("abies"),
          QStringLiteral("optAbies"),
@@ -55,7 +58,8 @@ const QList<ExportFormat>& ExportFormats::all()
          false,
          0,
          true,
-         {{T::Eg20Dat, &abies}}},
+         {{T::Eg20Dat, &abies}},
+         false},
         {5,
          QStringLiteral("dekadata"),
          QStringLiteral("optDekadata"),
@@ -64,7 +68,8 @@ const QList<ExportFormat>& ExportFormats::all()
          false,
          0,
          false,
-         {{T::ChosenFile, &dekaData}}},
+         {{T::ChosenFile, &dekaData}},
+         true},
         {6,
          QStringLiteral("eg10"),
          QStringLiteral("optEG10"),
@@ -73,7 +78,8 @@ const QList<ExportFormat>& ExportFormats::all()
          true,
          0,
          false,
-         {{T::ChosenFile, &eg10}}},
+         {{T::ChosenFile, &eg10}},
+         true},
         {7,
          QStringLiteral("timbernet"),
          QStringLiteral("optTimbernet"),
@@ -82,7 +88,8 @@ const QList<ExportFormat>& ExportFormats::all()
          false,
          0,
          false,
-         {{T::ChosenFile, &timbernet}}},
+         {{T::ChosenFile, &timbernet}},
+         true},
     };
     return formats;
 }
@@ -123,6 +130,16 @@ QStringList ExportFormats::names()
     QStringList list;
     for (const ExportFormat& format : all())
         list << format.name;
+    return list;
+}
+
+QStringList ExportFormats::readableExtensions()
+{
+    QStringList list;
+    for (const ExportFormat& format : all()) {
+        if (format.readable && !list.contains(format.extension))
+            list << format.extension;
+    }
     return list;
 }
 

@@ -31,6 +31,7 @@ struct ExportFormat {
     int proposedLength;    // characters of the list name proposed as file name; 0 = all
     bool startsEg20;       // the ABIES converter runs after the file was written
     QList<Output> outputs; // written in this order
+    bool readable;         // the list import reads its files back
 };
 
 // The seven formats, in one place.
@@ -45,6 +46,8 @@ public:
     // for a value outside 1..7.
     static QString extensionFor(const QString& value);
     static QStringList names();
+    // The extensions of the files the list import reads, each once.
+    static QStringList readableExtensions();
 };
 
 } // namespace exporter
