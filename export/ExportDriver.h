@@ -26,17 +26,28 @@ namespace exporter {
 // place only when complete: after a failure the previous file of that name
 // is untouched and no partly written file is left for a receiving system
 // to pick up.
+//
+// Whatever the format cannot carry of the list (characters outside the
+// file's code page, values that do not fit their columns, texts longer
+// than their field, piece counts without a field) is gathered while the
+// files are written and put to the user in one question before they are
+// moved into place; declined, nothing is written. "Konvertierung
+// erfolgreich" is said only when nothing was lost.
 class ExportDriver {
 public:
     enum class Outcome {
-        Written,   // files in place, list stamped
-        Cancelled, // the user cancelled the file dialog
+        Written,   // files in place, list stamped (see losses)
+        Cancelled, // the user cancelled the file dialog, or declined the losses
         NoRecords, // nothing to convert, no file
         Failed,    // see errorNumber / errorDescription
     };
     struct Result {
         Outcome outcome = Outcome::Failed;
         QStringList files; // full paths of the files written
+        // What the files could not carry (the first ones word for word) and
+        // how much in all; the user agreed to write them without it.
+        QStringList losses;
+        qint64 lossCount = 0;
         int errorNumber = 0;
         QString errorDescription;
         // "Fehler beim Liste konvertieren FehlerNr :<number> <description>"

@@ -5,6 +5,8 @@
 #include "RundholzWriter.h"
 #include "TransferWriter.h"
 
+#include <functional>
+
 namespace exporter {
 
 const QList<ExportFormat>& ExportFormats::all()
@@ -29,7 +31,9 @@ const QList<ExportFormat>& ExportFormats::all()
          0,
          false,
          {{T::ChosenFile, &habsys}},
-         true},
+         true,
+         {40, 0, Carry::ReadBack, Carry::ReadBack, Carry::ReadBack, Carry::None, Carry::ReadBack, Carry::None,
+          Carry::ReadBack}},
         {2,
          QStringLiteral("latschbacher"),
          QStringLiteral("optLatschbacher"),
@@ -39,7 +43,9 @@ const QList<ExportFormat>& ExportFormats::all()
          8,
          false,
          {{T::StemTxt, &latschbacherText}, {T::ChosenFile, &latschbacherTransfer}},
-         true},
+         true,
+         {50, 0, Carry::None, Carry::None, Carry::None, Carry::None, Carry::None, Carry::ReadBack,
+          Carry::ReadBack}},
         {3,
          QStringLiteral("proforst"),
          QStringLiteral("optProForst"),
@@ -49,7 +55,9 @@ const QList<ExportFormat>& ExportFormats::all()
          0,
          false,
          {{T::StemDat, &brd}},
-         false},
+         false,
+         {37, 0, Carry::Written, Carry::None, Carry::None, Carry::None, Carry::None, Carry::Written,
+          Carry::Written}},
         {4,
          QStringLiteral("abies"),
          QStringLiteral("optAbies"),
@@ -59,7 +67,9 @@ const QList<ExportFormat>& ExportFormats::all()
          0,
          true,
          {{T::Eg20Dat, &abies}},
-         false},
+         false,
+         {30, 0, Carry::Written, Carry::None, Carry::None, Carry::None, Carry::None, Carry::Written,
+          Carry::Written}},
         {5,
          QStringLiteral("dekadata"),
          QStringLiteral("optDekadata"),
@@ -69,7 +79,9 @@ const QList<ExportFormat>& ExportFormats::all()
          0,
          false,
          {{T::ChosenFile, &dekaData}},
-         true},
+         true,
+         {50, 8, Carry::ReadBack, Carry::ReadBack, Carry::Written, Carry::ReadBack, Carry::ReadBack,
+          Carry::ReadBack, Carry::ReadBack}},
         {6,
          QStringLiteral("eg10"),
          QStringLiteral("optEG10"),
@@ -79,7 +91,9 @@ const QList<ExportFormat>& ExportFormats::all()
          0,
          false,
          {{T::ChosenFile, &eg10}},
-         true},
+         true,
+         {40, 9, Carry::ReadBack, Carry::None, Carry::None, Carry::None, Carry::None, Carry::ReadBack,
+          Carry::ReadBack}},
         {7,
          QStringLiteral("timbernet"),
          QStringLiteral("optTimbernet"),
@@ -89,7 +103,9 @@ const QList<ExportFormat>& ExportFormats::all()
          0,
          false,
          {{T::ChosenFile, &timbernet}},
-         true},
+         true,
+         {50, 8, Carry::ReadBack, Carry::ReadBack, Carry::Written, Carry::Written, Carry::ReadBack,
+          Carry::ReadBack, Carry::ReadBack}},
     };
     return formats;
 }
@@ -141,6 +157,57 @@ QStringList ExportFormats::readableExtensions()
             list << format.extension;
     }
     return list;
+}
+
+QString ExportFormats::carriageTable()
+{
+    auto carry = [](Carry c) {
+        switch (c) {
+        case Carry::None:
+            return QStringLiteral("–");
+        case Carry::Written:
+            return QStringLiteral("geschrieben");
+        case Carry::ReadBack:
+            break;
+        }
+        return QStringLiteral("ja");
+    };
+    auto characters = [](int n) {
+        return n == Carriage::Whole ? QStringLiteral("ganz")
+               : n == 0             ? QStringLiteral("–")
+                                    : QString::number(n);
+    };
+    struct Row {
+        const char* label;
+        std::function<QString(const Carriage&)> cell;
+    };
+    const QList<Row> rows{
+        {"Wieder einlesbar", [&](const Carriage& c) { return carry(c.list); }},
+        {"Bemerkung des Datensatzes (Zeichen)", [&](const Carriage& c) { return characters(c.remark); }},
+        {"Abteilung des Datensatzes (Zeichen)",
+         [&](const Carriage& c) { return characters(c.recordCompartment); }},
+        {"Stückzahl eines Sortiments", [&](const Carriage& c) { return carry(c.assortmentPieces); }},
+        {"Höhe und Breite eines Polters", [&](const Carriage& c) { return carry(c.stackSize); }},
+        {"Preis und Preisart", [&](const Carriage& c) { return carry(c.prices); }},
+        {"RF, AArt, Rotte, AbrNr, EST1–EST5, Polter",
+         [&](const Carriage& c) { return carry(c.extraFields); }},
+        {"Lagerplätze", [&](const Carriage& c) { return carry(c.storage); }},
+        {"Forstamt und Revier", [&](const Carriage& c) { return carry(c.offices); }},
+    };
+    QString table = QStringLiteral("| |");
+    QString rule = QStringLiteral("|---|");
+    for (const ExportFormat& format : all()) {
+        table += QStringLiteral(" %1 |").arg(format.name);
+        rule += QStringLiteral("---|");
+    }
+    table += QLatin1Char('\n') + rule + QLatin1Char('\n');
+    for (const Row& row : rows) {
+        table += QStringLiteral("| %1 |").arg(QString::fromUtf8(row.label));
+        for (const ExportFormat& format : all())
+            table += QStringLiteral(" %1 |").arg(row.cell(format.carries));
+        table += QLatin1Char('\n');
+    }
+    return table;
 }
 
 } // namespace exporter

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "export/ExportFormats.h"
+#include "export/ExportLosses.h"
 #include "export/HolzartCodes.h"
 #include "export/UseCodes.h"
 #include "store/HolzRow.h"
@@ -33,6 +35,8 @@ public:
     void setStorage(QList<store::LagerRow> rows) { m_storage = std::move(rows); }
     void setUseCodes(UseCodes codes) { m_useCodes = std::move(codes); }
     void setProgress(Progress progress) { m_progress = std::move(progress); }
+    // What the format carries: records holding more are named as losses.
+    void setCarriage(const Carriage& carriage) { m_carriage = &carriage; }
 
     const store::ListenRow& list() const { return m_list; }
     // The chosen file name without folder and extension.
@@ -47,12 +51,13 @@ public:
     // (from 1) after each one, and names the record in any error it raises.
     void walk(const RecordVisitor& visit) const;
 
-    // Writers hand over each record line; a line with a part left blank
-    // (FixedLine::skipped) is counted, and the first one described, for the
-    // message after the export.
+    // Writers hand over each record line; every part left blank
+    // (FixedLine::skipped) is a loss of the record being written.
     void noteSkipped(const FixedLine& line) const;
-    qint64 skippedLines() const { return m_skippedLines; }
-    const QString& firstSkipped() const { return m_firstSkipped; }
+    // Characters of a line written that the file's code page lacks.
+    void noteCharacters(const QString& line, const QString& characters) const;
+    // Everything the export could not carry into its file(s).
+    const ExportLosses& losses() const { return m_losses; }
 
 private:
     store::ListenRow m_list;
@@ -64,12 +69,14 @@ private:
     UseCodes m_useCodes;
     Progress m_progress;
     static QString place(qint64 counter, const store::HolzRow& row);
+    void checkCarriage(qint64 counter, const store::HolzRow& row) const;
+    const Carriage* m_carriage = nullptr;
 
     // Where the walk stands, for the notes of the writers.
     mutable qint64 m_counter = 0;
     mutable const store::HolzRow* m_row = nullptr;
-    mutable qint64 m_skippedLines = 0;
-    mutable QString m_firstSkipped;
+    mutable ExportLosses m_losses;
+    mutable int m_walks = 0;
 };
 
 } // namespace exporter

@@ -200,7 +200,8 @@ void TestRoundTrip::formats()
     store::Settings settings(dir.file(QStringLiteral("Stemmo.ini")));
     settings.set(store::keys::Konvertierung, QStringLiteral("3"));
     testing::ScriptedUserInterface ui;
-    ui.tolerateMessages();
+    // Latschbacher's text file has no field for the assortment's pieces: written anyway.
+    ui.tolerateMessages(platform::Answer::Yes);
 
     createList(*holz);
     const std::vector<store::HolzRow> original = recordsOf(*holz);
