@@ -19,6 +19,8 @@
 #include "store/DataFolder.h"
 #include "store/Database.h"
 #include "store/MasterData.h"
+#include "store/SettingKeys.h"
+#include "store/Settings.h"
 
 namespace app {
 
@@ -186,8 +188,14 @@ void StemoraProgram::wireDrivers()
     m_frmHolz->setMenuHandler(MenuCommand::Konvertieren, [this] {
         m_export->mnuKonvertieren_Click(m_frmHolz->store(), m_frmHolz->listSelected());
     });
-    m_frmHolz->setMenuHandler(MenuCommand::Einlesen,
-                              [this] { m_import->mnuEinlesen_Click(m_frmHolz->store()); });
+    // The export writes the format the options window shows, stored or not.
+    m_export->setFormatSource([this] { return m_options->konvertierung(); });
+    m_frmHolz->setMenuHandler(MenuCommand::Einlesen, [this] {
+        // Reading a list switches the export to the file's format; the
+        // options window shows it from then on.
+        if (m_import->mnuEinlesen_Click(m_frmHolz->store()))
+            m_options->optKonvertierung_Click(m_settings.number(store::keys::Konvertierung, 1));
+    });
     m_frmHolz->setMenuHandler(MenuCommand::Stammdaten, [this] {
         if (!m_import->mnuStammdaten_Click())
             return;

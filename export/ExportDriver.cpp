@@ -153,7 +153,8 @@ void ExportDriver::mnuKonvertieren_Click(store::TimberStore& store, bool listSel
 
 ExportDriver::Result ExportDriver::Liste_Konvertieren(store::TimberStore& store)
 {
-    const QString setting = m_settings.get(store::keys::Konvertierung);
+    const int shown = m_formatSource ? m_formatSource() : 0;
+    const QString setting = shown > 0 ? QString::number(shown) : m_settings.get(store::keys::Konvertierung);
     const ExportFormat* format = ExportFormats::bySetting(setting);
     // Without a format nothing would be written; that must not pass for a
     // converted list.

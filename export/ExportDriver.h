@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace platform {
@@ -59,6 +60,10 @@ public:
     // Where "abies/Eg20fis", the external ABIES converter, is looked for;
     // default: the folder of the running program.
     void setProgramFolder(const QString& folder) { m_programFolder = folder; }
+    // Where the menu's export takes its format from: the options window's
+    // current choice (1..7), which counts before it is stored; 0 there, or
+    // no source, means the stored setting Konvertierung.
+    void setFormatSource(std::function<int()> source) { m_formatSource = std::move(source); }
 
     // Menu "Liste konvertieren". `listSelected`: whether the lists view has a
     // selected list; `store.Listen` stands on it. The caller refreshes its
@@ -89,6 +94,7 @@ private:
     store::Settings& m_settings;
     platform::UserInterface& m_ui;
     QString m_programFolder;
+    std::function<int()> m_formatSource;
 };
 
 } // namespace exporter

@@ -139,6 +139,7 @@ private slots:
     void recordKinds_data();
     void recordKinds();
     void exportDialog();
+    void formatFromOptionsWindow();
     void exportRefusals();
     void abiesConverter();
     void stampAndOverwrite();
@@ -713,6 +714,34 @@ void TestExport::exportDialog()
     QVERIFY(ui.progressLines().contains(QStringLiteral("Liste konvertieren")));
     QVERIFY(ui.progressLines().contains(QStringLiteral("Datensätze konv.")));
     QVERIFY(!ui.progressVisible());
+}
+
+// The menu's export takes the format the options window shows, even one
+// not stored yet; without a choice there, the stored one.
+void TestExport::formatFromOptionsWindow()
+{
+    ExportFixture fixture;
+    fixture.addList(ExportFixture::goldenHeader(), {logRow()});
+    fixture.settings.set(store::keys::Konvertierung, QStringLiteral("1"));
+    QVERIFY(fixture.select(QStringLiteral("Probe")));
+    const QString folder = fixture.dir.file(QStringLiteral("ziel"));
+    QDir().mkpath(folder);
+    testing::ScriptedUserInterface ui;
+    ui.tolerateMessages(platform::Answer::Yes);
+    ExportDriver driver(*fixture.master, fixture.settings, ui);
+    int shown = 6;
+    driver.setFormatSource([&] { return shown; });
+
+    ui.expectSaveFile(folder + QStringLiteral("/Probe.dat"));
+    QCOMPARE(int(driver.Liste_Konvertieren(fixture.timber).outcome), int(ExportDriver::Outcome::Written));
+    QCOMPARE(ui.fileChoices().last().filter, QStringLiteral("Holzlisten (*.dat)"));
+    QVERIFY(readFile(QDir(folder).filePath(QStringLiteral("Probe.dat"))).startsWith("0A  Probe\r\n"));
+    QCOMPARE(fixture.settings.get(store::keys::Konvertierung), QStringLiteral("1"));
+
+    shown = 0;
+    ui.expectSaveFile(folder + QStringLiteral("/Probe.tx1"));
+    QCOMPARE(int(driver.Liste_Konvertieren(fixture.timber).outcome), int(ExportDriver::Outcome::Written));
+    QVERIFY(readFile(QDir(folder).filePath(QStringLiteral("Probe.tx1"))).startsWith("Type: VDE_Habsys\r\n"));
 }
 
 void TestExport::exportRefusals()
