@@ -1,4 +1,5 @@
 #include "ImportTestData.h"
+#include "PropertyRoundTripTest.h"
 #include "RoundTripTest.h"
 
 #include "import/DataFolderSetup.h"
@@ -1015,8 +1016,10 @@ int main(int argc, char* argv[])
         return importChild(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     TestImport import;
     TestRoundTrip roundTrip;
-    const int failed = QTest::qExec(&import, argc, argv);
-    return failed + QTest::qExec(&roundTrip, argc, argv);
+    TestPropertyRoundTrip property;
+    int failed = QTest::qExec(&import, argc, argv);
+    failed += QTest::qExec(&roundTrip, argc, argv);
+    return failed + QTest::qExec(&property, argc, argv);
 }
 
 #include "tst_import.moc"
