@@ -32,8 +32,8 @@ const QList<ExportFormat>& ExportFormats::all()
          false,
          {{T::ChosenFile, &habsys}},
          true,
-         {40, 0, Carry::ReadBack, Carry::ReadBack, Carry::ReadBack, Carry::None, Carry::ReadBack, Carry::None,
-          Carry::ReadBack}},
+         {40, 0, Carry::ReadBack, Carry::ReadBack, Carry::ReadBack, Carry::None, Carry::ReadBack,
+          Carry::None}},
         {2,
          QStringLiteral("latschbacher"),
          QStringLiteral("optLatschbacher"),
@@ -44,8 +44,7 @@ const QList<ExportFormat>& ExportFormats::all()
          false,
          {{T::StemTxt, &latschbacherText}, {T::ChosenFile, &latschbacherTransfer}},
          true,
-         {50, 0, Carry::None, Carry::None, Carry::None, Carry::None, Carry::None, Carry::ReadBack,
-          Carry::ReadBack}},
+         {50, 0, Carry::None, Carry::None, Carry::None, Carry::None, Carry::None, Carry::ReadBack}},
         {3,
          QStringLiteral("proforst"),
          QStringLiteral("optProForst"),
@@ -56,8 +55,7 @@ const QList<ExportFormat>& ExportFormats::all()
          false,
          {{T::StemDat, &brd}},
          false,
-         {37, 0, Carry::Written, Carry::None, Carry::None, Carry::None, Carry::None, Carry::Written,
-          Carry::Written}},
+         {37, 0, Carry::Written, Carry::None, Carry::None, Carry::None, Carry::None, Carry::Written}},
         {4,
          QStringLiteral("abies"),
          QStringLiteral("optAbies"),
@@ -68,8 +66,7 @@ const QList<ExportFormat>& ExportFormats::all()
          true,
          {{T::Eg20Dat, &abies}},
          false,
-         {30, 0, Carry::Written, Carry::None, Carry::None, Carry::None, Carry::None, Carry::Written,
-          Carry::Written}},
+         {30, 0, Carry::Written, Carry::None, Carry::None, Carry::None, Carry::None, Carry::Written}},
         {5,
          QStringLiteral("dekadata"),
          QStringLiteral("optDekadata"),
@@ -81,7 +78,7 @@ const QList<ExportFormat>& ExportFormats::all()
          {{T::ChosenFile, &dekaData}},
          true,
          {50, 8, Carry::ReadBack, Carry::ReadBack, Carry::Written, Carry::ReadBack, Carry::ReadBack,
-          Carry::ReadBack, Carry::ReadBack}},
+          Carry::ReadBack}},
         {6,
          QStringLiteral("eg10"),
          QStringLiteral("optEG10"),
@@ -92,8 +89,7 @@ const QList<ExportFormat>& ExportFormats::all()
          false,
          {{T::ChosenFile, &eg10}},
          true,
-         {40, 9, Carry::ReadBack, Carry::None, Carry::None, Carry::None, Carry::None, Carry::ReadBack,
-          Carry::ReadBack}},
+         {40, 9, Carry::ReadBack, Carry::None, Carry::None, Carry::None, Carry::None, Carry::ReadBack}},
         {7,
          QStringLiteral("timbernet"),
          QStringLiteral("optTimbernet"),
@@ -105,7 +101,7 @@ const QList<ExportFormat>& ExportFormats::all()
          {{T::ChosenFile, &timbernet}},
          true,
          {50, 8, Carry::ReadBack, Carry::ReadBack, Carry::Written, Carry::Written, Carry::ReadBack,
-          Carry::ReadBack, Carry::ReadBack}},
+          Carry::ReadBack}},
     };
     return formats;
 }
@@ -179,20 +175,23 @@ QString ExportFormats::carriageTable()
     };
     struct Row {
         const char* label;
-        std::function<QString(const Carriage&)> cell;
+        std::function<QString(const ExportFormat&)> cell;
     };
     const QList<Row> rows{
-        {"Wieder einlesbar", [&](const Carriage& c) { return carry(c.list); }},
-        {"Bemerkung des Datensatzes (Zeichen)", [&](const Carriage& c) { return characters(c.remark); }},
+        {"Wieder einlesbar",
+         [](const ExportFormat& f) { return f.readable ? QStringLiteral("ja") : QStringLiteral("nein"); }},
+        {"Bemerkung des Datensatzes (Zeichen)",
+         [&](const ExportFormat& f) { return characters(f.carries.remark); }},
         {"Abteilung des Datensatzes (Zeichen)",
-         [&](const Carriage& c) { return characters(c.recordCompartment); }},
-        {"Stückzahl eines Sortiments", [&](const Carriage& c) { return carry(c.assortmentPieces); }},
-        {"Höhe und Breite eines Polters", [&](const Carriage& c) { return carry(c.stackSize); }},
-        {"Preis und Preisart", [&](const Carriage& c) { return carry(c.prices); }},
+         [&](const ExportFormat& f) { return characters(f.carries.recordCompartment); }},
+        {"Stückzahl eines Sortiments",
+         [&](const ExportFormat& f) { return carry(f.carries.assortmentPieces); }},
+        {"Höhe und Breite eines Polters", [&](const ExportFormat& f) { return carry(f.carries.stackSize); }},
+        {"Preis und Preisart", [&](const ExportFormat& f) { return carry(f.carries.prices); }},
         {"RF, AArt, Rotte, AbrNr, EST1–EST5, Polter",
-         [&](const Carriage& c) { return carry(c.extraFields); }},
-        {"Lagerplätze", [&](const Carriage& c) { return carry(c.storage); }},
-        {"Forstamt und Revier", [&](const Carriage& c) { return carry(c.offices); }},
+         [&](const ExportFormat& f) { return carry(f.carries.extraFields); }},
+        {"Lagerplätze", [&](const ExportFormat& f) { return carry(f.carries.storage); }},
+        {"Forstamt und Revier", [&](const ExportFormat& f) { return carry(f.carries.offices); }},
     };
     QString table = QStringLiteral("| |");
     QString rule = QStringLiteral("|---|");
@@ -204,7 +203,7 @@ QString ExportFormats::carriageTable()
     for (const Row& row : rows) {
         table += QStringLiteral("| %1 |").arg(QString::fromUtf8(row.label));
         for (const ExportFormat& format : all())
-            table += QStringLiteral(" %1 |").arg(row.cell(format.carries));
+            table += QStringLiteral(" %1 |").arg(row.cell(format));
         table += QLatin1Char('\n');
     }
     return table;

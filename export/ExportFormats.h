@@ -28,7 +28,6 @@ struct Carriage {
     Carry extraFields;      // RF, AArt, Rotte, AbrNr, EST1 to EST5, Polter
     Carry storage;          // the list's storage places
     Carry offices;          // the list's Forstamt and Revier
-    Carry list;             // the records and header as a whole (import)
 };
 
 // One exchange format as the options offer it (setting Konvertierung 1..7).

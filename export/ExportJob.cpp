@@ -4,6 +4,8 @@
 #include "Fields.h"
 #include "FixedLine.h"
 
+#include <algorithm>
+
 namespace exporter {
 
 ExportJob::ExportJob(store::ListenRow list, QString stem, HolzartCodes& species)
@@ -68,8 +70,29 @@ void ExportJob::noteSkipped(const FixedLine& line) const
 
 void ExportJob::noteCharacters(const QString& line, const QString& characters) const
 {
-    const QString where =
-        m_row ? place(m_counter, *m_row) : QStringLiteral("Kopfzeile „%1“").arg(line.left(2).trimmed());
+    QString where;
+    if (m_row) {
+        where = place(m_counter, *m_row);
+    } else {
+        // A header line: named by the list's field that holds the characters,
+        // so a field written into two files of the format is one loss.
+        const std::pair<const char*, const QString*> fields[] = {
+            {"Liste", &m_list.Liste},           {"Name", &m_list.Name},
+            {"Straße", &m_list.Strasse},        {"Ort", &m_list.Ort},
+            {"Forstamt", &m_list.Forstamt},     {"Revier", &m_list.Revier},
+            {"Abteilung", &m_list.Abteilung},   {"Unterabteilung", &m_list.UAbt},
+            {"Bestand", &m_list.Bestand},       {"Lagerplatz", &m_list.Lagerplatz},
+            {"Zusatztext", &m_list.Zusatztext}, {"Dateiname", &m_stem}};
+        for (const auto& [label, value] : fields) {
+            if (std::any_of(characters.begin(), characters.end(),
+                            [&](QChar c) { return value->contains(c); })) {
+                where = QStringLiteral("Kopfdaten, %1").arg(QString::fromUtf8(label));
+                break;
+            }
+        }
+        if (where.isEmpty())
+            where = QStringLiteral("Kopfzeile „%1“").arg(line.left(2).trimmed());
+    }
     m_losses.add(where,
                  QStringLiteral("Zeichen „%1“ gibt es im Zeichensatz der Datei nicht, geschrieben als „?“")
                      .arg(characters));

@@ -147,6 +147,7 @@ private slots:
     void manyRecords();
     void writeFailure();
     void commandLine();
+    void readmeShowsWhatFormatsCarry();
 };
 
 void TestExport::padding_data()
@@ -592,7 +593,7 @@ void TestExport::lossReport()
         result = ExportDriver(*fixture.master, fixture.settings, ui).Konvertieren(fixture.timber, file, 6);
         QVERIFY(ui.done());
         const QString question = ui.shown().first().message.text;
-        QVERIFY2(question.contains(QStringLiteral("- Kopfzeile „0t“: Zeichen „ř“ gibt es im Zeichensatz der "
+        QVERIFY2(question.contains(QStringLiteral("- Kopfdaten, Name: Zeichen „ř“ gibt es im Zeichensatz der "
                                                   "Datei nicht, geschrieben als „?“")),
                  qPrintable(question));
         QVERIFY2(question.contains(QStringLiteral("- Datensatz 2, Los 1, Nummer 7: Rindenabzug: Überlauf "
@@ -943,6 +944,16 @@ void TestExport::commandLine()
     QVERIFY(error({QStringLiteral("Gen"), QStringLiteral("--format"), QStringLiteral("proforst"),
                    data.file(QStringLiteral("ein_sehr_langer_name.dat"))})
                 .startsWith(QStringLiteral("Fehler beim Liste konvertieren FehlerNr :6 Überlauf")));
+}
+
+// The README's table of what each format carries is the format registry's.
+void TestExport::readmeShowsWhatFormatsCarry()
+{
+    const QString readme = qEnvironmentVariable("STEMMO_SOURCE_DIR") + QStringLiteral("/README.md");
+    const QString text = QString::fromUtf8(readFile(readme));
+    QVERIFY2(!text.isEmpty(), qPrintable(readme));
+    const QString table = exporter::ExportFormats::carriageTable();
+    QVERIFY2(text.contains(table), qPrintable(QStringLiteral("README.md should hold:\n") + table));
 }
 
 QTEST_GUILESS_MAIN(TestExport)
