@@ -759,6 +759,27 @@ private slots:
         QVERIFY(w.ui.done());
     }
 
+    // Stack samples come with their record, which is stored while the file
+    // is still being read: they name it by its stored Id.
+    void stackSamplesNameTheirRecord()
+    {
+        Workspace w;
+        w.ui.tolerateMessages();
+        // Records stored before, so positions in the file and stored Ids differ.
+        const QString before =
+            w.write(QStringLiteral("vorher.dat"), bigHandheldFile(QStringLiteral("Vorher"), 5));
+        QVERIFY(w.driver->importFile(before).imported());
+        const QString path =
+            testing::TestFolder::fixture(QStringLiteral("import/transfer-deka-stack-samples.tx1"));
+        QVERIFY(w.driver->importFile(path).imported());
+        const int samples = countRows(*w.holz, "SELECT count(*) FROM Mantel");
+        QVERIFY(samples > 0);
+        QCOMPARE(countRows(*w.holz,
+                           "SELECT count(*) FROM Mantel m JOIN Holz h ON h.Id = m.HolzId "
+                           "WHERE h.Liste = m.Liste AND h.Nummer = m.StapelNr AND h.Stamm = 'Mantl'"),
+                 samples);
+    }
+
     void failedWriteLeavesNothing()
     {
         Workspace w;
