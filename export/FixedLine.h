@@ -37,7 +37,11 @@ public:
         } catch (const ExportError& error) {
             m_text.truncate(size);
             add(QString(width, QLatin1Char(' ')));
-            m_skipped << QString::fromUtf8(field) + QStringLiteral(": ") + error.description();
+            // "Rindenabzug „12“ passt nicht in 1 Zeichen"
+            m_skipped << QString::fromUtf8(field) +
+                             (error.number() == ExportError::Overflow && !error.detail().isEmpty()
+                                  ? QStringLiteral(" ") + error.detail()
+                                  : QStringLiteral(": ") + error.description());
         }
         return *this;
     }
@@ -50,8 +54,8 @@ public:
     {
         return optional(field, width, [&](FixedLine& line) { line.left(width, value()); });
     }
-    // The parts left blank, e.g. "Rindenabzug: Überlauf („12“ passt nicht
-    // in 1 Zeichen)"; empty when every part was written.
+    // The parts left blank, e.g. "Rindenabzug „12“ passt nicht in 1
+    // Zeichen"; empty when every part was written.
     const QStringList& skipped() const { return m_skipped; }
 
     qsizetype size() const { return m_text.size(); }
