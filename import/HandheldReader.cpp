@@ -163,7 +163,8 @@ void HandheldReader::Handsatz_Lesen(QStringView line, int lineNumber)
         row.Laenge = f.decimal(19, 4, QStringLiteral("Länge"));
         row.Durchm = f.decimal(23, 3, QStringLiteral("Durchmesser"));
         row.Rinde = f.mid(26, 1).toString();
-        row.RindenAbzug = f.whole(28, 1, QStringLiteral("Rindenabzug"), 0, 9);
+        // Whole centimetres in one column, then the decimals (" 2.00", "0.50").
+        row.RindenAbzug = f.decimal(28, 4, QStringLiteral("Rindenabzug"));
         row.Staerke = f.text(33, 2);
         row.Kubatur = f.decimal(35, 7, QStringLiteral("Kubatur"));
         row.Abteilung = withoutX(f.mid(49, 9));

@@ -140,9 +140,9 @@ void TransferReader::Transfersatz_Lesen(QStringView line, int lineNumber)
         }
     } else {
         row.Durchm = f.decimal(38, 3, QStringLiteral("Durchmesser"));
-        // The deduction is right-aligned in two columns; reading both keeps
-        // a deduction of 10 cm or more whole.
-        row.RindenAbzug = f.whole(41, 2, QStringLiteral("Rindenabzug"), 0, 255);
+        // The deduction's whole centimetres are right-aligned in two columns
+        // (10 cm or more stay whole), its decimals follow.
+        row.RindenAbzug = f.decimal(41, 5, QStringLiteral("Rindenabzug"));
         row.Kubatur = f.decimal(47, 6, QStringLiteral("Kubatur"));
     }
 
