@@ -11,6 +11,13 @@
 namespace importer {
 namespace {
 
+// A record line with blanks where its measures stand: no length, no
+// diameter, no volume. Every record ever written has at least one of them.
+bool isEmptyRecord(const store::HolzRow& row)
+{
+    return row.Laenge == 0 && row.Durchm == 0 && row.Kubatur == 0;
+}
+
 bool mostlyUnreadable(qint64 recordLines, qint64 unreadable)
 {
     return recordLines >= ListFileReader::JudgedAfter && unreadable * 2 > recordLines;
@@ -75,7 +82,8 @@ ListFileReader::Result ListFileReader::read(ListFileStream& stream, const Record
         }
         if (builder.recordCount() != recordsBefore) {
             ++recordLines;
-            if (list.errors.count() != errorsBefore && ++unreadable == 1)
+            if ((list.errors.count() != errorsBefore || isEmptyRecord(list.records.back())) &&
+                ++unreadable == 1)
                 firstUnreadable = lineNumber;
             // Judged as the reading goes, so a big file of junk stops early.
             if (recordLines % 1000 == 0 && mostlyUnreadable(recordLines, unreadable)) {

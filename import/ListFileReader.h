@@ -22,9 +22,10 @@ class UseCodeLookup;
 // here touches a database; the lookups come from the master data of the
 // current region.
 //
-// A file whose record lines are mostly unreadable is no list, whatever its
-// first lines say: it is refused rather than stored as a list of empty
-// records.
+// A file whose record lines are mostly unreadable (values that are no
+// numbers, lines cut short, or blanks where every measure should stand) is
+// no list, whatever its first lines say: it is refused rather than stored as
+// a list of empty records.
 class ListFileReader {
 public:
     using Progress = std::function<void(qint64 done, qint64 total)>;

@@ -104,6 +104,8 @@ add("truncated-mid-volume.dat", crlf(hh_file("MitteWeg", logs[:3], end=False))[:
     "unvollständig")
 add("empty-record-lines.dat", crlf(hh_file("Leer", ["0R"] * 150 + logs)), "refused", "", "",
     "Von 155 Datensatzzeilen sind 150 nicht lesbar")
+add("blank-record-lines.dat", crlf(hh_file("Blank", ["0R" + " " * 60] * 150 + logs)), "refused", "", "",
+    "Von 155 Datensatzzeilen sind 150 nicht lesbar")
 add("cr-only.dat", crlf(hh_file("NurCR", logs), ending=b"\r"), "imported", "NurCR", 5, "-")
 add("lf-only.dat", crlf(hh_file("NurLF", logs), ending=b"\n"), "imported", "NurLF", 5, "-")
 add("mixed-line-ends.dat", b"0A  Gemischt\r0d  01.03.2005\n0!   \r\n" + logs[0].encode() + b"\r" + logs[1].encode() +
