@@ -71,7 +71,7 @@ QString fieldValueProblem(ValueField field, const QString& text, const QString& 
     switch (field) {
     case ValueField::Laenge:
         // Five characters with two decimals; the rest is the record check's.
-        if (parsed->decimals > 2 || v >= 1000)
+        if (parsed->decimals > 2 || text.trimmed().size() > 5)
             return !wide && v > 35 ? QStringLiteral("Länge > 35 m")
                                    : QStringLiteral("Laenge auserhalb zulässigen Bereich");
         return QString();
@@ -97,8 +97,9 @@ QString fieldValueProblem(ValueField field, const QString& text, const QString& 
             return range("Höhe", 0.01, 99.99);
         return QString();
     case ValueField::Faktor:
-        if (v <= 0 || parsed->decimals > 3 || v >= 100)
-            return range("Faktor", 0.001, 99.999);
+        // The field holds five characters: "0.625", "12.5".
+        if (v <= 0 || text.trimmed().size() > 5)
+            return range("Faktor", 0.001, 99.99);
         return QString();
     case ValueField::Stueck:
         if (parsed->decimals > 0 || v < 1 || v > 10000)

@@ -29,11 +29,12 @@ enum class ValueField {
 // with every other finding (a length of 40 m, a diameter of 210 cm). A value
 // the field cannot hold is refused here, with the record check's line where
 // the value also breaks one of its limits: a diameter of 256 cm or more, or
-// with decimals; a length of more than five characters; pieces outside 1 to
-// 10 000; a lot outside 0 to 85; a bark deduction beyond 9.99 cm;
-// stack width, height and factor of more than two (factor three) decimals
-// or 100 and more. `sortCode` is the record's assortment ("P " and "LF" have
-// wider limits). Returns the German message; empty when the value is taken.
+// with decimals; a length of more than five characters or two decimals;
+// pieces outside 1 to 10 000; a lot outside 0 to 85; a bark deduction
+// beyond 9.99 cm; a stack width or height of 100 m and more or with more
+// than two decimals; a factor of more than five characters.
+// `sortCode` is the record's assortment ("P " and "LF" have wider limits).
+// Returns the German message; empty when the value is taken.
 QString fieldValueProblem(ValueField field, const QString& text, const QString& sortCode);
 
 } // namespace rules

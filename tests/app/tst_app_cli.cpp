@@ -200,7 +200,7 @@ void TestAppCli::valuesOutOfRangeAreRefusedWhole_data()
     add("lot 86", {u("--los"), u("86")}, "Los unzulässig", true);
     add("lot 300", {u("--los"), u("300")}, "Los unzulässig", true);
     add("number 7 digits", {u("--nummer"), u("1000000")}, "Stammnummer ausserhalb", true);
-    add("factor", {u("--sorte"), u("S"), u("--hoehe"), u("1"), u("--faktor"), u("123456")}, "Faktor ausserhalb",
+    add("factor", {u("--sorte"), u("S"), u("--hoehe"), u("1"), u("--faktor"), u("12,345")}, "Faktor ausserhalb",
         true);
     add("height 0", {u("--sorte"), u("S"), u("--hoehe"), u("0")}, "Stapelhöhe eingeben", true);
     add("two at once", {u("--diameter"), u("256"), u("--los"), u("99")}, "Los unzulässig", true);
