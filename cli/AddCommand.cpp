@@ -52,9 +52,10 @@ void refuseValuesOutOfRange(const Options& options, const QString& sorte, bool s
     if (sorte == QLatin1String("H ") && options.has(QStringLiteral("staerke"))) {
         static const QRegularExpression lengthClass(QStringLiteral("^[1-6]$"));
         if (!lengthClass.match(options.value(QStringLiteral("staerke")).trimmed()).hasMatch())
-            throw CommandError{QStringLiteral("--staerke %1: Falsche Klasse eingegeben (1 bis 6)\nNichts gespeichert.")
-                                   .arg(options.value(QStringLiteral("staerke"))),
-                               1};
+            throw CommandError{
+                QStringLiteral("--staerke %1: Falsche Klasse eingegeben (1 bis 6)\nNichts gespeichert.")
+                    .arg(options.value(QStringLiteral("staerke"))),
+                1};
     }
 }
 
@@ -92,8 +93,9 @@ void requireTaken(const QString& field, const QString& given, const QString& opt
     const auto wanted = rules::toSingle(given);
     const auto taken = rules::toSingle(field);
     if (!wanted || !taken || *wanted != *taken)
-        throw CommandError{
-            QStringLiteral("--%1 %2: der Wert wurde nicht übernommen. Nichts gespeichert.").arg(option, given), 1};
+        throw CommandError{QStringLiteral("--%1 %2: der Wert wurde nicht übernommen. Nichts gespeichert.")
+                               .arg(option, given),
+                           1};
 }
 
 } // namespace

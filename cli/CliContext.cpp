@@ -121,8 +121,11 @@ qint64 Options::wholeNumber(const QString& name, qint64 low, qint64 high) const
         ok = ok && c >= QLatin1Char('0') && c <= QLatin1Char('9');
     const qint64 v = ok ? text.toLongLong(&ok) : 0;
     if (!ok || v < low || v > high)
-        throw CommandError{
-            QStringLiteral("--%1: „%2“ ungültig, erlaubt %3 bis %4.").arg(name, value(name)).arg(low).arg(high), 2};
+        throw CommandError{QStringLiteral("--%1: „%2“ ungültig, erlaubt %3 bis %4.")
+                               .arg(name, value(name))
+                               .arg(low)
+                               .arg(high),
+                           2};
     return v;
 }
 

@@ -17,6 +17,7 @@ struct FieldOption {
 // field (rules::fieldValueProblem) before anything is computed or typed,
 // and throws one CommandError (exit 1) naming every value that is out of
 // range. `sortCode` is the record's assortment.
-void refuseValuesOutOfRange(const Options& options, const QList<FieldOption>& fields, const QString& sortCode);
+void refuseValuesOutOfRange(const Options& options, const QList<FieldOption>& fields,
+                            const QString& sortCode);
 
 } // namespace cli

@@ -91,7 +91,8 @@ int matchRecord(CliContext& context, const QStringList& args, lots::LotRules& ru
     for (const char* name : {"laenge", "durchm", "kubatur"}) {
         const QString option = QString::fromLatin1(name);
         if (options.has(option) && !rules::toSingle(options.value(option)))
-            throw CommandError{QStringLiteral("--%1: „%2“ ist keine Zahl.").arg(option, options.value(option)), 2};
+            throw CommandError{
+                QStringLiteral("--%1: „%2“ ist keine Zahl.").arg(option, options.value(option)), 2};
     }
     rules::RecordFields record;
     record.txtHolzart = options.value(QStringLiteral("holzart"));

@@ -35,14 +35,15 @@ int runVolume(CliContext& context, const QStringList& args)
         sorte += QLatin1Char(' ');
     record.txtSorte = sorte.left(2);
     using rules::ValueField;
-    refuseValuesOutOfRange(options,
-                           {{"length", ValueField::Laenge},
-                            {"diameter", record.isStackedWood() ? ValueField::Breite : ValueField::Durchmesser},
-                            {"pieces", ValueField::Stueck},
-                            {"hoehe", ValueField::Hoehe},
-                            {"faktor", ValueField::Faktor},
-                            {"abzug", ValueField::Rinde}},
-                           record.sortCode());
+    refuseValuesOutOfRange(
+        options,
+        {{"length", ValueField::Laenge},
+         {"diameter", record.isStackedWood() ? ValueField::Breite : ValueField::Durchmesser},
+         {"pieces", ValueField::Stueck},
+         {"hoehe", ValueField::Hoehe},
+         {"faktor", ValueField::Faktor},
+         {"abzug", ValueField::Rinde}},
+        record.sortCode());
     if (record.isStackedWood()) {
         if (!options.has(QStringLiteral("hoehe")))
             throw CommandError{QStringLiteral("Schichtholz braucht --hoehe (Stapelhöhe in m)."), 2};

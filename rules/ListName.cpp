@@ -65,8 +65,9 @@ QString ListName::problem(const QString& name)
     if (control || broken)
         return QStringLiteral("Die Bezeichnung der Liste darf keine Steuerzeichen enthalten.");
     if (direction)
-        return QStringLiteral("Die Bezeichnung der Liste darf keine Zeichen enthalten, die die Schreibrichtung "
-                              "umkehren.");
+        return QStringLiteral(
+            "Die Bezeichnung der Liste darf keine Zeichen enthalten, die die Schreibrichtung "
+            "umkehren.");
     if (length(name) > MaxLength)
         return QStringLiteral("Die Bezeichnung der Liste ist %1 Zeichen lang, erlaubt sind höchstens %2.")
             .arg(length(name))

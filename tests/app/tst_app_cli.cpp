@@ -200,8 +200,8 @@ void TestAppCli::valuesOutOfRangeAreRefusedWhole_data()
     add("lot 86", {u("--los"), u("86")}, "Los unzulässig", true);
     add("lot 300", {u("--los"), u("300")}, "Los unzulässig", true);
     add("number 7 digits", {u("--nummer"), u("1000000")}, "Stammnummer ausserhalb", true);
-    add("factor", {u("--sorte"), u("S"), u("--hoehe"), u("1"), u("--faktor"), u("12,345")}, "Faktor ausserhalb",
-        true);
+    add("factor", {u("--sorte"), u("S"), u("--hoehe"), u("1"), u("--faktor"), u("12,345")},
+        "Faktor ausserhalb", true);
     add("height 0", {u("--sorte"), u("S"), u("--hoehe"), u("0")}, "Stapelhöhe eingeben", true);
     add("two at once", {u("--diameter"), u("256"), u("--los"), u("99")}, "Los unzulässig", true);
 }
@@ -238,7 +238,8 @@ void TestAppCli::valuesOutOfRangeAreRefusedWhole()
     // The volume command reads the same values the same way. (Like the
     // screen, it computes what a field holds; the limits of a stored record
     // are the record check's.)
-    if (!fieldRefuses || values.contains(QStringLiteral("--los")) || values.contains(QStringLiteral("--nummer")))
+    if (!fieldRefuses || values.contains(QStringLiteral("--los")) ||
+        values.contains(QStringLiteral("--nummer")))
         return;
     const Run computed = stemmo(withDefaults({QStringLiteral("volume")}));
     QCOMPARE(computed.exitCode, 1);
@@ -252,10 +253,10 @@ void TestAppCli::valuesAtTheLimitsAreStoredAsGiven()
     QCOMPARE(stemmo({QStringLiteral("new-list"), list}).exitCode, 0);
     const QStringList common{QStringLiteral("--species"), QStringLiteral("Fichte"), QStringLiteral("--guete"),
                              QStringLiteral("B")};
-    Run run = stemmo(QStringList{QStringLiteral("add"), list, QStringLiteral("--length"), QStringLiteral("35"),
-                                 QStringLiteral("--diameter"), QStringLiteral("199"), QStringLiteral("--sorte"),
-                                 QStringLiteral("L"), QStringLiteral("--los"), QStringLiteral("85"),
-                                 QStringLiteral("--abzug"), QStringLiteral("9")} +
+    Run run = stemmo(QStringList{QStringLiteral("add"), list, QStringLiteral("--length"),
+                                 QStringLiteral("35"), QStringLiteral("--diameter"), QStringLiteral("199"),
+                                 QStringLiteral("--sorte"), QStringLiteral("L"), QStringLiteral("--los"),
+                                 QStringLiteral("85"), QStringLiteral("--abzug"), QStringLiteral("9")} +
                      common);
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     run = stemmo(QStringList{QStringLiteral("add"), list, QStringLiteral("--length"), QStringLiteral("4,5"),
@@ -268,7 +269,8 @@ void TestAppCli::valuesAtTheLimitsAreStoredAsGiven()
     const QJsonArray rows = records(list);
     QCOMPARE(rows.size(), 2);
     // Listed in the configured order; the assortment is the one with pieces.
-    const bool assortmentFirst = rows.at(0).toObject().value(QStringLiteral("Nr*St")).toString().startsWith(u'*');
+    const bool assortmentFirst =
+        rows.at(0).toObject().value(QStringLiteral("Nr*St")).toString().startsWith(u'*');
     const QJsonObject log = rows.at(assortmentFirst ? 1 : 0).toObject();
     QCOMPARE(log.value(QStringLiteral("Los")).toString(), QStringLiteral("85"));
     QCOMPARE(log.value(QStringLiteral("Länge")).toString(), QStringLiteral("35"));
@@ -285,12 +287,12 @@ void TestAppCli::unknownCodesAreRefusedWithTheValidOnes()
 {
     const QString list = QStringLiteral("Codes");
     QCOMPARE(stemmo({QStringLiteral("new-list"), list}).exitCode, 0);
-    const QStringList base{QStringLiteral("add"),       list,
-                           QStringLiteral("--length"),  QStringLiteral("4"),
+    const QStringList base{QStringLiteral("add"),        list,
+                           QStringLiteral("--length"),   QStringLiteral("4"),
                            QStringLiteral("--diameter"), QStringLiteral("25"),
-                           QStringLiteral("--species"), QStringLiteral("Fichte"),
-                           QStringLiteral("--guete"),   QStringLiteral("B"),
-                           QStringLiteral("--sorte"),   QStringLiteral("L")};
+                           QStringLiteral("--species"),  QStringLiteral("Fichte"),
+                           QStringLiteral("--guete"),    QStringLiteral("B"),
+                           QStringLiteral("--sorte"),    QStringLiteral("L")};
     const auto with = [&base](const char* option, const QString& value) {
         QStringList args = base;
         args[args.indexOf(QString::fromLatin1(option)) + 1] = value;
@@ -303,7 +305,8 @@ void TestAppCli::unknownCodesAreRefusedWithTheValidOnes()
              qPrintable(run.err));
     run = stemmo(with("--sorte", QStringLiteral("QQ")));
     QCOMPARE(run.exitCode, 2);
-    QVERIFY2(run.err.contains(QStringLiteral("Gültig:")) && run.err.contains(QStringLiteral("L1")), qPrintable(run.err));
+    QVERIFY2(run.err.contains(QStringLiteral("Gültig:")) && run.err.contains(QStringLiteral("L1")),
+             qPrintable(run.err));
     run = stemmo(with("--species", QStringLiteral("Palme")));
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.contains(QStringLiteral("Fichte")), qPrintable(run.err));
@@ -312,7 +315,8 @@ void TestAppCli::unknownCodesAreRefusedWithTheValidOnes()
     // Case and the blank of one-letter codes do not matter.
     run = stemmo(with("--guete", QStringLiteral("b")));
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
-    QCOMPARE(records(list).at(0).toObject().value(QStringLiteral("Güte")).toString().trimmed(), QStringLiteral("B"));
+    QCOMPARE(records(list).at(0).toObject().value(QStringLiteral("Güte")).toString().trimmed(),
+             QStringLiteral("B"));
 }
 
 // The same records with the same lot rules, once through the entry screen's
@@ -339,14 +343,14 @@ void TestAppCli::addAssignsLotsAsTheScreenDoes()
     struct Log {
         QString species, grade, sorte, length, diameter, lot;
     };
-    const QList<Log> logs{{QStringLiteral("Fichte"), QStringLiteral("B"), QStringLiteral("L"), QStringLiteral("4"),
-                           QStringLiteral("25"), QStringLiteral("7")},
-                          {QStringLiteral("Buche"), QStringLiteral("C"), QStringLiteral("L"), QStringLiteral("5"),
-                           QStringLiteral("30"), QStringLiteral("7")},
-                          {QStringLiteral("Buche"), QStringLiteral("B"), QStringLiteral("L"), QStringLiteral("8"),
-                           QStringLiteral("45"), QStringLiteral("7")},
-                          {QStringLiteral("Buche"), QStringLiteral("B"), QStringLiteral("L"), QStringLiteral("8"),
-                           QStringLiteral("30"), QStringLiteral("7")}};
+    const QList<Log> logs{{QStringLiteral("Fichte"), QStringLiteral("B"), QStringLiteral("L"),
+                           QStringLiteral("4"), QStringLiteral("25"), QStringLiteral("7")},
+                          {QStringLiteral("Buche"), QStringLiteral("C"), QStringLiteral("L"),
+                           QStringLiteral("5"), QStringLiteral("30"), QStringLiteral("7")},
+                          {QStringLiteral("Buche"), QStringLiteral("B"), QStringLiteral("L"),
+                           QStringLiteral("8"), QStringLiteral("45"), QStringLiteral("7")},
+                          {QStringLiteral("Buche"), QStringLiteral("B"), QStringLiteral("L"),
+                           QStringLiteral("8"), QStringLiteral("30"), QStringLiteral("7")}};
     QCOMPARE(stemmo({QStringLiteral("new-list"), QStringLiteral("Schirm")}).exitCode, 0);
     QCOMPARE(stemmo({QStringLiteral("new-list"), QStringLiteral("Befehl")}).exitCode, 0);
 
@@ -379,9 +383,9 @@ void TestAppCli::addAssignsLotsAsTheScreenDoes()
     }
     for (const Log& log : logs) {
         const Run run = stemmo({QStringLiteral("add"), QStringLiteral("Befehl"), QStringLiteral("--species"),
-                                log.species, QStringLiteral("--guete"), log.grade, QStringLiteral("--sorte"), log.sorte,
-                                QStringLiteral("--los"), log.lot, QStringLiteral("--length"), log.length,
-                                QStringLiteral("--diameter"), log.diameter});
+                                log.species, QStringLiteral("--guete"), log.grade, QStringLiteral("--sorte"),
+                                log.sorte, QStringLiteral("--los"), log.lot, QStringLiteral("--length"),
+                                log.length, QStringLiteral("--diameter"), log.diameter});
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     }
 
@@ -393,17 +397,20 @@ void TestAppCli::addAssignsLotsAsTheScreenDoes()
     for (const QJsonValue& row : command)
         lots << row.toObject().value(QStringLiteral("Los")).toString();
     // Spruce by rule 1, short logs by rule 2, the rest by the empty rule 3.
-    QCOMPARE(lots, (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("3")}));
+    QCOMPARE(lots, (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                                QStringLiteral("3")}));
 }
 
 void TestAppCli::failedSettingsWriteIsNoSuccess_data()
 {
     QTest::addColumn<QStringList>("args");
-    QTest::newRow("sort order") << QStringList{QStringLiteral("options"), QStringLiteral("Sortierung"), QStringLiteral("3")};
-    QTest::newRow("export format")
-        << QStringList{QStringLiteral("options"), QStringLiteral("Konvertierung"), QStringLiteral("5")};
-    QTest::newRow("lot rule") << QStringList{QStringLiteral("lots"), QStringLiteral("set"), QStringLiteral("305"),
-                                             QStringLiteral("--holzart"), QStringLiteral("Fichte")};
+    QTest::newRow("sort order") << QStringList{QStringLiteral("options"), QStringLiteral("Sortierung"),
+                                               QStringLiteral("3")};
+    QTest::newRow("export format") << QStringList{QStringLiteral("options"), QStringLiteral("Konvertierung"),
+                                                  QStringLiteral("5")};
+    QTest::newRow("lot rule") << QStringList{QStringLiteral("lots"), QStringLiteral("set"),
+                                             QStringLiteral("305"), QStringLiteral("--holzart"),
+                                             QStringLiteral("Fichte")};
 }
 
 // A write the disk refuses is reported and exits non-zero, and the old file stays.
@@ -415,7 +422,8 @@ void TestAppCli::failedSettingsWriteIsNoSuccess()
     QFETCH(QStringList, args);
     // A file bigger than the limit can still be read, but no longer rewritten.
     const QString path = m_folder.file(QStringLiteral("Stemmo.ini"));
-    QVERIFY(stemmo({QStringLiteral("options"), QStringLiteral("KonvAuto"), QStringLiteral("1")}).exitCode == 0);
+    QVERIFY(stemmo({QStringLiteral("options"), QStringLiteral("KonvAuto"), QStringLiteral("1")}).exitCode ==
+            0);
     {
         store::Settings settings(path);
         QVERIFY(settings.SaveSetting(QStringLiteral("Software\\Stemmo"), QStringLiteral("Ballast"),

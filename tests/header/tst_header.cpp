@@ -183,14 +183,16 @@ void TestHeader::refusesEmptyDuplicateAndBadDate_data()
     // Names longer than their column, or with characters that break or
     // reorder what lists and messages show, are refused whole.
     QTest::newRow("51 characters") << QString(51, u'W') << QString() << QStringLiteral("höchstens 50");
-    QTest::newRow("line break") << QStringLiteral("Nord\nSüd") << QString() << QStringLiteral("Zeilenumbruch");
+    QTest::newRow("line break") << QStringLiteral("Nord\nSüd") << QString()
+                                << QStringLiteral("Zeilenumbruch");
     QTest::newRow("line separator") << QStringLiteral("Nord\u2028Süd") << QString()
                                     << QStringLiteral("Zeilenumbruch");
     QTest::newRow("tab") << QStringLiteral("Nord\tSüd") << QString() << QStringLiteral("Steuerzeichen");
     QTest::newRow("escape") << QStringLiteral("Nord\x1b[31m") << QString() << QStringLiteral("Steuerzeichen");
     QTest::newRow("right-to-left override")
         << QStringLiteral("Nord\u202Egpj.exe") << QString() << QStringLiteral("Schreibrichtung");
-    QTest::newRow("isolate") << QStringLiteral("\u2067Nord") << QString() << QStringLiteral("Schreibrichtung");
+    QTest::newRow("isolate") << QStringLiteral("\u2067Nord") << QString()
+                             << QStringLiteral("Schreibrichtung");
 }
 
 void TestHeader::nameLengthCountsCharacters_data()
@@ -335,8 +337,10 @@ void TestHeader::renameRefusals_data()
     QTest::newRow("empty") << QStringLiteral(" ,") << QString() << 0;
     QTest::newRow("user says no") << QStringLiteral("Neu") << QStringLiteral("nach 'Neu'") << int(Answer::No);
     QTest::newRow("too long") << QString(51, u'N') << QStringLiteral("höchstens 50") << int(Answer::Ok);
-    QTest::newRow("line break") << QStringLiteral("Neu\r\n") << QStringLiteral("Zeilenumbruch") << int(Answer::Ok);
-    QTest::newRow("direction") << QStringLiteral("\u202ENeu") << QStringLiteral("Schreibrichtung") << int(Answer::Ok);
+    QTest::newRow("line break") << QStringLiteral("Neu\r\n") << QStringLiteral("Zeilenumbruch")
+                                << int(Answer::Ok);
+    QTest::newRow("direction") << QStringLiteral("\u202ENeu") << QStringLiteral("Schreibrichtung")
+                               << int(Answer::Ok);
 }
 
 void TestHeader::renameRefusals()

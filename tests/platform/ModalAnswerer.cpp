@@ -19,7 +19,8 @@ void ModalAnswerer::press(QMessageBox::StandardButton button)
     then([this, button](QWidget& dialog) {
         auto* box = qobject_cast<QMessageBox*>(&dialog);
         if (!box) {
-            m_seen << QStringLiteral("kein Meldungsfenster: ") + QString::fromLatin1(dialog.metaObject()->className());
+            m_seen << QStringLiteral("kein Meldungsfenster: ") +
+                          QString::fromLatin1(dialog.metaObject()->className());
             qobject_cast<QDialog*>(&dialog)->reject();
             return;
         }
@@ -36,7 +37,8 @@ void ModalAnswerer::chooseFile(const QString& path)
     then([this, path](QWidget& dialog) {
         auto* files = qobject_cast<QFileDialog*>(&dialog);
         if (!files) {
-            m_seen << QStringLiteral("kein Dateifenster: ") + QString::fromLatin1(dialog.metaObject()->className());
+            m_seen << QStringLiteral("kein Dateifenster: ") +
+                          QString::fromLatin1(dialog.metaObject()->className());
             qobject_cast<QDialog*>(&dialog)->reject();
             return;
         }

@@ -152,8 +152,8 @@ void TestPlatformUi::messageBoxesGiveTheButtonPressed_data()
     QTest::newRow("Yes") << int(Buttons::YesNo) << int(QMessageBox::Yes) << int(Answer::Yes);
     QTest::newRow("No") << int(Buttons::YesNo) << int(QMessageBox::No) << int(Answer::No);
     QTest::newRow("No of three") << int(Buttons::YesNoCancel) << int(QMessageBox::No) << int(Answer::No);
-    QTest::newRow("Cancel of three")
-        << int(Buttons::YesNoCancel) << int(QMessageBox::Cancel) << int(Answer::Cancel);
+    QTest::newRow("Cancel of three") << int(Buttons::YesNoCancel) << int(QMessageBox::Cancel)
+                                     << int(Answer::Cancel);
 }
 
 void TestPlatformUi::messageBoxesGiveTheButtonPressed()
@@ -164,8 +164,8 @@ void TestPlatformUi::messageBoxesGiveTheButtonPressed()
     platform::QtUserInterface ui{QString(), QString()};
     testing::ModalAnswerer user;
     user.press(QMessageBox::StandardButton(pressed));
-    const Answer given =
-        ui.message({QStringLiteral("Programm beenden ?"), QStringLiteral("Stemora"), Buttons(buttons), Icon::Question});
+    const Answer given = ui.message(
+        {QStringLiteral("Programm beenden ?"), QStringLiteral("Stemora"), Buttons(buttons), Icon::Question});
     QCOMPARE(int(given), answer);
     QVERIFY(user.done());
     QCOMPARE(user.unexpected(), 0);
@@ -205,9 +205,9 @@ void TestPlatformUi::saveDialogAnswersWithAnAbsolutePath()
         files.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("Probe.tx1"));
         static_cast<QDialog&>(files).accept();
     });
-    const std::optional<QString> path = ui.chooseSaveFile(
-        {QStringLiteral("Liste konvertieren"), folder.path(), QStringLiteral("Probe"),
-         QStringLiteral("Holzlisten (*.tx1)"), true});
+    const std::optional<QString> path =
+        ui.chooseSaveFile({QStringLiteral("Liste konvertieren"), folder.path(), QStringLiteral("Probe"),
+                           QStringLiteral("Holzlisten (*.tx1)"), true});
     QCOMPARE(title, QStringLiteral("Liste konvertieren"));
     QCOMPARE(proposed, QStringList{folder.file(QStringLiteral("Probe"))});
     QCOMPARE(path.value_or(QString()), folder.file(QStringLiteral("Probe.tx1")));
@@ -217,8 +217,8 @@ void TestPlatformUi::saveDialogAnswersWithAnAbsolutePath()
         proposed = static_cast<QFileDialog&>(dialog).selectedFiles();
         static_cast<QFileDialog&>(dialog).reject();
     });
-    QVERIFY(!ui.chooseSaveFile({QStringLiteral("Liste konvertieren"), QStringLiteral("1"), QStringLiteral("Probe"),
-                                QStringLiteral("Holzlisten (*.dat)"), true}));
+    QVERIFY(!ui.chooseSaveFile({QStringLiteral("Liste konvertieren"), QStringLiteral("1"),
+                                QStringLiteral("Probe"), QStringLiteral("Holzlisten (*.dat)"), true}));
     QCOMPARE(proposed, QStringList{QDir::home().filePath(QStringLiteral("Probe"))});
     QCOMPARE(user.unexpected(), 0);
 }
@@ -249,8 +249,9 @@ void TestPlatformUi::saveDialogAsksBeforeOverwriting()
         if (!chosen)
             user.chooseFile(QString());
     }
-    const std::optional<QString> path = ui.chooseSaveFile(
-        {QStringLiteral("Liste konvertieren"), folder.path(), QString(), QStringLiteral("Holzlisten (*.dat)"), confirm});
+    const std::optional<QString> path =
+        ui.chooseSaveFile({QStringLiteral("Liste konvertieren"), folder.path(), QString(),
+                           QStringLiteral("Holzlisten (*.dat)"), confirm});
     QCOMPARE(path.has_value(), chosen);
     if (chosen)
         QCOMPARE(*path, existing);
