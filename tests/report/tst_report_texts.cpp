@@ -167,6 +167,24 @@ private slots:
         QCOMPARE(groups.at(2).volume, 5.0);
     }
 
+    void codesGroupWithoutTrailingBlanks()
+    {
+        // "B" and "B " are one grade, "L" and "L " one assortment, even with
+        // another group between them in code order.
+        const QList<store::WorkRow> rows{
+            fixture::workRow(Log{.sorte = QStringLiteral("L "), .guete = QStringLiteral("B "), .kubatur = 1}),
+            fixture::workRow(Log{.sorte = QStringLiteral("L "), .guete = QStringLiteral("B1"), .kubatur = 2}),
+            fixture::workRow(Log{.sorte = QStringLiteral("L"), .guete = QStringLiteral("B"), .kubatur = 4}),
+            fixture::workRow(Log{.sorte = QStringLiteral("L "), .guete = QStringLiteral("B  "), .kubatur = 8})};
+        const auto groups = AssortmentSummary::build(QStringLiteral("P"), {}, rows).species().first().groups;
+        QCOMPARE(groups.size(), 2);
+        QCOMPARE(groups.at(0).sorte.trimmed(), QStringLiteral("L"));
+        QCOMPARE(groups.at(0).guete.trimmed(), QStringLiteral("B"));
+        QCOMPARE(groups.at(0).pieces, 3);
+        QCOMPARE(groups.at(0).volume, 13.0);
+        QCOMPARE(groups.at(1).guete, QStringLiteral("B1"));
+    }
+
     void speciesInRegionOrderThenUnknownOnes()
     {
         const QList<store::HolzartRow> region{
