@@ -169,20 +169,27 @@ private slots:
 
     void codesGroupWithoutTrailingBlanks()
     {
-        // "B" and "B " are one grade, "L" and "L " one assortment, even with
-        // another group between them in code order.
+        // "L" and "L " are one assortment, "B" and "B " one grade, even where
+        // another group falls between them in the order of the stored codes.
         const QList<store::WorkRow> rows{
-            fixture::workRow(Log{.sorte = QStringLiteral("L "), .guete = QStringLiteral("B "), .kubatur = 1}),
-            fixture::workRow(Log{.sorte = QStringLiteral("L "), .guete = QStringLiteral("B1"), .kubatur = 2}),
-            fixture::workRow(Log{.sorte = QStringLiteral("L"), .guete = QStringLiteral("B"), .kubatur = 4}),
-            fixture::workRow(Log{.sorte = QStringLiteral("L "), .guete = QStringLiteral("B  "), .kubatur = 8})};
+            fixture::workRow(Log{.sorte = QStringLiteral("L "), .staerke = QStringLiteral("2b"),
+                                 .guete = QStringLiteral("B "), .kubatur = 1}),
+            fixture::workRow(Log{.sorte = QStringLiteral("L "), .staerke = QStringLiteral("2a"),
+                                 .guete = QStringLiteral("C "), .kubatur = 2}),
+            fixture::workRow(Log{.sorte = QStringLiteral("L"), .staerke = QStringLiteral("2b"),
+                                 .guete = QStringLiteral("B"), .kubatur = 4}),
+            fixture::workRow(Log{.sorte = QStringLiteral("L"), .staerke = QStringLiteral("2a"),
+                                 .guete = QStringLiteral("C  "), .kubatur = 8})};
         const auto groups = AssortmentSummary::build(QStringLiteral("P"), {}, rows).species().first().groups;
         QCOMPARE(groups.size(), 2);
-        QCOMPARE(groups.at(0).sorte.trimmed(), QStringLiteral("L"));
-        QCOMPARE(groups.at(0).guete.trimmed(), QStringLiteral("B"));
-        QCOMPARE(groups.at(0).pieces, 3);
-        QCOMPARE(groups.at(0).volume, 13.0);
-        QCOMPARE(groups.at(1).guete, QStringLiteral("B1"));
+        QCOMPARE(groups.at(0).staerke, QStringLiteral("2a"));
+        QCOMPARE(groups.at(0).guete.trimmed(), QStringLiteral("C"));
+        QCOMPARE(groups.at(0).pieces, 2);
+        QCOMPARE(groups.at(0).volume, 10.0);
+        QCOMPARE(groups.at(1).sorte.trimmed(), QStringLiteral("L"));
+        QCOMPARE(groups.at(1).guete.trimmed(), QStringLiteral("B"));
+        QCOMPARE(groups.at(1).pieces, 2);
+        QCOMPARE(groups.at(1).volume, 5.0);
     }
 
     void speciesInRegionOrderThenUnknownOnes()
