@@ -26,7 +26,7 @@ best() {
   local best="" t0 t1 t
   for _ in 1 2 3; do
     t0=$(date +%s.%N)
-    "$@" >/dev/null
+    "$@" >/dev/null 2>&1
     t1=$(date +%s.%N)
     t=$(awk -v a="$t1" -v b="$t0" 'BEGIN { print a - b }')
     if [ -z "$best" ] || awk -v t="$t" -v b="$best" 'BEGIN { exit !(t < b) }'; then best=$t; fi

@@ -35,7 +35,8 @@ DataFolderSetup::Result DataFolderSetup::ensure(const store::DataFolder& folder)
 
     const QString masterPath = folder.masterDb();
     const QFileInfo masterInfo(masterPath);
-    bool newMaster = !masterInfo.exists();
+    const bool masterExisted = masterInfo.exists();
+    bool newMaster = !masterExisted;
     if (!newMaster && masterInfo.isFile() && masterInfo.size() == 0 &&
         QFileInfo(masterPath + QLatin1String("-wal")).size() == 0) {
         for (const char* suffix : {"", "-wal", "-shm"})
@@ -57,10 +58,14 @@ DataFolderSetup::Result DataFolderSetup::ensure(const store::DataFolder& folder)
                                          .toStdString());
         }
         result.created << masterPath;
-        if (masterInfo.exists())
-            result.messages << QStringLiteral("Die Stammdaten-Datenbank „%1“ enthielt keine Stammdaten; sie "
-                                              "wurde aus den mitgelieferten Stammdaten neu angelegt.")
-                                   .arg(QDir::toNativeSeparators(masterPath));
+        // On the first start both files are new; a master-data database
+        // that goes missing or empty later is worth a word.
+        if (masterExisted || !newLists)
+            result.messages << QStringLiteral("Die Stammdaten-Datenbank „%1“ %2; sie wurde aus den "
+                                              "mitgelieferten Stammdaten neu angelegt.")
+                                   .arg(QDir::toNativeSeparators(masterPath),
+                                        masterExisted ? QStringLiteral("enthielt keine Stammdaten")
+                                                      : QStringLiteral("fehlte"));
     }
     return result;
 }
