@@ -61,9 +61,11 @@ void TestStoreProcesses::threeWritersAndAnImportShareOneDatabase()
     // The file for the import comes from a list exported and deleted again.
     QCOMPARE(stemmo({QStringLiteral("generate"), QStringLiteral("Einlesen"), QString::number(imported)}), 0);
     const QString file = m_folder->file(QStringLiteral("Einlesen.dat"));
-    QCOMPARE(stemmo({QStringLiteral("export"), QStringLiteral("Einlesen"), QStringLiteral("--format"),
-                     QStringLiteral("eg10"), file}),
-             0);
+    // Random values that the file's columns cannot carry are left out of it
+    // with a warning (exit 3); the records are all there.
+    const int exported = stemmo({QStringLiteral("export"), QStringLiteral("Einlesen"), QStringLiteral("--format"),
+                                 QStringLiteral("eg10"), file});
+    QVERIFY2(exported == 0 || exported == 3, qPrintable(QString::number(exported)));
     QCOMPARE(stemmo({QStringLiteral("delete-list"), QStringLiteral("Einlesen")}), 0);
     QCOMPARE(stemmo({QStringLiteral("new-list"), Shared}), 0);
 
@@ -77,7 +79,9 @@ void TestStoreProcesses::threeWritersAndAnImportShareOneDatabase()
 
     QVERIFY(importer.waitForFinished(280000));
     const QByteArray importErrors = importer.readAllStandardError();
-    QVERIFY2(importer.exitCode() == 0, importErrors.constData());
+    // Imported whole, perhaps with the values the file left blank named (exit 3); never locked out.
+    QVERIFY2(importer.exitCode() == 0 || importer.exitCode() == 3, importErrors.constData());
+    QVERIFY2(!importErrors.contains("gesperrt") && !importErrors.contains("locked"), importErrors.constData());
     for (QProcess& writer : writers) {
         QVERIFY(writer.waitForFinished(280000));
         const QByteArray errors = writer.readAllStandardError();
