@@ -97,6 +97,7 @@ std::optional<QString> fieldValue(const QString& feld, const QString& answer, bo
 }
 
 const QString NoVolume = QStringLiteral("Keine Kubatur berrechnet");
+const QString SampleStack = QStringLiteral("Kubatur aus Mantelmessung");
 
 // What a record's fields mean: a log's (length, diameter, pieces), a
 // stack's (length, width, height, factor) or a piece row's (pieces and a
@@ -233,6 +234,14 @@ void MultiRecordChange::changeField(const QString& feld, const QString& answer, 
                 refused << QString::number(row + 1) + QLatin1Char(',');
                 if (!reasons.contains(NoVolume))
                     reasons << NoVolume;
+                continue;
+            }
+            // A stack measured by samples keeps the length its samples
+            // were computed for.
+            if (old.Stamm == MantelStack && is(feld, "Laenge")) {
+                refused << QString::number(row + 1) + QLatin1Char(',');
+                if (!reasons.contains(SampleStack))
+                    reasons << SampleStack;
                 continue;
             }
             s.storage->Daten_Lesen();

@@ -28,6 +28,16 @@ const QString MantelStack = QStringLiteral("Mantl");
 // the sign is no Latin-1 character.)
 const QString Euro = QStringLiteral("€");
 
+// Ends a save whose change would leave the samples' volume wrong.
+struct SampleBasisChanged {};
+
+// What a stack's sample volumes were computed from.
+bool sameSampleBasis(const store::HolzRow& old, const store::HolzRow& row)
+{
+    return old.Laenge == row.Laenge && old.Stueck == row.Stueck && old.Holzart == row.Holzart &&
+           old.Rinde == row.Rinde && old.RindenAbzug == row.RindenAbzug;
+}
+
 double twoDecimals(const QString& text)
 {
     return ListTotals::twoDecimals(rules::toSingle(text).value_or(0.0f));
@@ -231,6 +241,14 @@ bool RecordStorage::Daten_Speichern()
         } else {
             const store::HolzRow old = holz.currentFresh();
             row = rowFromFields(old);
+            if (old.Stamm == MantelStack) {
+                // The volume of a stack measured by samples comes from its
+                // samples, which were computed for its length, pieces,
+                // species and bark: those stay, or the volume would be wrong.
+                if (!sameSampleBasis(old, row))
+                    throw SampleBasisChanged();
+                row.Kubatur = old.Kubatur;
+            }
             volume -= old.Kubatur;
             pieces -= ListTotals::pieceCount(old);
         }
@@ -262,6 +280,12 @@ bool RecordStorage::Daten_Speichern()
         s.store.HoechsteNummer = std::max(highest, row.Einzelstamm ? row.Nummer : 0);
     } catch (const store::DbError& error) {
         s.showError(error);
+        return false;
+    } catch (const SampleBasisChanged&) {
+        s.ui.message({QStringLiteral("Die Kubatur dieses Sortiments kommt aus der Mantelmessung.\r"
+                                     "Länge, Stückzahl, Holzart und Rinde erst ändern, wenn die Proben "
+                                     "entfernt sind."),
+                      QStringLiteral("Mantelmessung"), Buttons::Ok, Icon::Warning});
         return false;
     }
 

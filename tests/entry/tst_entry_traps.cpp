@@ -5,6 +5,7 @@
 
 #include "entry/ListListenModel.h"
 #include "entry/StatisticsModel.h"
+#include "store/TimberStore.h"
 
 #include <QAbstractItemModelTester>
 #include <QJsonArray>
@@ -44,6 +45,7 @@ class TestEntryTraps : public QObject {
 private slots:
     void stackSamplesOnlyForAStoredAssortment_data();
     void stackSamplesOnlyForAStoredAssortment();
+    void sampleVolumeSurvivesAChange();
     void barkModeReturnsAfterStackedWood_data();
     void barkModeReturnsAfterStackedWood();
     void barkModeReturnsAfterAStoredStackWasShown();
@@ -106,6 +108,39 @@ void TestEntryTraps::stackSamplesOnlyForAStoredAssortment()
         for (int i = 0; i < after.size(); ++i)
             QCOMPARE(after[i].Kubatur, before[i].Kubatur);
     }
+}
+
+void TestEntryTraps::sampleVolumeSurvivesAChange()
+{
+    EntryFixture f;
+    f.newList(List);
+    f.form->optSortiment_Click();
+    f.field(u("Stueck"), u("12"));
+    f.log(u("E1250"), u("Eiche"));
+    // What the stack-sample window leaves: the samples' volume and the mark.
+    f.holz->exec("UPDATE Holz SET Stamm = 'Mantl', Kubatur = 7.77");
+    f.holz->exec("UPDATE Listen SET Kubatur = 7.77");
+    f.form->store().Holz.refresh();
+    f.form->store().Listen.refresh();
+
+    // A new grade leaves the volume to the samples, not to length and diameter.
+    f.form->cmdAendern_Click();
+    f.form->chooseGrade(u("C"));
+    f.type(u("E"));
+    QVERIFY(f.ui.done());
+    QCOMPARE(f.records(List).first().Guete.trimmed(), u("C"));
+    QCOMPARE(f.records(List).first().Kubatur, 7.77);
+    QCOMPARE(f.listRow(List).Kubatur, 7.77);
+
+    // A new length would make the samples' volume wrong: refused, nothing stored.
+    f.form->cmdAendern_Click();
+    f.field(u("Laenge"), u("10"));
+    f.ui.expectMessage(u("Mantelmessung"));
+    f.type(u("EE"));
+    QVERIFY(f.ui.done());
+    QCOMPARE(f.records(List).first().Laenge, 12.0);
+    QCOMPARE(f.records(List).first().Kubatur, 7.77);
+    QCOMPARE(f.listRow(List).Kubatur, 7.77);
 }
 
 void TestEntryTraps::barkModeReturnsAfterStackedWood_data()
