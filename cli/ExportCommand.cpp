@@ -14,9 +14,9 @@ namespace cli {
 
 int runExport(CliContext& context, const QStringList& args)
 {
-    const QString usage = QStringLiteral("export LISTE [--format %1] DATEI")
+    const QString usage = QStringLiteral("export LISTE [--format %1] [--je-los] DATEI")
                               .arg(exporter::ExportFormats::names().join(QLatin1Char('|')));
-    const Options options(args, {QStringLiteral("format")});
+    const Options options(args, {QStringLiteral("format")}, {QStringLiteral("je-los")});
     options.expectPositional(2, usage);
     const QString list = options.positional().at(0);
     const QString file = QFileInfo(options.positional().at(1)).absoluteFilePath();
@@ -45,6 +45,8 @@ int runExport(CliContext& context, const QStringList& args)
         throw CommandError{QStringLiteral("Liste '%1' nicht vorhanden").arg(list)};
 
     exporter::ExportDriver driver(context.masterDb(), context.settings(), context.ui());
+    // Workbooks: a sheet for each lot.
+    driver.setSheetPerLot(options.has(QStringLiteral("je-los")));
     const auto result = driver.Konvertieren(timber, file, format->number);
     switch (result.outcome) {
     case exporter::ExportDriver::Outcome::Written:
@@ -60,12 +62,14 @@ int runExport(CliContext& context, const QStringList& args)
         object.insert(QStringLiteral("liste"), list);
         object.insert(QStringLiteral("format"), format->name);
         object.insert(QStringLiteral("dateien"), QJsonArray::fromStringList(result.files));
+        object.insert(QStringLiteral("verluste"), QJsonArray::fromStringList(result.losses));
         context.printJson(object);
     } else {
         for (const QString& path : result.files)
             context.out() << path << Qt::endl;
     }
-    return 0;
+    // Written, but not everything of the list is in the file.
+    return result.losses.isEmpty() ? 0 : 3;
 }
 
 } // namespace cli

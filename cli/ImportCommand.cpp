@@ -19,7 +19,7 @@ QString formatName(importer::SourceFormat format)
 } // namespace
 
 // Exit codes: 0 imported, 1 nothing imported (the reason went to stderr),
-// 3 imported but some values of the file could not be read.
+// 3 imported but some values of the file could not be read or held.
 int runImport(CliContext& context, const QStringList& args)
 {
     const Options options(args, {});
@@ -45,13 +45,14 @@ int runImport(CliContext& context, const QStringList& args)
             {QStringLiteral("mantel"), result.samples},
             {QStringLiteral("fehlende_holzarten"), QJsonArray::fromStringList(result.missingSpecies)},
             {QStringLiteral("fehler_anzahl"), result.errors.count()},
+            {QStringLiteral("verluste"), QJsonArray::fromStringList(result.losses)},
             {QStringLiteral("fehler"), errors}});
     } else {
         context.out() << "Liste '" << result.listName << "' eingelesen (" << formatName(result.format)
                       << "): " << result.records << " Datensätze, " << result.storage << " Lagerzeilen, "
                       << result.samples << " Mantelmessungen." << Qt::endl;
     }
-    return result.errors.isEmpty() ? 0 : 3;
+    return result.errors.isEmpty() && result.losses.isEmpty() ? 0 : 3;
 }
 
 } // namespace cli

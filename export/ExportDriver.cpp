@@ -1,5 +1,6 @@
 #include "ExportDriver.h"
 
+#include "EldatCodes.h"
 #include "ExportError.h"
 #include "ExportJob.h"
 #include "ExportWriter.h"
@@ -71,9 +72,7 @@ void writeFiles(const ExportFormat& format, const QStringList& paths, const Expo
                 throw fileError(ExportError::PathError, QStringLiteral("Fehler beim Zugriff auf Pfad/Datei"),
                                 *file, paths.at(i));
             files.push_back(std::move(file));
-            LineSink sink(*files.back(), format.cp437Umlauts);
-            format.outputs.at(i).writer->write(job, sink);
-            sink.finish();
+            format.outputs.at(i).writer->writeTo(job, *files.back(), format.cp437Umlauts);
             if (!files.back()->flush())
                 throw fileError(ExportError::WriteFailed, QStringLiteral("Fehler beim Schreiben der Datei"),
                                 *files.back(), paths.at(i));
@@ -139,6 +138,23 @@ void ExportDriver::mnuKonvertieren_Click(store::TimberStore& store, bool listSel
     }
 }
 
+void ExportDriver::exportAs(store::TimberStore& store, bool listSelected, int number)
+{
+    const ExportFormat* format = ExportFormats::byNumber(number);
+    if (!format)
+        return;
+    if (!listSelected || !store.Listen.hasCurrent()) {
+        m_ui.message({QStringLiteral("Liste mit Stift auswählen (unter Liste)"),
+                      QStringLiteral("Information"), Buttons::Ok, Icon::None});
+        return;
+    }
+    const Result result = Liste_Konvertieren(store, *format);
+    if (result.outcome == Outcome::Failed) {
+        m_ui.message({result.errorText(), QString(), Buttons::Ok, Icon::None});
+        m_ui.progressHide();
+    }
+}
+
 ExportDriver::Result ExportDriver::Liste_Konvertieren(store::TimberStore& store)
 {
     const QString setting = m_settings.get(store::keys::Konvertierung);
@@ -151,6 +167,12 @@ ExportDriver::Result ExportDriver::Liste_Konvertieren(store::TimberStore& store)
             QStringLiteral("Kein Ausgabeformat eingestellt (Konvertierung „%1“): bitte in den Optionen "
                            "ein Format wählen")
                 .arg(setting));
+    return Liste_Konvertieren(store, *format);
+}
+
+ExportDriver::Result ExportDriver::Liste_Konvertieren(store::TimberStore& store, const ExportFormat& fmt)
+{
+    const ExportFormat* format = &fmt;
     if (!store.Listen.hasCurrent())
         return failure(store::DbError::NoCurrentRecord,
                        store::DbError::describe(store::DbError::NoCurrentRecord));
@@ -238,6 +260,19 @@ ExportDriver::Result ExportDriver::write(store::TimberStore& store, const QStrin
                              m_ui.message({text, QString(), Buttons::Ok, Icon::None});
                          });
     ExportJob job(list, stemOf(chosenPath), species);
+    job.setRegionSpecies(master.species(region));
+    job.setSheetPerLot(m_sheetPerLot);
+    std::optional<EldatCodes> eldatCodes;
+    if (format.number == ExportFormats::Eldat) {
+        // The code table lies beside the master data.
+        try {
+            eldatCodes = EldatCodes::forFolder(QFileInfo(m_master.path()).absolutePath());
+        } catch (const std::runtime_error& error) {
+            throw ExportError(ExportError::NoFormat, QStringLiteral("ELDATsmart-Codetabelle fehlerhaft"),
+                              QString::fromStdString(error.what()));
+        }
+        job.setEldatCodes(&*eldatCodes);
+    }
     if (format.speciesWithNL)
         job.setUseCodes(UseCodes(master.nutzungsarten(), master.einschlagtypen()));
     store.Lager_Oeffnen();
@@ -278,6 +313,12 @@ ExportDriver::Result ExportDriver::write(store::TimberStore& store, const QStrin
                  .arg(lines, job.firstSkipped()),
              QStringLiteral("Liste konvertieren"), Buttons::Ok, Icon::Warning});
     }
+    const QStringList losses = job.losses().lines();
+    if (!losses.isEmpty())
+        m_ui.message({QStringLiteral("Die Datei ist geschrieben. Diese Angaben kann das Format nicht aufnehmen, sie "
+                                     "fehlen darin:\n- ") +
+                          losses.join(QStringLiteral("\n- ")),
+                      QStringLiteral("Liste konvertieren"), Buttons::Ok, Icon::Warning});
     if (format.startsEg20)
         EG20_Starten(QFileInfo(chosenPath).absolutePath());
 
@@ -287,6 +328,7 @@ ExportDriver::Result ExportDriver::write(store::TimberStore& store, const QStrin
     Result result;
     result.outcome = Outcome::Written;
     result.files = paths;
+    result.losses = losses;
     return result;
 }
 
@@ -318,6 +360,9 @@ QStringList ExportDriver::targetFiles(const ExportFormat& format, const QString&
             break;
         case ExportFormat::Target::Eg20Dat:
             paths << folder.filePath(QStringLiteral("EG20.dat"));
+            break;
+        case ExportFormat::Target::StemSorten:
+            paths << folder.filePath(stem + QStringLiteral("_Sorten.") + format.extension);
             break;
         }
     }

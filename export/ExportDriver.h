@@ -39,6 +39,8 @@ public:
         QStringList files; // full paths of the files written
         int errorNumber = 0;
         QString errorDescription;
+        // What the file could not carry (written anyway), one line each.
+        QStringList losses;
         // "Fehler beim Liste konvertieren FehlerNr :<number> <description>"
         QString errorText() const;
     };
@@ -48,6 +50,13 @@ public:
     // Where "abies/Eg20fis", the external ABIES converter, is looked for;
     // default: the folder of the running program.
     void setProgramFolder(const QString& folder) { m_programFolder = folder; }
+    // Workbooks get one more sheet for each lot.
+    void setSheetPerLot(bool on) { m_sheetPerLot = on; }
+
+    // A menu entry that exports in a given format (ELDATsmart, CSV,
+    // workbook) rather than the one of the options: the same guard, dialog
+    // and messages as "Liste konvertieren".
+    void exportAs(store::TimberStore& store, bool listSelected, int format);
 
     // Menu "Liste konvertieren". `listSelected`: whether the lists view has a
     // selected list; `store.Listen` stands on it. The caller refreshes its
@@ -55,6 +64,7 @@ public:
     void mnuKonvertieren_Click(store::TimberStore& store, bool listSelected);
     // The export with its file dialog; errors are returned, not shown.
     Result Liste_Konvertieren(store::TimberStore& store);
+    Result Liste_Konvertieren(store::TimberStore& store, const ExportFormat& format);
     // The save dialog; nullopt when cancelled.
     std::optional<QString> Dateiname_Waehlen(const QString& extension, const QString& proposedName);
     // The export without dialogs, to `chosenPath` as if chosen in the dialog
@@ -78,6 +88,7 @@ private:
     store::Settings& m_settings;
     platform::UserInterface& m_ui;
     QString m_programFolder;
+    bool m_sheetPerLot = false;
 };
 
 } // namespace exporter

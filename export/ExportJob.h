@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/HolzartCodes.h"
+#include "export/LossReport.h"
 #include "export/UseCodes.h"
 #include "store/HolzRow.h"
 #include "store/LagerRow.h"
@@ -12,6 +13,7 @@
 
 namespace exporter {
 
+class EldatCodes;
 class FixedLine;
 
 using RecordVisitor = std::function<void(const store::HolzRow&)>;
@@ -33,6 +35,13 @@ public:
     void setStorage(QList<store::LagerRow> rows) { m_storage = std::move(rows); }
     void setUseCodes(UseCodes codes) { m_useCodes = std::move(codes); }
     void setProgress(Progress progress) { m_progress = std::move(progress); }
+    // The species of the current region, in their order (summaries list
+    // the species in it).
+    void setRegionSpecies(QList<store::HolzartRow> rows) { m_regionSpecies = std::move(rows); }
+    // The code table of the ELDATsmart documents; the job does not own it.
+    void setEldatCodes(const EldatCodes* codes) { m_eldatCodes = codes; }
+    // Workbooks: one more sheet for each lot.
+    void setSheetPerLot(bool on) { m_sheetPerLot = on; }
 
     const store::ListenRow& list() const { return m_list; }
     // The chosen file name without folder and extension.
@@ -42,6 +51,12 @@ public:
     HolzartCodes& species() const { return *m_species; }
     const UseCodes& useCodes() const { return m_useCodes; }
     qint64 recordCount() const { return m_count; }
+    const QList<store::HolzartRow>& regionSpecies() const { return m_regionSpecies; }
+    const EldatCodes* eldatCodes() const { return m_eldatCodes; }
+    bool sheetPerLot() const { return m_sheetPerLot; }
+
+    // What the file could not carry, named for the user after the export.
+    LossReport& losses() const { return m_losses; }
 
     // Calls `visit` for every record in order, reports the record counter
     // (from 1) after each one, and names the record in any error it raises.
@@ -63,6 +78,10 @@ private:
     QList<store::LagerRow> m_storage;
     UseCodes m_useCodes;
     Progress m_progress;
+    QList<store::HolzartRow> m_regionSpecies;
+    const EldatCodes* m_eldatCodes = nullptr;
+    bool m_sheetPerLot = false;
+    mutable LossReport m_losses;
     static QString place(qint64 counter, const store::HolzRow& row);
 
     // Where the walk stands, for the notes of the writers.

@@ -2,11 +2,13 @@
 
 #include "MasterDataImport.h"
 
+#include "export/EldatCodes.h"
 #include "store/Database.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <stdexcept>
 
 namespace importer {
@@ -45,6 +47,15 @@ DataFolderSetup::Result DataFolderSetup::ensure(const store::DataFolder& folder)
                                          .toStdString());
         }
         result.created << folder.masterDb();
+    }
+
+    // The ELDATsmart code table lies beside the master data, for the user
+    // to edit; one already there is the user's and stays.
+    const QString codes = folder.file(QLatin1String(exporter::EldatCodes::FileName));
+    if (!QFileInfo::exists(codes)) {
+        QSaveFile file(codes);
+        if (file.open(QIODevice::WriteOnly) && file.write(exporter::EldatCodes::shipped()) > 0 && file.commit())
+            result.created << codes;
     }
     return result;
 }

@@ -45,6 +45,8 @@ public:
         int samples = 0;
         QStringList missingSpecies;
         ValueErrors errors;
+        // What the file holds but the list cannot (ELDATsmart documents).
+        QStringList losses;
         QString message; // what was said about a refusal or failure
 
         bool imported() const { return outcome == Outcome::Imported; }
@@ -75,6 +77,9 @@ private:
     Result fail(Result result, int number, const QString& description);
     Result refuse(Result result, const QString& reason);
     void report(const ImportedList& list);
+    // An ELDATsmart measurement journal, told apart from the list files by
+    // its first character.
+    Result importEldat(Result result);
 
     store::Database& m_holz;
     store::Database& m_master;
