@@ -148,6 +148,10 @@ void ExportDriver::exportAs(store::TimberStore& store, bool listSelected, int nu
                       QStringLiteral("Information"), Buttons::Ok, Icon::None});
         return;
     }
+    if (number == ExportFormats::Xlsx)
+        setSheetPerLot(m_ui.message({QStringLiteral("Für jedes Los ein eigenes Tabellenblatt anlegen?"),
+                                     QStringLiteral("Excel-Arbeitsmappe"), Buttons::YesNo, Icon::Question}) ==
+                       platform::Answer::Yes);
     const Result result = Liste_Konvertieren(store, *format);
     if (result.outcome == Outcome::Failed) {
         m_ui.message({result.errorText(), QString(), Buttons::Ok, Icon::None});

@@ -92,11 +92,11 @@ ImportDriver::ImportDriver(store::Database& holz, store::Database& master, store
 {
 }
 
-std::optional<QString> ImportDriver::mnuEinlesen_Click(store::TimberStore& store)
+std::optional<QString> ImportDriver::mnuEinlesen_Click(store::TimberStore& store, const QString& extension)
 {
     Result result;
     try {
-        result = Liste_Einlesen();
+        result = Liste_Einlesen(extension);
     } catch (const std::bad_alloc&) {
         // Every known failure is reported by the import itself; these are
         // what is left, and nothing was stored when they came.
@@ -130,11 +130,12 @@ std::optional<QString> ImportDriver::Dateiname_Lesen(const QString& extension)
     return path;
 }
 
-ImportDriver::Result ImportDriver::Liste_Einlesen()
+ImportDriver::Result ImportDriver::Liste_Einlesen(const QString& offered)
 {
     // The extension the export of the set format offers.
-    const QString extension =
-        exporter::ExportFormats::extensionFor(m_settings.get(store::keys::Konvertierung));
+    const QString extension = !offered.isEmpty()
+                                  ? offered
+                                  : exporter::ExportFormats::extensionFor(m_settings.get(store::keys::Konvertierung));
     const auto path = Dateiname_Lesen(extension);
     Result result;
     if (!path) {

@@ -58,9 +58,11 @@ public:
     // The menu entry "Einlesen": dialog, question, import. Returns the name
     // of the new list, on which the lists record set of `store` then stands;
     // the caller refreshes its lists view and opens the list.
-    std::optional<QString> mnuEinlesen_Click(store::TimberStore& store);
+    // `extension`: the files the dialog offers first; empty for those of the
+    // export format of the options.
+    std::optional<QString> mnuEinlesen_Click(store::TimberStore& store, const QString& extension = QString());
     // Dialog, question and import, without the menu's error frame.
-    Result Liste_Einlesen();
+    Result Liste_Einlesen(const QString& extension = QString());
     // The open dialog for list files of the given extension; stores the
     // folder of the chosen file as VerzeichnisLesen.
     std::optional<QString> Dateiname_Lesen(const QString& extension);
