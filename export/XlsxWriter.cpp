@@ -115,6 +115,16 @@ int listHeader(lxw_worksheet* sheet, const Formats& f, const store::ListenRow& l
     return row + 1;
 }
 
+// Printed on A4, as wide as the page, the table header on every page.
+void printSetup(lxw_worksheet* sheet, int headerRow, bool landscape)
+{
+    worksheet_set_paper(sheet, 9);
+    if (landscape)
+        worksheet_set_landscape(sheet);
+    worksheet_fit_to_pages(sheet, 1, 0);
+    check(worksheet_repeat_rows(sheet, lxw_row_t(headerRow), lxw_row_t(headerRow)));
+}
+
 // A sheet of records: header on top, the table, the totals under it.
 class RecordSheet {
 public:
@@ -135,6 +145,7 @@ public:
         for (int c = 0; c < columns.size(); ++c)
             text(m_sheet, m_row, c, columns.at(c).header, f.head);
         worksheet_freeze_panes(m_sheet, lxw_row_t(m_row + 1), 0);
+        printSetup(m_sheet, m_row, true);
         m_first = ++m_row;
     }
 
@@ -190,7 +201,7 @@ private:
 void summarySheet(lxw_worksheet* sheet, const Formats& f, const store::ListenRow& list,
                   const AssortmentTotals& totals)
 {
-    static const double widths[] = {18, 8, 8, 8, 9, 11};
+    static const double widths[] = {18, 8, 11, 8, 9, 11}; // C holds the header's date too
     for (int c = 0; c < 6; ++c)
         check(worksheet_set_column(sheet, lxw_col_t(c), lxw_col_t(c), widths[c], nullptr));
     int row = listHeader(sheet, f, list, QStringLiteral("Sortenzusammenstellung zu Holzliste ") + list.Liste);
@@ -199,6 +210,7 @@ void summarySheet(lxw_worksheet* sheet, const Formats& f, const store::ListenRow
     for (int c = 0; c < head.size(); ++c)
         text(sheet, row, c, head.at(c), f.head);
     worksheet_freeze_panes(sheet, lxw_row_t(row + 1), 0);
+    printSetup(sheet, row, false);
     const int first = ++row;
     for (const auto& species : totals.species()) {
         const int from = row;
