@@ -3,12 +3,17 @@
 // (Debian's python3 with python3-jsonschema and python3-openpyxl).
 #include "ExportFixture.h"
 
+#include "cli/CliContext.h"
+#include "cli/Commands.h"
 #include "cli/ListGenerator.h"
+#include "export/AssortmentTotals.h"
 #include "export/CsvWriter.h"
 #include "export/EldatCodes.h"
 #include "export/EldatWriter.h"
 #include "export/ExportDriver.h"
 #include "export/ExportFormats.h"
+#include "export/LossReport.h"
+#include "export/RecordColumns.h"
 #include "export/XlsxWriter.h"
 #include "import/ImportDriver.h"
 #include "store/SettingKeys.h"
@@ -109,6 +114,11 @@ private slots:
     void csvReadBack();
     void xlsxReadBack();
     void columnNames();
+    void lossReport();
+    void recordColumns();
+    void assortmentTotals();
+    void eldatImportNamesWhatTheListCannotHold();
+    void commandLine();
 };
 
 void TestOffice::codeTable()
@@ -602,6 +612,153 @@ void TestOffice::columnNames()
     QCOMPARE(XlsxWriter::columnName(26), QStringLiteral("AA"));
     QCOMPARE(XlsxWriter::columnName(701), QStringLiteral("ZZ"));
     QCOMPARE(XlsxWriter::columnName(702), QStringLiteral("AAA"));
+}
+
+void TestOffice::lossReport()
+{
+    LossReport report;
+    QVERIFY(report.isEmpty());
+    report.add(QStringLiteral("Holzart „Zirbe“ hat keinen ELDATsmart-Code"));
+    report.addGeneral(QStringLiteral("Lagerplatz der Liste"));
+    report.add(QStringLiteral("Holzart „Zirbe“ hat keinen ELDATsmart-Code"));
+    report.addGeneral(QStringLiteral("Lagerplatz der Liste")); // once, however often
+    report.add(QStringLiteral("Güte „MR“ hat keinen ELDATsmart-Code"));
+    QCOMPARE(report.lines(),
+             (QStringList{QStringLiteral("Holzart „Zirbe“ hat keinen ELDATsmart-Code (2 Datensätze)"),
+                          QStringLiteral("Lagerplatz der Liste"),
+                          QStringLiteral("Güte „MR“ hat keinen ELDATsmart-Code (1 Datensatz)")}));
+}
+
+void TestOffice::recordColumns()
+{
+    HolzRow stack;
+    stack.Sorte = QStringLiteral("S ");
+    stack.Stamm = QStringLiteral("0,7");
+    stack.Laenge = 10;
+    stack.Durchm = 2;
+    stack.Hoehe = 1.5;
+    stack.Kubatur = 21;
+    const auto values = RecordColumns::values(stack);
+    QCOMPARE(values.size(), RecordColumns::columns().size());
+    QCOMPARE(std::get<QString>(values.at(RecordColumns::Art)), QStringLiteral("Schichtholz"));
+    QCOMPARE(std::get<RecordColumns::Number>(values.at(13)).value, 0.7); // factor with a decimal comma
+    QCOMPARE(std::get<RecordColumns::Number>(values.at(9)).value, 1.5);  // height, stacks only
+    QCOMPARE(std::get<QString>(values.at(15)), QStringLiteral("fm"));
+    stack.Stamm = QStringLiteral("1");
+    QCOMPARE(std::get<QString>(RecordColumns::values(stack).at(15)), QStringLiteral("Rm"));
+    // A factor that is no number is shown as typed, not lost or made up.
+    stack.Stamm = QStringLiteral("x");
+    QCOMPARE(std::get<QString>(RecordColumns::values(stack).at(13)), QStringLiteral("x"));
+
+    HolzRow log = ExportFixture::log(1, 7, "Fichte", "B ", "2b", 4, 27, "a", 2, 0.23);
+    log.Folgestamm = true;
+    QCOMPARE(RecordColumns::kind(log), QStringLiteral("Folgestamm"));
+    QCOMPARE(RecordColumns::countedPieces(log), 0.0);
+    QVERIFY(std::holds_alternative<std::monostate>(RecordColumns::values(log).at(9))); // no height
+}
+
+void TestOffice::assortmentTotals()
+{
+    store::HolzartRow fichte, buche;
+    fichte.Holzart = QStringLiteral("Fichte");
+    buche.Holzart = QStringLiteral("Buche");
+    AssortmentTotals totals({fichte, buche});
+    auto row = [](const char* holzart, const char* sorte, const char* staerke, const char* guete,
+                  double stueck, double kubatur, bool folge = false) {
+        HolzRow r;
+        r.Holzart = QString::fromUtf8(holzart);
+        r.Sorte = QString::fromUtf8(sorte);
+        r.Staerke = QString::fromUtf8(staerke);
+        r.Guete = QString::fromUtf8(guete);
+        r.Stueck = stueck;
+        r.Kubatur = kubatur;
+        r.Folgestamm = folge;
+        return r;
+    };
+    totals.add(row("Zirbe", "L ", "2a", "B ", 1, 0.5)); // the region does not know it
+    totals.add(row("Buche", "L ", "3a", "C ", 1, 1.25));
+    totals.add(row("Buche", "L", "3a", "C", 1, 0.75, true)); // follow-on piece, codes without blank
+    totals.add(row("Fichte", "IL", "2b", "B ", 12, 3.0));
+    totals.add(row("Fichte", "S ", "-", "-", 1, 10.0));
+    const auto species = totals.species();
+    QCOMPARE(species.size(), 3);
+    QCOMPARE(species.at(0).name, QStringLiteral("Fichte")); // region order first
+    QCOMPARE(species.at(1).name, QStringLiteral("Buche"));
+    QCOMPARE(species.at(2).name, QStringLiteral("Zirbe"));
+    QCOMPARE(species.at(1).groups.size(), 1);
+    QCOMPARE(species.at(1).groups.first().pieces, 1.0);
+    QCOMPARE(species.at(1).volume, 2.0);
+    QCOMPARE(species.at(0).pieces, 13.0);
+    QCOMPARE(totals.pieces(), 15.0);
+    QCOMPARE(totals.volume(), 15.5);
+}
+
+void TestOffice::eldatImportNamesWhatTheListCannotHold()
+{
+    ExportFixture fixture;
+    QFile seed(QStringLiteral("%1/fuzz/corpus/eldat/pile-photo-address.eldat")
+                   .arg(qEnvironmentVariable("STEMMO_SOURCE_DIR")));
+    QVERIFY(seed.open(QIODevice::ReadOnly));
+    const QString path =
+        fixture.dir.write(QStringLiteral("Polter.eldat"),
+                          seed.readAll().replace("\"species\": \"bu\"", "\"species\": \"zki\""));
+    testing::ScriptedUserInterface ui;
+    ui.expectMessage(QStringLiteral("Folgende Holzarten sind in dieser Region nicht eingetragen\r\nzki"));
+    ui.expectMessage(QStringLiteral("Fotos und Dateien"));
+    importer::ImportDriver driver(*fixture.holz, *fixture.master, fixture.settings, ui);
+    const auto result = driver.importFile(path);
+    QVERIFY(ui.done());
+    QCOMPARE(int(result.outcome), int(importer::ImportDriver::Result::Outcome::Imported));
+    const QString losses = result.losses.join(QLatin1Char('\n'));
+    QVERIFY(losses.contains(QStringLiteral("Weitere Anschriften")));
+    QVERIFY(losses.contains(QStringLiteral("Länge und Höhe der Schichtholzstapel")));
+    QCOMPARE(result.missingSpecies, QStringList{QStringLiteral("zki")});
+
+    // The pile: its factor and volumes, its position as the lot's storage row.
+    HolzRow pile;
+    for (const HolzRow& row : storedRecords(fixture, QStringLiteral("Polter")))
+        if (row.Holzart == QLatin1String("zki"))
+            pile = row;
+    QVERIFY(pile.isStackedWood());
+    QCOMPARE(pile.Stamm, QStringLiteral("0,7"));
+    QCOMPARE(pile.Kubatur, 21.0);
+    QCOMPARE(pile.Laenge * pile.Durchm * pile.Hoehe, 30.0); // the stacked volume stays
+    QVERIFY(fixture.select(QStringLiteral("Polter")));
+    fixture.timber.Lager_Oeffnen();
+    QCOMPARE(fixture.timber.Lager.recordCount(), 1);
+    QCOMPARE(fixture.timber.Lager.at(0).GPS, QStringLiteral("48.123400, 11.567800"));
+}
+
+void TestOffice::commandLine()
+{
+    testing::TestFolder data;
+    cli::CliContext context(store::DataFolder(data.path()), false);
+    context.ui().setQuiet(true);
+    context.out().setDevice(nullptr);
+    cli::ListGenerator({}, 5).generate(context.holzDb(), QStringLiteral("Gen"), 60);
+    auto run = [&](auto command, QStringList args) { return command(context, args); };
+
+    // Written with losses: exit 3; everything carried: exit 0.
+    const QString document = data.file(QStringLiteral("Nachbar.eldat"));
+    QCOMPARE(run(cli::runExport,
+                 {QStringLiteral("Gen"), QStringLiteral("--format"), QStringLiteral("eldat"), document}),
+             3);
+    QCOMPARE(run(cli::runExport, {QStringLiteral("Gen"), QStringLiteral("--format"), QStringLiteral("csv"),
+                                  data.file(QStringLiteral("Gen.csv"))}),
+             0);
+    QVERIFY(QFile::exists(data.file(QStringLiteral("Gen_Sorten.csv"))));
+    QCOMPARE(run(cli::runExport, {QStringLiteral("Gen"), QStringLiteral("--format"), QStringLiteral("xlsx"),
+                                  QStringLiteral("--je-los"), data.file(QStringLiteral("Gen.xlsx"))}),
+             0);
+    const QJsonArray sheets =
+        dump(QStringLiteral("xlsx"), data.file(QStringLiteral("Gen.xlsx")))[QStringLiteral("sheets")]
+            .toArray();
+    QVERIFY(sheets.size() > 2);
+
+    // Read back as a new list: the stacks' dimensions are named, exit 3.
+    QCOMPARE(run(cli::runImport, {document}), 3);
+    // Again: the list exists, nothing imported.
+    QCOMPARE(run(cli::runImport, {document}), 1);
 }
 
 QTEST_GUILESS_MAIN(TestOffice)
