@@ -240,9 +240,9 @@ private:
             if (type == QLatin1String("los")) {
                 bool ok = false;
                 lot = no.trimmed().toInt(&ok);
-                if (!ok || lot < 1 || lot > 85)
+                if (!ok || lot < 0 || lot > 85)
                     refuse(member(at, QStringLiteral("wood_id_no")),
-                           QStringLiteral("ist mit „%1“ keine Losnummer von 1 bis 85").arg(no));
+                           QStringLiteral("ist mit „%1“ keine Losnummer von 0 bis 85").arg(no));
             } else if (type == QLatin1String("pol")) {
                 place = no.trimmed();
             } else {
