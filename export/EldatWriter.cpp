@@ -119,7 +119,7 @@ QJsonObject singleLog(const ExportJob& job, const store::HolzRow& row)
     if (row.RindenAbzug > 10)
         job.losses().add(QStringLiteral("Rindenabzug über 10 cm"));
     else
-        diameter.insert(QStringLiteral("bark_thickness"), row.RindenAbzug);
+        diameter.insert(QStringLiteral("bark_thickness"), two(row.RindenAbzug));
     log.insert(QStringLiteral("diameter"), diameter);
     if (row.Klammerstamm)
         log.insert(QStringLiteral("part_no"), 1);

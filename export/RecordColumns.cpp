@@ -2,6 +2,8 @@
 
 #include "Fields.h"
 
+#include <cmath>
+
 namespace exporter {
 
 const QList<RecordColumns::Column>& RecordColumns::columns()
@@ -73,7 +75,9 @@ QList<RecordColumns::Value> RecordColumns::values(const store::HolzRow& row)
     values << text(row.Holzart) << text(row.Sorte) << text(row.Guete) << text(row.Staerke);
     values << number(row.Laenge, 2) << number(row.Durchm, 0);
     values << (stack ? number(row.Hoehe, 2) : Value());
-    values << text(row.Rinde) << number(row.RindenAbzug, 0);
+    values << text(row.Rinde)
+           << number(row.RindenAbzug,
+                     row.RindenAbzug == std::floor(row.RindenAbzug) ? 0 : 2); // decimals from the bark table
     values << number(row.Stueck, row.Stueck == std::floor(row.Stueck) ? 0 : 2);
     values << (stack ? (factorKnown ? number(factor, 2) : text(row.Stamm)) : Value());
     values << number(row.Kubatur, 2);

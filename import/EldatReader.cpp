@@ -394,8 +394,11 @@ private:
                 if (diameter->contains(QStringLiteral("dia_measurement")))
                     row.Rinde = barkMode(
                         code(*diameter, QStringLiteral("dia_measurement"), dAt, List::DiaMeasurement));
+                // Bark deductions keep their decimals.
                 row.RindenAbzug =
-                    wholeNumber(number(*diameter, QStringLiteral("bark_thickness"), dAt, 0, 10).value_or(0));
+                    std::round(number(*diameter, QStringLiteral("bark_thickness"), dAt, 0, 10).value_or(0) *
+                               100) /
+                    100;
             }
             row.Staerke =
                 staerke(code(log, QStringLiteral("single_log_thickness_class"), at, List::Thickness));
