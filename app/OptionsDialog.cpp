@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
@@ -35,6 +37,10 @@ OptionsDialog::OptionsDialog(Options& model, QWidget* parent) : QDialog(parent),
 {
     setWindowTitle(QStringLiteral("Optionen – Auswahl"));
     setObjectName(QStringLiteral("frmOpt"));
+    // The same text size as the entry screen it opens from.
+    QFont base = font();
+    base.setPointSizeF(std::max(base.pointSizeF(), 11.0));
+    setFont(base);
 
     QMenuBar* menuBar = lots::backAndHelpMenu(
         this, [this] { m_model.mnuZurueck_Click(); }, [this] { m_model.mnuHilfe_Click(); });
@@ -105,6 +111,29 @@ OptionsDialog::OptionsDialog(Options& model, QWidget* parent) : QDialog(parent),
           Options::chkUebernStaerke, Options::chkSortimentsliste})
         entryColumn->addWidget(m_checks[check]);
 
+    // Desktop convention beside the menu's "Zurück": a button that stores
+    // and closes, taken by Enter as well.
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    QPushButton* schliessen = buttons->button(QDialogButtonBox::Close);
+    schliessen->setText(QStringLiteral("Schließen"));
+    schliessen->setObjectName(QStringLiteral("cmdSchliessen"));
+    schliessen->setDefault(true);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
+    m_txtLos->setAccessibleName(QStringLiteral("AutoLosMax"));
+
+    // Tab walks the window top to bottom as its groups stand.
+    QList<QWidget*> tabChain{m_cmbSorte, m_cmbRegion};
+    for (QRadioButton* format : m_formats)
+        tabChain << format;
+    tabChain << m_checks[Options::chkKonvAuto] << m_txtLos;
+    for (const Options::Check check :
+         {Options::chkGuete, Options::chkSorte, Options::chkNutzung, Options::chkEinschlagtyp,
+          Options::chkUebernStaerke, Options::chkSortimentsliste})
+        tabChain << m_checks[check];
+    tabChain << schliessen;
+    for (qsizetype i = 1; i < tabChain.size(); ++i)
+        setTabOrder(tabChain[i - 1], tabChain[i]);
+
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menuBar);
     layout->addWidget(records);
@@ -115,6 +144,7 @@ OptionsDialog::OptionsDialog(Options& model, QWidget* parent) : QDialog(parent),
     office->setObjectName(QStringLiteral("lblForstamt"));
     office->setEnabled(false);
     layout->addWidget(office, 0, Qt::AlignRight);
+    layout->addWidget(buttons);
 
     connect(&m_model, &Options::changed, this, &OptionsDialog::render);
     connect(&m_model, &Options::closeRequested, this, [this] {
@@ -172,6 +202,12 @@ void OptionsDialog::render()
         const QSignalBlocker block(m_txtLos);
         m_txtLos->setText(m_model.txtLos());
     }
+}
+
+void OptionsDialog::reject()
+{
+    // Escape stores the options and leaves, as closing the window does.
+    close();
 }
 
 void OptionsDialog::closeEvent(QCloseEvent* event)

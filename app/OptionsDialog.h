@@ -32,6 +32,9 @@ public:
     QCheckBox* checkBox(Options::Check check) const { return m_checks[check]; }
     QLineEdit* losEdit() const { return m_txtLos; }
 
+    // Escape: leaves the window as closing it does.
+    void reject() override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

@@ -20,9 +20,8 @@
 #include "store/DataFolder.h"
 #include "store/Database.h"
 #include "store/MasterData.h"
-
-#include <QGuiApplication>
-#include <QScreen>
+#include "store/SettingKeys.h"
+#include "store/Settings.h"
 
 namespace app {
 
@@ -55,7 +54,7 @@ StemoraProgram::StemoraProgram(const store::DataFolder& folder, store::Settings&
     m_options->Form_Load();
     regionChanged();
 
-    m_window = std::make_unique<entry::FrmHolzWindow>(*m_frmHolz);
+    m_window = std::make_unique<entry::FrmHolzWindow>(*m_frmHolz, &settings);
     m_optionsDialog = new OptionsDialog(*m_options, m_window.get());
     m_frmLosDialog = new lots::FrmLosDialog(*m_frmLos, m_window.get());
     m_mantelDialog = new mantel::FrmMantelDialog(*m_frmMantel, m_window.get());
@@ -89,15 +88,7 @@ void StemoraProgram::showEntryScreen()
     m_frmMantel->setDezimalpunkt(dezimalpunkt);
     m_window->setDezimalpunkt(dezimalpunkt);
     m_bild1Window->hide();
-    // Built for a 1280×800 tablet; a smaller screen gets the whole of it.
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize wanted(1280, 800);
-    if (screen && (screen->availableSize().width() < wanted.width() ||
-                   screen->availableSize().height() < wanted.height())) {
-        m_window->showMaximized();
-    } else {
-        m_window->resize(wanted);
-    }
+    m_window->fitToScreen();
     m_window->showAndActivate();
 }
 
@@ -198,11 +189,19 @@ void StemoraProgram::wireDrivers()
     m_frmHolz->setMenuHandler(MenuCommand::Konvertieren, [this] {
         m_export->mnuKonvertieren_Click(m_frmHolz->store(), m_frmHolz->listSelected());
     });
-    m_frmHolz->setMenuHandler(MenuCommand::Einlesen,
-                              [this] { m_import->mnuEinlesen_Click(m_frmHolz->store()); });
+    // The export writes the format the options window shows, stored or not.
+    m_export->setFormatSource([this] { return m_options->konvertierung(); });
+    m_frmHolz->setMenuHandler(MenuCommand::Einlesen, [this] {
+        // Reading a list switches the export to the file's format; the
+        // options window shows it from then on.
+        if (m_import->mnuEinlesen_Click(m_frmHolz->store()))
+            m_options->optKonvertierung_Click(m_settings.number(store::keys::Konvertierung, 1));
+    });
     m_frmHolz->setMenuHandler(MenuCommand::EldatEinlesen, [this] {
-        m_import->mnuEinlesen_Click(
-            m_frmHolz->store(), exporter::ExportFormats::byNumber(exporter::ExportFormats::Eldat)->extension);
+        if (m_import->mnuEinlesen_Click(
+                m_frmHolz->store(),
+                exporter::ExportFormats::byNumber(exporter::ExportFormats::Eldat)->extension))
+            m_options->optKonvertierung_Click(m_settings.number(store::keys::Konvertierung, 1));
     });
     for (const auto& [command, format] : {std::pair{MenuCommand::Eldat, exporter::ExportFormats::Eldat},
                                           std::pair{MenuCommand::Csv, exporter::ExportFormats::Csv},

@@ -1,11 +1,12 @@
 // Stemora: recording felled round timber.
-#include "app/ScreenshotTour.h"
 #include "app/ShippedFiles.h"
 #include "app/StemoraProgram.h"
 #include "entry/FrmHolzWindow.h"
 #include "import/DataFolderSetup.h"
+#include "platform/AboutBox.h"
 #include "platform/QtUserInterface.h"
 #include "platform/SingleInstance.h"
+#include "platform/Translations.h"
 #include "store/DataFolder.h"
 #include "store/DbError.h"
 #include "store/Settings.h"
@@ -29,6 +30,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Stemora"));
     QApplication::setOrganizationName(QStringLiteral("Stemmo"));
+    platform::installGermanTranslations(application);
+    QApplication::setWindowIcon(platform::programIcon(QStringLiteral("stemora")));
 
     // One entry screen per user: two would each keep their own running
     // totals of the same list.
@@ -64,10 +67,6 @@ int main(int argc, char* argv[])
     if (!shipped.errors.isEmpty())
         ui.inform(shipped.errors.join(QLatin1Char('\n')), QStringLiteral("Stemora"), platform::Icon::Warning);
 
-    if (const QString shots = app::ScreenshotTour::folderFromEnvironment(); !shots.isEmpty()) {
-        app::ScreenshotTour tour(*program, shots);
-        return tour.run();
-    }
     program->start();
     return application.exec();
 }

@@ -12,6 +12,8 @@
 
 namespace cli {
 
+// Exit codes: 0 written whole, 1 nothing written, 3 written without values
+// the format cannot carry (the question naming them went to stderr).
 int runExport(CliContext& context, const QStringList& args)
 {
     const QString usage = QStringLiteral("export LISTE [--format %1] [--je-los] DATEI")
@@ -62,14 +64,15 @@ int runExport(CliContext& context, const QStringList& args)
         object.insert(QStringLiteral("liste"), list);
         object.insert(QStringLiteral("format"), format->name);
         object.insert(QStringLiteral("dateien"), QJsonArray::fromStringList(result.files));
+        object.insert(QStringLiteral("verluste_anzahl"), result.lossCount);
         object.insert(QStringLiteral("verluste"), QJsonArray::fromStringList(result.losses));
         context.printJson(object);
     } else {
         for (const QString& path : result.files)
             context.out() << path << Qt::endl;
     }
-    // Written, but not everything of the list is in the file.
-    return result.losses.isEmpty() ? 0 : 3;
+    // Written, but without what the format could not carry (named on stderr).
+    return result.lossCount > 0 ? 3 : 0;
 }
 
 } // namespace cli

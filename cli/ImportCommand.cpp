@@ -19,7 +19,8 @@ QString formatName(importer::SourceFormat format)
 } // namespace
 
 // Exit codes: 0 imported, 1 nothing imported (the reason went to stderr),
-// 3 imported but some values of the file could not be read or held.
+// 3 imported but some values of the file could not be read or held, or
+// the file may have been cut off (said on stderr).
 int runImport(CliContext& context, const QStringList& args)
 {
     const Options options(args, {});
@@ -46,13 +47,14 @@ int runImport(CliContext& context, const QStringList& args)
             {QStringLiteral("fehlende_holzarten"), QJsonArray::fromStringList(result.missingSpecies)},
             {QStringLiteral("fehler_anzahl"), result.errors.count()},
             {QStringLiteral("verluste"), QJsonArray::fromStringList(result.losses)},
+            {QStringLiteral("unvollstaendig"), result.incomplete},
             {QStringLiteral("fehler"), errors}});
     } else {
         context.out() << "Liste '" << result.listName << "' eingelesen (" << formatName(result.format)
                       << "): " << result.records << " Datensätze, " << result.storage << " Lagerzeilen, "
                       << result.samples << " Mantelmessungen." << Qt::endl;
     }
-    return result.errors.isEmpty() && result.losses.isEmpty() ? 0 : 3;
+    return result.withLosses() ? 3 : 0;
 }
 
 } // namespace cli

@@ -1,6 +1,7 @@
 #include "cli/Application.h"
 #include "cli/Commands.h"
 
+#include "platform/Translations.h"
 #include "store/DbError.h"
 
 #include <QCoreApplication>
@@ -28,6 +29,7 @@ int main(int argc, char* argv[])
     QCoreApplication& app = *application;
     QCoreApplication::setApplicationName(QStringLiteral("stemmo"));
     QCoreApplication::setOrganizationName(QStringLiteral("Stemmo"));
+    platform::installGermanTranslations(app);
 
     QStringList args = app.arguments().mid(1);
     QString dataFolder;

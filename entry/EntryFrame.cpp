@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -74,6 +75,34 @@ private:
     std::function<void(bool)> m_openChanged;
     bool m_open = false;
 };
+
+// What a screen reader says for a box or list whose caption is a button
+// beside it rather than a label.
+QString spokenName(const QString& objectName)
+{
+    static const QHash<QString, QString> names = {
+        {QStringLiteral("txtLos"), QStringLiteral("Los")},
+        {QStringLiteral("txtNummer"), QStringLiteral("Nummer")},
+        {QStringLiteral("txtHolzart"), QStringLiteral("Holzart")},
+        {QStringLiteral("txtLaenge"), QStringLiteral("Länge")},
+        {QStringLiteral("txtDurchmesser"), QStringLiteral("Durchmesser")},
+        {QStringLiteral("txtStueck"), QStringLiteral("Stück")},
+        {QStringLiteral("txtGuete"), QStringLiteral("Güte")},
+        {QStringLiteral("txtSorte"), QStringLiteral("Sorte")},
+        {QStringLiteral("txtStaerke"), QStringLiteral("Stärke")},
+        {QStringLiteral("txtRinde"), QStringLiteral("Rindenabzug")},
+        {QStringLiteral("txtFaktor"), QStringLiteral("Faktor")},
+        {QStringLiteral("txtKubatur"), QStringLiteral("Kubatur")},
+        {QStringLiteral("txtAbteilung"), QStringLiteral("Abteilung")},
+        {QStringLiteral("txtZusatz"), QStringLiteral("Zusatztext")},
+        {QStringLiteral("txtPreis"), QStringLiteral("Preis")},
+        {QStringLiteral("txtPreisfaktor"), QStringLiteral("Preisfaktor")},
+        {QStringLiteral("cmbEinschlag"), QStringLiteral("Einschlagtyp")},
+        {QStringLiteral("cmbNutzung"), QStringLiteral("Nutzungsart")},
+        {QStringLiteral("cmbpreis"), QStringLiteral("Preisliste")},
+    };
+    return names.value(objectName);
+}
 
 QFont sized(QFont font, qreal points, bool bold = false)
 {
@@ -223,10 +252,12 @@ EntryFrame::EntryFrame(FrmHolz& model, header::ControlBinder& binder, QWidget* p
     kind->addStretch(1);
     grid->addLayout(kind, 5, 0, 1, 6);
 
-    // Felling and use type, compartment.
+    // Felling and use type, compartment, remark and price share three rows
+    // so that the frame stays narrow enough for a 1024 pixel wide screen.
     const auto dropDown = [&](const QString& name, FrmHolz::Combo combo, const Control& control) {
         auto* box = new DropDown(this, [this, combo](bool open) { m_model.comboDropDown(combo, open); });
         box->setObjectName(name);
+        box->setAccessibleName(spokenName(name));
         connect(box, &QComboBox::activated, this, [this, combo](int i) { m_model.comboChoose(combo, i); });
         binder.combo(control, box);
         return box;
@@ -241,22 +272,22 @@ EntryFrame::EntryFrame(FrmHolz& model, header::ControlBinder& binder, QWidget* p
     binder.widget(c.cmbNutzung, nutzungLabel);
     lists->addWidget(nutzungLabel);
     lists->addWidget(dropDown(QStringLiteral("cmbNutzung"), FrmHolz::Combo::Nutzung, c.cmbNutzung), 1);
-    lists->addWidget(
+    kind->addWidget(
         captionButton(QStringLiteral("lblAbteilung"), c.txtAbteilung.caption, &FrmHolz::txtAbteilung_Click));
     QLineEdit* txtAbteilung = recordField(QStringLiteral("txtAbteilung"), 120);
     txtAbteilung->setReadOnly(false);
     txtAbteilung->setMaxLength(10);
     grid->addLayout(lists, 6, 0, 1, 6);
-    lists->addWidget(txtAbteilung);
+    kind->addWidget(txtAbteilung);
 
-    // Remark and price.
-    auto* extra = new QHBoxLayout;
-    extra->setSpacing(6);
-    extra->addWidget(captionButton(QStringLiteral("Label1"), c.txtZusatz.caption, &FrmHolz::Label1_Click));
-    QLineEdit* txtZusatz = recordField(QStringLiteral("txtZusatz"), 160);
+    lists->addWidget(captionButton(QStringLiteral("Label1"), c.txtZusatz.caption, &FrmHolz::Label1_Click));
+    QLineEdit* txtZusatz = recordField(QStringLiteral("txtZusatz"), 120);
     txtZusatz->setReadOnly(false);
     txtZusatz->setMaxLength(50);
-    extra->addWidget(txtZusatz, 2);
+    lists->addWidget(txtZusatz, 2);
+
+    auto* extra = new QHBoxLayout;
+    extra->setSpacing(6);
     extra->addWidget(captionButton(QStringLiteral("Label2"), c.cmbpreis.caption, &FrmHolz::Label2_Click));
     extra->addWidget(dropDown(QStringLiteral("cmbpreis"), FrmHolz::Combo::Preis, c.cmbpreis));
     extra->addWidget(captionButton(QStringLiteral("Label3"), c.txtPreis.caption, &FrmHolz::Label3_Click));
@@ -323,6 +354,7 @@ QLineEdit* EntryFrame::recordField(const QString& name, int minimumWidth)
 {
     auto* box = new QLineEdit(this);
     box->setObjectName(name);
+    box->setAccessibleName(spokenName(name));
     box->setReadOnly(true);
     box->setMinimumSize(minimumWidth, TouchHeight);
     box->setFont(sized(

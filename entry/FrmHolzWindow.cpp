@@ -11,6 +11,9 @@
 #include "entry/SelectionLists.h"
 #include "entry/StatisticsDialog.h"
 #include "header/FrmListendatenDialog.h"
+#include "platform/AboutBox.h"
+#include "platform/WindowPlacement.h"
+#include "store/SettingKeys.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -19,7 +22,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -44,7 +50,8 @@ bool isNavigationKey(int key)
 
 } // namespace
 
-FrmHolzWindow::FrmHolzWindow(FrmHolz& model, QWidget* parent) : QMainWindow(parent), m_model(model)
+FrmHolzWindow::FrmHolzWindow(FrmHolz& model, store::Settings* settings, QWidget* parent)
+    : QMainWindow(parent), m_model(model)
 {
     setObjectName(QStringLiteral("frmHolz"));
     const EntryControls& c = model.controls();
@@ -53,6 +60,17 @@ FrmHolzWindow::FrmHolzWindow(FrmHolz& model, QWidget* parent) : QMainWindow(pare
     setFont(base);
 
     setMenuBar(EntryMenus::build(model, m_binder, this, [this] { beenden(); }));
+    if (auto* program = menuBar()->findChild<QMenu*>(QStringLiteral("mnuProgram"))) {
+        QAction* ueber = program->addAction(QStringLiteral("Ü&ber Stemora"), this, [this] {
+            platform::showAboutBox(this, QStringLiteral("Stemora"),
+                                   QStringLiteral("Erfasst gefälltes Rundholz in Holzlisten, rechnet "
+                                                  "Kubatur und Stärkeklasse und wandelt Listen in "
+                                                  "Austauschdateien."));
+        });
+        ueber->setObjectName(QStringLiteral("mnuUeber"));
+        program->insertAction(program->actions().constFirst(), ueber);
+        program->insertSeparator(program->actions().at(1));
+    }
 
     auto* central = new QWidget(this);
     setCentralWidget(central);
@@ -90,6 +108,8 @@ FrmHolzWindow::FrmHolzWindow(FrmHolz& model, QWidget* parent) : QMainWindow(pare
     listButtons->addStretch(1);
     listenLayout->addLayout(listButtons);
     m_listListen = new ListTable(model.listListen(), QStringLiteral("ListListen"), listen);
+    if (settings)
+        m_listListen->rememberWidths(*settings, store::keys::SpaltenListListen);
     listenLayout->addWidget(m_listListen, 1);
 
     auto* daten = new QGroupBox(QStringLiteral("Datensätze"), central);
@@ -100,6 +120,7 @@ FrmHolzWindow::FrmHolzWindow(FrmHolz& model, QWidget* parent) : QMainWindow(pare
     activeRow->addWidget(new QLabel(c.TxtListenNR.caption, daten));
     m_txtListenNR = new QLineEdit(daten);
     m_txtListenNR->setObjectName(QStringLiteral("TxtListenNR"));
+    m_txtListenNR->setAccessibleName(QStringLiteral("Offene Liste"));
     m_txtListenNR->setReadOnly(true);
     m_txtListenNR->setFocusPolicy(Qt::NoFocus);
     m_txtListenNR->setMinimumWidth(120);
@@ -110,6 +131,8 @@ FrmHolzWindow::FrmHolzWindow(FrmHolz& model, QWidget* parent) : QMainWindow(pare
     activeRow->addWidget(m_txtListenNR, 1);
     datenLayout->addLayout(activeRow);
     m_listDaten = new ListTable(model.listDaten(), QStringLiteral("ListDaten"), daten);
+    if (settings)
+        m_listDaten->rememberWidths(*settings, store::keys::SpaltenListDaten);
     datenLayout->addWidget(m_listDaten);
 
     auto* tables = new QSplitter(Qt::Horizontal, central);
@@ -175,6 +198,16 @@ FrmHolzWindow::~FrmHolzWindow()
 void FrmHolzWindow::setDezimalpunkt(bool dezimalpunkt)
 {
     m_keypad->setDezimalpunkt(dezimalpunkt);
+}
+
+void FrmHolzWindow::fitToScreen()
+{
+    // Laid out for a 1280×800 tablet; a desktop screen gives the tables
+    // more of its room.
+    QSize wanted(1280, 800);
+    if (const QScreen* s = screen())
+        wanted = wanted.expandedTo(s->availableSize() * 0.8);
+    platform::fitToScreen(*this, wanted);
 }
 
 void FrmHolzWindow::showAndActivate()

@@ -10,6 +10,9 @@ class QSplitter;
 namespace header {
 class FrmListendatenDialog;
 }
+namespace store {
+class Settings;
+}
 
 namespace entry {
 
@@ -31,7 +34,9 @@ class StatisticsDialog;
 class FrmHolzWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit FrmHolzWindow(FrmHolz& model, QWidget* parent = nullptr);
+    // `settings`: where the column widths the user chose are kept; none
+    // keeps them for this window only.
+    explicit FrmHolzWindow(FrmHolz& model, store::Settings* settings = nullptr, QWidget* parent = nullptr);
     ~FrmHolzWindow() override;
 
     FrmHolz& model() { return m_model; }
@@ -44,6 +49,10 @@ public:
 
     // The decimal key shows the separator the system uses.
     void setDezimalpunkt(bool dezimalpunkt);
+    // Gives the window its working size: 1280×800, or four fifths of a
+    // bigger screen, where the screen has room for it with its frame, else
+    // the whole available area of its screen.
+    void fitToScreen();
     // Shows the screen for the first time and opens the list selected in
     // the list of lists (the model's activation).
     void showAndActivate();

@@ -52,6 +52,7 @@ Keypad::Keypad(FrmHolz& model, header::ControlBinder& binder, QWidget* parent)
 
     m_txtEingabe = new QLineEdit(this);
     m_txtEingabe->setObjectName(QStringLiteral("txtEingabe"));
+    m_txtEingabe->setAccessibleName(QStringLiteral("Eingabe"));
     m_txtEingabe->setAlignment(Qt::AlignRight);
     m_txtEingabe->setMinimumHeight(56);
     m_txtEingabe->setMaxLength(20);

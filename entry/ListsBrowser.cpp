@@ -199,10 +199,10 @@ void ListsBrowser::Liste_Loeschen()
     if (!Liste_Ausgewaehlt() || !positionOnSelected())
         return;
     const store::ListenRow list = s.store.Listen.current();
-    const Answer answer =
-        s.ui.message({QStringLiteral("Löschen Liste bestätigen ?"),
-                      QStringLiteral("Liste Nr. '") + list.Liste + QStringLiteral("' löschen"),
-                      Buttons::OkCancel, Icon::Question});
+    const Answer answer = s.ui.message(
+        {QStringLiteral("Löschen Liste bestätigen ?\n\nListe Nr. '") + list.Liste + QLatin1Char('\''),
+         QStringLiteral("Liste Nr. '") + list.Liste + QStringLiteral("' löschen"), Buttons::OkCancel,
+         Icon::Question});
     if (answer != Answer::Ok)
         return;
 

@@ -122,9 +122,9 @@ void RecordNavigation::mnuLoeschen_Click()
         return;
     }
     const int position = holz.absolutePosition();
-    const Answer answer = s.ui.message({QStringLiteral("Satz löschen bestätigen ?"),
-                                        QStringLiteral("Datensatz NR. ") + QString::number(position),
-                                        Buttons::OkCancel, Icon::Question});
+    const Answer answer = s.ui.message(
+        {QStringLiteral("Satz löschen bestätigen ?\r\rDatensatz NR. ") + QString::number(position),
+         QStringLiteral("Datensatz NR. ") + QString::number(position), Buttons::OkCancel, Icon::Question});
     if (answer != Answer::Ok) {
         s.Eingabe_Daten();
         return;

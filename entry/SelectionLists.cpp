@@ -20,17 +20,19 @@ SelectionLists::SelectionLists(FrmHolz& model, header::ControlBinder& binder, QW
         const char* anchor;
         const char* besideOf;
         int width;
+        const char* spoken;
     } lists[] = {
-        {"lstHolzart", c.lstHolzart, "txtHolzart", "", 230},
-        {"lstGuete", c.lstGuete, "txtGuete", "", 150},
-        {"lstKlasse", c.lstKlasse, "txtSorte", "", 150},
-        {"lstStaerke", c.lstStaerke, "txtStaerke", "", 150},
-        {"lstRinde", c.lstRinde, "txtRinde", "", 110},
-        {"lstLos", c.lstLos, "txtLos", "", 110},
-        {"lstLosNeu", c.lstLosNeu, "", "lstLos", 130},
+        {"lstHolzart", c.lstHolzart, "txtHolzart", "", 230, "Holzarten"},
+        {"lstGuete", c.lstGuete, "txtGuete", "", 150, "Güten"},
+        {"lstKlasse", c.lstKlasse, "txtSorte", "", 150, "Sorten"},
+        {"lstStaerke", c.lstStaerke, "txtStaerke", "", 150, "Stärkeklassen"},
+        {"lstRinde", c.lstRinde, "txtRinde", "", 110, "Rindenabzug"},
+        {"lstLos", c.lstLos, "txtLos", "", 110, "Lose der Liste"},
+        {"lstLosNeu", c.lstLosNeu, "", "lstLos", 130, "Neue Lose"},
     };
     for (const auto& l : lists) {
         QListWidget* list = makeList(QLatin1String(l.name));
+        list->setAccessibleName(QString::fromUtf8(l.spoken));
         binder.list(l.control, list);
         m_popups.push_back({list, QLatin1String(l.anchor), QLatin1String(l.besideOf), l.width});
     }
@@ -38,6 +40,7 @@ SelectionLists::SelectionLists(FrmHolz& model, header::ControlBinder& binder, QW
     // "Neues Los": a number typed above the new lot numbers.
     m_txtLosNeu = new QLineEdit(overlay);
     m_txtLosNeu->setObjectName(QStringLiteral("txtLosNeu"));
+    m_txtLosNeu->setAccessibleName(c.txtLosNeu.caption);
     m_txtLosNeu->setPlaceholderText(c.txtLosNeu.caption);
     m_txtLosNeu->setValidator(new QIntValidator(0, 999, m_txtLosNeu));
     m_txtLosNeu->setMinimumHeight(44);
@@ -114,8 +117,15 @@ void SelectionLists::place()
             height = std::max(height, rowHeight + 4);
             geometry = QRect(below.x(), top, std::max(p.width, anchor->width()), height);
         }
+        // Wholly inside the window, which itself fits its screen.
         if (geometry.right() > area.right())
             geometry.moveRight(area.right() - 2);
+        if (geometry.left() < area.left())
+            geometry.moveLeft(area.left());
+        if (geometry.bottom() > area.bottom())
+            geometry.setBottom(area.bottom());
+        if (geometry.top() < area.top())
+            geometry.setTop(area.top());
         p.list->setGeometry(geometry);
         p.list->raise();
     }

@@ -63,6 +63,7 @@ StatisticsDialog::StatisticsDialog(StatisticsModel& model, QWidget* parent) : QD
     style->setSourceModel(&m_model);
     m_table = new QTableView(this);
     m_table->setObjectName(QStringLiteral("tblStatistik"));
+    m_table->setAccessibleName(QStringLiteral("Statistik"));
     m_table->setModel(style);
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);

@@ -15,8 +15,9 @@ QLatin1StringView kindCode(const store::HolzRow& row)
 {
     // Later rules win: a bracketed or follow-on log keeps its own code
     // whatever its assortment.
-    QLatin1StringView kind =
-        row.Einzelstamm && row.Stueck > 1 ? QLatin1StringView("0M") : QLatin1StringView("0R");
+    QLatin1StringView kind = (row.Einzelstamm && row.Stueck > 1) || isMultiPieceAssortment(row)
+                                 ? QLatin1StringView("0M")
+                                 : QLatin1StringView("0R");
     if (row.isStackedWood())
         kind = QLatin1StringView("0S");
     if (isPieceRow(row))
@@ -32,30 +33,30 @@ QLatin1StringView kindCode(const store::HolzRow& row)
 // export goes on, as the device has always received them.
 void stackBlock(FixedLine& line, const store::HolzRow& row)
 {
-    line.optionalRight(5, [&] {
+    line.optionalRight("Raummaß ohne Faktor", 5, [&] {
         const double v = volumeBeforeFactor(row);
         return fixed(v, v < 1000 ? 1 : 0);
     });
-    line.optionalRight(3, [&] { return fixed(row.Laenge, 1); });
+    line.optionalRight("Länge", 3, [&] { return fixed(row.Laenge, 1); });
     line.add(QLatin1Char(' '));
-    line.optionalRight(4, [&] { return fixed(factor(row), 2); });
-    line.optionalLeft(2, [&] { return Staerkefeld(row); });
+    line.optionalRight("Faktor", 4, [&] { return fixed(factor(row), 2); });
+    line.optionalLeft("Stärkeklasse", 2, [&] { return Staerkefeld(row); });
 }
 
 void pieceBlock(FixedLine& line, const store::HolzRow& row)
 {
-    line.optionalRight(4, [&] { return row.Stueck >= 1000 ? QStringLiteral("****") : plain(row.Stueck); });
+    line.optionalRight("Stückzahl", 4,
+                       [&] { return row.Stueck >= 1000 ? QStringLiteral("****") : plain(row.Stueck); });
     line.add(QLatin1Char(' '));
-    line.optionalRight(4, [&] { return volumePerHundredPieces(row); });
-    line.optionalLeft(3, [&] { return Staerkefeld(row); });
+    line.optionalRight("Kubatur je 100 Stück", 4, [&] { return volumePerHundredPieces(row); });
+    line.optionalLeft("Stärkeklasse", 3, [&] { return Staerkefeld(row); });
 }
 
 void logBlock(FixedLine& line, const store::HolzRow& row)
 {
-    line.right(4, fixed(row.Laenge, 1))
-        .right(3, plain(row.Durchm))
-        .add(barkText(row))
-        .left(2, Staerkefeld(row));
+    line.right(4, fixed(row.Laenge, 1)).right(3, plain(row.Durchm));
+    barkPart(line, row);
+    line.left(2, Staerkefeld(row));
 }
 
 } // namespace
@@ -64,9 +65,16 @@ QString Eg10Writer::recordLine(const ExportJob& job, const store::HolzRow& row)
 {
     const bool piece = isPieceRow(row);
     FixedLine line;
-    line.add(kindCode(row));
+    const QLatin1StringView kind = kindCode(row);
+    line.add(kind);
     line.right(2, QString::number(row.Los));
-    line.right(6, !row.Einzelstamm && row.Nummer == 1 ? QStringLiteral("0") : QString::number(row.Nummer));
+    // An assortment's piece count stands in the number field, where the
+    // handheld reader takes it from for "0M".
+    if (kind == QLatin1StringView("0M") && isMultiPieceAssortment(row))
+        line.right(6, plain(row.Stueck));
+    else
+        line.right(6,
+                   !row.Einzelstamm && row.Nummer == 1 ? QStringLiteral("0") : QString::number(row.Nummer));
     line.left(4, job.species().Holzartcode(row.Holzart));
     line.left(2, row.Sorte);
     line.left(2, row.Guete);

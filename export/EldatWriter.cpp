@@ -51,19 +51,19 @@ QJsonObject woodDefinition(const ExportJob& job, const store::HolzRow& row, cons
     if (const auto code = codes.species(row.Holzart))
         species = *code;
     else
-        job.losses().add(QStringLiteral("Holzart „%1“ hat keinen ELDATsmart-Code").arg(row.Holzart));
+        job.noteLoss(QStringLiteral("Holzart „%1“ hat keinen ELDATsmart-Code").arg(row.Holzart));
     QString quality = QStringLiteral("o");
     if (const auto code = codes.quality(row.Guete))
         quality = *code;
     else if (!row.Guete.trimmed().isEmpty())
-        job.losses().add(QStringLiteral("Güte „%1“ hat keinen ELDATsmart-Code").arg(row.Guete.trimmed()));
+        job.noteLoss(QStringLiteral("Güte „%1“ hat keinen ELDATsmart-Code").arg(row.Guete.trimmed()));
     QString grade = QStringLiteral("xy");
     QString use = QStringLiteral("xy");
     if (const auto code = codes.assortment(row.Sorte)) {
         grade = code->grade;
         use = code->use;
     } else if (!row.Sorte.trimmed().isEmpty()) {
-        job.losses().add(QStringLiteral("Sorte „%1“ hat keinen ELDATsmart-Code").arg(row.Sorte.trimmed()));
+        job.noteLoss(QStringLiteral("Sorte „%1“ hat keinen ELDATsmart-Code").arg(row.Sorte.trimmed()));
     }
     return QJsonObject{
         {QStringLiteral("quality"),
@@ -82,7 +82,7 @@ QString thickness(const ExportJob& job, const store::HolzRow& row)
         return QStringLiteral("o");
     if (const auto code = EldatWriter::thicknessClass(row.Staerke, row.Durchm))
         return *code;
-    job.losses().add(QStringLiteral("Stärkeklasse „%1“ hat keine Entsprechung").arg(row.Staerke.trimmed()));
+    job.noteLoss(QStringLiteral("Stärkeklasse „%1“ hat keine Entsprechung").arg(row.Staerke.trimmed()));
     return QStringLiteral("o");
 }
 
@@ -90,12 +90,13 @@ QString thickness(const ExportJob& job, const store::HolzRow& row)
 void noteRecordLosses(const ExportJob& job, const store::HolzRow& row)
 {
     if (!row.Abteilung.isEmpty())
-        job.losses().add(QStringLiteral("Abteilung der Datensätze"));
+        job.noteListLoss(QStringLiteral("Abteilung der Datensätze: das Format hat dafür kein Feld"));
     // Nutzung holds two index digits, "0" for none.
     if (!row.Nutzung.contains(QLatin1Char('.')) && row.Nutzung.count(QLatin1Char('0')) != row.Nutzung.size())
-        job.losses().add(QStringLiteral("Nutzungsart und Einschlagtyp der Datensätze"));
+        job.noteListLoss(
+            QStringLiteral("Nutzungsart und Einschlagtyp der Datensätze: das Format hat dafür kein Feld"));
     if (!row.Preisfaktor.isEmpty())
-        job.losses().add(QStringLiteral("Preisfaktor der Datensätze"));
+        job.noteListLoss(QStringLiteral("Preisfaktor der Datensätze: das Format hat dafür kein Feld"));
 }
 
 QJsonObject singleLog(const ExportJob& job, const store::HolzRow& row)
@@ -117,7 +118,7 @@ QJsonObject singleLog(const ExportJob& job, const store::HolzRow& row)
     QJsonObject diameter{{QStringLiteral("diameter_value"), row.Durchm},
                          {QStringLiteral("dia_measurement"), EldatWriter::diaMeasurement(row.Rinde)}};
     if (row.RindenAbzug > 10)
-        job.losses().add(QStringLiteral("Rindenabzug über 10 cm"));
+        job.noteLoss(QStringLiteral("Rindenabzug über 10 cm"));
     else
         diameter.insert(QStringLiteral("bark_thickness"), two(row.RindenAbzug));
     log.insert(QStringLiteral("diameter"), diameter);
@@ -142,22 +143,23 @@ QJsonObject aggregate(const ExportJob& job, const store::HolzRow& row)
         data.insert(QStringLiteral("aggregation_type"), QStringLiteral("sohaqu"));
         data.insert(QStringLiteral("wood_definition"), woodDefinition(job, row, amounts));
         data.insert(QStringLiteral("thickness_class"), thickness(job, row));
-        job.losses().add(QStringLiteral("Maße der Schichtholzstapel (Länge, Breite, Höhe)"));
+        job.noteListLoss(QStringLiteral(
+            "Maße der Schichtholzstapel (Länge, Breite, Höhe): das Format hat dafür kein Feld"));
     } else {
         QJsonArray amounts{amount(row.Kubatur, "fmo"), amount(row.Stueck, "stk")};
         data.insert(QStringLiteral("aggregation_type"), QStringLiteral("sohaqusk"));
         data.insert(QStringLiteral("wood_definition"), woodDefinition(job, row, amounts));
         if (row.Laenge > 20)
-            job.losses().add(QStringLiteral("Mittlere Länge über 20 m bei Sortimenten"));
+            job.noteLoss(QStringLiteral("Mittlere Länge über 20 m"));
         else
             data.insert(QStringLiteral("mean_length"), two(row.Laenge));
         if (row.Durchm > 200)
-            job.losses().add(QStringLiteral("Mittlerer Durchmesser über 200 cm bei Sortimenten"));
+            job.noteLoss(QStringLiteral("Mittlerer Durchmesser über 200 cm"));
         else if (row.Durchm > 0)
             data.insert(QStringLiteral("mean_centre_diameter"), row.Durchm);
         data.insert(QStringLiteral("thickness_class"), thickness(job, row));
         if (row.RindenAbzug != 0 || row.Rinde == QLatin1String("a"))
-            job.losses().add(QStringLiteral("Rindenabzug der Sortimente (ihr Volumen ist übertragen)"));
+            job.noteListLoss(QStringLiteral("Rindenabzug der Sortimente (ihr Volumen ist übertragen)"));
     }
     QJsonObject content{{QStringLiteral("aggregation_data"), QJsonArray{data}}};
     if (row.Nummer != 0)
@@ -177,7 +179,7 @@ QJsonObject pile(const ExportJob& job, const store::HolzRow& row, const QJsonObj
         data.insert(QStringLiteral("mean_length"),
                     two(row.Durchm)); // the depth of the stack: its billet length
     data.insert(QStringLiteral("thickness_class"), thickness(job, row));
-    job.losses().add(
+    job.noteListLoss(
         QStringLiteral("Länge und Höhe der Schichtholzstapel (übertragen wird ihre Stirnfläche)"));
     QJsonObject pile{
         {QStringLiteral("square_measure"),
@@ -225,7 +227,7 @@ std::optional<QJsonObject> businessData(const ExportJob& job)
     if (!complete) {
         if (!list.Name.isEmpty() || !list.Strasse.isEmpty() || !list.Ort.isEmpty() ||
             !list.Forstamt.isEmpty() || !list.Revier.isEmpty())
-            job.losses().addGeneral(QStringLiteral(
+            job.noteListLoss(QStringLiteral(
                 "Name, Straße, Ort, Forstamt und Revier der Liste: die Anschrift ist unvollständig (Ort mit "
                 "Postleitzahl)"));
         return std::nullopt;
@@ -249,13 +251,12 @@ void noteHeaderLosses(const ExportJob& job)
 {
     const store::ListenRow& list = job.list();
     if (!list.Abteilung.isEmpty() || !list.UAbt.isEmpty() || !list.Bestand.isEmpty())
-        job.losses().addGeneral(QStringLiteral("Abteilung, Unterabteilung und Bestand der Liste"));
+        job.noteListLoss(QStringLiteral("Abteilung, Unterabteilung und Bestand der Liste"));
     if (!list.Lagerplatz.isEmpty())
-        job.losses().addGeneral(
-            QStringLiteral("Lagerplatz der Liste (die Lagerorte der Lose werden übertragen)"));
+        job.noteListLoss(QStringLiteral("Lagerplatz der Liste (die Lagerorte der Lose werden übertragen)"));
     const auto& m = job.eldatCodes()->measuring();
     if (m.calibrationId.isEmpty() || m.calibratedUntil.isEmpty())
-        job.losses().addGeneral(QStringLiteral(
+        job.noteListLoss(QStringLiteral(
             "Kalibrierung des Messgeräts: in eldat-codes.dat nicht eingetragen, das Dokument nennt keine "
             "Kennung und als Gültigkeit das Messdatum"));
 }
@@ -291,20 +292,23 @@ QByteArray EldatWriter::document(const ExportJob& job)
             if (const auto position = coordinate(lager.GPS))
                 positions.insert(los, *position);
             else
-                job.losses().addGeneral(
+                job.noteListLoss(
                     QStringLiteral("GPS-Position von Los %1 („%2“) ist keine Position in Dezimalgrad")
                         .arg(los)
                         .arg(lager.GPS.trimmed()));
         }
         if (!lager.Lagerort.trimmed().isEmpty()) {
             if (lager.Lagerort.trimmed().size() > 30)
-                job.losses().addGeneral(
-                    QStringLiteral("Lagerort von Los %1 ist länger als 30 Zeichen").arg(los));
+                job.noteListLoss(QStringLiteral("Lagerort von Los %1 ist länger als 30 Zeichen").arg(los));
             places.insert(los, lager.Lagerort.trimmed().left(30));
         }
         if (!lager.Zusatz1.trimmed().isEmpty())
-            job.losses().addGeneral(QStringLiteral("Zusatz des Lagerorts von Los %1").arg(los));
+            job.noteListLoss(QStringLiteral("Zusatz des Lagerorts von Los %1").arg(los));
     }
+
+    // What the list's header cannot give is named before the records.
+    const std::optional<QJsonObject> business = businessData(job);
+    noteHeaderLosses(job);
 
     QMap<int, LotParts> lots;
     job.walk([&](const store::HolzRow& row) {
@@ -322,9 +326,6 @@ QByteArray EldatWriter::document(const ExportJob& job)
             LotParts::append(lot.aggregates, aggregate(job, row));
         }
     });
-
-    const std::optional<QJsonObject> business = businessData(job);
-    noteHeaderLosses(job);
 
     QByteArray out;
     out.reserve(qsizetype(job.recordCount()) * 420 + 4096);
@@ -349,7 +350,7 @@ QByteArray EldatWriter::document(const ExportJob& job)
                 data.insert(QStringLiteral("coordinate"), positions.value(los));
             measurer.insert(QStringLiteral("business"), QJsonObject{{QStringLiteral("business_data"), data}});
         } else if (positions.contains(los)) {
-            job.losses().addGeneral(
+            job.noteListLoss(
                 QStringLiteral("GPS-Position von Los %1: ohne vollständige Anschrift der Liste kein Platz im "
                                "Dokument")
                     .arg(los));

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -59,8 +60,10 @@ ExportError fileError(int number, const QString& what, const QFileDevice& file, 
 }
 
 // Writes every output of the format into its own temporary file and moves
-// them into place only when all are complete.
-void writeFiles(const ExportFormat& format, const QStringList& paths, const ExportJob& job)
+// them into place only when all are complete and `confirm` agrees. False,
+// with nothing in place, when it does not.
+bool writeFiles(const ExportFormat& format, const QStringList& paths, const ExportJob& job,
+                const std::function<bool()>& confirm)
 {
     std::vector<std::unique_ptr<QSaveFile>> files;
     try {
@@ -77,6 +80,11 @@ void writeFiles(const ExportFormat& format, const QStringList& paths, const Expo
                 throw fileError(ExportError::WriteFailed, QStringLiteral("Fehler beim Schreiben der Datei"),
                                 *files.back(), paths.at(i));
         }
+        if (!confirm()) {
+            for (auto& file : files)
+                file->cancelWriting();
+            return false;
+        }
         for (qsizetype i = 0; i < paths.size(); ++i) {
             if (!files[size_t(i)]->commit())
                 throw fileError(ExportError::WriteFailed, QStringLiteral("Fehler beim Schreiben der Datei"),
@@ -87,6 +95,7 @@ void writeFiles(const ExportFormat& format, const QStringList& paths, const Expo
             file->cancelWriting();
         throw;
     }
+    return true;
 }
 
 // Sets only the list's Konvertiert: the rest of the row may have changed
@@ -161,7 +170,8 @@ void ExportDriver::exportAs(store::TimberStore& store, bool listSelected, int nu
 
 ExportDriver::Result ExportDriver::Liste_Konvertieren(store::TimberStore& store)
 {
-    const QString setting = m_settings.get(store::keys::Konvertierung);
+    const int shown = m_formatSource ? m_formatSource() : 0;
+    const QString setting = shown > 0 ? QString::number(shown) : m_settings.get(store::keys::Konvertierung);
     const ExportFormat* format = ExportFormats::bySetting(setting);
     // Without a format nothing would be written; that must not pass for a
     // converted list.
@@ -300,39 +310,53 @@ ExportDriver::Result ExportDriver::write(store::TimberStore& store, const QStrin
         throw ExportError(ExportError::PathError, QStringLiteral("Fehler beim Zugriff auf Pfad/Datei"),
                           QStringLiteral("zwei Dateien der Konvertierung hätten denselben Namen: %1")
                               .arg(QDir::toNativeSeparators(paths.first())));
+    job.setCarriage(format.carries);
+    // Asked with the files written but not yet in place.
+    auto confirm = [&] {
+        if (job.losses().isEmpty())
+            return true;
+        m_ui.setBusy(false);
+        const auto answer = m_ui.message(
+            {QStringLiteral("Das Format %1 kann nicht alles aufnehmen, was die Liste „%2“ enthält:\n%3\n\n"
+                            "Trotzdem konvertieren?")
+                 .arg(format.name, list.Liste, job.losses().text()),
+             QStringLiteral("Liste konvertieren"), Buttons::YesNo, Icon::Warning});
+        m_ui.setBusy(true);
+        return answer == platform::Answer::Yes;
+    };
     m_ui.setBusy(true);
+    bool written = false;
     try {
-        writeFiles(format, paths, job);
+        written = writeFiles(format, paths, job, confirm);
     } catch (...) {
         m_ui.setBusy(false);
         throw;
     }
     m_ui.setBusy(false);
-    if (job.skippedLines() > 0) {
-        const QString lines = job.skippedLines() == 1 ? QStringLiteral("einer Zeile")
-                                                      : QStringLiteral("%1 Zeilen").arg(job.skippedLines());
-        m_ui.message(
-            {QStringLiteral("In %1 passten Werte nicht in ihre Spalten der Datei; diese Stellen sind leer "
-                            "geblieben. Zuerst bei %2")
-                 .arg(lines, job.firstSkipped()),
-             QStringLiteral("Liste konvertieren"), Buttons::Ok, Icon::Warning});
+    Result result;
+    if (!written) {
+        m_ui.message({QStringLiteral("Keine Liste konvertiert"), QString(), Buttons::Ok, Icon::Information});
+        result.outcome = Outcome::Cancelled;
+        return result;
     }
-    const QStringList losses = job.losses().lines();
-    if (!losses.isEmpty())
-        m_ui.message({QStringLiteral("Die Datei ist geschrieben. Diese Angaben kann das Format nicht aufnehmen, sie "
-                                     "fehlen darin:\n- ") +
-                          losses.join(QStringLiteral("\n- ")),
-                      QStringLiteral("Liste konvertieren"), Buttons::Ok, Icon::Warning});
     if (format.startsEg20)
         EG20_Starten(QFileInfo(chosenPath).absolutePath());
 
     stampConverted(store);
-    m_ui.message({QStringLiteral("Liste %1 angelegt").arg(QFileInfo(chosenPath).fileName()),
-                  QStringLiteral("Konvertierung erfolgreich"), Buttons::Ok, Icon::Information});
-    Result result;
+    const QString title = QFileInfo(chosenPath).fileName();
+    if (job.losses().isEmpty())
+        m_ui.message({QStringLiteral("Liste %1 angelegt").arg(title),
+                      QStringLiteral("Konvertierung erfolgreich"), Buttons::Ok, Icon::Information});
+    else
+        m_ui.message(
+            {QStringLiteral("Liste %1 angelegt; %2 Werte der Liste stehen nicht oder nicht ganz darin.")
+                 .arg(title)
+                 .arg(job.losses().count()),
+             QStringLiteral("Konvertierung mit Verlusten"), Buttons::Ok, Icon::Warning});
     result.outcome = Outcome::Written;
     result.files = paths;
-    result.losses = losses;
+    result.losses = job.losses().described();
+    result.lossCount = job.losses().count();
     return result;
 }
 

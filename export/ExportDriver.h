@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace platform {
@@ -26,21 +27,30 @@ namespace exporter {
 // place only when complete: after a failure the previous file of that name
 // is untouched and no partly written file is left for a receiving system
 // to pick up.
+//
+// Whatever the format cannot carry of the list (characters outside the
+// file's code page, values that do not fit their columns, texts longer
+// than their field, piece counts without a field) is gathered while the
+// files are written and put to the user in one question before they are
+// moved into place; declined, nothing is written. "Konvertierung
+// erfolgreich" is said only when nothing was lost.
 class ExportDriver {
 public:
     enum class Outcome {
-        Written,   // files in place, list stamped
-        Cancelled, // the user cancelled the file dialog
+        Written,   // files in place, list stamped (see losses)
+        Cancelled, // the user cancelled the file dialog, or declined the losses
         NoRecords, // nothing to convert, no file
         Failed,    // see errorNumber / errorDescription
     };
     struct Result {
         Outcome outcome = Outcome::Failed;
         QStringList files; // full paths of the files written
+        // What the files could not carry (the first ones word for word) and
+        // how much in all; the user agreed to write them without it.
+        QStringList losses;
+        qint64 lossCount = 0;
         int errorNumber = 0;
         QString errorDescription;
-        // What the file could not carry (written anyway), one line each.
-        QStringList losses;
         // "Fehler beim Liste konvertieren FehlerNr :<number> <description>"
         QString errorText() const;
     };
@@ -50,6 +60,10 @@ public:
     // Where "abies/Eg20fis", the external ABIES converter, is looked for;
     // default: the folder of the running program.
     void setProgramFolder(const QString& folder) { m_programFolder = folder; }
+    // Where the menu's export takes its format from: the options window's
+    // current choice (1..8), which counts before it is stored; 0 there, or
+    // no source, means the stored setting Konvertierung.
+    void setFormatSource(std::function<int()> source) { m_formatSource = std::move(source); }
     // Workbooks get one more sheet for each lot.
     void setSheetPerLot(bool on) { m_sheetPerLot = on; }
 
@@ -89,6 +103,7 @@ private:
     platform::UserInterface& m_ui;
     QString m_programFolder;
     bool m_sheetPerLot = false;
+    std::function<int()> m_formatSource;
 };
 
 } // namespace exporter

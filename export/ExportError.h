@@ -25,6 +25,8 @@ public:
     int number() const { return m_number; }
     // "Überlauf (Datensatz 5, Los 1: „100.0“ passt nicht in 4 Zeichen)".
     QString description() const;
+    // Where and why alone: "„100.0“ passt nicht in 4 Zeichen".
+    const QString& detail() const { return m_detail; }
     // The same error with the place it happened in front of its detail.
     ExportError withContext(const QString& context) const;
 

@@ -8,6 +8,8 @@
 #include "TransferWriter.h"
 #include "XlsxWriter.h"
 
+#include <functional>
+
 namespace exporter {
 
 const QList<ExportFormat>& ExportFormats::all()
@@ -35,7 +37,10 @@ const QList<ExportFormat>& ExportFormats::all()
          false,
          0,
          false,
-         {{T::ChosenFile, &habsys}}},
+         {{T::ChosenFile, &habsys}},
+         true,
+         {40, 0, Carry::ReadBack, Carry::ReadBack, Carry::ReadBack, Carry::None, Carry::ReadBack,
+          Carry::None}},
         {2,
          QStringLiteral("latschbacher"),
          QStringLiteral("optLatschbacher"),
@@ -44,7 +49,9 @@ const QList<ExportFormat>& ExportFormats::all()
          false,
          8,
          false,
-         {{T::StemTxt, &latschbacherText}, {T::ChosenFile, &latschbacherTransfer}}},
+         {{T::StemTxt, &latschbacherText}, {T::ChosenFile, &latschbacherTransfer}},
+         true,
+         {50, 0, Carry::None, Carry::None, Carry::None, Carry::None, Carry::None, Carry::ReadBack}},
         {3,
          QStringLiteral("proforst"),
          QStringLiteral("optProForst"),
@@ -53,7 +60,9 @@ const QList<ExportFormat>& ExportFormats::all()
          false,
          0,
          false,
-         {{T::StemDat, &brd}}},
+         {{T::StemDat, &brd}},
+         false,
+         {37, 0, Carry::Written, Carry::None, Carry::None, Carry::None, Carry::None, Carry::Written}},
         {4,
          QStringLiteral("abies"),
          QStringLiteral("optAbies"),
@@ -62,7 +71,9 @@ const QList<ExportFormat>& ExportFormats::all()
          false,
          0,
          true,
-         {{T::Eg20Dat, &abies}}},
+         {{T::Eg20Dat, &abies}},
+         false,
+         {30, 0, Carry::Written, Carry::None, Carry::None, Carry::None, Carry::None, Carry::Written}},
         {5,
          QStringLiteral("dekadata"),
          QStringLiteral("optDekadata"),
@@ -71,7 +82,10 @@ const QList<ExportFormat>& ExportFormats::all()
          false,
          0,
          false,
-         {{T::ChosenFile, &dekaData}}},
+         {{T::ChosenFile, &dekaData}},
+         true,
+         {50, 8, Carry::ReadBack, Carry::ReadBack, Carry::Written, Carry::ReadBack, Carry::ReadBack,
+          Carry::ReadBack}},
         {6,
          QStringLiteral("eg10"),
          QStringLiteral("optEG10"),
@@ -80,7 +94,9 @@ const QList<ExportFormat>& ExportFormats::all()
          true,
          0,
          false,
-         {{T::ChosenFile, &eg10}}},
+         {{T::ChosenFile, &eg10}},
+         true,
+         {40, 9, Carry::ReadBack, Carry::None, Carry::None, Carry::None, Carry::None, Carry::ReadBack}},
         {7,
          QStringLiteral("timbernet"),
          QStringLiteral("optTimbernet"),
@@ -89,7 +105,10 @@ const QList<ExportFormat>& ExportFormats::all()
          false,
          0,
          false,
-         {{T::ChosenFile, &timbernet}}},
+         {{T::ChosenFile, &timbernet}},
+         true,
+         {50, 8, Carry::ReadBack, Carry::ReadBack, Carry::Written, Carry::Written, Carry::ReadBack,
+          Carry::ReadBack}},
         {Eldat,
          QStringLiteral("eldat"),
          QStringLiteral("optEldat"),
@@ -98,7 +117,9 @@ const QList<ExportFormat>& ExportFormats::all()
          false,
          0,
          false,
-         {{T::ChosenFile, &eldat}}},
+         {{T::ChosenFile, &eldat}},
+         true,
+         {255, 0, Carry::ReadBack, Carry::None, Carry::None, Carry::None, Carry::ReadBack, Carry::ReadBack}},
         {Csv,
          QStringLiteral("csv"),
          QString(),
@@ -107,7 +128,10 @@ const QList<ExportFormat>& ExportFormats::all()
          false,
          0,
          false,
-         {{T::ChosenFile, &csvRecords}, {T::StemSorten, &csvSummary}}},
+         {{T::ChosenFile, &csvRecords}, {T::StemSorten, &csvSummary}},
+         false,
+         {Carriage::Whole, Carriage::Whole, Carry::Written, Carry::Written, Carry::None, Carry::None,
+          Carry::None, Carry::Written}},
         {Xlsx,
          QStringLiteral("xlsx"),
          QString(),
@@ -116,7 +140,10 @@ const QList<ExportFormat>& ExportFormats::all()
          false,
          0,
          false,
-         {{T::ChosenFile, &xlsx}}},
+         {{T::ChosenFile, &xlsx}},
+         false,
+         {Carriage::Whole, Carriage::Whole, Carry::Written, Carry::Written, Carry::None, Carry::None,
+          Carry::None, Carry::Written}},
     };
     return formats;
 }
@@ -160,6 +187,70 @@ QStringList ExportFormats::names()
     for (const ExportFormat& format : all())
         list << format.name;
     return list;
+}
+
+QStringList ExportFormats::readableExtensions()
+{
+    QStringList list;
+    for (const ExportFormat& format : all()) {
+        if (format.readable && !list.contains(format.extension))
+            list << format.extension;
+    }
+    return list;
+}
+
+QString ExportFormats::carriageTable()
+{
+    auto carry = [](Carry c) {
+        switch (c) {
+        case Carry::None:
+            return QStringLiteral("–");
+        case Carry::Written:
+            return QStringLiteral("geschrieben");
+        case Carry::ReadBack:
+            break;
+        }
+        return QStringLiteral("ja");
+    };
+    auto characters = [](int n) {
+        return n == Carriage::Whole ? QStringLiteral("ganz")
+               : n == 0             ? QStringLiteral("–")
+                                    : QString::number(n);
+    };
+    struct Row {
+        const char* label;
+        std::function<QString(const ExportFormat&)> cell;
+    };
+    const QList<Row> rows{
+        {"Wieder einlesbar",
+         [](const ExportFormat& f) { return f.readable ? QStringLiteral("ja") : QStringLiteral("nein"); }},
+        {"Bemerkung des Datensatzes (Zeichen)",
+         [&](const ExportFormat& f) { return characters(f.carries.remark); }},
+        {"Abteilung des Datensatzes (Zeichen)",
+         [&](const ExportFormat& f) { return characters(f.carries.recordCompartment); }},
+        {"Stückzahl eines Sortiments",
+         [&](const ExportFormat& f) { return carry(f.carries.assortmentPieces); }},
+        {"Höhe und Breite eines Polters", [&](const ExportFormat& f) { return carry(f.carries.stackSize); }},
+        {"Preis und Preisart", [&](const ExportFormat& f) { return carry(f.carries.prices); }},
+        {"RF, AArt, Rotte, AbrNr, EST1–EST5, Polter",
+         [&](const ExportFormat& f) { return carry(f.carries.extraFields); }},
+        {"Lagerplätze", [&](const ExportFormat& f) { return carry(f.carries.storage); }},
+        {"Forstamt und Revier", [&](const ExportFormat& f) { return carry(f.carries.offices); }},
+    };
+    QString table = QStringLiteral("| |");
+    QString rule = QStringLiteral("|---|");
+    for (const ExportFormat& format : all()) {
+        table += QStringLiteral(" %1 |").arg(format.name);
+        rule += QStringLiteral("---|");
+    }
+    table += QLatin1Char('\n') + rule + QLatin1Char('\n');
+    for (const Row& row : rows) {
+        table += QStringLiteral("| %1 |").arg(QString::fromUtf8(row.label));
+        for (const ExportFormat& format : all())
+            table += QStringLiteral(" %1 |").arg(row.cell(format));
+        table += QLatin1Char('\n');
+    }
+    return table;
 }
 
 } // namespace exporter

@@ -8,6 +8,28 @@ namespace exporter {
 
 class ExportWriter;
 
+// How far a file of a format holds one kind of value.
+enum class Carry {
+    None,     // the file has no place for it
+    Written,  // the file holds it; the list import does not read it back
+    ReadBack, // the file holds it and the list import reads it back
+};
+
+// What the files of a format carry of a list: read by the export's loss
+// report, by the round-trip tests and (as a table) by the README.
+struct Carriage {
+    static constexpr int Whole = -1;
+
+    int remark;             // characters of a record's remark (Zusatztext); Whole: all
+    int recordCompartment;  // characters of a record's Abteilung; 0: none
+    Carry assortmentPieces; // the piece count of an assortment of several logs
+    Carry stackSize;        // a stack's height and width
+    Carry prices;           // price and price kind of a record
+    Carry extraFields;      // RF, AArt, Rotte, AbrNr, EST1 to EST5, Polter
+    Carry storage;          // the list's storage places
+    Carry offices;          // the list's Forstamt and Revier
+};
+
 // One exchange format as the options offer it (setting Konvertierung 1..7).
 struct ExportFormat {
     // Where a file of the format goes, relative to the name the user chose.
@@ -32,6 +54,8 @@ struct ExportFormat {
     int proposedLength;    // characters of the list name proposed as file name; 0 = all
     bool startsEg20;       // the ABIES converter runs after the file was written
     QList<Output> outputs; // written in this order
+    bool readable;         // the list import reads its files back
+    Carriage carries;
 };
 
 // Every format, in one place: the seven exchange formats the options offer
@@ -50,6 +74,10 @@ public:
     static QStringList names();
     // Whether the options window offers the format as the export format.
     static bool offeredInOptions(const ExportFormat& format) { return format.number <= Eldat; }
+    // The extensions of the files the list import reads, each once.
+    static QStringList readableExtensions();
+    // What each format carries, as a Markdown table (the README holds it).
+    static QString carriageTable();
 
     static constexpr int Eldat = 8;
     static constexpr int Csv = 9;

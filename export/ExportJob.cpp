@@ -1,7 +1,10 @@
 #include "ExportJob.h"
 
 #include "ExportError.h"
+#include "Fields.h"
 #include "FixedLine.h"
+
+#include <algorithm>
 
 namespace exporter {
 
@@ -33,11 +36,15 @@ void ExportJob::walk(const RecordVisitor& visit) const
         const ExportJob* job;
         ~Leave() { job->m_row = nullptr; }
     } leave{this};
+    // What the format has no place for is the same in each of its files.
+    const bool check = ++m_walks == 1 && m_carriage;
     // 64 bits: a list may hold far more records than a 16-bit counter reaches.
     qint64 counter = 1;
     m_source([&](const store::HolzRow& row) {
         m_counter = counter;
         m_row = &row;
+        if (check)
+            checkCarriage(counter, row);
         try {
             visit(row);
         } catch (const ExportError& error) {
@@ -57,11 +64,60 @@ QString ExportJob::place(qint64 counter, const store::HolzRow& row)
 
 void ExportJob::noteSkipped(const FixedLine& line) const
 {
-    if (line.skipped().isEmpty())
-        return;
-    if (++m_skippedLines == 1)
-        m_firstSkipped =
-            m_row ? place(m_counter, *m_row) + QStringLiteral(": ") + line.skipped() : line.skipped();
+    for (const QString& part : line.skipped())
+        m_losses.add(m_row ? place(m_counter, *m_row) : QString(), part + QStringLiteral(", bleibt leer"));
+}
+
+void ExportJob::noteLoss(const QString& what) const
+{
+    m_losses.add(m_row ? place(m_counter, *m_row) : QString(), what);
+}
+
+void ExportJob::noteCharacters(const QString& line, const QString& characters) const
+{
+    QString where;
+    if (m_row) {
+        where = place(m_counter, *m_row);
+    } else {
+        // A header line: named by the list's field that holds the characters,
+        // so a field written into two files of the format is one loss.
+        const std::pair<const char*, const QString*> fields[] = {
+            {"Liste", &m_list.Liste},           {"Name", &m_list.Name},
+            {"Straße", &m_list.Strasse},        {"Ort", &m_list.Ort},
+            {"Forstamt", &m_list.Forstamt},     {"Revier", &m_list.Revier},
+            {"Abteilung", &m_list.Abteilung},   {"Unterabteilung", &m_list.UAbt},
+            {"Bestand", &m_list.Bestand},       {"Lagerplatz", &m_list.Lagerplatz},
+            {"Zusatztext", &m_list.Zusatztext}, {"Dateiname", &m_stem}};
+        for (const auto& [label, value] : fields) {
+            if (std::any_of(characters.begin(), characters.end(),
+                            [&](QChar c) { return value->contains(c); })) {
+                where = QStringLiteral("Kopfdaten, %1").arg(QString::fromUtf8(label));
+                break;
+            }
+        }
+        if (where.isEmpty())
+            where = QStringLiteral("Kopfzeile „%1“").arg(line.left(2).trimmed());
+    }
+    m_losses.add(where,
+                 QStringLiteral("Zeichen „%1“ gibt es im Zeichensatz der Datei nicht, geschrieben als „?“")
+                     .arg(characters));
+}
+
+void ExportJob::checkCarriage(qint64 counter, const store::HolzRow& row) const
+{
+    const Carriage& c = *m_carriage;
+    if (c.remark != Carriage::Whole && row.Zusatztext.size() > c.remark)
+        m_losses.add(
+            place(counter, row),
+            QStringLiteral("Bemerkung „%1“ wird auf %2 Zeichen gekürzt").arg(row.Zusatztext).arg(c.remark));
+    if (c.recordCompartment > 0 && row.Abteilung.size() > c.recordCompartment)
+        m_losses.add(place(counter, row), QStringLiteral("Abteilung „%1“ wird auf %2 Zeichen gekürzt")
+                                              .arg(row.Abteilung)
+                                              .arg(c.recordCompartment));
+    if (c.assortmentPieces == Carry::None && fields::isMultiPieceAssortment(row))
+        m_losses.add(place(counter, row),
+                     QStringLiteral("Stückzahl %1 des Sortiments: das Format hat dafür kein Feld")
+                         .arg(fields::plain(row.Stueck)));
 }
 
 } // namespace exporter

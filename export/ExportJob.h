@@ -1,7 +1,8 @@
 #pragma once
 
+#include "export/ExportFormats.h"
+#include "export/ExportLosses.h"
 #include "export/HolzartCodes.h"
-#include "export/LossReport.h"
 #include "export/UseCodes.h"
 #include "store/HolzRow.h"
 #include "store/LagerRow.h"
@@ -42,6 +43,8 @@ public:
     void setEldatCodes(const EldatCodes* codes) { m_eldatCodes = codes; }
     // Workbooks: one more sheet for each lot.
     void setSheetPerLot(bool on) { m_sheetPerLot = on; }
+    // What the format carries: records holding more are named as losses.
+    void setCarriage(const Carriage& carriage) { m_carriage = &carriage; }
 
     const store::ListenRow& list() const { return m_list; }
     // The chosen file name without folder and extension.
@@ -55,19 +58,22 @@ public:
     const EldatCodes* eldatCodes() const { return m_eldatCodes; }
     bool sheetPerLot() const { return m_sheetPerLot; }
 
-    // What the file could not carry, named for the user after the export.
-    LossReport& losses() const { return m_losses; }
-
     // Calls `visit` for every record in order, reports the record counter
     // (from 1) after each one, and names the record in any error it raises.
     void walk(const RecordVisitor& visit) const;
 
-    // Writers hand over each record line; a line with a part left blank
-    // (FixedLine::skipped) is counted, and the first one described, for the
-    // message after the export.
+    // Writers hand over each record line; every part left blank
+    // (FixedLine::skipped) is a loss of the record being written.
     void noteSkipped(const FixedLine& line) const;
-    qint64 skippedLines() const { return m_skippedLines; }
-    const QString& firstSkipped() const { return m_firstSkipped; }
+    // A value the format has no place for: named with the record being
+    // written, outside the walk as it stands.
+    void noteLoss(const QString& what) const;
+    // A value of the list as a whole (its header, its storage places).
+    void noteListLoss(const QString& what) const { m_losses.add(QString(), what); }
+    // Characters of a line written that the file's code page lacks.
+    void noteCharacters(const QString& line, const QString& characters) const;
+    // Everything the export could not carry into its file(s).
+    const ExportLosses& losses() const { return m_losses; }
 
 private:
     store::ListenRow m_list;
@@ -81,14 +87,15 @@ private:
     QList<store::HolzartRow> m_regionSpecies;
     const EldatCodes* m_eldatCodes = nullptr;
     bool m_sheetPerLot = false;
-    mutable LossReport m_losses;
     static QString place(qint64 counter, const store::HolzRow& row);
+    void checkCarriage(qint64 counter, const store::HolzRow& row) const;
+    const Carriage* m_carriage = nullptr;
 
     // Where the walk stands, for the notes of the writers.
     mutable qint64 m_counter = 0;
     mutable const store::HolzRow* m_row = nullptr;
-    mutable qint64 m_skippedLines = 0;
-    mutable QString m_firstSkipped;
+    mutable ExportLosses m_losses;
+    mutable int m_walks = 0;
 };
 
 } // namespace exporter

@@ -170,6 +170,11 @@ bool isPieceRow(const store::HolzRow& row)
     return row.Sorte == QLatin1String("P ");
 }
 
+bool isMultiPieceAssortment(const store::HolzRow& row)
+{
+    return !row.Einzelstamm && !row.isStackedWood() && !isPieceRow(row) && row.Stueck > 1;
+}
+
 QString Stammnummer(const store::HolzRow& row)
 {
     if (!row.Einzelstamm)
@@ -223,15 +228,13 @@ QString volumePerHundredPieces(const store::HolzRow& row)
     return fixed(row.Kubatur * 100 / row.Stueck, 1);
 }
 
-QString barkText(const store::HolzRow& row)
+void barkPart(FixedLine& line, const store::HolzRow& row)
 {
-    QString text;
-    text.reserve(12);
-    text += fieldText(row.Rinde);
-    text += QLatin1Char(' ');
-    text += fixed(row.RindenAbzug, 2);
-    text += QLatin1Char('c');
-    return text;
+    line.optionalLeft("Rinde", 1, [&] { return fieldText(row.Rinde); });
+    line.add(QLatin1Char(' '));
+    // One column for the whole centimetres, then the two decimals.
+    line.optionalRight("Rindenabzug", 4, [&] { return fixed(row.RindenAbzug, 2); });
+    line.add(QLatin1Char('c'));
 }
 
 QString barkField(const store::HolzRow& row, const QString& decimals)

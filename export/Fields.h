@@ -17,6 +17,10 @@
 // go through FixedLine::optional().
 //
 // Numbers always carry a decimal point, whatever the machine's locale.
+namespace exporter {
+class FixedLine;
+}
+
 namespace exporter::fields {
 
 // `value` followed by blanks up to `width`; a null text counts as one blank.
@@ -48,6 +52,9 @@ double number(const QString& field, const QString& text);
 // --- record fields -----------------------------------------------------------
 
 bool isPieceRow(const store::HolzRow& row); // Sorte "P "
+// Several logs of one measure: an assortment (not a single log, not a piece
+// row, not stacked wood) of more than one piece.
+bool isMultiPieceAssortment(const store::HolzRow& row);
 
 // 7 characters: for a single log a marker ("L" bracketed, "F" follow-on,
 // else blank) and the number right-justified in 6; "0" in 7 otherwise.
@@ -67,8 +74,10 @@ double volumeBeforeFactor(const store::HolzRow& row);
 // Kubatur × 100 / Stueck, one decimal.
 QString volumePerHundredPieces(const store::HolzRow& row);
 // "<Rinde> <RindenAbzug with two decimals>c", the bark text of the handheld
-// formats ("a 2.00c", "a 0.50c").
-QString barkText(const store::HolzRow& row);
+// formats ("a 2.00c", "a 0.50c"), in fixed columns: one for the bark mode,
+// four for the deduction. A deduction of 10 cm or more does not fit them
+// and is left blank there.
+void barkPart(FixedLine& line, const store::HolzRow& row);
 // The whole centimetres of RindenAbzug right-justified in 2, its decimals in
 // the places of `decimals` (".0", ".00"), then "c" for bark mode "a", else a
 // blank: the bark field of the transfer and timber files.

@@ -3,6 +3,7 @@
 #include "export/ExportError.h"
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 namespace exporter {
@@ -27,7 +28,8 @@ public:
     // be formatted or does not fit (an ExportError), its columns stay blank
     // and the line goes on. Leaving the part out instead would shift every
     // later column, and a reader would take the wrong values from them.
-    template <class Part> FixedLine& optional(int width, Part&& part)
+    // `field` names the part for the list of what was left blank.
+    template <class Part> FixedLine& optional(const char* field, int width, Part&& part)
     {
         const qsizetype size = m_text.size();
         try {
@@ -35,23 +37,26 @@ public:
         } catch (const ExportError& error) {
             m_text.truncate(size);
             add(QString(width, QLatin1Char(' ')));
-            if (m_skipped.isEmpty())
-                m_skipped = error.description();
+            // "Rindenabzug „12“ passt nicht in 1 Zeichen"
+            m_skipped << QString::fromUtf8(field) +
+                             (error.number() == ExportError::Overflow && !error.detail().isEmpty()
+                                  ? QStringLiteral(" ") + error.detail()
+                                  : QStringLiteral(": ") + error.description());
         }
         return *this;
     }
     // The same for one right- or left-justified value computed by `value`.
-    template <class Value> FixedLine& optionalRight(int width, Value&& value)
+    template <class Value> FixedLine& optionalRight(const char* field, int width, Value&& value)
     {
-        return optional(width, [&](FixedLine& line) { line.right(width, value()); });
+        return optional(field, width, [&](FixedLine& line) { line.right(width, value()); });
     }
-    template <class Value> FixedLine& optionalLeft(int width, Value&& value)
+    template <class Value> FixedLine& optionalLeft(const char* field, int width, Value&& value)
     {
-        return optional(width, [&](FixedLine& line) { line.left(width, value()); });
+        return optional(field, width, [&](FixedLine& line) { line.left(width, value()); });
     }
-    // The first part left blank, e.g. "Überlauf („12.0“ passt nicht in 3
-    // Zeichen)"; empty when every part was written.
-    const QString& skipped() const { return m_skipped; }
+    // The parts left blank, e.g. "Rindenabzug „12“ passt nicht in 1
+    // Zeichen"; empty when every part was written.
+    const QStringList& skipped() const { return m_skipped; }
 
     qsizetype size() const { return m_text.size(); }
     const QString& text() const { return m_text; }
@@ -61,7 +66,7 @@ private:
     QChar* grow(qsizetype count);
 
     QString m_text;
-    QString m_skipped;
+    QStringList m_skipped;
 };
 
 } // namespace exporter

@@ -27,12 +27,14 @@ void measureBlock(FixedLine& line, const store::HolzRow& row)
         line.right(3, fixed(factor(row), 1)).left(2, Staerkefeld(row));
     } else if (isPieceRow(row)) {
         // A part of a piece row that does not fit stays blank.
-        line.optionalRight(3, [&] { return row.Stueck >= 1000 ? QStringLiteral("***") : plain(row.Stueck); });
-        line.optionalLeft(1, [&] { return row.Rinde; });
-        line.optionalRight(4, [&] { return volumePerHundredPieces(row); });
-        line.optionalLeft(3, [&] { return Staerkefeld(row); });
+        line.optionalRight("Stückzahl", 3,
+                           [&] { return row.Stueck >= 1000 ? QStringLiteral("***") : plain(row.Stueck); });
+        line.optionalLeft("Rinde", 1, [&] { return row.Rinde; });
+        line.optionalRight("Kubatur je 100 Stück", 4, [&] { return volumePerHundredPieces(row); });
+        line.optionalLeft("Stärkeklasse", 3, [&] { return Staerkefeld(row); });
     } else {
-        line.right(4, fixed(row.Laenge, 1)).right(3, plain(row.Durchm)).add(barkText(row));
+        line.right(4, fixed(row.Laenge, 1)).right(3, plain(row.Durchm));
+        barkPart(line, row);
         line.left(2, Staerkefeld(row));
     }
 }

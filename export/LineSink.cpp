@@ -25,14 +25,19 @@ void LineSink::Zeile_Schreiben(const QString& line)
     const qsizetype start = m_buffer.size();
     m_buffer.resize(start + line.size() + 2);
     char* out = m_buffer.data() + start;
+    QString missing;
     for (const QChar c : line) {
         char byte = c.unicode() < 0x80 ? char(c.unicode()) : platform::codepage::cp1252Byte(c);
         if (byte == 0 && c.unicode() != 0) {
             byte = '?';
             m_lossless = false;
+            if (!missing.contains(c))
+                missing += c;
         }
         *out++ = byte;
     }
+    if (!missing.isEmpty() && m_onLoss)
+        m_onLoss(line, missing);
     if (m_cp437)
         fields::Umlaute_Wandeln(m_buffer.data() + start, line.size());
     *out++ = '\r';

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 class QIODevice;
 
@@ -14,7 +15,12 @@ namespace exporter {
 // pass as a complete file).
 class LineSink {
 public:
+    // Told about every line holding characters that have no byte in the
+    // file's code page (they are written as "?").
+    using LossHandler = std::function<void(const QString& line, const QString& characters)>;
+
     LineSink(QIODevice& device, bool cp437Umlauts);
+    void setLossHandler(LossHandler handler) { m_onLoss = std::move(handler); }
 
     // Zeile_Schreiben: one line.
     void Zeile_Schreiben(const QString& line);
@@ -35,6 +41,7 @@ private:
     QByteArray m_buffer;
     qint64 m_lines = 0;
     bool m_lossless = true;
+    LossHandler m_onLoss;
 };
 
 } // namespace exporter

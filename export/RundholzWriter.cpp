@@ -54,7 +54,7 @@ void RundholzWriter::measurePart(FixedLine& line, const store::HolzRow& row) con
         line.right(6, volume(volumeBeforeFactor(row))).right(6, fixed(row.Laenge, 1));
         line.right(4, fixed(factor(row), 2)).right(6, volume(row.Kubatur));
         if (brd())
-            line.add(letter(row.Rinde)).left(37, remark).add(QLatin1StringView(" 00"));
+            line.add(letter(row.Rinde)).left(37, remark.left(37)).add(QLatin1StringView(" 00"));
         else
             line.add(QLatin1Char(' ')).add(letter(row.Nutzung)).left(39, remark.left(30));
         return;
@@ -72,14 +72,14 @@ void RundholzWriter::measurePart(FixedLine& line, const store::HolzRow& row) con
     }
     line.right(4, fixed(row.Laenge, 1));
     // A part of the volume and bark part that does not fit stays blank.
-    line.optionalRight(3, [&] { return plain(row.Durchm); });
-    line.optionalLeft(5, [&] { return barkField(row, QStringLiteral(".0")); });
+    line.optionalRight("Durchmesser", 3, [&] { return plain(row.Durchm); });
+    line.optionalLeft("Rindenabzug", 5, [&] { return barkField(row, QStringLiteral(".0")); });
     if (brd()) {
-        line.optionalRight(7, [&] { return volume(row.Kubatur) + letter(row.Rinde); });
+        line.optionalRight("Kubatur", 7, [&] { return volume(row.Kubatur) + letter(row.Rinde); });
         line.left(37, remark.left(37)).right(3, plain(row.Stueck)).add(QLatin1StringView(" 00"));
         return;
     }
-    line.optionalRight(6, [&] { return volume(row.Kubatur); });
+    line.optionalRight("Kubatur", 6, [&] { return volume(row.Kubatur); });
     line.add(letter(row.Nutzung)).add(QLatin1Char(' ')).left(39, remark.left(30)).right(3, plain(row.Stueck));
 }
 

@@ -62,9 +62,9 @@ void volumeBlock(FixedLine& line, const store::HolzRow& row)
         return;
     }
     // A part of the log block that does not fit stays blank.
-    line.optionalRight(3, [&] { return plain(row.Durchm); });
-    line.optionalLeft(6, [&] { return barkField(row, QStringLiteral(".00")); });
-    line.optionalRight(6, [&] { return volume(row.Kubatur); });
+    line.optionalRight("Durchmesser", 3, [&] { return plain(row.Durchm); });
+    line.optionalLeft("Rindenabzug", 6, [&] { return barkField(row, QStringLiteral(".00")); });
+    line.optionalRight("Kubatur", 6, [&] { return volume(row.Kubatur); });
 }
 
 void heightBlock(FixedLine& line, const store::HolzRow& row, bool fixedHeight)

@@ -43,7 +43,7 @@ FrmListendatenDialog::FrmListendatenDialog(FrmListendaten& model, QWidget* paren
 
     auto* menuBar = new QMenuBar(this);
     QMenu* daten = menuBar->addMenu(QStringLiteral("&Daten"));
-    QMenu* program = menuBar->addMenu(QStringLiteral("&Program"));
+    QMenu* program = menuBar->addMenu(QStringLiteral("&Programm"));
     const struct {
         const char* name;
         const Control& control;
@@ -81,6 +81,7 @@ FrmListendatenDialog::FrmListendatenDialog(FrmListendaten& model, QWidget* paren
 
         auto* edit = new QLineEdit(this);
         edit->setObjectName(FrmListendaten::controlName(p.field));
+        edit->setAccessibleName(control.caption);
         edit->setMaxLength(p.maxLength);
         edit->setMinimumHeight(40);
         edit->setMinimumWidth(p.field == HeaderField::Datum ? 140 : 240);

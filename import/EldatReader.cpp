@@ -6,7 +6,6 @@
 
 #include "export/EldatCodes.h"
 #include "export/EldatVocabulary.h"
-#include "export/LossReport.h"
 #include "rules/BarkTable.h"
 
 #include <QFileInfo>
@@ -174,15 +173,22 @@ public:
                                "nur Messprotokolle werden als Liste eingelesen.")};
         for (const QString& other : eldat.keys()) {
             if (other != QLatin1String("measurement_journal"))
-                m_losses.addGeneral(QStringLiteral("Teil „%1“ des Dokuments").arg(other));
+                lose(QStringLiteral("Teil „%1“ des Dokuments").arg(other));
         }
         journal(object(eldat.value(QStringLiteral("measurement_journal")),
                        QStringLiteral("measurement_journal")));
     }
 
-    exporter::LossReport& losses() { return m_losses; }
+    const QStringList& losses() const { return m_losses; }
 
 private:
+    // What the list cannot hold, each once.
+    void lose(const QString& what)
+    {
+        if (!m_losses.contains(what))
+            m_losses << what;
+    }
+
     // Notes every member the list has no place for.
     void known(const QJsonObject& in, std::initializer_list<const char*> keys, const QString& path)
     {
@@ -191,7 +197,7 @@ private:
             for (const char* key : keys)
                 found = found || it.key() == QLatin1String(key);
             if (!found)
-                m_losses.add(QStringLiteral("Angabe „%1“").arg(member(genericPath(path), it.key())));
+                lose(QStringLiteral("Angabe „%1“").arg(member(genericPath(path), it.key())));
         }
     }
 
@@ -208,7 +214,7 @@ private:
         const QString path = QStringLiteral("measurement_journal");
         known(j, {"other_address", "measurement_data", "status"}, path);
         if (!array(j, QStringLiteral("other_address"), path, false).isEmpty())
-            m_losses.addGeneral(QStringLiteral("Weitere Anschriften des Dokuments (other_address)"));
+            lose(QStringLiteral("Weitere Anschriften des Dokuments (other_address)"));
         if (const auto status = optionalObject(j, QStringLiteral("status"), path)) {
             const QString at = member(path, QStringLiteral("status"));
             known(*status, {"creation_datetime", "statusid", "additionalinformation"}, at);
@@ -246,7 +252,7 @@ private:
             } else if (type == QLatin1String("pol")) {
                 place = no.trimmed();
             } else {
-                m_losses.add(QStringLiteral("Holznummer der Art „%1“ einer Messung").arg(type));
+                lose(QStringLiteral("Holznummer der Art „%1“ einer Messung").arg(type));
             }
         }
         QString position;
@@ -324,8 +330,7 @@ private:
         const double latitude = *number(*coordinate, QStringLiteral("latitude"), cAt, -90, 90, true);
         const QString crs = *text(*coordinate, QStringLiteral("crs"), cAt, 5, true);
         if (crs != QLatin1String("4326")) {
-            m_losses.addGeneral(
-                QStringLiteral("Positionen in einem anderen Bezugssystem als WGS 84 (EPSG %1)").arg(crs));
+            lose(QStringLiteral("Positionen in einem anderen Bezugssystem als WGS 84 (EPSG %1)").arg(crs));
             return QString();
         }
         return QStringLiteral("%1, %2").arg(QString::number(latitude, 'f', 6),
@@ -335,9 +340,9 @@ private:
     void noteBlock(const QJsonObject& block, const QString& path)
     {
         if (block.contains(QStringLiteral("other_file")))
-            m_losses.addGeneral(QStringLiteral("Fotos und Dateien (other_file)"));
+            lose(QStringLiteral("Fotos und Dateien (other_file)"));
         if (block.contains(QStringLiteral("invoice_header")))
-            m_losses.addGeneral(QStringLiteral("Rechnungsangaben (invoice_header)"));
+            lose(QStringLiteral("Rechnungsangaben (invoice_header)"));
         Q_UNUSED(path);
     }
 
@@ -383,7 +388,7 @@ private:
             row.Laenge = number(log, QStringLiteral("real_length"), at, 0, 99.99).value_or(0);
             row.Durchm = wholeNumber(*number(log, QStringLiteral("forest_mean_diameter"), at, 0, 200, true));
             if (const auto top = number(log, QStringLiteral("top_diameter"), at, 0, 200); top && *top != 0)
-                m_losses.add(QStringLiteral("Zopfdurchmesser der Stämme"));
+                lose(QStringLiteral("Zopfdurchmesser der Stämme"));
             number(log, QStringLiteral("grade_diameter_one"), at, 0, 200);
             row.Rinde = QStringLiteral(" ");
             if (const auto diameter = optionalObject(log, QStringLiteral("diameter"), at)) {
@@ -442,7 +447,7 @@ private:
                 row.Rinde = QStringLiteral("o");
                 if (amounts.isStack) {
                     stack(row, amounts, at);
-                    m_losses.add(QStringLiteral("Maße der Schichtholzstapel (nicht im Dokument)"));
+                    lose(QStringLiteral("Maße der Schichtholzstapel (nicht im Dokument)"));
                 } else {
                     row.Kubatur = amounts.volume(at);
                     row.Stueck = amounts.pieces.value_or(1);
@@ -487,8 +492,7 @@ private:
             row.Durchm = wholeNumber(number(data, QStringLiteral("mean_length"), dAt, 0, 20).value_or(0));
             if (data.contains(QStringLiteral("thickness_class")))
                 row.Staerke = staerke(code(data, QStringLiteral("thickness_class"), dAt, List::Thickness));
-            m_losses.add(
-                QStringLiteral("Länge und Höhe der Schichtholzstapel (nur die Stirnfläche im Dokument)"));
+            lose(QStringLiteral("Länge und Höhe der Schichtholzstapel (nur die Stirnfläche im Dokument)"));
             if (m_position.isEmpty() && pile.contains(QStringLiteral("coordinate"))) {
                 const QString cAt = member(at, QStringLiteral("coordinate"));
                 const QJsonObject c = object(pile.value(QStringLiteral("coordinate")), cAt);
@@ -532,7 +536,7 @@ private:
         const QString quality =
             code(object(qualities.at(0), qAt), QStringLiteral("qual_type"), qAt, List::Quality);
         if (qualities.size() > 1)
-            m_losses.add(QStringLiteral("Weitere Qualitäten einer Holzdefinition"));
+            lose(QStringLiteral("Weitere Qualitäten einer Holzdefinition"));
 
         if (species == QLatin1String("xy")) {
             row.Holzart = QString();
@@ -574,7 +578,7 @@ private:
             else if (unit == QLatin1String("stk"))
                 amounts.pieces = value;
             else
-                m_losses.add(QStringLiteral("Mengen in der Einheit „%1“").arg(unit));
+                lose(QStringLiteral("Mengen in der Einheit „%1“").arg(unit));
         }
         amounts.isStack = amounts.raum.has_value();
         return amounts;
@@ -592,7 +596,7 @@ private:
         row.Kubatur = amounts.solid ? *amounts.solid : std::round(stacked * factor * 100) / 100;
         row.Stueck = 1;
         if (!row.isStackedWood())
-            m_losses.add(QStringLiteral("Schichtholz unter einer Sorte, die keine Schichtholzsorte ist"));
+            lose(QStringLiteral("Schichtholz unter einer Sorte, die keine Schichtholzsorte ist"));
     }
 
     int stemNumber(const QJsonObject& in, const QString& path)
@@ -605,7 +609,7 @@ private:
             const QString type = code(id, QStringLiteral("wood_id_type"), at, List::WoodIdType);
             const QString no = *text(id, QStringLiteral("wood_id_no"), at, 30, true);
             if (type != QLatin1String("sta")) {
-                m_losses.add(QStringLiteral("Holznummer der Art „%1“").arg(type));
+                lose(QStringLiteral("Holznummer der Art „%1“").arg(type));
                 continue;
             }
             bool ok = false;
@@ -664,7 +668,7 @@ private:
     const QSet<QString>& m_regionNames;
     ImportedList& m_list;
     ListBuilder& m_builder;
-    exporter::LossReport m_losses;
+    QStringList m_losses; // each once, in the order met
     bool m_headerRead = false;
     int m_lot = 1;
     QString m_position;
@@ -747,7 +751,7 @@ EldatReader::Result EldatReader::read(const QByteArray& bytes, const QString& li
         result.refusal = QStringLiteral("Das Messprotokoll enthält keine Stämme, Sortimente oder Stapel.");
         return result;
     }
-    result.losses = parser.losses().lines();
+    result.losses = parser.losses();
     result.list = std::move(list);
     return result;
 }

@@ -29,62 +29,70 @@ QString HandheldReader::listName(QStringView nameLine)
 
 void HandheldReader::Handliste_Lesen(const QStringList& lines, int nameLine, const Progress& progress)
 {
-    ImportedList& list = m_builder.list();
-    store::ListenRow& header = list.header;
     const qint64 total = lines.size();
     for (qsizetype i = nameLine + 1; i < lines.size(); ++i) {
         if (progress && (i & 1023) == 0)
             progress(i, total);
-        const QString& line = lines[i];
-        if (line.size() < 2 || line[0] != QLatin1Char('0')) {
-            if (line.startsWith(QLatin1String("LL"))) {
-                FieldReader fields(line, int(i + 1), list.errors);
-                m_builder.addStorage(fields);
-            }
-            continue;
-        }
-        const QChar id = line[1];
-        if (isRecordKind(id)) {
-            Handsatz_Lesen(line, int(i + 1));
-            continue;
-        }
-        const QStringView value = line.size() > 4 ? QStringView(line).sliced(4) : QStringView();
-        switch (id.unicode()) {
-        case u'k':
-            header.Zusatztext = ListBuilder::headerValue(value);
-            break;
-        case u'd': {
-            FieldReader fields(line, int(i + 1), list.errors);
-            m_builder.setDate(fields, value);
-            break;
-        }
-        case u't':
-            header.Name = ListBuilder::headerValue(value);
-            break;
-        case u'a':
-            header.Strasse = ListBuilder::headerValue(value);
-            break;
-        case u'e':
-            header.Ort = ListBuilder::headerValue(value);
-            break;
-        case u'b':
-            header.Forstamt = ListBuilder::headerValue(value);
-            break;
-        case u'c':
-            header.Revier = ListBuilder::headerValue(value);
-            break;
-        case u'N':
-            header.Abteilung = ListBuilder::headerValue(value);
-            break;
-        case u'l':
-            header.Lagerplatz = ListBuilder::headerValue(value.left(50));
-            break;
-        default: // "0!" (end of header), "0E" (end of file) and anything unknown
-            break;
-        }
+        readLine(lines[i], int(i + 1));
     }
+    m_builder.finish();
     if (progress)
         progress(total, total);
+}
+
+void HandheldReader::readLine(const QString& line, int lineNumber)
+{
+    ImportedList& list = m_builder.list();
+    store::ListenRow& header = list.header;
+    if (line.size() < 2 || line[0] != QLatin1Char('0')) {
+        if (line.startsWith(QLatin1String("LL"))) {
+            FieldReader fields(line, lineNumber, list.errors);
+            m_builder.addStorage(fields);
+        }
+        return;
+    }
+    const QChar id = line[1];
+    if (isRecordKind(id)) {
+        Handsatz_Lesen(line, lineNumber);
+        return;
+    }
+    const QStringView value = line.size() > 4 ? QStringView(line).sliced(4) : QStringView();
+    switch (id.unicode()) {
+    case u'k':
+        header.Zusatztext = ListBuilder::headerValue(value);
+        break;
+    case u'd': {
+        FieldReader fields(line, lineNumber, list.errors);
+        m_builder.setDate(fields, value);
+        break;
+    }
+    case u't':
+        header.Name = ListBuilder::headerValue(value);
+        break;
+    case u'a':
+        header.Strasse = ListBuilder::headerValue(value);
+        break;
+    case u'e':
+        header.Ort = ListBuilder::headerValue(value);
+        break;
+    case u'b':
+        header.Forstamt = ListBuilder::headerValue(value);
+        break;
+    case u'c':
+        header.Revier = ListBuilder::headerValue(value);
+        break;
+    case u'N':
+        header.Abteilung = ListBuilder::headerValue(value);
+        break;
+    case u'l':
+        header.Lagerplatz = ListBuilder::headerValue(value.left(50));
+        break;
+    case u'E':
+        m_endSeen = true;
+        break;
+    default: // "0!" (end of header) and anything unknown
+        break;
+    }
 }
 
 void HandheldReader::Handsatz_Lesen(QStringView line, int lineNumber)
@@ -155,7 +163,8 @@ void HandheldReader::Handsatz_Lesen(QStringView line, int lineNumber)
         row.Laenge = f.decimal(19, 4, QStringLiteral("Länge"));
         row.Durchm = f.decimal(23, 3, QStringLiteral("Durchmesser"));
         row.Rinde = f.mid(26, 1).toString();
-        row.RindenAbzug = f.whole(28, 1, QStringLiteral("Rindenabzug"), 0, 9);
+        // Whole centimetres in one column, then the decimals (" 2.00", "0.50").
+        row.RindenAbzug = f.decimal(28, 4, QStringLiteral("Rindenabzug"));
         row.Staerke = f.text(33, 2);
         row.Kubatur = f.decimal(35, 7, QStringLiteral("Kubatur"));
         row.Abteilung = withoutX(f.mid(49, 9));

@@ -22,11 +22,16 @@ public:
 
     // Handliste_Lesen: the lines after the name line (index nameLine).
     void Handliste_Lesen(const QStringList& lines, int nameLine, const Progress& progress = {});
+    // One line after the name line; lineNumber counts from 1.
+    void readLine(const QString& line, int lineNumber);
+    // Whether the closing line "0E" was read: a file without it was cut off.
+    bool endLineSeen() const { return m_endSeen; }
     // Handsatz_Lesen: one record line ("0R", "0P", "0S", "0K", "0L", "0M").
     void Handsatz_Lesen(QStringView line, int lineNumber);
 
 private:
     ListBuilder& m_builder;
+    bool m_endSeen = false;
 };
 
 } // namespace importer

@@ -5,6 +5,7 @@
 #include "ImportedListWriter.h"
 #include "ListFile.h"
 #include "ListFileReader.h"
+#include "ListFileStream.h"
 #include "MasterDataImport.h"
 #include "UseCodeLookup.h"
 
@@ -20,6 +21,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <limits>
 
 namespace importer {
 namespace {
@@ -113,16 +115,16 @@ std::optional<QString> ImportDriver::mnuEinlesen_Click(store::TimberStore& store
     return result.listName;
 }
 
-std::optional<QString> ImportDriver::Dateiname_Lesen(const QString& extension)
+std::optional<QString> ImportDriver::Dateiname_Lesen(const QStringList& extensions)
 {
     platform::FileChoice choice;
     choice.title = QStringLiteral("Liste einlesen");
     choice.folder = m_settings.get(store::keys::VerzeichnisLesen);
-    const QString pattern =
-        extension == QLatin1String("*") ? QStringLiteral("*") : QStringLiteral("*.") + extension;
-    // A second filter lets a file of another format be picked without
-    // changing the export format first.
-    choice.filter = QStringLiteral("Holzlisten (%1);;ELDATsmart-Dokumente (*.eldat);;Alle Dateien (*)").arg(pattern);
+    QStringList patterns;
+    for (const QString& extension : extensions)
+        patterns << (extension == QLatin1String("*") ? QStringLiteral("*")
+                                                     : QStringLiteral("*.") + extension);
+    choice.filter = QStringLiteral("Holzlisten (%1);;Alle Dateien (*)").arg(patterns.join(QLatin1Char(' ')));
     choice.confirmOverwrite = false;
     const auto path = m_ui.chooseOpenFile(choice);
     if (path && !path->isEmpty())
@@ -132,11 +134,11 @@ std::optional<QString> ImportDriver::Dateiname_Lesen(const QString& extension)
 
 ImportDriver::Result ImportDriver::Liste_Einlesen(const QString& offered)
 {
-    // The extension the export of the set format offers.
-    const QString extension = !offered.isEmpty()
-                                  ? offered
-                                  : exporter::ExportFormats::extensionFor(m_settings.get(store::keys::Konvertierung));
-    const auto path = Dateiname_Lesen(extension);
+    // Which of the readable files it is follows from its contents, so every
+    // kind is offered at once, whatever the export format is; a menu entry
+    // for one kind offers only its files.
+    const auto path = Dateiname_Lesen(offered.isEmpty() ? exporter::ExportFormats::readableExtensions()
+                                                        : QStringList{offered});
     Result result;
     if (!path) {
         m_ui.message({QStringLiteral("Keine Liste eingelesen"), QString(), platform::Buttons::Ok,
@@ -199,26 +201,25 @@ ImportDriver::Result ImportDriver::importFile(const QString& path)
         return fail(
             result, PathAccessError,
             QStringLiteral("Die Datei „%1“ kann nicht geöffnet werden: %2").arg(path, file.errorString()));
-    // Read one byte past the limit, so a file that grew since it was looked at is still caught.
-    const QByteArray bytes = file.read(ListFile::MaxBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return fail(
-            result, DeviceError,
-            QStringLiteral("Die Datei „%1“ kann nicht gelesen werden: %2").arg(path, file.errorString()));
-    file.close();
+    auto readFailure = [&](const QString& reason) {
+        return fail(result, DeviceError,
+                    QStringLiteral("Die Datei „%1“ kann nicht gelesen werden: %2").arg(path, reason));
+    };
 
-    const ListFile::Decoded decoded = ListFile::decode(bytes);
-    if (!decoded.text)
-        return refuse(result, decoded.refusal);
-    const ListFile::Text& text = *decoded.text;
-    result.format = text.format;
-    result.listName = ListFileReader::listName(text);
+    // The file is read as a stream: examined first, then read line by line
+    // while its records go straight into the database.
+    ListFileStream stream(file);
+    if (!stream.open())
+        return stream.readError().isEmpty() ? refuse(result, stream.refusal())
+                                            : readFailure(stream.readError());
+    result.format = stream.format();
+    result.listName = ListFileReader::listName(stream.kind(), stream.nameLineText());
     if (result.listName.isEmpty())
         return refuse(result, QStringLiteral("Die Zeile „0A“ enthält keinen Listennamen."));
 
     try {
         // The export follows the format of the file just read.
-        m_settings.set(store::keys::Konvertierung, QString::number(int(text.format)));
+        m_settings.set(store::keys::Konvertierung, QString::number(int(stream.format())));
         if (store::TimberStore::Liste_Vorhanden(m_holz, result.listName, m_ui)) {
             result.outcome = Outcome::Exists;
             return result;
@@ -235,28 +236,34 @@ ImportDriver::Result ImportDriver::importFile(const QString& path)
         const rules::BarkTable bark = master.barkTable(region, regionSpecies);
         ListFileReader reader(species, useCodes, bark);
         reader.setProgress(progressTo(m_ui, QStringLiteral("Datensätze lesen")));
-        ListFileReader::Result read = reader.read(text);
-        if (!read.list)
-            return refuse(result, read.refusal);
-        ImportedList& list = *read.list;
 
-        if (!ImportedListWriter(m_holz).write(list,
-                                              progressTo(m_ui, QStringLiteral("Datensätze speichern")))) {
+        ImportedListWriter writer(m_holz);
+        if (!writer.begin(result.listName)) {
             // Another program stored a list of this name meanwhile.
             progress.hide();
             store::TimberStore::Liste_Vorhanden(m_holz, result.listName, m_ui);
             result.outcome = Outcome::Exists;
             return result;
         }
+        ListFileReader::Result read =
+            reader.read(stream, [&writer](const store::HolzRow& row) { return writer.add(row); });
+        // Leaving without finish() rolls back every record stored so far.
+        if (!read.readError.isEmpty())
+            return readFailure(read.readError);
+        if (!read.list)
+            return refuse(result, read.refusal);
+        ImportedList& list = *read.list;
+        writer.finish(list);
         progress.hide();
         m_settings.set(store::keys::ListenNr, result.listName);
 
         result.outcome = Outcome::Imported;
-        result.records = int(list.records.size());
+        result.records = int(qMin<qint64>(list.totals.records, std::numeric_limits<int>::max()));
         result.storage = int(list.storage.size());
         result.samples = int(list.samples.size());
         result.missingSpecies = list.missingSpecies;
         result.errors = list.errors;
+        result.incomplete = list.incomplete;
         report(list);
         return result;
     } catch (const store::DbError& error) {
@@ -270,7 +277,9 @@ ImportDriver::Result ImportDriver::importEldat(Result result)
     const QString& path = result.path;
     result.format = SourceFormat::Eldat;
     if (QFileInfo(path).size() > EldatReader::MaxBytes)
-        return refuse(result, QStringLiteral("Die Datei ist größer als %1 MB.").arg(EldatReader::MaxBytes / (1024 * 1024)));
+        return refuse(
+            result,
+            QStringLiteral("Die Datei ist größer als %1 MB.").arg(EldatReader::MaxBytes / (1024 * 1024)));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(
@@ -291,7 +300,8 @@ ImportDriver::Result ImportDriver::importEldat(Result result)
         } catch (const std::runtime_error& error) {
             return refuse(result, QString::fromStdString(error.what()));
         }
-        if (!result.listName.isEmpty() && store::TimberStore::Liste_Vorhanden(m_holz, result.listName, m_ui)) {
+        if (!result.listName.isEmpty() &&
+            store::TimberStore::Liste_Vorhanden(m_holz, result.listName, m_ui)) {
             result.outcome = Outcome::Exists;
             return result;
         }
@@ -306,7 +316,8 @@ ImportDriver::Result ImportDriver::importEldat(Result result)
             return refuse(result, read.refusal);
         }
         ImportedList& list = *read.list;
-        if (!ImportedListWriter(m_holz).write(list, progressTo(m_ui, QStringLiteral("Datensätze speichern")))) {
+        if (!ImportedListWriter(m_holz).write(list,
+                                              progressTo(m_ui, QStringLiteral("Datensätze speichern")))) {
             progress.hide();
             store::TimberStore::Liste_Vorhanden(m_holz, result.listName, m_ui);
             result.outcome = Outcome::Exists;
@@ -323,10 +334,11 @@ ImportDriver::Result ImportDriver::importEldat(Result result)
         result.losses = read.losses;
         report(list);
         if (!read.losses.isEmpty())
-            m_ui.message({QStringLiteral("Die Liste ist eingelesen. Diese Angaben des Dokuments kann eine Liste nicht "
-                                         "aufnehmen, sie sind nicht übernommen:\n- ") +
-                              read.losses.join(QStringLiteral("\n- ")),
-                          QStringLiteral("Liste einlesen"), platform::Buttons::Ok, platform::Icon::Warning});
+            m_ui.message(
+                {QStringLiteral("Die Liste ist eingelesen. Diese Angaben des Dokuments kann eine Liste nicht "
+                                "aufnehmen, sie sind nicht übernommen:\n- ") +
+                     read.losses.join(QStringLiteral("\n- ")),
+                 QStringLiteral("Liste einlesen"), platform::Buttons::Ok, platform::Icon::Warning});
         return result;
     } catch (const store::DbError& error) {
         return fail(result, error.number(),
@@ -336,6 +348,9 @@ ImportDriver::Result ImportDriver::importEldat(Result result)
 
 void ImportDriver::report(const ImportedList& list)
 {
+    if (!list.incomplete.isEmpty())
+        m_ui.message({list.incomplete, QStringLiteral("Liste einlesen"), platform::Buttons::Ok,
+                      platform::Icon::Warning});
     for (const auto& notice : list.notices)
         m_ui.message(notice);
     if (!list.missingSpecies.isEmpty())
@@ -361,7 +376,7 @@ bool ImportDriver::mnuStammdaten_Click()
 bool ImportDriver::Stammdaten_Einlesen()
 {
     BusyPointer busy(m_ui);
-    const auto path = Dateiname_Lesen(QStringLiteral("dat"));
+    const auto path = Dateiname_Lesen({QStringLiteral("dat")});
     if (!path || path->isEmpty())
         return false;
     const auto result = MasterDataImport(m_master).readFile(*path);

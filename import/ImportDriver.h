@@ -20,12 +20,14 @@ namespace importer {
 // master data from a master-data file: the dialogs, the questions, the
 // progress window and the messages, all through the UI port.
 //
-// A list is imported whole or not at all. The file is read completely
-// first (size-limited, text only), every line is parsed into rows, and the
-// rows are stored in one transaction; a refused file, an existing list name
-// or a failure on the way leave the database exactly as it was. Values that
-// cannot be read do not stop the reading: they stay empty, and the last one
-// is reported at the end.
+// A list is imported whole or not at all. The file is read as a stream
+// (text only, size-limited far above any real list): each record goes into
+// the database as soon as its line is read, all inside one transaction, so
+// memory stays small whatever the size of the list, and a refused file, an
+// existing list name or a failure on the way leave the database exactly as
+// it was. Values that cannot be read do not stop the reading: they stay
+// empty, and the last one is reported at the end. A file that ends without
+// its closing line is imported with a warning that it may be incomplete.
 class ImportDriver {
 public:
     struct Result {
@@ -47,9 +49,16 @@ public:
         ValueErrors errors;
         // What the file holds but the list cannot (ELDATsmart documents).
         QStringList losses;
-        QString message; // what was said about a refusal or failure
+        QString message;    // what was said about a refusal or failure
+        QString incomplete; // why the file may have been cut off; empty when whole
 
         bool imported() const { return outcome == Outcome::Imported; }
+        // Imported, but with values that could not be read, that the list
+        // cannot hold, or possibly cut off.
+        bool withLosses() const
+        {
+            return imported() && (!errors.isEmpty() || !losses.isEmpty() || !incomplete.isEmpty());
+        }
     };
 
     ImportDriver(store::Database& holz, store::Database& master, store::Settings& settings,
@@ -63,9 +72,9 @@ public:
     std::optional<QString> mnuEinlesen_Click(store::TimberStore& store, const QString& extension = QString());
     // Dialog, question and import, without the menu's error frame.
     Result Liste_Einlesen(const QString& extension = QString());
-    // The open dialog for list files of the given extension; stores the
-    // folder of the chosen file as VerzeichnisLesen.
-    std::optional<QString> Dateiname_Lesen(const QString& extension);
+    // The open dialog for files of the given extensions; stores the folder
+    // of the chosen file as VerzeichnisLesen.
+    std::optional<QString> Dateiname_Lesen(const QStringList& extensions);
     // Imports a file without dialog or question (the command line).
     Result importFile(const QString& path);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/UserInterface.h"
+#include "rules/Numbers.h"
 #include "store/HolzRow.h"
 #include "store/LagerRow.h"
 #include "store/ListenRow.h"
@@ -63,22 +64,50 @@ private:
     QList<ValueError> m_first;
 };
 
+// What the records of a list add up to, counted as they are read, so a
+// list streamed into the database needs none of them kept: the volume of
+// all records, the pieces of all records that are not follow-on logs (a
+// stack counts as one) and the highest log number.
+struct ImportTotals {
+    qint64 records = 0;
+    double volume = 0;
+    qint64 pieces = 0;
+    int highest = 0;
+
+    void add(const store::HolzRow& row)
+    {
+        ++records;
+        volume += row.Kubatur;
+        if (row.isStackedWood())
+            ++pieces;
+        else if (!row.Folgestamm)
+            pieces += rules::roundHalfEven(row.Stueck);
+        highest = qMax(highest, row.Nummer);
+    }
+};
+
 // A list read from a file, not yet stored: the header row, the records in
 // file order, the storage rows and the stack samples, plus what the user
 // must be told about the reading.
 struct ImportedList {
     SourceFormat format = SourceFormat::EG10;
     store::ListenRow header;
+    // The records in file order; while the import streams them into the
+    // database, only the one being read.
     std::vector<store::HolzRow> records;
+    ImportTotals totals;
     std::vector<store::LagerRow> storage;
-    // Until the list is stored, a sample's HolzId is the position of its
-    // record in `records`, counted from 1; the writer puts the stored Id.
+    // Until its record is stored, a sample's HolzId is the position of the
+    // record in the file, counted from 1; then the record's stored Id.
     std::vector<store::MantelRow> samples;
     // Species codes that the region does not know, each once, in the order met.
     QStringList missingSpecies;
     // Messages of the lookups (each distinct text once), shown after the import.
     QList<platform::Message> notices;
     ValueErrors errors;
+    // Why the file may have been cut off, with the number of records read;
+    // empty when it ends as its kind of file ends.
+    QString incomplete;
 };
 
 } // namespace importer

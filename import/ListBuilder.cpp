@@ -59,11 +59,35 @@ void ListBuilder::addStorage(FieldReader& line)
     m_list->storage.push_back(std::move(row));
 }
 
+void ListBuilder::finishRecord()
+{
+    if (!m_open)
+        return;
+    m_open = false;
+    ImportedList& list = *m_list;
+    list.totals.add(list.records.back());
+    if (m_sink) {
+        const qint64 id = m_sink(list.records.back());
+        // The record's samples refer to it by its stored Id from now on.
+        for (size_t i = m_firstSample; i < list.samples.size(); ++i)
+            list.samples[i].HolzId = id;
+        list.records.clear();
+    }
+}
+
+void ListBuilder::finish()
+{
+    finishRecord();
+}
+
 store::HolzRow& ListBuilder::addRecord(int lot)
 {
+    finishRecord();
     ImportedList& list = *m_list;
     store::HolzRow& row = list.records.emplace_back();
-    row.SatzNr = int(list.records.size());
+    m_open = true;
+    m_firstSample = list.samples.size();
+    row.SatzNr = int(++m_count);
     row.Liste = list.header.Liste;
     row.Los = lot;
     if (lot != m_previousLot) {

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <functional>
 
 namespace rules {
 class BarkTable;
@@ -20,8 +21,19 @@ class UseCodeLookup;
 // register, its storage rows and the numbering of its records.
 class ListBuilder {
 public:
+    // Stores a finished record and returns its stored Id.
+    using RecordSink = std::function<qint64(const store::HolzRow&)>;
+
     ListBuilder(ImportedList& list, HolzartLookup& species, const UseCodeLookup& useCodes,
                 const rules::BarkTable& bark);
+
+    // Every finished record goes to `sink` instead of staying in the list's
+    // records (a streamed import). Without one, the list keeps them all.
+    void setRecordSink(RecordSink sink) { m_sink = std::move(sink); }
+    // Finishes the last record. Call once after the last line.
+    void finish();
+    // Records begun so far.
+    qint64 recordCount() const { return m_count; }
 
     ImportedList& list() { return *m_list; }
     const rules::BarkTable& bark() const { return *m_bark; }
@@ -38,7 +50,8 @@ public:
     // place 44-93, remark 94-143.
     void addStorage(FieldReader& line);
     // Appends a record of the list with the next entry number, its list
-    // name and the defaults of the transfer fields; registers its lot.
+    // name and the defaults of the transfer fields; registers its lot. The
+    // record before it is finished: counted, and handed to the sink.
     store::HolzRow& addRecord(int lot);
 
     // A stack factor as the entry screen holds it ("0,7", "1"); a factor
@@ -56,6 +69,12 @@ private:
     const UseCodeLookup* m_useCodes;
     const rules::BarkTable* m_bark;
     int m_previousLot = -1;
+    RecordSink m_sink;
+    qint64 m_count = 0;
+    bool m_open = false;      // the last record is not finished yet
+    size_t m_firstSample = 0; // the samples of the record being read start here
+
+    void finishRecord();
 };
 
 } // namespace importer

@@ -22,12 +22,16 @@ namespace importer {
 // UTF-16 (with byte-order mark) by newer editors are read as such.
 //
 // Refused, with a reason for the user: an empty file, a file larger than
-// MaxBytes, a file with NUL bytes or other control characters (not a text
-// file at all), a line longer than MaxLineLength, a file without a type
-// line or name line, an unknown transfer type.
+// MaxBytes (far above any real list: a million records take about 80 MB),
+// a file with NUL bytes or other control characters (not a text file at
+// all), a line longer than MaxLineLength, a file without a type line or
+// name line, an unknown transfer type.
+//
+// The import reads files through ListFileStream, line by line; decode()
+// gives the whole text at once, for content already in memory.
 class ListFile {
 public:
-    static constexpr qint64 MaxBytes = 16 * 1024 * 1024;
+    static constexpr qint64 MaxBytes = qint64(1024) * 1024 * 1024;
     static constexpr int MaxLineLength = 8192;
 
     enum class Kind { Handheld, Transfer };

@@ -20,6 +20,8 @@ constexpr int HeightBlockLength = 38;
 constexpr int LocationBlockLength = 16;
 constexpr int RemarkLength = 50;
 constexpr int ExtraFieldsLength = 45;
+// How a height block without a height begins.
+constexpr QLatin1StringView EmptyHeightStart("    0.00   0");
 
 QString withoutBlanks(QStringView text)
 {
@@ -50,50 +52,54 @@ QString TransferReader::listName(QStringView nameLine)
 
 void TransferReader::read(const QStringList& lines, int typeLine, int nameLine, const Progress& progress)
 {
-    ImportedList& list = m_builder.list();
-    store::ListenRow& header = list.header;
     const qint64 total = lines.size();
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (progress && (i & 1023) == 0)
             progress(i, total);
-        if (i == typeLine || i == nameLine)
-            continue;
-        const QString& line = lines[i];
-        if (line.size() < 2)
-            continue;
-        const QStringView id = QStringView(line).first(2);
-        const QStringView value = line.size() > 5 ? QStringView(line).sliced(5) : QStringView();
-        if (id[0] == QLatin1Char('1')) {
-            if (id[1] == QLatin1Char('R') || id[1] == QLatin1Char('P') || id[1] == QLatin1Char('S') ||
-                id[1] == QLatin1Char('M'))
-                Transfersatz_Lesen(line, int(i + 1));
-        } else if (id == QLatin1String("LL")) {
-            FieldReader fields(line, int(i + 1), list.errors);
-            m_builder.addStorage(fields);
-        } else if (id == QLatin1String("0B")) {
-            header.Zusatztext = ListBuilder::headerValue(value);
-        } else if (id == QLatin1String("0C")) {
-            FieldReader fields(line, int(i + 1), list.errors);
-            m_builder.setDate(fields, value);
-        } else if (id == QLatin1String("0D")) {
-            header.Name = ListBuilder::headerValue(value);
-        } else if (id == QLatin1String("0E")) {
-            header.Strasse = ListBuilder::headerValue(value);
-        } else if (id == QLatin1String("0G")) {
-            header.Ort = ListBuilder::headerValue(value);
-        } else if (id == QLatin1String("0L")) {
-            header.Forstamt = ListBuilder::headerValue(value);
-        } else if (id == QLatin1String("0M")) {
-            header.Revier = ListBuilder::headerValue(value);
-        } else if (id == QLatin1String("0N")) {
-            header.Abteilung = ListBuilder::headerValue(value);
-        } else if (id == QLatin1String("0S")) {
-            header.Lagerplatz = ListBuilder::headerValue(value.left(50));
-        }
-        // "AD", "UA", "BE", a second type or name line and anything unknown: skipped.
+        if (i != typeLine && i != nameLine)
+            readLine(lines[i], int(i + 1));
     }
+    m_builder.finish();
     if (progress)
         progress(total, total);
+}
+
+void TransferReader::readLine(const QString& line, int lineNumber)
+{
+    ImportedList& list = m_builder.list();
+    store::ListenRow& header = list.header;
+    if (line.size() < 2)
+        return;
+    const QStringView id = QStringView(line).first(2);
+    const QStringView value = line.size() > 5 ? QStringView(line).sliced(5) : QStringView();
+    if (id[0] == QLatin1Char('1')) {
+        if (id[1] == QLatin1Char('R') || id[1] == QLatin1Char('P') || id[1] == QLatin1Char('S') ||
+            id[1] == QLatin1Char('M'))
+            Transfersatz_Lesen(line, lineNumber);
+    } else if (id == QLatin1String("LL")) {
+        FieldReader fields(line, lineNumber, list.errors);
+        m_builder.addStorage(fields);
+    } else if (id == QLatin1String("0B")) {
+        header.Zusatztext = ListBuilder::headerValue(value);
+    } else if (id == QLatin1String("0C")) {
+        FieldReader fields(line, lineNumber, list.errors);
+        m_builder.setDate(fields, value);
+    } else if (id == QLatin1String("0D")) {
+        header.Name = ListBuilder::headerValue(value);
+    } else if (id == QLatin1String("0E")) {
+        header.Strasse = ListBuilder::headerValue(value);
+    } else if (id == QLatin1String("0G")) {
+        header.Ort = ListBuilder::headerValue(value);
+    } else if (id == QLatin1String("0L")) {
+        header.Forstamt = ListBuilder::headerValue(value);
+    } else if (id == QLatin1String("0M")) {
+        header.Revier = ListBuilder::headerValue(value);
+    } else if (id == QLatin1String("0N")) {
+        header.Abteilung = ListBuilder::headerValue(value);
+    } else if (id == QLatin1String("0S")) {
+        header.Lagerplatz = ListBuilder::headerValue(value.left(50));
+    }
+    // "AD", "UA", "BE", a second type or name line and anything unknown: skipped.
 }
 
 void TransferReader::Transfersatz_Lesen(QStringView line, int lineNumber)
@@ -124,11 +130,19 @@ void TransferReader::Transfersatz_Lesen(QStringView line, int lineNumber)
     if (stacked) {
         row.Stamm = ListBuilder::factorText(f, f.mid(44, 6));
         row.Kubatur = f.decimal(50, 6, QStringLiteral("Kubatur"));
+        // A stack's height and width stand at the start of the height
+        // block, six columns each; a block without them is a fixed text
+        // of other columns.
+        const int heightAt = VolumeBlockAt + volumeBlockLength;
+        if (f.mid(heightAt, EmptyHeightStart.size()) != EmptyHeightStart) {
+            row.Hoehe = f.decimal(heightAt, 6, QStringLiteral("Höhe"));
+            row.Durchm = f.decimal(heightAt + 6, 6, QStringLiteral("Breite"));
+        }
     } else {
         row.Durchm = f.decimal(38, 3, QStringLiteral("Durchmesser"));
-        // The deduction is right-aligned in two columns; reading both keeps
-        // a deduction of 10 cm or more whole.
-        row.RindenAbzug = f.whole(41, 2, QStringLiteral("Rindenabzug"), 0, 255);
+        // The deduction's whole centimetres are right-aligned in two columns
+        // (10 cm or more stay whole), its decimals follow.
+        row.RindenAbzug = f.decimal(41, 5, QStringLiteral("Rindenabzug"));
         row.Kubatur = f.decimal(47, 6, QStringLiteral("Kubatur"));
     }
 
@@ -207,7 +221,7 @@ void TransferReader::addSamples(FieldReader& f, QStringView diameters, const sto
         store::MantelRow sample;
         sample.Liste = row.Liste;
         sample.StapelNr = row.Nummer;
-        sample.HolzId = qint64(list.records.size());
+        sample.HolzId = m_builder.recordCount();
         sample.Durchm = diameter;
         sample.Kubatur = rules::Kubatur_Mantelstamm(float(row.Laenge), float(diameter), row.Holzart,
                                                     row.Rinde, abzug, m_builder.bark(), messages);

@@ -25,6 +25,8 @@ public:
 
     // Every line of the file except the type line and the name line.
     void read(const QStringList& lines, int typeLine, int nameLine, const Progress& progress = {});
+    // One line that is neither the type line nor the name line; lineNumber counts from 1.
+    void readLine(const QString& line, int lineNumber);
     // Transfersatz_Lesen: one record line into a record (and for "1M" its
     // stack samples).
     void Transfersatz_Lesen(QStringView line, int lineNumber);

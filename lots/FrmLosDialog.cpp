@@ -37,15 +37,21 @@ FrmLosDialog::FrmLosDialog(FrmLos& model, QWidget* parent) : QDialog(parent), m_
 {
     setWindowTitle(QStringLiteral("AutoLos – Losregeln"));
     setObjectName(QStringLiteral("frmLos"));
+    // The same text size as the entry screen it opens from.
+    QFont base = font();
+    base.setPointSizeF(std::max(base.pointSizeF(), 11.0));
+    setFont(base);
 
     QMenuBar* menuBar = lots::backAndHelpMenu(
         this, [this] { m_model.mnuZurueck_Click(); }, [this] { m_model.mnuHilfe_Click(); });
 
     m_cmbAuto = new QComboBox(this);
     m_cmbAuto->setObjectName(QStringLiteral("cmbAuto"));
+    m_cmbAuto->setAccessibleName(QStringLiteral("Regelsatz"));
     connect(m_cmbAuto, &QComboBox::activated, this, [this](int i) { m_model.cmbAuto_Click(i); });
     m_cmbLos = new QComboBox(this);
     m_cmbLos->setObjectName(QStringLiteral("cmbLos"));
+    m_cmbLos->setAccessibleName(QStringLiteral("Los"));
     m_cmbLos->setMaxVisibleItems(20);
     connect(m_cmbLos, &QComboBox::activated, this, [this](int i) { m_model.cmbLos_Click(i); });
     m_lblLos = new QLabel(this);
@@ -78,6 +84,8 @@ FrmLosDialog::FrmLosDialog(FrmLos& model, QWidget* parent) : QDialog(parent), m_
         codeGrid->addWidget(combo, row, 1);
         codeGrid->addWidget(captionLink(boxCaption, this, [this, box] { m_model.clearBox(box); }), row, 2);
         codeGrid->addWidget(m_boxes[box], row, 3);
+        combo->setAccessibleName(pickCaption);
+        m_boxes[box]->setAccessibleName(boxCaption);
     };
     m_cmbHolzart = pickList(QStringLiteral("cmbHolzart"), &FrmLos::cmbHolzart_Click);
     m_cmbGuete = pickList(QStringLiteral("cmbGuete"), &FrmLos::cmbGuete_Click);
@@ -99,6 +107,8 @@ FrmLosDialog::FrmLosDialog(FrmLos& model, QWidget* parent) : QDialog(parent), m_
         rangeGrid->addWidget(captionLink(QStringLiteral("bis"), this, [this, to] { m_model.clearBox(to); }),
                              row, 3);
         rangeGrid->addWidget(m_boxes[to], row, 4);
+        m_boxes[from]->setAccessibleName(caption + QStringLiteral(" von"));
+        m_boxes[to]->setAccessibleName(caption + QStringLiteral(" bis"));
     };
     addRangeRow(0, QStringLiteral("Länge (m)"), FrmLos::txtLvon, FrmLos::txtLbis);
     addRangeRow(1, QStringLiteral("Durchmesser (cm)"), FrmLos::txtDvon, FrmLos::txtDbis);
@@ -106,6 +116,7 @@ FrmLosDialog::FrmLosDialog(FrmLos& model, QWidget* parent) : QDialog(parent), m_
 
     m_command1 = new QPushButton(QStringLiteral("&Speichern"), this);
     m_command1->setObjectName(QStringLiteral("Command1"));
+    m_command1->setDefault(true);
     connect(m_command1, &QPushButton::clicked, this, [this] { m_model.Command1_Click(); });
     m_command2 = new QPushButton(QStringLiteral("&Löschen"), this);
     m_command2->setObjectName(QStringLiteral("Command2"));
@@ -114,6 +125,28 @@ FrmLosDialog::FrmLosDialog(FrmLos& model, QWidget* parent) : QDialog(parent), m_
     buttons->addStretch(1);
     buttons->addWidget(m_command1);
     buttons->addWidget(m_command2);
+
+    // Tab walks the rules row by row, as they stand.
+    const QList<QWidget*> tabChain{m_cmbAuto,
+                                   m_cmbLos,
+                                   m_cmbHolzart,
+                                   m_boxes[FrmLos::txtHolzarten],
+                                   m_cmbSorte,
+                                   m_boxes[FrmLos::txtSorten],
+                                   m_cmbGuete,
+                                   m_boxes[FrmLos::txtGueten],
+                                   m_cmbStaerke,
+                                   m_boxes[FrmLos::txtStaerken],
+                                   m_boxes[FrmLos::txtLvon],
+                                   m_boxes[FrmLos::txtLbis],
+                                   m_boxes[FrmLos::txtDvon],
+                                   m_boxes[FrmLos::txtDbis],
+                                   m_boxes[FrmLos::txtKvon],
+                                   m_boxes[FrmLos::txtKbis],
+                                   m_command1,
+                                   m_command2};
+    for (qsizetype i = 1; i < tabChain.size(); ++i)
+        setTabOrder(tabChain[i - 1], tabChain[i]);
 
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menuBar);
@@ -163,6 +196,13 @@ void FrmLosDialog::render()
             m_boxes[b]->setText(m_model.box(FrmLos::Box(b)));
         }
     }
+}
+
+void FrmLosDialog::reject()
+{
+    // Escape leaves the window as "Zurück" does, with its question about
+    // an unsaved rule.
+    m_model.mnuZurueck_Click();
 }
 
 void FrmLosDialog::closeEvent(QCloseEvent* event)

@@ -33,6 +33,9 @@ public:
     QPushButton* saveButton() const { return m_command1; }
     QPushButton* deleteButton() const { return m_command2; }
 
+    // Escape: leaves the window as closing it does.
+    void reject() override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

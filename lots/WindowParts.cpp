@@ -17,7 +17,7 @@ QLabel* captionLink(const QString& text, QWidget* parent, std::function<void()> 
 QMenuBar* backAndHelpMenu(QWidget* parent, std::function<void()> back, std::function<void()> help)
 {
     auto* menuBar = new QMenuBar(parent);
-    QMenu* program = menuBar->addMenu(QStringLiteral("&Program"));
+    QMenu* program = menuBar->addMenu(QStringLiteral("&Programm"));
     program->setObjectName(QStringLiteral("mnuProgram"));
     QAction* zurueck = program->addAction(QStringLiteral("&Zurück"));
     zurueck->setObjectName(QStringLiteral("mnuZurueck"));

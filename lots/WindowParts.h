@@ -15,7 +15,7 @@ namespace lots {
 // up), drawn as a link so that it looks clickable.
 QLabel* captionLink(const QString& text, QWidget* parent, std::function<void()> onClick);
 
-// The menu of a window that returns to the entry screen: "Program" with
+// The menu of a window that returns to the entry screen: "Programm" with
 // "Zurück" (mnuZurueck), and "Hilfe" (mnuHilfe).
 QMenuBar* backAndHelpMenu(QWidget* parent, std::function<void()> back, std::function<void()> help);
 

@@ -17,12 +17,17 @@ FrmMantelDialog::FrmMantelDialog(FrmMantel& model, QWidget* parent) : QDialog(pa
 {
     setWindowTitle(QStringLiteral("Mantelmessung"));
     setObjectName(QStringLiteral("frmMantel"));
+    // The same text size as the entry screen it opens from.
+    QFont base = font();
+    base.setPointSizeF(std::max(base.pointSizeF(), 11.0));
+    setFont(base);
 
     m_recordLine = new QLabel(this);
     m_recordLine->setWordWrap(true);
 
     m_txtEingabe = new QLineEdit(this);
     m_txtEingabe->setObjectName(QStringLiteral("txtEingabe"));
+    m_txtEingabe->setAccessibleName(QStringLiteral("Durchmesser (cm)"));
     // Digits only: the keypad and the keyboard give whole centimetres.
     m_txtEingabe->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), m_txtEingabe));
@@ -43,6 +48,7 @@ FrmMantelDialog::FrmMantelDialog(FrmMantel& model, QWidget* parent) : QDialog(pa
 
     m_lstMantel = new QListWidget(this);
     m_lstMantel->setObjectName(QStringLiteral("lstMantel"));
+    m_lstMantel->setAccessibleName(QStringLiteral("Gemessene Durchmesser"));
     m_lstMantel->setFont(big);
     connect(m_lstMantel, &QListWidget::currentRowChanged, this,
             [this](int row) { m_model.lstMantel_Click(row); });
@@ -59,6 +65,7 @@ FrmMantelDialog::FrmMantelDialog(FrmMantel& model, QWidget* parent) : QDialog(pa
 
     m_txtAnzahl = new QLineEdit(this);
     m_txtAnzahl->setObjectName(QStringLiteral("txtAnzahl"));
+    m_txtAnzahl->setAccessibleName(QStringLiteral("Anzahl Messungen"));
     m_txtAnzahl->setReadOnly(true);
     m_txtAnzahl->setMaximumWidth(80);
 
@@ -92,7 +99,7 @@ FrmMantelDialog::FrmMantelDialog(FrmMantel& model, QWidget* parent) : QDialog(pa
 
     connect(&m_model, &FrmMantel::changed, this, &FrmMantelDialog::render);
     render();
-    resize(320, 420);
+    resize(380, 440);
 }
 
 void FrmMantelDialog::render()

@@ -30,7 +30,11 @@ Answer QtUserInterface::message(const Message& message)
 {
     QMessageBox box(m_parent);
     box.setWindowTitle(message.title.isEmpty() ? QStringLiteral("Stemmo") : message.title);
-    box.setText(message.text);
+    // Texts carry their line breaks as CR, as the files they came from did;
+    // a label breaks lines only at LF.
+    QString text = message.text;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    box.setText(text);
     switch (message.icon) {
     case Icon::Information:
         box.setIcon(QMessageBox::Information);
@@ -124,7 +128,24 @@ void QtUserInterface::openHelp(const QString& anchor)
     QUrl url = QUrl::fromLocalFile(m_helpFile);
     if (!anchor.isEmpty())
         url.setFragment(anchor);
-    QDesktopServices::openUrl(url);
+    if (!QFileInfo::exists(m_helpFile) || !QDesktopServices::openUrl(url))
+        inform(QStringLiteral("Die Hilfe konnte nicht geöffnet werden: kein Browser eingerichtet oder "
+                              "die Seite fehlt.\n\nDie Hilfeseite liegt hier:\n%1")
+                   .arg(QDir::toNativeSeparators(m_helpFile)),
+               QStringLiteral("Hilfe"), Icon::Warning);
+}
+
+bool QtUserInterface::openFile(const QString& path)
+{
+    if (QFileInfo::exists(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        return true;
+    const QString what =
+        QFileInfo(path).isDir() ? QStringLiteral("Der Ordner") : QStringLiteral("Das Dokument");
+    inform(QStringLiteral("%1 konnte nicht geöffnet werden: kein passendes Programm eingerichtet.\n\n"
+                          "Sie finden es hier:\n%2")
+               .arg(what, QDir::toNativeSeparators(path)),
+           QStringLiteral("Öffnen"), Icon::Warning);
+    return false;
 }
 
 void QtUserInterface::setBusy(bool busy)

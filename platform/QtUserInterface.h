@@ -35,6 +35,11 @@ public:
     void progressUpdate(const QString& label, qint64 value, qint64 maximum) override;
     void progressHide() override;
 
+    // Opens a file or folder with the desktop's program for it. When there
+    // is none (no file manager, no word processor set up) the user is told
+    // where it lies.
+    bool openFile(const QString& path);
+
 private:
     QString startFolder(const QString& folder) const;
 

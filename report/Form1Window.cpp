@@ -4,6 +4,7 @@
 #include "RecordCells.h"
 #include "ReportPreview.h"
 
+#include "platform/AboutBox.h"
 #include "rules/Numbers.h"
 
 #include <QFormLayout>
@@ -34,6 +35,13 @@ QTableView* tableView(QAbstractItemModel* model, QWidget* parent)
     view->verticalHeader()->setDefaultSectionSize(22);
     view->verticalHeader()->hide();
     view->horizontalHeader()->setHighlightSections(false);
+    // Columns as wide as their captions and the texts in view; the user
+    // may still drag them.
+    view->horizontalHeader()->setTextElideMode(Qt::ElideNone);
+    view->horizontalHeader()->setResizeContentsPrecision(500);
+    QObject::connect(model, &QAbstractItemModel::modelReset, view, &QTableView::resizeColumnsToContents);
+    QObject::connect(model, &QAbstractItemModel::rowsInserted, view, &QTableView::resizeColumnsToContents);
+    view->resizeColumnsToContents();
     return view;
 }
 
@@ -59,6 +67,7 @@ Form1Window::Form1Window(Form1& model, QWidget* parent) : QMainWindow(parent), m
     topLayout->setContentsMargins(0, 0, 0, 0);
     m_grid = tableView(&model.grid(), top);
     m_grid->setObjectName(QStringLiteral("DataGrid1"));
+    m_grid->setAccessibleName(QStringLiteral("Holzlisten"));
     m_grid->horizontalHeader()->setStretchLastSection(true);
     topLayout->addWidget(m_grid, 1);
 
@@ -92,6 +101,7 @@ Form1Window::Form1Window(Form1& model, QWidget* parent) : QMainWindow(parent), m
     topLayout->addWidget(side);
 
     m_records = tableView(&model.listDaten(), splitter);
+    m_records->setAccessibleName(QStringLiteral("Datensätze"));
     m_records->setObjectName(QStringLiteral("listDaten"));
     // 15 twips to the pixel at 96 dpi; never narrower than the column's title.
     const auto& widths = RecordCells::listWidthsTwips();
@@ -129,7 +139,6 @@ Form1Window::Form1Window(Form1& model, QWidget* parent) : QMainWindow(parent), m
     connect(&model, &Form1::stateChanged, this, &Form1Window::render);
     connect(&model, &Form1::previewRequested, this, &Form1Window::showPreview);
     connect(&model, &Form1::closeRequested, this, &QWidget::close);
-    resize(1180, 760);
     render();
 }
 
@@ -152,6 +161,13 @@ void Form1Window::buildMenus()
     m_losweise = drucken->addAction(QStringLiteral("&Losweise"), &m_model, &Form1::mnuLosweise_Click);
     m_verdichtet->setCheckable(true);
     m_losweise->setCheckable(true);
+
+    QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    QAction* ueber = hilfe->addAction(QStringLiteral("Ü&ber Stemprint"), this, [this] {
+        platform::showAboutBox(this, QStringLiteral("Stemprint"),
+                               QStringLiteral("Druckt Holzlisten und schreibt sie als Dokument und PDF."));
+    });
+    ueber->setObjectName(QStringLiteral("mnuUeber"));
 }
 
 void Form1Window::render()

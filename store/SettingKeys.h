@@ -34,6 +34,11 @@ inline constexpr SettingKey Guete3{App, Properties, "Guete3", "D"};
 inline constexpr SettingKey Sorte1{App, Properties, "Sorte1", "IL"};
 inline constexpr SettingKey Sorte2{App, Properties, "Sorte2", "L"};
 inline constexpr SettingKey Sorte3{App, Properties, "Sorte3", "S"};
+// Column widths the user dragged in the entry screen's tables, in pixels
+// separated by commas; 0 leaves a column at the width its texts need.
+inline constexpr const char* Columns = "Spalten";
+inline constexpr SettingKey SpaltenListListen{App, Columns, "ListListen", ""};
+inline constexpr SettingKey SpaltenListDaten{App, Columns, "ListDaten", ""};
 // Function-key presets: key names "112" (F1) to "124" (F13).
 inline constexpr const char* FunctionKeyDefault = "H ;B;Fichte";
 

@@ -157,8 +157,9 @@ bool TimberStore::Liste_Vorhanden(Database& db, const QString& name, platform::U
 {
     if (!listExists(db, name))
         return false;
-    ui.message({QLatin1Char('\'') + name + QLatin1Char('\''), QStringLiteral("Liste schon vorhanden"),
-                platform::Buttons::OkCancel});
+    // The title alone may be cut by the window manager: the text says it too.
+    ui.message({QStringLiteral("Liste schon vorhanden: '") + name + QLatin1Char('\''),
+                QStringLiteral("Liste schon vorhanden"), platform::Buttons::OkCancel});
     return true;
 }
 

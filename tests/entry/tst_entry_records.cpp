@@ -7,6 +7,7 @@
 #include "entry/ListDatenModel.h"
 #include "entry/ListListenModel.h"
 #include "export/Fields.h"
+#include "export/FixedLine.h"
 #include "store/TimberStore.h"
 
 #include <QTest>
@@ -158,7 +159,9 @@ void TestEntryRecords::decimalBarkDeduction()
     // The exchange files carry it as far as their fields allow.
     namespace fields = exporter::fields;
     const QString two = QString::number(row.RindenAbzug, 'f', 2);
-    QCOMPARE(fields::barkText(row), u("a ") + two + u("c"));
+    exporter::FixedLine handheld;
+    fields::barkPart(handheld, row);
+    QCOMPARE(handheld.text(), u("a ") + two + u("c"));
     QCOMPARE(fields::barkField(row, u(".00")), two.rightJustified(5, QLatin1Char(' ')) + u("c"));
     QCOMPARE(fields::barkField(row, u(".0")),
              QString::number(row.RindenAbzug, 'f', 1).rightJustified(4, QLatin1Char(' ')) + u("c"));

@@ -135,9 +135,11 @@ private slots:
     void overflowEndsExport_data();
     void overflowEndsExport();
     void partsLeftBlank();
+    void lossReport();
     void recordKinds_data();
     void recordKinds();
     void exportDialog();
+    void formatFromOptionsWindow();
     void exportRefusals();
     void abiesConverter();
     void stampAndOverwrite();
@@ -145,6 +147,7 @@ private slots:
     void manyRecords();
     void writeFailure();
     void commandLine();
+    void readmeShowsWhatFormatsCarry();
 };
 
 void TestExport::padding_data()
@@ -378,24 +381,34 @@ void TestExport::goldenFiles_data()
     QTest::addColumn<QStringList>("golden");
     QTest::addColumn<bool>("bigPieceRow");
     QTest::addColumn<int>("speciesMessages");
+    // What the format cannot carry of the list: its long remark always, the
+    // assortments' piece counts in the Latschbacher text file.
+    QTest::addColumn<QString>("remarkCut");
+    QTest::addColumn<int>("losses");
     QTest::newRow("Habsys") << 1 << QStringLiteral("Probe.tx1") << QStringList{QStringLiteral("Probe.tx1")}
-                            << QStringList{QStringLiteral("habsys.tx1")} << true << 1;
+                            << QStringList{QStringLiteral("habsys.tx1")} << true << 1 << QStringLiteral("40")
+                            << 1;
     QTest::newRow("Latschbacher") << 2 << QStringLiteral("Probe.tx1")
                                   << QStringList{QStringLiteral("Probe.txt"), QStringLiteral("Probe.tx1")}
                                   << QStringList{QStringLiteral("latschbacher.txt"),
                                                  QStringLiteral("latschbacher.tx1")}
-                                  << true << 2;
+                                  << true << 2 << QStringLiteral("50") << 3;
     // The stem takes the .dat whatever the user typed.
     QTest::newRow("ProForst") << 3 << QStringLiteral("Probe.txt") << QStringList{QStringLiteral("Probe.dat")}
-                              << QStringList{QStringLiteral("proforst.dat")} << false << 1;
+                              << QStringList{QStringLiteral("proforst.dat")} << false << 1
+                              << QStringLiteral("37") << 1;
     QTest::newRow("ABIES") << 4 << QStringLiteral("Probe.mde") << QStringList{QStringLiteral("EG20.dat")}
-                           << QStringList{QStringLiteral("abies-EG20.dat")} << false << 1;
+                           << QStringList{QStringLiteral("abies-EG20.dat")} << false << 1
+                           << QStringLiteral("30") << 1;
     QTest::newRow("DekaData") << 5 << QStringLiteral("Probe.tx1") << QStringList{QStringLiteral("Probe.tx1")}
-                              << QStringList{QStringLiteral("dekadata.tx1")} << true << 1;
+                              << QStringList{QStringLiteral("dekadata.tx1")} << true << 1
+                              << QStringLiteral("50") << 1;
     QTest::newRow("EG10") << 6 << QStringLiteral("Probe.dat") << QStringList{QStringLiteral("Probe.dat")}
-                          << QStringList{QStringLiteral("eg10.dat")} << true << 1;
+                          << QStringList{QStringLiteral("eg10.dat")} << true << 1 << QStringLiteral("40")
+                          << 1;
     QTest::newRow("Timbernet") << 7 << QStringLiteral("Probe.tx1") << QStringList{QStringLiteral("Probe.tx1")}
-                               << QStringList{QStringLiteral("timbernet.tx1")} << true << 1;
+                               << QStringList{QStringLiteral("timbernet.tx1")} << true << 1
+                               << QStringLiteral("50") << 1;
 }
 
 void TestExport::goldenFiles()
@@ -406,6 +419,8 @@ void TestExport::goldenFiles()
     QFETCH(QStringList, golden);
     QFETCH(bool, bigPieceRow);
     QFETCH(int, speciesMessages);
+    QFETCH(QString, remarkCut);
+    QFETCH(int, losses);
 
     ExportFixture fixture;
     fixture.addList(ExportFixture::goldenHeader(), ExportFixture::goldenRecords(bigPieceRow),
@@ -419,6 +434,7 @@ void TestExport::goldenFiles()
         ui.expectMessage(
             QStringLiteral("Holzart 'Lärche' in dieser Region nicht eingetragen, wird mit dem Kürzel "
                            "'Lä' übernommen"));
+    ui.expectMessage(QStringLiteral("wird auf %1 Zeichen gekürzt").arg(remarkCut), platform::Answer::Yes);
     ui.expectMessage(QStringLiteral("Liste %1 angelegt").arg(chosen));
     ExportDriver driver(*fixture.master, fixture.settings, ui);
     driver.setProgramFolder(installConverter(fixture.dir));
@@ -426,6 +442,8 @@ void TestExport::goldenFiles()
 
     QCOMPARE(int(result.outcome), int(ExportDriver::Outcome::Written));
     QVERIFY(ui.done());
+    QCOMPARE(result.lossCount, qint64(losses));
+    QCOMPARE(ui.shown().last().message.title, QStringLiteral("Konvertierung mit Verlusten"));
     QStringList expectedPaths;
     for (const QString& name : written)
         expectedPaths << QDir(folder).filePath(name);
@@ -465,11 +483,6 @@ void TestExport::overflowEndsExport_data()
     pieces.Stueck = 1500;
     QTest::newRow("ProForst: 1500 pieces") << 3 << QStringLiteral("Liste.dat") << QStringLiteral("Liste.dat")
                                            << pieces << QStringLiteral("„1500“ passt nicht in 3 Zeichen");
-    HolzRow remark = stackRow(8);
-    remark.Zusatztext = QString(38, QLatin1Char('r'));
-    QTest::newRow("ProForst: stack remark of 38")
-        << 3 << QStringLiteral("Liste.dat") << QStringLiteral("Liste.dat") << remark
-        << QStringLiteral("passt nicht in 37 Zeichen");
     HolzRow price = logRow();
     price.Preisart = QStringLiteral("€");
     price.Preisfaktor = QStringLiteral("12,00");
@@ -544,15 +557,83 @@ void TestExport::partsLeftBlank()
     fixture.addList(ExportFixture::goldenHeader(), {logRow(), stackRow(12), stackRow(14)});
     QVERIFY(fixture.select(QStringLiteral("Probe")));
     testing::ScriptedUserInterface ui;
-    ui.expectMessage(
-        QStringLiteral("In 2 Zeilen passten Werte nicht in ihre Spalten der Datei; diese Stellen sind "
-                       "leer geblieben. Zuerst bei Datensatz 2, Los 1: Überlauf („12.0“ passt nicht in "
-                       "3 Zeichen)"));
-    ui.expectMessage(QStringLiteral("Liste Probe.dat angelegt"));
+    ui.expectMessage(QStringLiteral("- Datensatz 2, Los 1: Länge „12.0“ passt nicht in 3 Zeichen, "
+                                    "bleibt leer\n- Datensatz 3, Los 1: Länge"),
+                     platform::Answer::Yes);
+    ui.expectMessage(QStringLiteral("Liste Probe.dat angelegt; 2 Werte"));
     ExportDriver driver(*fixture.master, fixture.settings, ui);
     const auto result = driver.Konvertieren(fixture.timber, fixture.dir.file(QStringLiteral("Probe.dat")), 6);
     QCOMPARE(int(result.outcome), int(ExportDriver::Outcome::Written));
+    QCOMPARE(result.lossCount, qint64(2));
     QVERIFY(ui.done());
+}
+
+// Before anything is in place the user hears what the format cannot carry;
+// declined, nothing is written and the list stays unconverted.
+void TestExport::lossReport()
+{
+    ExportFixture fixture;
+    store::ListenRow header = ExportFixture::goldenHeader();
+    header.Name = QStringLiteral("Dřevo s.r.o.");
+    HolzRow bark = logRow(4, 30, 0.28);
+    bark.RindenAbzug = 12;
+    HolzRow assortment = logRow(5, 24, 2.04);
+    assortment.Einzelstamm = false;
+    assortment.Nummer = 0;
+    assortment.Stueck = 12;
+    fixture.addList(header, {logRow(), bark, assortment});
+    QVERIFY(fixture.select(header.Liste));
+    const QString file = fixture.dir.file(QStringLiteral("Probe.dat"));
+    ExportDriver::Result result;
+    {
+        testing::ScriptedUserInterface ui;
+        ui.expectMessage(QStringLiteral("kann nicht alles aufnehmen"), platform::Answer::No);
+        ui.expectMessage(QStringLiteral("Keine Liste konvertiert"));
+        result = ExportDriver(*fixture.master, fixture.settings, ui).Konvertieren(fixture.timber, file, 6);
+        QVERIFY(ui.done());
+        const QString question = ui.shown().first().message.text;
+        QVERIFY2(question.contains(QStringLiteral("- Kopfdaten, Name: Zeichen „ř“ gibt es im Zeichensatz der "
+                                                  "Datei nicht, geschrieben als „?“")),
+                 qPrintable(question));
+        QVERIFY2(question.contains(QStringLiteral("- Datensatz 2, Los 1, Nummer 7: Rindenabzug „12.00“ "
+                                                  "passt nicht in 4 Zeichen, bleibt leer")),
+                 qPrintable(question));
+        // The handheld file has a field for an assortment's pieces.
+        QVERIFY(!question.contains(QStringLiteral("Stückzahl")));
+    }
+    QCOMPARE(int(result.outcome), int(ExportDriver::Outcome::Cancelled));
+    QVERIFY(!QFile::exists(file));
+    QVERIFY(!fixture.listRow(header.Liste).Konvertiert.isValid());
+
+    testing::ScriptedUserInterface ui;
+    ui.expectMessage(QStringLiteral("kann nicht alles aufnehmen"), platform::Answer::Yes);
+    ui.expectMessage(QStringLiteral("Liste Probe.dat angelegt; 2 Werte"));
+    result = ExportDriver(*fixture.master, fixture.settings, ui).Konvertieren(fixture.timber, file, 6);
+    QVERIFY(ui.done());
+    QCOMPARE(result.lossCount, qint64(2));
+    QCOMPARE(fixture.listRow(header.Liste).Konvertiert, QDate::currentDate());
+    const QList<QByteArray> lines = readFile(file).split('\n');
+    QVERIFY(lines.contains("0t  D?evo s.r.o.\r"));
+    QList<QByteArray> records;
+    for (const QByteArray& line : lines)
+        if (line.startsWith("0R") || line.startsWith("0M"))
+            records << line;
+    QCOMPARE(records.size(), 3);
+    // The deduction's column stays blank; nothing after it moves.
+    QCOMPARE(records.at(1).mid(25, 9), QByteArray("a     c2b"));
+    QCOMPARE(records.at(1).size(), records.at(0).size());
+    QVERIFY(records.at(2).startsWith("0M 1    12"));
+
+    // The Latschbacher text file has no field for an assortment's pieces.
+    testing::ScriptedUserInterface latschbacher;
+    latschbacher.tolerateMessages(platform::Answer::No);
+    ExportDriver(*fixture.master, fixture.settings, latschbacher)
+        .Konvertieren(fixture.timber, fixture.dir.file(QStringLiteral("Probe.tx1")), 2);
+    QVERIFY(
+        latschbacher.messageTexts()
+            .join(QLatin1Char('|'))
+            .contains(QStringLiteral("Datensatz 3, Los 1: Stückzahl 12 des Sortiments: das Format hat dafür "
+                                     "kein Feld")));
 }
 
 void TestExport::recordKinds_data()
@@ -622,16 +703,45 @@ void TestExport::exportDialog()
     const QString folder = fixture.dir.file(QStringLiteral("ziel"));
     QDir().mkpath(folder);
     ui.expectSaveFile(folder + QStringLiteral("/Wald"));
-    ui.tolerateMessages();
+    ui.tolerateMessages(platform::Answer::Yes);
     driver.mnuKonvertieren_Click(fixture.timber, true);
-    QCOMPARE(ui.lastMessage(), QStringLiteral("Liste Wald.tx1 angelegt"));
-    QCOMPARE(ui.shown().last().message.title, QStringLiteral("Konvertierung erfolgreich"));
+    // The list holds more than the format carries: said, and asked.
+    QVERIFY(ui.lastMessage().startsWith(QStringLiteral("Liste Wald.tx1 angelegt; 3 Werte")));
+    QCOMPARE(ui.shown().last().message.title, QStringLiteral("Konvertierung mit Verlusten"));
     QCOMPARE(filesIn(folder), (QStringList{QStringLiteral("Wald.tx1"), QStringLiteral("Wald.txt")}));
     QCOMPARE(fixture.settings.get(store::keys::Verzeichnis), folder + QLatin1Char('/'));
     QCOMPARE(fixture.listRow(header.Liste).Konvertiert, QDate::currentDate());
     QVERIFY(ui.progressLines().contains(QStringLiteral("Liste konvertieren")));
     QVERIFY(ui.progressLines().contains(QStringLiteral("Datensätze konv.")));
     QVERIFY(!ui.progressVisible());
+}
+
+// The menu's export takes the format the options window shows, even one
+// not stored yet; without a choice there, the stored one.
+void TestExport::formatFromOptionsWindow()
+{
+    ExportFixture fixture;
+    fixture.addList(ExportFixture::goldenHeader(), {logRow()});
+    fixture.settings.set(store::keys::Konvertierung, QStringLiteral("1"));
+    QVERIFY(fixture.select(QStringLiteral("Probe")));
+    const QString folder = fixture.dir.file(QStringLiteral("ziel"));
+    QDir().mkpath(folder);
+    testing::ScriptedUserInterface ui;
+    ui.tolerateMessages(platform::Answer::Yes);
+    ExportDriver driver(*fixture.master, fixture.settings, ui);
+    int shown = 6;
+    driver.setFormatSource([&] { return shown; });
+
+    ui.expectSaveFile(folder + QStringLiteral("/Probe.dat"));
+    QCOMPARE(int(driver.Liste_Konvertieren(fixture.timber).outcome), int(ExportDriver::Outcome::Written));
+    QCOMPARE(ui.fileChoices().last().filter, QStringLiteral("Holzlisten (*.dat)"));
+    QVERIFY(readFile(QDir(folder).filePath(QStringLiteral("Probe.dat"))).startsWith("0A  Probe\r\n"));
+    QCOMPARE(fixture.settings.get(store::keys::Konvertierung), QStringLiteral("1"));
+
+    shown = 0;
+    ui.expectSaveFile(folder + QStringLiteral("/Probe.tx1"));
+    QCOMPARE(int(driver.Liste_Konvertieren(fixture.timber).outcome), int(ExportDriver::Outcome::Written));
+    QVERIFY(readFile(QDir(folder).filePath(QStringLiteral("Probe.tx1"))).startsWith("Type: VDE_Habsys\r\n"));
 }
 
 void TestExport::exportRefusals()
@@ -680,6 +790,7 @@ void TestExport::abiesConverter()
     testing::ScriptedUserInterface ui;
     ui.expectSaveFile(folder + QStringLiteral("/Probe.mde"));
     ui.expectMessage(QStringLiteral("Holzart 'Lärche'"));
+    ui.expectMessage(QStringLiteral("kann nicht alles aufnehmen"), platform::Answer::Yes);
     ui.expectMessage(
         QStringLiteral("Fehler beim Liste konvertieren FehlerNr :53 Der ABIES-Konverter wurde nicht "
                        "gestartet (Datei nicht gefunden"));
@@ -803,6 +914,14 @@ void TestExport::commandLine()
     QVERIFY(timber.moveToList(QStringLiteral("Gen")));
     QCOMPARE(timber.Listen.current().Konvertiert, QDate::currentDate());
 
+    // Written without what the format cannot carry: exit 3, the losses named.
+    context.holzDb().exec("UPDATE Listen SET Name = 'Dřevo s.r.o.' WHERE Liste = 'Gen'");
+    QCOMPARE(cli::runExport(
+                 context, {QStringLiteral("Gen"), QStringLiteral("--format"), QStringLiteral("eg10"), file}),
+             3);
+    QVERIFY(context.ui().messages().join(QLatin1Char('|')).contains(QStringLiteral("Zeichen „ř“")));
+    QVERIFY(readFile(file).contains("0t  D?evo s.r.o.\r\n"));
+
     auto error = [&](const QStringList& args) {
         try {
             cli::runExport(context, args);
@@ -824,6 +943,16 @@ void TestExport::commandLine()
     QVERIFY(error({QStringLiteral("Gen"), QStringLiteral("--format"), QStringLiteral("proforst"),
                    data.file(QStringLiteral("ein_sehr_langer_name.dat"))})
                 .startsWith(QStringLiteral("Fehler beim Liste konvertieren FehlerNr :6 Überlauf")));
+}
+
+// The README's table of what each format carries is the format registry's.
+void TestExport::readmeShowsWhatFormatsCarry()
+{
+    const QString readme = qEnvironmentVariable("STEMMO_SOURCE_DIR") + QStringLiteral("/README.md");
+    const QString text = QString::fromUtf8(readFile(readme));
+    QVERIFY2(!text.isEmpty(), qPrintable(readme));
+    const QString table = exporter::ExportFormats::carriageTable();
+    QVERIFY2(text.contains(table), qPrintable(QStringLiteral("README.md should hold:\n") + table));
 }
 
 QTEST_GUILESS_MAIN(TestExport)

@@ -200,7 +200,8 @@ void TestRoundTrip::formats()
     store::Settings settings(dir.file(QStringLiteral("Stemmo.ini")));
     settings.set(store::keys::Konvertierung, QStringLiteral("3"));
     testing::ScriptedUserInterface ui;
-    ui.tolerateMessages();
+    // Latschbacher's text file has no field for the assortment's pieces: written anyway.
+    ui.tolerateMessages(platform::Answer::Yes);
 
     createList(*holz);
     const std::vector<store::HolzRow> original = recordsOf(*holz);
@@ -256,7 +257,6 @@ void TestRoundTrip::formats()
         const store::HolzRow& b = back[i];
         const QByteArray where = "record " + QByteArray::number(qulonglong(i + 1));
         const bool stack = a.isStackedWood();
-        const bool piece = a.Sorte == QLatin1String("P ");
         QVERIFY2(b.Sorte == a.Sorte, where);
         QVERIFY2(b.Guete == a.Guete, where);
         QVERIFY2(b.Los == a.Los, where);
@@ -272,12 +272,13 @@ void TestRoundTrip::formats()
         QVERIFY2(b.Staerke == a.Staerke, where);
         QVERIFY2(b.Rinde == a.Rinde, where);
         QVERIFY2(b.RindenAbzug == a.RindenAbzug, where);
-        // Stacks carry their width in the height block, which no reader takes.
-        if (!stack)
+        // Stacks carry their width and height in the height block, which the
+        // handheld file and the Latschbacher variant do not have.
+        if (!stack || (!handheld && format != 2)) {
             QVERIFY2(b.Durchm == a.Durchm, where);
-        // The handheld file has no piece count for assortments.
-        if (!(handheld && !a.Einzelstamm && !piece))
-            QVERIFY2(b.Stueck == a.Stueck, where);
+            QVERIFY2(b.Hoehe == a.Hoehe, where);
+        }
+        QVERIFY2(b.Stueck == a.Stueck, where);
         QVERIFY2(b.Zusatztext == a.Zusatztext, where);
         if (prices) {
             // A price per record arrives as the price per fm it comes to.

@@ -96,11 +96,16 @@ add("high-bytes-only.dat", bytes(random.Random(2).randrange(0x80, 0x100) for _ i
 add("odd-nul.dat", b"0\x00", "refused", "", "", "Nullbyte in Zeile 1")
 
 # Cut off or with foreign line ends: every complete record arrives.
-add("header-only.dat", b"0A  NurKopf", "imported", "NurKopf", 0, "-")
+add("header-only.dat", b"0A  NurKopf\r\n0E   \r\n", "imported", "NurKopf", 0, "-")
+add("name-line-only.dat", b"0A  NurName", "imported", "NurName", 0, "unvollständig: 0 Datensätze")
 add("truncated-last-record.dat", crlf(hh_file("Abgebrochen", logs, end=False))[:-30], "imported", "Abgebrochen", 5,
     "unvollständig")
 add("truncated-mid-volume.dat", crlf(hh_file("MitteWeg", logs[:3], end=False))[:-25], "imported", "MitteWeg", 3,
     "unvollständig")
+add("empty-record-lines.dat", crlf(hh_file("Leer", ["0R"] * 150 + logs)), "refused", "", "",
+    "Von 155 Datensatzzeilen sind 150 nicht lesbar")
+add("blank-record-lines.dat", crlf(hh_file("Blank", ["0R" + " " * 60] * 150 + logs)), "refused", "", "",
+    "Von 155 Datensatzzeilen sind 150 nicht lesbar")
 add("cr-only.dat", crlf(hh_file("NurCR", logs), ending=b"\r"), "imported", "NurCR", 5, "-")
 add("lf-only.dat", crlf(hh_file("NurLF", logs), ending=b"\n"), "imported", "NurLF", 5, "-")
 add("mixed-line-ends.dat", b"0A  Gemischt\r0d  01.03.2005\n0!   \r\n" + logs[0].encode() + b"\r" + logs[1].encode() +
@@ -148,7 +153,8 @@ add("shifted-fields.dat", crlf(hh_file("Versatz", [logs[0][:22] + " " + logs[0][
     "Versatz", 2, "Fehl.Nr : 13")
 add("unknown-holzart.dat", crlf(hh_file("Exoten", [hh_log(code="Zed"), hh_log(num=2, code="Mam"), hh_log(num=3, code="Zed")])),
     "imported", "Exoten", 3, "Zed, Mam")
-add("bad-date.dat", crlf(["0A  Datumsfehler", "0d  31.02.2005", "0!   "] + logs[:1]), "imported", "Datumsfehler", 1,
+add("bad-date.dat", crlf(["0A  Datumsfehler", "0d  31.02.2005", "0!   "] + logs[:1] + ["0E   "]), "imported",
+    "Datumsfehler", 1,
     "Datum „31.02.2005“")
 
 # Transfer files.
