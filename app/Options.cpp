@@ -90,6 +90,7 @@ Options::Options(store::Settings& settings, store::MasterData& master, platform:
 
 void Options::Form_Load()
 {
+    m_writeFailed = false;
     m_regionNames.clear();
     m_regionNumbers.clear();
     for (const store::LaenderRow& row : m_master->laender()) {
@@ -139,6 +140,7 @@ bool Options::save(const QList<std::pair<store::SettingKey, QString>>& values)
     if (m_settings->SaveSettings(QString::fromUtf8(store::keys::App),
                                  QString::fromUtf8(store::keys::Properties), named))
         return true;
+    m_writeFailed = true;
     if (m_saveError.isEmpty())
         m_saveError = m_settings->lastError();
     return false;

@@ -80,6 +80,9 @@ public:
     // stay in effect for this run).
     bool mnuZurueck_Click();
     bool storeAll();
+    // False once a write since Form_Load failed, even when a later write had
+    // nothing left to store: the value the user chose is not in the store.
+    bool everythingStored() const { return !m_writeFailed; }
 
     // What the other screens read.
     int sortierung() const { return m_sortIndex; }
@@ -116,6 +119,7 @@ private:
     std::array<bool, CheckCount> m_checks{};
     QString m_txtLos = QStringLiteral("0");
     QString m_saveError;
+    bool m_writeFailed = false;
 };
 
 } // namespace app

@@ -10,7 +10,7 @@
 #include "export/ExportDriver.h"
 #include "export/ExportFormats.h"
 #include "import/ImportDriver.h"
-#include "lots/AutoLos.h"
+#include "lots/AutoLosHook.h"
 #include "lots/FrmLos.h"
 #include "lots/FrmLosDialog.h"
 #include "lots/LotRules.h"
@@ -133,13 +133,7 @@ void StemoraProgram::wireOptions()
 
 void StemoraProgram::wireLots()
 {
-    // The screen's own copy of AutoLosMax follows the options window, and
-    // the screen may switch it off for a while (changing several records).
-    m_frmHolz->hooks().AutoLos_Zuordnen = [this] {
-        if (const auto lot =
-                lots::AutoLos_Zuordnen(m_frmHolz->record(), m_frmHolz->options().AutoLos, *m_lotRules))
-            m_frmHolz->Los_Pruefen(*lot);
-    };
+    lots::installAutoLos(*m_frmHolz, *m_lotRules);
     m_frmHolz->setMenuHandler(entry::MenuCommand::AutoLos,
                               [this] { m_frmLosDialog->open(m_options->autoLosMax()); });
 }

@@ -1,8 +1,10 @@
 #include "Commands.h"
 
 #include "cli/EntrySession.h"
+#include "cli/FieldOptions.h"
 #include "entry/KeyCodes.h"
 #include "entry/ListDatenModel.h"
+#include "rules/FieldValue.h"
 #include "rules/Numbers.h"
 
 #include <QJsonObject>
@@ -23,14 +25,55 @@ QString code(const QString& text)
     return trimmed.size() == 1 ? trimmed + QLatin1Char(' ') : trimmed.left(2);
 }
 
-int wholeNumber(const Options& options, const QString& name, int low, int high)
+// Every numeric option against the limits of its field, before anything is
+// typed: the keypad would drop the key that leaves a field out of range and
+// keep the rest ("256" would become 25). All problems in one message.
+// Every numeric option against the limits of its field, before anything is
+// typed: the keypad drops the key that leaves a field out of range and keeps
+// the rest, so "256" would be stored as 25. (The bark deduction is checked
+// where it is typed.)
+void refuseValuesOutOfRange(const Options& options, const QString& sorte, bool stacked)
 {
-    bool ok = false;
-    const int value = options.value(name).trimmed().toInt(&ok);
-    if (!ok || value < low || value > high)
-        throw CommandError{
-            QStringLiteral("--%1: eine ganze Zahl von %2 bis %3 angeben.").arg(name).arg(low).arg(high), 2};
-    return value;
+    using rules::ValueField;
+    try {
+        cli::refuseValuesOutOfRange(options,
+                                    {{"length", ValueField::Laenge},
+                                     {"diameter", stacked ? ValueField::Breite : ValueField::Durchmesser},
+                                     {"pieces", ValueField::Stueck},
+                                     {"hoehe", ValueField::Hoehe},
+                                     {"faktor", ValueField::Faktor},
+                                     {"los", ValueField::Los},
+                                     {"nummer", ValueField::Nummer}},
+                                    sorte);
+    } catch (CommandError& error) {
+        error.message += QStringLiteral("\nNichts gespeichert.");
+        throw;
+    }
+    if (sorte == QLatin1String("H ") && options.has(QStringLiteral("staerke"))) {
+        static const QRegularExpression lengthClass(QStringLiteral("^[1-6]$"));
+        if (!lengthClass.match(options.value(QStringLiteral("staerke")).trimmed()).hasMatch())
+            throw CommandError{
+                QStringLiteral("--staerke %1: Falsche Klasse eingegeben (1 bis 6)\nNichts gespeichert.")
+                    .arg(options.value(QStringLiteral("staerke"))),
+                1};
+    }
+}
+
+// The entry of `items` the option names, compared without blanks and case,
+// in the list's own spelling; refused with the valid codes otherwise.
+QString knownCode(const QStringList& items, const QString& given, const QString& option, const QString& what)
+{
+    for (const QString& item : items)
+        if (item.trimmed().compare(given.trimmed(), Qt::CaseInsensitive) == 0)
+            return item;
+    QStringList valid;
+    for (const QString& item : items)
+        valid << item.trimmed();
+    throw CommandError{QStringLiteral("--%1: %2 „%3“ gibt es nicht. Gültig: %4")
+                           .arg(option, what, given.trimmed(),
+                                valid.isEmpty() ? QStringLiteral("(keine in den Stammdaten)")
+                                                : valid.join(QStringLiteral(", "))),
+                       2};
 }
 
 void chooseFromList(entry::FrmHolz& form, const QString& listName, const QStringList& items,
@@ -42,6 +85,17 @@ void chooseFromList(entry::FrmHolz& form, const QString& listName, const QString
                                .arg(option, wanted.trimmed(), items.join(QStringLiteral(", "))),
                            2};
     form.listChoose(listName, index);
+}
+
+// What the keypad left in a field must be the value given, whole.
+void requireTaken(const QString& field, const QString& given, const QString& option)
+{
+    const auto wanted = rules::toSingle(given);
+    const auto taken = rules::toSingle(field);
+    if (!wanted || !taken || *wanted != *taken)
+        throw CommandError{QStringLiteral("--%1 %2: der Wert wurde nicht übernommen. Nichts gespeichert.")
+                               .arg(option, given),
+                           1};
 }
 
 } // namespace
@@ -62,7 +116,7 @@ int runAdd(CliContext& context, const QStringList& args)
     const bool assortment = options.has(name("sortiment")) || options.has(name("pieces"));
     if (assortment && options.has(name("nummer")))
         throw CommandError{QStringLiteral("Stammnummern sind im Sortiment nicht erlaubt !"), 2};
-    const QString sorte = options.has(name("sorte")) ? code(options.value(name("sorte"))) : QString();
+    QString sorte = options.has(name("sorte")) ? code(options.value(name("sorte"))) : QString();
     const bool stacked = sorte == QLatin1String("S ") || sorte == QLatin1String("IS");
     if (!stacked && (options.has(name("hoehe")) || options.has(name("faktor"))))
         throw CommandError{
@@ -70,11 +124,23 @@ int runAdd(CliContext& context, const QStringList& args)
     if (stacked && !options.has(name("hoehe")))
         throw CommandError{QStringLiteral("Schichtholz braucht --hoehe (Stapelhöhe in m)."), 2};
 
+    refuseValuesOutOfRange(options, sorte, stacked);
+
     const QString list = options.positional().first();
     EntrySession session(context);
     session.open(list);
     entry::FrmHolz& form = session.form();
     const entry::EntryControls& c = form.controls();
+    if (!sorte.isEmpty())
+        sorte = code(knownCode(c.lstKlasse.items, sorte, name("sorte"), QStringLiteral("Die Sorte")));
+    QString guete;
+    if (options.has(name("guete")))
+        guete = code(knownCode(c.lstGuete.items, options.value(name("guete")), name("guete"),
+                               QStringLiteral("Die Güte")));
+    QString species;
+    if (options.has(name("species")))
+        species = knownCode(c.lstHolzart.items, options.value(name("species")), name("species"),
+                            QStringLiteral("In der eingestellten Region die Holzart"));
     // With a number given, the question for the next higher number is
     // answered No: the number stays as given.
     context.ui().setAffirmative(!options.has(name("nummer")));
@@ -87,24 +153,14 @@ int runAdd(CliContext& context, const QStringList& args)
         form.optEinzelstamm_Click();
     if (!sorte.isEmpty())
         form.chooseSorte(sorte);
-    if (options.has(name("species"))) {
-        const QString wanted = options.value(name("species")).trimmed();
-        QString species;
-        for (const QString& item : c.lstHolzart.items) {
-            if (item.compare(wanted, Qt::CaseInsensitive) == 0)
-                species = item;
-        }
-        if (species.isEmpty())
-            throw CommandError{QStringLiteral("--species: „%1“ gibt es in der eingestellten Region nicht "
-                                              "(stemmo species).")
-                                   .arg(wanted),
-                               2};
+    if (!species.isEmpty())
         form.textEdited(QStringLiteral("txtHolzart"), species);
+    if (!guete.isEmpty())
+        form.chooseGrade(guete);
+    if (options.has(name("los"))) {
+        form.Los_Pruefen(options.value(name("los")).trimmed().toInt());
+        requireTaken(form.record().txtLos, options.value(name("los")), name("los"));
     }
-    if (options.has(name("guete")))
-        form.chooseGrade(code(options.value(name("guete"))));
-    if (options.has(name("los")))
-        form.Los_Pruefen(wholeNumber(options, name("los"), 0, 255));
     if (options.has(name("bark"))) {
         QString mode = options.value(name("bark"));
         if (mode.isEmpty())
@@ -124,27 +180,34 @@ int runAdd(CliContext& context, const QStringList& args)
                            name("bark"));
         form.txtRinde_Click();
         typeNumber(form, name("abzug"), abzug);
+        requireTaken(form.record().txtRinde, abzug, name("abzug"));
     }
     if (options.has(name("nummer"))) {
         form.cmdNummer_Click();
-        typeNumber(form, name("nummer"), QString::number(wholeNumber(options, name("nummer"), 0, 999999)));
+        typeNumber(form, name("nummer"), QString::number(options.value(name("nummer")).trimmed().toInt()));
+        requireTaken(c.txtNummer.text, options.value(name("nummer")), name("nummer"));
     }
     if (options.has(name("pieces"))) {
         form.cmdStueck_Click();
         typeNumber(form, name("pieces"), options.value(name("pieces")));
+        requireTaken(form.record().txtStueck, options.value(name("pieces")), name("pieces"));
     }
     if (stacked) {
         form.cmdStueck_Click();
         typeNumber(form, name("hoehe"), options.value(name("hoehe")));
+        requireTaken(form.record().txtStueck, options.value(name("hoehe")), name("hoehe"));
         if (options.has(name("faktor"))) {
             form.cmdFaktor_Click();
             typeNumber(form, name("faktor"), options.value(name("faktor")));
+            requireTaken(form.record().txtFaktor, options.value(name("faktor")), name("faktor"));
         }
     }
     form.cmdLaenge_Click();
     typeNumber(form, name("length"), options.value(name("length")));
+    requireTaken(form.record().txtLaenge, options.value(name("length")), name("length"));
     form.cmdDurchm_Click();
     typeNumber(form, name("diameter"), options.value(name("diameter")));
+    requireTaken(form.record().txtDurchmesser, options.value(name("diameter")), name("diameter"));
     if (options.has(name("staerke"))) {
         const QString klasse = options.value(name("staerke")).trimmed();
         if (form.record().sortCode() == QLatin1String("H ")) {

@@ -113,6 +113,22 @@ double Options::number(const QString& name) const
     return v;
 }
 
+qint64 Options::wholeNumber(const QString& name, qint64 low, qint64 high) const
+{
+    const QString text = value(name).trimmed();
+    bool ok = !text.isEmpty() && text.size() <= 18;
+    for (const QChar c : text)
+        ok = ok && c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    const qint64 v = ok ? text.toLongLong(&ok) : 0;
+    if (!ok || v < low || v > high)
+        throw CommandError{QStringLiteral("--%1: „%2“ ungültig, erlaubt %3 bis %4.")
+                               .arg(name, value(name))
+                               .arg(low)
+                               .arg(high),
+                           2};
+    return v;
+}
+
 void Options::expectPositional(int count, const QString& usage) const
 {
     if (m_positional.size() != count)

@@ -68,6 +68,9 @@ public:
     QString value(const QString& name, const QString& fallback = QString()) const;
     // A number given with a decimal point or comma; throws CommandError.
     double number(const QString& name) const;
+    // A whole number of digits only from `low` to `high`; throws CommandError
+    // for anything else (a sign, a fraction, twenty digits).
+    qint64 wholeNumber(const QString& name, qint64 low, qint64 high) const;
     // Throws CommandError unless exactly `count` positional arguments were given.
     void expectPositional(int count, const QString& usage) const;
 

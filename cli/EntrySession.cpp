@@ -1,6 +1,8 @@
 #include "EntrySession.h"
 
 #include "entry/ListListenModel.h"
+#include "lots/AutoLosHook.h"
+#include "lots/LotRules.h"
 #include "rules/Numbers.h"
 #include "store/SettingKeys.h"
 #include "store/Settings.h"
@@ -12,9 +14,11 @@ EntrySession::EntrySession(CliContext& context) : m_context(context)
 {
     store::Settings& settings = context.settings();
     m_lastList = settings.get(store::keys::ListenNr);
+    m_lotRules = std::make_unique<lots::LotRules>(settings);
     m_form = std::make_unique<entry::FrmHolz>(context.holzDb(), context.masterDb(), settings, context.ui());
     m_form->setDezimalpunkt(true);
     m_form->Form_Load();
+    lots::installAutoLos(*m_form, *m_lotRules);
 }
 
 EntrySession::~EntrySession()

@@ -5,11 +5,15 @@
 
 #include <memory>
 
+namespace lots {
+class LotRules;
+}
+
 namespace cli {
 
 // The entry screen's model on the console, for the commands that work on
-// lists and records: the same rules, checks and transactions as the
-// screen, with the console answering its questions. Numbers are shown with
+// lists and records: the same rules, checks, automatic lot assignment and
+// transactions as the screen, with the console answering its questions. Numbers are shown with
 // a decimal point. The list the screen opens next (ListenNr) is left as it
 // was: a script does not change what the user sees at the next start.
 class EntrySession {
@@ -28,6 +32,7 @@ public:
 private:
     CliContext& m_context;
     QString m_lastList;
+    std::unique_ptr<lots::LotRules> m_lotRules;
     std::unique_ptr<entry::FrmHolz> m_form;
 };
 

@@ -23,7 +23,7 @@ int runGenerate(CliContext& context, const QStringList& args)
     for (const auto& row : store::MasterData(context.masterDb()).species(region))
         species << row.Holzart;
     const quint32 seed =
-        options.has(QStringLiteral("seed")) ? quint32(options.number(QStringLiteral("seed"))) : 1;
+        options.has(QStringLiteral("seed")) ? quint32(options.wholeNumber(QStringLiteral("seed"), 0, 4294967295LL)) : 1;
     ListGenerator(species, seed).generate(context.holzDb(), list, count);
     context.out() << "Liste '" << list << "' mit " << count << " Datensätzen angelegt." << Qt::endl;
     return 0;

@@ -13,7 +13,7 @@ int runSpecies(CliContext& context, const QStringList& args)
     const Options options(args, {QStringLiteral("region")});
     options.expectPositional(0, QStringLiteral("species [--region N]"));
     const int region = options.has(QStringLiteral("region"))
-                           ? int(options.number(QStringLiteral("region")))
+                           ? int(options.wholeNumber(QStringLiteral("region"), 0, 255))
                            : context.settings().number(store::keys::RegionIndex, 8);
     const store::MasterData master(context.masterDb());
     const auto species = master.species(region);

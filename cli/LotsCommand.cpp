@@ -2,6 +2,7 @@
 
 #include "lots/AutoLos.h"
 #include "lots/LotRules.h"
+#include "rules/Numbers.h"
 #include "store/SettingKeys.h"
 #include "store/Settings.h"
 
@@ -87,6 +88,12 @@ int matchRecord(CliContext& context, const QStringList& args, lots::LotRules& ru
                                  QStringLiteral("guete"), QStringLiteral("staerke"), QStringLiteral("laenge"),
                                  QStringLiteral("durchm"), QStringLiteral("kubatur")});
     options.expectPositional(0, Usage);
+    for (const char* name : {"laenge", "durchm", "kubatur"}) {
+        const QString option = QString::fromLatin1(name);
+        if (options.has(option) && !rules::toSingle(options.value(option)))
+            throw CommandError{
+                QStringLiteral("--%1: „%2“ ist keine Zahl.").arg(option, options.value(option)), 2};
+    }
     rules::RecordFields record;
     record.txtHolzart = options.value(QStringLiteral("holzart"));
     // Codes of one letter carry a blank, as on the entry screen ("L ").

@@ -98,7 +98,9 @@ void apply(app::Options& options, const store::SettingKey& key, const QString& v
             if (&app::Options::checkSetting(app::Options::Check(c)) == &key)
                 options.setChecked(app::Options::Check(c), value == QLatin1String("1"));
     }
-    if (!options.storeAll())
+    // A failed write was already reported; a later one may have found
+    // nothing left to write, which is no success.
+    if (!options.storeAll() || !options.everythingStored())
         throw CommandError{QStringLiteral("%1 wurde nicht gespeichert.").arg(name)};
 }
 

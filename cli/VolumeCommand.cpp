@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include "cli/FieldOptions.h"
 #include "rules/Bark.h"
 #include "rules/BarkTable.h"
 #include "rules/Numbers.h"
@@ -24,12 +25,6 @@ int runVolume(CliContext& context, const QStringList& args)
     options.expectPositional(0, usage);
     if (!options.has(QStringLiteral("length")) || !options.has(QStringLiteral("diameter")))
         throw CommandError{QStringLiteral("Aufruf: stemmo ") + usage, 2};
-    for (const char* name : {"length", "diameter", "pieces", "abzug", "faktor", "hoehe"}) {
-        const QString option = QString::fromLatin1(name);
-        if (options.has(option) && !rules::toSingle(options.value(option)))
-            throw CommandError{
-                QStringLiteral("--%1: „%2“ ist keine Zahl.").arg(option, options.value(option)), 2};
-    }
 
     rules::RecordFields record;
     record.txtLaenge = options.value(QStringLiteral("length"));
@@ -39,6 +34,16 @@ int runVolume(CliContext& context, const QStringList& args)
     if (sorte.size() == 1)
         sorte += QLatin1Char(' ');
     record.txtSorte = sorte.left(2);
+    using rules::ValueField;
+    refuseValuesOutOfRange(
+        options,
+        {{"length", ValueField::Laenge},
+         {"diameter", record.isStackedWood() ? ValueField::Breite : ValueField::Durchmesser},
+         {"pieces", ValueField::Stueck},
+         {"hoehe", ValueField::Hoehe},
+         {"faktor", ValueField::Faktor},
+         {"abzug", ValueField::Rinde}},
+        record.sortCode());
     if (record.isStackedWood()) {
         if (!options.has(QStringLiteral("hoehe")))
             throw CommandError{QStringLiteral("Schichtholz braucht --hoehe (Stapelhöhe in m)."), 2};

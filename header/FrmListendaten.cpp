@@ -1,6 +1,7 @@
 #include "FrmListendaten.h"
 
 #include "platform/UserInterface.h"
+#include "rules/ListName.h"
 #include "store/DbError.h"
 #include "store/LotRegister.h"
 #include "store/SettingKeys.h"
@@ -90,9 +91,16 @@ QString FrmListendaten::controlName(HeaderField f)
 
 QString FrmListendaten::cleanListName(const QString& typed)
 {
-    QString name = typed;
-    name.remove(QLatin1Char(' ')).remove(QLatin1Char('.')).remove(QLatin1Char(','));
-    return name;
+    return rules::ListName::cleaned(typed);
+}
+
+bool FrmListendaten::nameRefused(const QString& name)
+{
+    const QString problem = rules::ListName::problem(name);
+    if (problem.isEmpty())
+        return false;
+    m_ui.message({problem, QStringLiteral("Information"), Buttons::Ok, Icon::Information});
+    return true;
 }
 
 QString FrmListendaten::proposedName(const QString& selectedList)
@@ -211,6 +219,11 @@ bool FrmListendaten::Kopfdaten_Speichern(bool openSaved)
             return false;
         }
         txtListenname.text = name;
+        if (nameRefused(name)) {
+            requestFocus(HeaderField::Listenname);
+            notify();
+            return false;
+        }
     }
 
     const QDate datum = parseDate(txtdatum.text);
@@ -346,7 +359,7 @@ void FrmListendaten::Liste_Umbenennen()
     txtListenname.text = newName;
 
     bool renamed = false;
-    if (!newName.isEmpty() && !Liste_Vorhanden(newName)) {
+    if (!newName.isEmpty() && !nameRefused(newName) && !Liste_Vorhanden(newName)) {
         const Answer confirm = m_ui.message(
             {QStringLiteral(" von '") + oldName + QStringLiteral("'\rnach '") + newName + QLatin1Char('\''),
              QStringLiteral("Bezeichnung Liste ändern"), Buttons::YesNo, Icon::Question});

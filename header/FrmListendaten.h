@@ -89,7 +89,8 @@ public:
     // does, says so in the message titled "Liste schon vorhanden".
     bool Liste_Vorhanden(const QString& name);
 
-    // The name as lists are stored: without blanks, points and commas.
+    // The name as lists are stored: without blanks, points and commas
+    // (rules::ListName, which also says which names cannot be stored).
     static QString cleanListName(const QString& typed);
     // The name proposed for a new list: the selected list's name plus one
     // when it is a whole number, otherwise nothing.
@@ -114,6 +115,8 @@ private:
     void Kopfdaten_Anzeigen();
     void hide();
     void requestFocus(HeaderField field);
+    // Shows why a name cannot be stored; false when it can.
+    bool nameRefused(const QString& name);
     bool renameInDatabase(const QString& oldName, const QString& newName);
     void notify() { emit changed(); }
 

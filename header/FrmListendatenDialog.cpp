@@ -1,5 +1,7 @@
 #include "FrmListendatenDialog.h"
 
+#include "rules/ListName.h"
+
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -22,12 +24,18 @@ struct Placement {
 };
 
 constexpr Placement Layout[] = {
-    {HeaderField::Listenname, 0, 0, 50}, {HeaderField::Name, 1, 0, 50},
-    {HeaderField::Strasse, 2, 0, 50},    {HeaderField::Ort, 3, 0, 50},
-    {HeaderField::Datum, 4, 0, 10},      {HeaderField::Bemerkung, 5, 0, 100},
-    {HeaderField::Forstamt, 0, 1, 50},   {HeaderField::Revier, 1, 1, 50},
-    {HeaderField::Abteilung, 2, 1, 10},  {HeaderField::UAbt, 3, 1, 10},
-    {HeaderField::Bestand, 4, 1, 10},    {HeaderField::Lagerplatz, 5, 1, 50},
+    {HeaderField::Listenname, 0, 0, rules::ListName::MaxLength},
+    {HeaderField::Name, 1, 0, 50},
+    {HeaderField::Strasse, 2, 0, 50},
+    {HeaderField::Ort, 3, 0, 50},
+    {HeaderField::Datum, 4, 0, 10},
+    {HeaderField::Bemerkung, 5, 0, 100},
+    {HeaderField::Forstamt, 0, 1, 50},
+    {HeaderField::Revier, 1, 1, 50},
+    {HeaderField::Abteilung, 2, 1, 10},
+    {HeaderField::UAbt, 3, 1, 10},
+    {HeaderField::Bestand, 4, 1, 10},
+    {HeaderField::Lagerplatz, 5, 1, 50},
 };
 
 } // namespace

@@ -13,6 +13,7 @@
 #include "export/ExportFormats.h"
 #include "platform/UserInterface.h"
 #include "rules/BarkTable.h"
+#include "rules/ListName.h"
 #include "store/DbError.h"
 #include "store/MasterData.h"
 #include "store/SettingKeys.h"
@@ -216,6 +217,8 @@ ImportDriver::Result ImportDriver::importFile(const QString& path)
     result.listName = ListFileReader::listName(stream.kind(), stream.nameLineText());
     if (result.listName.isEmpty())
         return refuse(result, QStringLiteral("Die Zeile „0A“ enthält keinen Listennamen."));
+    if (const QString problem = rules::ListName::problem(result.listName); !problem.isEmpty())
+        return refuse(result, problem);
 
     try {
         // The export follows the format of the file just read.

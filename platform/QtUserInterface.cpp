@@ -13,6 +13,7 @@
 #include <QProgressBar>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <limits>
 
 namespace platform {
 
@@ -23,7 +24,8 @@ QtUserInterface::QtUserInterface(QString soundFile, QString helpFile)
 
 QtUserInterface::~QtUserInterface()
 {
-    delete m_progress;
+    // Still here only when its parent window outlives the port.
+    delete m_progress.data();
 }
 
 Answer QtUserInterface::message(const Message& message)
@@ -160,6 +162,8 @@ void QtUserInterface::setBusy(bool busy)
 
 void QtUserInterface::progressShow(const QString& action, const QString& label)
 {
+    if (m_progress && m_progress->parentWidget() != m_parent)
+        delete m_progress.data(); // the program moved on to another window
     if (!m_progress) {
         m_progress = new QDialog(m_parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
         m_progress->setWindowTitle(QStringLiteral("Stemmo"));
@@ -202,7 +206,7 @@ void QtUserInterface::progressUpdate(const QString& label, qint64 value, qint64 
     m_progressCounter->setText(QString::number(value));
     if (maximum > 0) {
         // QProgressBar counts in int; scale very large totals down.
-        const int scale = maximum > 1'000'000'000 ? 1000 : 1;
+        const qint64 scale = maximum / std::numeric_limits<int>::max() + 1;
         m_progressBar->setRange(0, int(maximum / scale));
         m_progressBar->setValue(int(qMin(value, maximum) / scale));
     }

@@ -48,7 +48,11 @@ private:
     QPointer<QWidget> m_parent;
     Sound m_sound;
     int m_busyDepth = 0;
-    QDialog* m_progress = nullptr;
+    // Child of the parent window, so it stays on top of it and goes with it:
+    // the window is gone before this object when the program ends, and a
+    // later job builds the progress window afresh. The labels and the bar
+    // are its children and live exactly as long.
+    QPointer<QDialog> m_progress;
     QLabel* m_progressAction = nullptr;
     QLabel* m_progressLabel = nullptr;
     QLabel* m_progressCounter = nullptr;

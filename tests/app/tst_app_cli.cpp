@@ -1,17 +1,42 @@
+#include "entry/FrmHolz.h"
+#include "entry/KeyCodes.h"
+#include "entry/ListListenModel.h"
+#include "import/DataFolderSetup.h"
+#include "lots/AutoLosHook.h"
+#include "lots/LotRules.h"
+#include "store/DataFolder.h"
+#include "store/Database.h"
+#include "store/SettingKeys.h"
+#include "store/Settings.h"
+#include "tests/support/ScriptedUserInterface.h"
 #include "tests/support/TestFolder.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QtTest>
+#include <csignal>
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#endif
 
-// The stemmo commands for lot rules and options, run as a user runs them.
+// The stemmo commands for lot rules, options and records, run as a user
+// runs them.
 class TestAppCli : public QObject {
     Q_OBJECT
 
 private slots:
     void lotRulesFromTheCommandLine();
     void optionsFromTheCommandLine();
+    void valuesOutOfRangeAreRefusedWhole_data();
+    void valuesOutOfRangeAreRefusedWhole();
+    void valuesAtTheLimitsAreStoredAsGiven();
+    void unknownCodesAreRefusedWithTheValidOnes();
+    void addAssignsLotsAsTheScreenDoes();
+    void failedSettingsWriteIsNoSuccess_data();
+    void failedSettingsWriteIsNoSuccess();
+    void listNamesAreCheckedOnEveryWayIn();
 
 private:
     struct Run {
@@ -20,17 +45,29 @@ private:
         QString err;
         QJsonObject json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
     };
-    Run stemmo(const QStringList& args);
+    Run stemmo(const QStringList& args, qint64 fileSizeLimit = 0);
+    QJsonArray records(const QString& list);
 
     testing::TestFolder m_folder;
 };
 
-TestAppCli::Run TestAppCli::stemmo(const QStringList& args)
+// fileSizeLimit: no file may grow beyond it, the way a full disk cuts a
+// write short (Unix only).
+TestAppCli::Run TestAppCli::stemmo(const QStringList& args, qint64 fileSizeLimit)
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("STEMMO_SETTINGS"), m_folder.file(QStringLiteral("Stemmo.ini")));
     process.setProcessEnvironment(env);
+#ifdef Q_OS_UNIX
+    if (fileSizeLimit > 0) {
+        process.setChildProcessModifier([fileSizeLimit] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{rlim_t(fileSizeLimit), rlim_t(fileSizeLimit)};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        });
+    }
+#endif
     process.start(QStringLiteral(STEMMO_CLI), QStringList{QStringLiteral("--data"), m_folder.path()} + args);
     Run run;
     if (!process.waitForFinished(60000)) {
@@ -42,6 +79,12 @@ TestAppCli::Run TestAppCli::stemmo(const QStringList& args)
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
+}
+
+QJsonArray TestAppCli::records(const QString& list)
+{
+    const Run run = stemmo({QStringLiteral("--json"), QStringLiteral("records"), list});
+    return QJsonDocument::fromJson(run.out.toUtf8()).array();
 }
 
 void TestAppCli::lotRulesFromTheCommandLine()
@@ -125,6 +168,309 @@ void TestAppCli::optionsFromTheCommandLine()
     QCOMPARE(after.value(QStringLiteral("RegionIndex")).toString(), QStringLiteral("6"));
     QCOMPARE(after.value(QStringLiteral("KonvAuto")).toString(), QStringLiteral("1"));
     QCOMPARE(after.value(QStringLiteral("Sortimentsliste")).toString(), QStringLiteral("0"));
+}
+
+void TestAppCli::valuesOutOfRangeAreRefusedWhole_data()
+{
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<QString>("message");
+    // Whether the value is refused before anything is computed (the field
+    // cannot hold it), or only by the record check when it is stored.
+    QTest::addColumn<bool>("fieldRefuses");
+    const auto u = [](const char* text) { return QString::fromUtf8(text); };
+    const auto add = [](const char* name, QStringList values, const char* message, bool field) {
+        QTest::newRow(name) << values << QString::fromUtf8(message) << field;
+    };
+    add("diameter 256", {u("--diameter"), u("256")}, "Durchmesser > 199 cm", true);
+    add("diameter 1000", {u("--diameter"), u("1000")}, "Durchmesser > 199 cm", true);
+    add("diameter 210", {u("--diameter"), u("210")}, "Durchmesser > 199 cm", false);
+    add("diameter 0", {u("--diameter"), u("0")}, "Länge o.Durchmesser fehlen", false);
+    add("diameter with decimals", {u("--diameter"), u("25,5")}, "ganzen Zentimetern", true);
+    add("diameter signed", {u("--diameter"), u("-25")}, "keine Zahl", true);
+    add("diameter exponent", {u("--diameter"), u("2e1")}, "keine Zahl", true);
+    add("piece diameter beyond the field", {u("--sorte"), u("P"), u("--diameter"), u("256")},
+        "Durchmesser ausserhalb", true);
+    add("length 36", {u("--length"), u("36")}, "Länge > 35 m", false);
+    add("length 36 with 3 decimals", {u("--length"), u("36,125")}, "Länge > 35 m", true);
+    add("length 3 decimals", {u("--length"), u("4,555")}, "Laenge auserhalb", true);
+    add("pieces 20 digits", {u("--pieces"), u("99999999999999999999")}, "Eingabefehler Stückzahl", true);
+    add("pieces 10001", {u("--pieces"), u("10001")}, "Eingabefehler Stückzahl", true);
+    add("pieces 0", {u("--pieces"), u("0")}, "Eingabefehler Stückzahl", true);
+    add("pieces fraction", {u("--pieces"), u("2.5")}, "Eingabefehler Stückzahl", true);
+    add("lot 86", {u("--los"), u("86")}, "Los unzulässig", true);
+    add("lot 300", {u("--los"), u("300")}, "Los unzulässig", true);
+    add("number 7 digits", {u("--nummer"), u("1000000")}, "Stammnummer ausserhalb", true);
+    add("factor", {u("--sorte"), u("S"), u("--hoehe"), u("1"), u("--faktor"), u("12,345")},
+        "Faktor ausserhalb", true);
+    add("height 0", {u("--sorte"), u("S"), u("--hoehe"), u("0")}, "Stapelhöhe eingeben", true);
+    add("two at once", {u("--diameter"), u("256"), u("--los"), u("99")}, "Los unzulässig", true);
+}
+
+// The command line is not a keypad: a value is taken whole or not at all,
+// and a refused record leaves the list as it was.
+void TestAppCli::valuesOutOfRangeAreRefusedWhole()
+{
+    QFETCH(QStringList, values);
+    QFETCH(QString, message);
+    QFETCH(bool, fieldRefuses);
+    const QString list = QStringLiteral("Grenzen");
+    if (!stemmo({QStringLiteral("lists")}).out.contains(list))
+        QCOMPARE(stemmo({QStringLiteral("new-list"), list}).exitCode, 0);
+
+    QStringList args{QStringLiteral("add"),       list,
+                     QStringLiteral("--species"), QStringLiteral("Fichte"),
+                     QStringLiteral("--guete"),   QStringLiteral("B")};
+    const auto withDefaults = [&values](QStringList args) {
+        if (!values.contains(QStringLiteral("--length")))
+            args << QStringLiteral("--length") << QStringLiteral("4");
+        if (!values.contains(QStringLiteral("--diameter")))
+            args << QStringLiteral("--diameter") << QStringLiteral("25");
+        return args + values;
+    };
+    if (!values.contains(QStringLiteral("--sorte")))
+        args << QStringLiteral("--sorte") << QStringLiteral("L");
+    const Run run = stemmo(withDefaults(args));
+    QVERIFY2(run.exitCode == 1, qPrintable(QString::number(run.exitCode) + QLatin1Char(' ') + run.err));
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY(run.out.isEmpty());
+    QCOMPARE(records(list).size(), 0);
+
+    // The volume command reads the same values the same way. (Like the
+    // screen, it computes what a field holds; the limits of a stored record
+    // are the record check's.)
+    if (!fieldRefuses || values.contains(QStringLiteral("--los")) ||
+        values.contains(QStringLiteral("--nummer")))
+        return;
+    const Run computed = stemmo(withDefaults({QStringLiteral("volume")}));
+    QCOMPARE(computed.exitCode, 1);
+    QVERIFY2(computed.err.contains(message), qPrintable(computed.err));
+    QVERIFY(computed.out.isEmpty());
+}
+
+void TestAppCli::valuesAtTheLimitsAreStoredAsGiven()
+{
+    const QString list = QStringLiteral("Rand");
+    QCOMPARE(stemmo({QStringLiteral("new-list"), list}).exitCode, 0);
+    const QStringList common{QStringLiteral("--species"), QStringLiteral("Fichte"), QStringLiteral("--guete"),
+                             QStringLiteral("B")};
+    Run run = stemmo(QStringList{QStringLiteral("add"), list, QStringLiteral("--length"),
+                                 QStringLiteral("35"), QStringLiteral("--diameter"), QStringLiteral("199"),
+                                 QStringLiteral("--sorte"), QStringLiteral("L"), QStringLiteral("--los"),
+                                 QStringLiteral("85"), QStringLiteral("--abzug"), QStringLiteral("9")} +
+                     common);
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    run = stemmo(QStringList{QStringLiteral("add"), list, QStringLiteral("--length"), QStringLiteral("4,5"),
+                             QStringLiteral("--diameter"), QStringLiteral("1"), QStringLiteral("--sorte"),
+                             QStringLiteral("L"), QStringLiteral("--pieces"), QStringLiteral("10000"),
+                             QStringLiteral("--los"), QStringLiteral("0")} +
+                 common);
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+
+    const QJsonArray rows = records(list);
+    QCOMPARE(rows.size(), 2);
+    // Listed in the configured order; the assortment is the one with pieces.
+    const bool assortmentFirst =
+        rows.at(0).toObject().value(QStringLiteral("Nr*St")).toString().startsWith(u'*');
+    const QJsonObject log = rows.at(assortmentFirst ? 1 : 0).toObject();
+    QCOMPARE(log.value(QStringLiteral("Los")).toString(), QStringLiteral("85"));
+    QCOMPARE(log.value(QStringLiteral("Länge")).toString(), QStringLiteral("35"));
+    QCOMPARE(log.value(QStringLiteral("Durchm")).toString(), QStringLiteral("199"));
+    QCOMPARE(log.value(QStringLiteral("Rinde")).toString(), QStringLiteral("9"));
+    const QJsonObject pieces = rows.at(assortmentFirst ? 0 : 1).toObject();
+    QCOMPARE(pieces.value(QStringLiteral("Nr*St")).toString(), QStringLiteral("*10000"));
+    QCOMPARE(pieces.value(QStringLiteral("Länge")).toString(), QStringLiteral("4.5"));
+    QCOMPARE(pieces.value(QStringLiteral("Los")).toString(), QStringLiteral("0"));
+    QVERIFY(stemmo({QStringLiteral("totals"), list}).out.contains(QStringLiteral("Stückzahl = 10001")));
+}
+
+void TestAppCli::unknownCodesAreRefusedWithTheValidOnes()
+{
+    const QString list = QStringLiteral("Codes");
+    QCOMPARE(stemmo({QStringLiteral("new-list"), list}).exitCode, 0);
+    const QStringList base{QStringLiteral("add"),        list,
+                           QStringLiteral("--length"),   QStringLiteral("4"),
+                           QStringLiteral("--diameter"), QStringLiteral("25"),
+                           QStringLiteral("--species"),  QStringLiteral("Fichte"),
+                           QStringLiteral("--guete"),    QStringLiteral("B"),
+                           QStringLiteral("--sorte"),    QStringLiteral("L")};
+    const auto with = [&base](const char* option, const QString& value) {
+        QStringList args = base;
+        args[args.indexOf(QString::fromLatin1(option)) + 1] = value;
+        return args;
+    };
+    Run run = stemmo(with("--guete", QStringLiteral("Q")));
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains(QStringLiteral("„Q“")) && run.err.contains(QStringLiteral("Gültig:")) &&
+                 run.err.contains(QStringLiteral("BC")),
+             qPrintable(run.err));
+    run = stemmo(with("--sorte", QStringLiteral("QQ")));
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains(QStringLiteral("Gültig:")) && run.err.contains(QStringLiteral("L1")),
+             qPrintable(run.err));
+    run = stemmo(with("--species", QStringLiteral("Palme")));
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains(QStringLiteral("Fichte")), qPrintable(run.err));
+    QCOMPARE(records(list).size(), 0);
+
+    // Case and the blank of one-letter codes do not matter.
+    run = stemmo(with("--guete", QStringLiteral("b")));
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QCOMPARE(records(list).at(0).toObject().value(QStringLiteral("Güte")).toString().trimmed(),
+             QStringLiteral("B"));
+}
+
+// The same records with the same lot rules, once through the entry screen's
+// model as the recording program wires it and once through `stemmo add`:
+// the stored rows must be the same, lots included.
+void TestAppCli::addAssignsLotsAsTheScreenDoes()
+{
+    const store::DataFolder data(m_folder.path());
+    importer::DataFolderSetup::ensure(data);
+    store::Settings settings(m_folder.file(QStringLiteral("Stemmo.ini")));
+    lots::LotRules rules(settings);
+    lots::LotRule spruce;
+    spruce[lots::LotRule::Holzart] = QStringLiteral("Fi,");
+    QVERIFY(rules.write(*lots::LotKey::parse(QStringLiteral("101")), spruce));
+    lots::LotRule shortLogs;
+    shortLogs[lots::LotRule::LaengeVon] = QStringLiteral("4");
+    shortLogs[lots::LotRule::LaengeBis] = QStringLiteral("6");
+    QVERIFY(rules.write(*lots::LotKey::parse(QStringLiteral("102")), shortLogs));
+    lots::LotRule thick;
+    thick[lots::LotRule::DurchmVon] = QStringLiteral("40");
+    QVERIFY(rules.write(*lots::LotKey::parse(QStringLiteral("104")), thick));
+    QVERIFY(settings.set(store::keys::AutoLos, QStringLiteral("104")));
+
+    struct Log {
+        QString species, grade, sorte, length, diameter, lot;
+    };
+    const QList<Log> logs{{QStringLiteral("Fichte"), QStringLiteral("B"), QStringLiteral("L"),
+                           QStringLiteral("4"), QStringLiteral("25"), QStringLiteral("7")},
+                          {QStringLiteral("Buche"), QStringLiteral("C"), QStringLiteral("L"),
+                           QStringLiteral("5"), QStringLiteral("30"), QStringLiteral("7")},
+                          {QStringLiteral("Buche"), QStringLiteral("B"), QStringLiteral("L"),
+                           QStringLiteral("8"), QStringLiteral("45"), QStringLiteral("7")},
+                          {QStringLiteral("Buche"), QStringLiteral("B"), QStringLiteral("L"),
+                           QStringLiteral("8"), QStringLiteral("30"), QStringLiteral("7")}};
+    QCOMPARE(stemmo({QStringLiteral("new-list"), QStringLiteral("Schirm")}).exitCode, 0);
+    QCOMPARE(stemmo({QStringLiteral("new-list"), QStringLiteral("Befehl")}).exitCode, 0);
+
+    {
+        auto holz = store::Database::open(data.holzDb(), store::DatabaseKind::Holz);
+        auto master = store::Database::open(data.masterDb(), store::DatabaseKind::MasterData);
+        testing::ScriptedUserInterface ui;
+        ui.tolerateMessages();
+        entry::FrmHolz screen(*holz, *master, settings, ui);
+        screen.setDezimalpunkt(true);
+        screen.Form_Load();
+        lots::installAutoLos(screen, rules);
+        QVERIFY(screen.selectList(QStringLiteral("Schirm")));
+        screen.ListListen_Click(screen.listListen().selectedRow());
+        for (const Log& log : logs) {
+            screen.optEinzelstamm_Click();
+            screen.textEdited(QStringLiteral("txtHolzart"), log.species);
+            screen.chooseGrade(log.grade + QLatin1Char(' '));
+            screen.chooseSorte(log.sorte + QLatin1Char(' '));
+            screen.Los_Pruefen(log.lot.toInt());
+            screen.cmdLaenge_Click();
+            for (const QChar key : log.length)
+                screen.keypad(QString(key));
+            screen.cmdDurchm_Click();
+            for (const QChar key : log.diameter)
+                screen.keypad(QString(key));
+            screen.keyDown(entry::keys::Enter);
+            QVERIFY(screen.cmdSpeichern_Click());
+        }
+    }
+    for (const Log& log : logs) {
+        const Run run = stemmo({QStringLiteral("add"), QStringLiteral("Befehl"), QStringLiteral("--species"),
+                                log.species, QStringLiteral("--guete"), log.grade, QStringLiteral("--sorte"),
+                                log.sorte, QStringLiteral("--los"), log.lot, QStringLiteral("--length"),
+                                log.length, QStringLiteral("--diameter"), log.diameter});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    }
+
+    const QJsonArray screen = records(QStringLiteral("Schirm"));
+    const QJsonArray command = records(QStringLiteral("Befehl"));
+    QCOMPARE(screen.size(), logs.size());
+    QCOMPARE(command, screen);
+    QStringList lots;
+    for (const QJsonValue& row : command)
+        lots << row.toObject().value(QStringLiteral("Los")).toString();
+    // Spruce by rule 1, short logs by rule 2, the rest by the empty rule 3.
+    QCOMPARE(lots, (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                                QStringLiteral("3")}));
+}
+
+void TestAppCli::failedSettingsWriteIsNoSuccess_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("sort order") << QStringList{QStringLiteral("options"), QStringLiteral("Sortierung"),
+                                               QStringLiteral("3")};
+    QTest::newRow("export format") << QStringList{QStringLiteral("options"), QStringLiteral("Konvertierung"),
+                                                  QStringLiteral("5")};
+    QTest::newRow("lot rule") << QStringList{QStringLiteral("lots"), QStringLiteral("set"),
+                                             QStringLiteral("305"), QStringLiteral("--holzart"),
+                                             QStringLiteral("Fichte")};
+}
+
+// A write the disk refuses is reported and exits non-zero, and the old file stays.
+void TestAppCli::failedSettingsWriteIsNoSuccess()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("needs a file size limit");
+#endif
+    QFETCH(QStringList, args);
+    // A file bigger than the limit can still be read, but no longer rewritten.
+    const QString path = m_folder.file(QStringLiteral("Stemmo.ini"));
+    QVERIFY(stemmo({QStringLiteral("options"), QStringLiteral("KonvAuto"), QStringLiteral("1")}).exitCode ==
+            0);
+    {
+        store::Settings settings(path);
+        QVERIFY(settings.SaveSetting(QStringLiteral("Software\\Stemmo"), QStringLiteral("Ballast"),
+                                     QStringLiteral("Fuellung"), QString(60000, u'x')));
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    QVERIFY(before.size() > 60000);
+
+    const Run run = stemmo(args, 40000);
+    QVERIFY2(run.exitCode != 0, qPrintable(run.out + run.err));
+    QVERIFY2(run.err.contains(QStringLiteral("nicht gespeichert")), qPrintable(run.err));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+}
+
+void TestAppCli::listNamesAreCheckedOnEveryWayIn()
+{
+    const QString fifty(50, u'N');
+    Run run = stemmo({QStringLiteral("new-list"), fifty});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    run = stemmo({QStringLiteral("new-list"), fifty + QLatin1Char('X')});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(QStringLiteral("höchstens 50")), qPrintable(run.err));
+    run = stemmo({QStringLiteral("new-list"), QStringLiteral("Nord\u202Egpj")});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(QStringLiteral("Schreibrichtung")), qPrintable(run.err));
+    run = stemmo({QStringLiteral("new-list"), QStringLiteral("Nord\nSüd")});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(QStringLiteral("Zeilenumbruch")), qPrintable(run.err));
+
+    run = stemmo({QStringLiteral("rename"), fifty, fifty + QStringLiteral("XY")});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(QStringLiteral("höchstens 50")), qPrintable(run.err));
+    run = stemmo({QStringLiteral("rename"), fifty, QStringLiteral("Süd\tOst")});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(QStringLiteral("Steuerzeichen")), qPrintable(run.err));
+    const Run lists = stemmo({QStringLiteral("--json"), QStringLiteral("lists")});
+    QVERIFY(lists.out.contains(fifty));
+
+    // An imported file names its list itself.
+    const QString file = m_folder.write(QStringLiteral("lang.dat"), "0A  " + QByteArray(60, 'L') + "\r\n");
+    run = stemmo({QStringLiteral("import"), file});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(QStringLiteral("höchstens 50")), qPrintable(run.err));
 }
 
 QTEST_GUILESS_MAIN(TestAppCli)

@@ -85,6 +85,8 @@ private slots:
     void newListStartsEmptyWithLotOne();
     void refusesEmptyDuplicateAndBadDate_data();
     void refusesEmptyDuplicateAndBadDate();
+    void nameLengthCountsCharacters_data();
+    void nameLengthCountsCharacters();
     void newListTakesOfficeAndDistrictOfTheLastOne();
     void editKeepsTheStoredName();
     void cancelAsksOnlyAfterChanges();
@@ -178,6 +180,45 @@ void TestHeader::refusesEmptyDuplicateAndBadDate_data()
         << QStringLiteral("WALD") << QString() << QStringLiteral("'WALD'");
     QTest::newRow("bad date") << QStringLiteral("Neu") << QStringLiteral("31.02.2024")
                               << QStringLiteral("ungültig");
+    // Names longer than their column, or with characters that break or
+    // reorder what lists and messages show, are refused whole.
+    QTest::newRow("51 characters") << QString(51, u'W') << QString() << QStringLiteral("höchstens 50");
+    QTest::newRow("line break") << QStringLiteral("Nord\nSüd") << QString()
+                                << QStringLiteral("Zeilenumbruch");
+    QTest::newRow("line separator") << QStringLiteral("Nord\u2028Süd") << QString()
+                                    << QStringLiteral("Zeilenumbruch");
+    QTest::newRow("tab") << QStringLiteral("Nord\tSüd") << QString() << QStringLiteral("Steuerzeichen");
+    QTest::newRow("escape") << QStringLiteral("Nord\x1b[31m") << QString() << QStringLiteral("Steuerzeichen");
+    QTest::newRow("right-to-left override")
+        << QStringLiteral("Nord\u202Egpj.exe") << QString() << QStringLiteral("Schreibrichtung");
+    QTest::newRow("isolate") << QStringLiteral("\u2067Nord") << QString()
+                             << QStringLiteral("Schreibrichtung");
+}
+
+void TestHeader::nameLengthCountsCharacters_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("50 letters") << QString(50, u'W') << true;
+    QTest::newRow("50 umlauts") << QString(50, u'Ü') << true;
+    QString trees;
+    for (int i = 0; i < 50; ++i)
+        trees += QString::fromUcs4(U"\U0001F332", 1);
+    QTest::newRow("50 beyond the basic plane") << trees << true;
+    QTest::newRow("51 beyond the basic plane") << trees + trees.left(2) << false;
+    QTest::newRow("lone surrogate") << QString(QChar(0xD800)) + QStringLiteral("Nord") << false;
+}
+
+void TestHeader::nameLengthCountsCharacters()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, accepted);
+    Dialog d;
+    if (!accepted)
+        d.ui.expectMessage(QStringLiteral("Bezeichnung der Liste"));
+    QCOMPARE(d.create(name), accepted);
+    QVERIFY(d.ui.done());
+    QCOMPARE(store::TimberStore::listExists(*d.db, name), accepted);
 }
 
 void TestHeader::refusesEmptyDuplicateAndBadDate()
@@ -295,6 +336,11 @@ void TestHeader::renameRefusals_data()
         << QStringLiteral("andere") << QStringLiteral("'andere'") << int(Answer::Ok);
     QTest::newRow("empty") << QStringLiteral(" ,") << QString() << 0;
     QTest::newRow("user says no") << QStringLiteral("Neu") << QStringLiteral("nach 'Neu'") << int(Answer::No);
+    QTest::newRow("too long") << QString(51, u'N') << QStringLiteral("höchstens 50") << int(Answer::Ok);
+    QTest::newRow("line break") << QStringLiteral("Neu\r\n") << QStringLiteral("Zeilenumbruch")
+                                << int(Answer::Ok);
+    QTest::newRow("direction") << QStringLiteral("\u202ENeu") << QStringLiteral("Schreibrichtung")
+                               << int(Answer::Ok);
 }
 
 void TestHeader::renameRefusals()
