@@ -296,6 +296,9 @@ ImportDriver::Result ImportDriver::importEldat(Result result)
     file.close();
 
     result.listName = EldatReader::listName(path);
+    if (const QString problem = rules::ListName::problem(result.listName);
+        !result.listName.isEmpty() && !problem.isEmpty())
+        return refuse(result, problem);
     try {
         std::optional<exporter::EldatCodes> codes;
         try {

@@ -716,6 +716,18 @@ void TestOffice::eldatImportNamesWhatTheListCannotHold()
     fixture.timber.Lager_Oeffnen();
     QCOMPARE(fixture.timber.Lager.recordCount(), 1);
     QCOMPARE(fixture.timber.Lager.at(0).GPS, QStringLiteral("48.123400, 11.567800"));
+
+    // The list's name is the file's, checked like that of every import.
+    seed.seek(0);
+    const QString tooLong =
+        fixture.dir.write(QString(60, QLatin1Char('L')) + QStringLiteral(".eldat"), seed.readAll());
+    testing::ScriptedUserInterface quiet;
+    quiet.tolerateMessages();
+    const auto refused =
+        importer::ImportDriver(*fixture.holz, *fixture.master, fixture.settings, quiet).importFile(tooLong);
+    QCOMPARE(int(refused.outcome), int(importer::ImportDriver::Result::Outcome::Refused));
+    QVERIFY2(refused.message.contains(QStringLiteral("60 Zeichen lang")), qPrintable(refused.message));
+    QVERIFY(!fixture.select(QString(60, QLatin1Char('L'))));
 }
 
 void TestOffice::commandLine()
