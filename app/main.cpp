@@ -8,6 +8,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/Translations.h"
 #include "store/DataFolder.h"
+#include "store/DatabaseCheck.h"
 #include "store/DbError.h"
 #include "store/Settings.h"
 
@@ -43,8 +44,15 @@ int main(int argc, char* argv[])
     }
 
     const store::DataFolder folder(store::DataFolder::defaultPath());
+    QStringList setupMessages;
     try {
-        importer::DataFolderSetup::ensure(folder);
+        // A damaged list database is reported before anything opens it for
+        // writing; the program then ends and leaves it as it is.
+        const store::DatabaseCheck::Result check =
+            store::DatabaseCheck::run(folder.holzDb(), store::DatabaseKind::Holz);
+        if (check.outcome == store::DatabaseCheck::Outcome::Damaged)
+            return refuse(check.message);
+        setupMessages = importer::DataFolderSetup::ensure(folder).messages;
     } catch (const store::DbError& error) {
         return refuse(error.userText());
     } catch (const std::exception& error) {
@@ -64,6 +72,8 @@ int main(int argc, char* argv[])
     QObject::connect(&instance, &platform::SingleInstance::activationRequested, program.get(),
                      &app::StemoraProgram::bringToFront);
     QObject::connect(program.get(), &app::StemoraProgram::finished, &application, &QApplication::quit);
+    if (!setupMessages.isEmpty())
+        ui.inform(setupMessages.join(QLatin1Char('\n')), QStringLiteral("Stemora"), platform::Icon::Warning);
     if (!shipped.errors.isEmpty())
         ui.inform(shipped.errors.join(QLatin1Char('\n')), QStringLiteral("Stemora"), platform::Icon::Warning);
 

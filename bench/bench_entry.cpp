@@ -4,8 +4,11 @@
 //   build/bench/bench_entry [--records=100000] [benchmark options]
 //
 // Runs offscreen. One data folder is set up once with a list of N records
-// ("Gross") and a small one ("Klein"); the window shows the entry screen
-// on it as the program does.
+// ("Gross") and one of 100 ("Klein"); the window shows the entry screen
+// on it as the program does. Saving is measured on both lists (argument 0:
+// Klein, 1: Gross), three ways: a key through the window to the record saved
+// and painted; the save of a screen model without a window; and, as the floor, a
+// bare durable insert of a record plus the update of its list row.
 #include "cli/ConsoleUserInterface.h"
 #include "cli/ListGenerator.h"
 #include "entry/FrmHolz.h"
@@ -46,6 +49,9 @@ struct Screen {
     cli::ConsoleUserInterface ui{err};
     std::unique_ptr<entry::FrmHolz> model;
     std::unique_ptr<entry::FrmHolzWindow> window;
+    // A second model on the same connections without a window: the save
+    // without any view to update.
+    std::unique_ptr<entry::FrmHolz> bare;
 
     Screen()
     {
@@ -56,12 +62,15 @@ struct Screen {
         cli::ListGenerator generator(
             {QStringLiteral("Fichte"), QStringLiteral("Kiefer"), QStringLiteral("Buche")});
         generator.generate(*holz, Big, records);
-        generator.generate(*holz, Small, 10);
+        generator.generate(*holz, Small, 100);
         settings = std::make_unique<store::Settings>(folder.filePath(QStringLiteral("Stemmo.ini")));
         settings->set(store::keys::ListenNr, Big);
         model = std::make_unique<entry::FrmHolz>(*holz, *master, *settings, ui);
         model->setDezimalpunkt(false);
         model->Form_Load();
+        bare = std::make_unique<entry::FrmHolz>(*holz, *master, *settings, ui);
+        bare->setDezimalpunkt(false);
+        bare->Form_Load();
         window = std::make_unique<entry::FrmHolzWindow>(*model);
         window->resize(1280, 800);
         window->showAndActivate();
@@ -112,9 +121,14 @@ void keyPress(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * 2);
 }
 
+const QString& listOf(const benchmark::State& state)
+{
+    return state.range(0) == 0 ? Small : Big;
+}
+
 void saveRecord(benchmark::State& state)
 {
-    screen->openList(Big);
+    screen->openList(listOf(state));
     prepareRecord();
     for (auto _ : state) {
         screen->key(Qt::Key_4, QStringLiteral("4"));
@@ -125,6 +139,53 @@ void saveRecord(benchmark::State& state)
     if (screen->model->state().gespeichert != true)
         state.SkipWithError("the record was not saved");
     state.counters["records"] = screen->model->listDaten().rowCount();
+}
+
+// The save itself: check, transaction, the model's state; the record is
+// typed into a model without a window outside the measured time.
+void saveModel(benchmark::State& state)
+{
+    entry::FrmHolz& model = *screen->bare;
+    model.ListListen_Click(model.listListen().findList(listOf(state)));
+    model.chooseSorte(QStringLiteral("L "));
+    model.chooseGrade(QStringLiteral("B "));
+    model.textEdited(QStringLiteral("txtHolzart"), QStringLiteral("Fichte"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        model.cmdLaenge_Click();
+        model.keypad(QStringLiteral("4"));
+        model.cmdDurchm_Click();
+        model.keypad(QStringLiteral("2"));
+        model.keypad(QStringLiteral("5"));
+        state.ResumeTiming();
+        if (!model.cmdSpeichern_Click()) {
+            state.SkipWithError("the record was not saved");
+            break;
+        }
+    }
+    state.counters["records"] = model.listDaten().rowCount();
+}
+
+// What a save cannot go below: one durable transaction that inserts a
+// record and moves its list's totals, on the same file with the same settings.
+void bareInsert(benchmark::State& state)
+{
+    store::Database& db = *screen->holz;
+    const QString list = listOf(state);
+    for (auto _ : state) {
+        db.exec("BEGIN IMMEDIATE");
+        store::Statement insert =
+            db.prepare("INSERT INTO Holz (SatzNr, Liste, Nummer, Einzelstamm, Los, Holzart, Guete, Sorte, Staerke, "
+                       "Laenge, Durchm, Stueck, Kubatur) VALUES (0, ?, 1, 1, 1, 'Fichte', 'B ', 'L ', '2a', 4, "
+                       "25, 1, 0.2)");
+        insert.bind(1, list);
+        insert.run();
+        store::Statement update = db.prepare(
+            "UPDATE Listen SET Kubatur = Kubatur + 0.2, Stueckzahl = Stueckzahl + 1, Bearbeitet = ? WHERE Liste = ?");
+        update.bindAll(QDate::currentDate(), list);
+        update.run();
+        db.exec("COMMIT");
+    }
 }
 
 void openBigList(benchmark::State& state)
@@ -141,7 +202,9 @@ void openBigList(benchmark::State& state)
 } // namespace
 
 BENCHMARK(keyPress)->Unit(benchmark::kMicrosecond);
-BENCHMARK(saveRecord)->Unit(benchmark::kMillisecond);
+BENCHMARK(saveRecord)->Unit(benchmark::kMillisecond)->Arg(0)->Arg(1);
+BENCHMARK(saveModel)->Unit(benchmark::kMillisecond)->Arg(0)->Arg(1);
+BENCHMARK(bareInsert)->Unit(benchmark::kMillisecond)->Arg(0)->Arg(1);
 BENCHMARK(openBigList)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 int main(int argc, char** argv)

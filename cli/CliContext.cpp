@@ -22,7 +22,9 @@ void CliContext::ensureFolder()
 {
     if (m_folderReady)
         return;
-    importer::DataFolderSetup::ensure(m_folder);
+    const auto result = importer::DataFolderSetup::ensure(m_folder);
+    for (const QString& message : result.messages)
+        m_err << message << Qt::endl;
     m_folderReady = true;
 }
 

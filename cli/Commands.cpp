@@ -6,6 +6,7 @@ const QList<Command>& commands()
 {
     static const QList<Command> list{
         {"init", "", "Datenordner mit leerer Listendatenbank und Stammdaten anlegen", &runInit},
+        {"check", "", "Listen- und Stammdaten-Datenbank auf Beschädigung prüfen (schreibt nichts)", &runCheck},
         {"lists", "", "alle Holzlisten mit Kubatur, Stückzahl und Datum zeigen", &runLists},
         {"stammdaten", "DATEI", "Stammdatendatei einlesen", &runStammdaten},
         {"import", "DATEI",

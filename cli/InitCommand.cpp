@@ -11,6 +11,8 @@ int runInit(CliContext& context, const QStringList& args)
 {
     Options(args, {}).expectPositional(0, QStringLiteral("init"));
     const auto result = importer::DataFolderSetup::ensure(context.folder());
+    for (const QString& message : result.messages)
+        context.err() << message << Qt::endl;
     if (context.json()) {
         context.printJson(
             QJsonObject{{QStringLiteral("folder"), context.folder().path()},

@@ -1,7 +1,9 @@
 #include "Commands.h"
 
-#include "cli/EntrySession.h"
 #include "entry/ListDatenModel.h"
+#include "store/SettingKeys.h"
+#include "store/Settings.h"
+#include "store/TimberStore.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -11,19 +13,29 @@ namespace cli {
 int runRecords(CliContext& context, const QStringList& args)
 {
     Options(args, {}).expectPositional(1, QStringLiteral("records LISTE"));
-    EntrySession session(context);
-    session.open(args.first());
-    const entry::ListDatenModel& table = session.form().listDaten();
+    store::Database& db = context.holzDb();
+    const std::optional<store::ListenRow> list = store::TimberStore::findList(db, args.first());
+    if (!list)
+        throw CommandError{QStringLiteral("Liste '%1' gibt es nicht.").arg(args.first())};
+    // The rows as the entry screen's table shows them, in the order it opens
+    // the list, streamed from the database instead of loading the screen.
+    const QString sortierung = context.settings().get(store::keys::Sortierung);
     const int columns = entry::ListDatenModel::ColumnCount;
+    const bool dezimalpunkt = true;
+    int position = 0;
 
     if (context.json()) {
         QJsonArray rows;
-        for (int row = 0; row < table.rowCount(); ++row) {
-            QJsonObject object;
-            for (int column = 0; column < columns; ++column)
-                object.insert(entry::ListDatenModel::columnCaption(column), table.text(row, column));
-            rows.append(object);
-        }
+        store::TimberStore::forEachRecord(db, list->Liste, sortierung, list->Kubatur == 0,
+                                          [&](const store::HolzRow& row) {
+                                              ++position;
+                                              QJsonObject object;
+                                              for (int column = 0; column < columns; ++column)
+                                                  object.insert(entry::ListDatenModel::columnCaption(column),
+                                                                entry::ListDatenModel::cellText(
+                                                                    row, position, column, dezimalpunkt));
+                                              rows.append(object);
+                                          });
         context.printJson(rows);
         return 0;
     }
@@ -31,11 +43,15 @@ int runRecords(CliContext& context, const QStringList& args)
     for (int column = 0; column < columns; ++column)
         out << (column ? "\t" : "") << entry::ListDatenModel::columnCaption(column);
     out << '\n';
-    for (int row = 0; row < table.rowCount(); ++row) {
-        for (int column = 0; column < columns; ++column)
-            out << (column ? "\t" : "") << table.text(row, column);
-        out << '\n';
-    }
+    store::TimberStore::forEachRecord(db, list->Liste, sortierung, list->Kubatur == 0,
+                                      [&](const store::HolzRow& row) {
+                                          ++position;
+                                          for (int column = 0; column < columns; ++column)
+                                              out << (column ? "\t" : "")
+                                                  << entry::ListDatenModel::cellText(row, position, column,
+                                                                                     dezimalpunkt);
+                                          out << '\n';
+                                      });
     out.flush();
     return 0;
 }

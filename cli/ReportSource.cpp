@@ -8,7 +8,7 @@
 
 namespace cli {
 
-ReportSource::ReportSource(CliContext& context, const QString& listName)
+ReportSource::ReportSource(CliContext& context, const QString& listName, Copy copy)
 {
     store::Database& holz = context.holzDb();
     const auto& table = store::listenTable();
@@ -19,12 +19,15 @@ ReportSource::ReportSource(CliContext& context, const QString& listName)
     m_list = table.read(find);
     find.reset();
 
-    if (!m_folder.isValid())
-        throw CommandError{QStringLiteral("Kein temporärer Ordner für die Arbeitsdatenbank: %1")
-                               .arg(m_folder.errorString())};
-    m_workDb = store::Database::open(m_folder.filePath(QStringLiteral("vorl.db")), store::DatabaseKind::Work);
-    m_work = std::make_unique<report::WorkCopy>(*m_workDb);
-    m_work->takeOver(holz, m_list.Liste);
+    if (copy == Copy::Yes) {
+        if (!m_folder.isValid())
+            throw CommandError{QStringLiteral("Kein temporärer Ordner für die Arbeitsdatenbank: %1")
+                                   .arg(m_folder.errorString())};
+        m_workDb =
+            store::Database::open(m_folder.filePath(QStringLiteral("vorl.db")), store::DatabaseKind::Work);
+        m_work = std::make_unique<report::WorkCopy>(*m_workDb);
+        m_work->takeOver(holz, m_list.Liste);
+    }
     m_species =
         store::MasterData(context.masterDb()).species(context.settings().number(store::keys::RegionIndex, 8));
 }

@@ -16,12 +16,15 @@ class CliContext;
 // disturbs the working copy of a running report program.
 class ReportSource {
 public:
-    // Throws CommandError when the list does not exist, store::DbError on database errors.
-    ReportSource(CliContext& context, const QString& listName);
+    enum class Copy { Yes, No };
+    // Throws CommandError when the list does not exist, store::DbError on
+    // database errors. With Copy::No the list is only looked up, for
+    // commands that read it straight from the list database.
+    ReportSource(CliContext& context, const QString& listName, Copy copy = Copy::Yes);
     ~ReportSource();
 
     const store::ListenRow& list() const { return m_list; }
-    report::WorkCopy& work() { return *m_work; }
+    report::WorkCopy& work() { return *m_work; } // only with Copy::Yes
     const QList<store::HolzartRow>& species() const { return m_species; }
     bool dezimalpunkt() const;
 

@@ -12,9 +12,9 @@ int runSummary(CliContext& context, const QStringList& args)
 {
     const Options options(args, {});
     options.expectPositional(1, QStringLiteral("summary LISTE"));
-    ReportSource source(context, options.positional().at(0));
-    const auto summary =
-        report::AssortmentSummary::build(source.list().Liste, source.species(), source.work().rows());
+    // One pass over the list's records; no working copy is needed for sums.
+    ReportSource source(context, options.positional().at(0), ReportSource::Copy::No);
+    const auto summary = report::AssortmentSummary::build(source.list().Liste, source.species(), context.holzDb());
 
     if (context.json()) {
         QJsonArray species;

@@ -68,10 +68,9 @@ int main(int argc, char* argv[])
             context.err() << error.message << Qt::endl;
             return error.exitCode;
         } catch (const store::DbError& error) {
-            context.err() << error.description();
-            if (!error.detail().isEmpty())
-                context.err() << " (" << error.detail() << ")";
-            context.err() << Qt::endl;
+            // The description names the cause in German; the engine's own
+            // English text ("disk I/O error") tells a user nothing more.
+            context.err() << error.description() << Qt::endl;
             return 1;
         } catch (const std::exception& error) {
             context.err() << QString::fromUtf8(error.what()) << Qt::endl;

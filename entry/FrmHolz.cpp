@@ -21,6 +21,7 @@
 #include "platform/UserInterface.h"
 #include "rules/Numbers.h"
 #include "store/DbError.h"
+#include "store/Transaction.h"
 
 #include <QLocale>
 
@@ -859,15 +860,22 @@ void FrmHolz::applyStackSample(const QString& txtKubatur, double oldKubatur, dou
         s.calc.KubaturWert = float(newKubatur);
         if (!rowUpdated || !s.listOpen())
             return;
-        s.state.ListeKubatur += newKubatur - oldKubatur;
         // The sample window stored the record's volume; the list's stored
-        // total follows, so the list of lists shows it at once.
+        // total follows by the difference, from the total as stored now (another
+        // program may have saved into the list), so the list of lists shows it at once.
         if (s.positionOnOpenList()) {
-            s.store.Listen.refresh();
-            store::ListenRow list = s.store.Listen.current();
-            list.Kubatur = ListTotals::storedKubatur(s.state.ListeKubatur, true);
-            s.store.Listen.update(list);
+            store::ListenRow list;
+            {
+                store::Transaction transaction(s.store.database());
+                list = s.store.Listen.currentFresh();
+                ListTotals::moveTotals(list, newKubatur - oldKubatur, 0, true);
+                s.store.Listen.update(list);
+                transaction.commit();
+            }
+            s.state.ListeKubatur = list.Kubatur;
             m_listen->listChanged(s.state.openListId);
+        } else {
+            s.state.ListeKubatur += newKubatur - oldKubatur;
         }
         s.store.Holz.refresh();
         if (s.store.Holz.hasCurrent())

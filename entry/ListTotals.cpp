@@ -3,7 +3,9 @@
 #include "rules/Numbers.h"
 #include "store/Database.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace entry {
 
@@ -37,6 +39,13 @@ double ListTotals::storedKubatur(double volume, bool hasRecords)
         return 0;
     const double rounded = twoDecimals(volume);
     return rounded > 0 ? rounded : 1.0;
+}
+
+void ListTotals::moveTotals(store::ListenRow& list, double volume, qint64 pieces, bool hasRecords)
+{
+    list.Kubatur = storedKubatur(list.Kubatur + volume, hasRecords);
+    list.Stueckzahl =
+        int(std::clamp<qint64>(qint64(list.Stueckzahl) + pieces, 0, std::numeric_limits<int>::max()));
 }
 
 void ListTotals::add(const QString& sorte, double stueck, bool folgestamm, int los, double kubatur)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/HolzRow.h"
+#include "store/ListenRow.h"
 
 #include <QString>
 #include <array>
@@ -41,6 +42,11 @@ struct ListTotals {
     // records (such a list is read unordered), so a list with records whose
     // volume rounds to 0 stores the marker 1.
     static double storedKubatur(double volume, bool hasRecords);
+
+    // Moves the stored totals of a list row by what a saved, changed or
+    // deleted record added (negative: took away). The piece count never
+    // falls below 0.
+    static void moveTotals(store::ListenRow& list, double volume, qint64 pieces, bool hasRecords);
 
     void add(const QString& sorte, double stueck, bool folgestamm, int los, double kubatur);
 

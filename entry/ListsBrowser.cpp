@@ -12,8 +12,11 @@
 #include "store/DbError.h"
 #include "store/JetCollation.h"
 #include "store/SettingKeys.h"
+#include "store/TimberStore.h"
 #include "store/Settings.h"
 #include "store/Transaction.h"
+
+#include <algorithm>
 
 namespace entry {
 namespace {
@@ -253,28 +256,37 @@ void ListsBrowser::Liste_Kubatur_Berechnen(bool still)
     } else {
         return;
     }
-    const ListTotals totals = ListTotals::compute(s.store.database(), name);
-
     if (!still) {
+        const ListTotals totals = ListTotals::compute(s.store.database(), name);
         s.ui.message({totals.message(s.calc.Dezimalpunkt),
                       QStringLiteral("Berechnung Kubatur Liste '") + name + QLatin1Char('\''), Buttons::Ok,
                       Icon::Information});
-    } else {
-        const int index = s.store.Listen.indexOfId(listId);
-        if (index < 0)
-            return;
-        s.store.Listen.move(index);
-        store::ListenRow list = s.store.Listen.current();
+        if (listId == s.state.openListId || s.state.openListId == 0)
+            s.state.ListeStueck = qint32(totals.pieces);
+        return;
+    }
+    const int index = s.store.Listen.indexOfId(listId);
+    if (index < 0)
+        return;
+    s.store.Listen.move(index);
+    store::Database& db = s.store.database();
+    ListTotals totals;
+    {
+        // Counted and stored under one write lock: a record another program
+        // saves in between is either in both or in neither.
+        store::Transaction transaction(db);
+        totals = ListTotals::compute(db, name);
+        store::ListenRow list = s.store.Listen.currentFresh();
         list.Kubatur = ListTotals::storedKubatur(totals.volume, totals.records > 0);
         list.Stueckzahl = int(totals.pieces);
-        list.NummerHigh = listId == s.state.openListId
-                              ? s.store.HoechsteNummer
-                              : store::TimberStore::highestNumber(s.store.database(), name);
+        const int highest = store::TimberStore::highestNumber(db, name);
+        list.NummerHigh = listId == s.state.openListId ? std::max(s.store.HoechsteNummer, highest) : highest;
         s.store.Listen.update(list);
-        s.listen->listChanged(listId);
-        if (listId == s.state.openListId)
-            s.state.ListeKubatur = totals.volume;
+        transaction.commit();
     }
+    s.listen->listChanged(listId);
+    if (listId == s.state.openListId)
+        s.state.ListeKubatur = totals.volume;
     if (listId == s.state.openListId || s.state.openListId == 0)
         s.state.ListeStueck = qint32(totals.pieces);
 }

@@ -7,6 +7,7 @@
 #include "entry/RecordStorage.h"
 #include "platform/UserInterface.h"
 #include "store/DbError.h"
+#include "store/TimberStore.h"
 #include "store/Transaction.h"
 
 namespace entry {
@@ -130,23 +131,22 @@ void RecordNavigation::mnuLoeschen_Click()
         return;
     }
 
-    double volume = s.state.ListeKubatur;
-    qint64 pieces = s.state.ListeStueck;
+    store::ListenRow list;
     try {
-        // The totals lose what the stored record added, not what the fields
-        // happen to show.
-        const store::HolzRow old = holz.current();
-        volume -= old.Kubatur;
-        pieces -= ListTotals::pieceCount(old);
         if (!s.positionOnOpenList()) {
             s.noListMessage();
             return;
         }
-        store::ListenRow list = s.store.Listen.current();
-        list.Kubatur = ListTotals::storedKubatur(volume, holz.recordCount() > 1);
-        list.Stueckzahl = int(std::max<qint64>(pieces, 0));
-        store::Transaction transaction(s.store.database());
+        store::Database& db = s.store.database();
+        store::Transaction transaction(db);
+        // The totals lose what the stored record added, not what the fields
+        // happen to show, and move from the totals as stored now, not as
+        // they were when the list was opened.
+        const store::HolzRow old = holz.currentFresh();
+        list = s.store.Listen.currentFresh();
         holz.deleteCurrent();
+        ListTotals::moveTotals(list, -old.Kubatur, -ListTotals::pieceCount(old),
+                               store::TimberStore::hasRecords(db, list.Liste));
         s.store.Listen.update(list);
         transaction.commit();
     } catch (const store::DbError& error) {
@@ -154,8 +154,8 @@ void RecordNavigation::mnuLoeschen_Click()
         s.Eingabe_Daten();
         return;
     }
-    s.state.ListeKubatur = volume;
-    s.state.ListeStueck = qint32(pieces);
+    s.state.ListeKubatur = list.Kubatur;
+    s.state.ListeStueck = list.Stueckzahl;
     s.state.aendern = false;
     if (position >= 2)
         holz.movePrevious();

@@ -11,6 +11,7 @@
 #include "rules/Numbers.h"
 #include "rules/RecordCheck.h"
 #include "store/DbError.h"
+#include "store/TimberStore.h"
 #include "store/Transaction.h"
 
 #include <algorithm>
@@ -213,47 +214,61 @@ bool RecordStorage::Daten_Speichern()
         return false;
     }
 
-    double volume = s.state.ListeKubatur;
-    qint64 pieces = s.state.ListeStueck;
+    store::Database& db = s.store.database();
     store::HolzRow row;
+    store::ListenRow list;
     try {
+        store::Transaction transaction(db);
+        // Everything the save derives from the list (record number, next
+        // log number, totals) is read here, under the write lock: another
+        // program may have saved into the list since this screen opened it.
+        list = s.store.Listen.currentFresh();
+        double volume = 0;
+        qint64 pieces = 0;
         if (neu) {
             row = rowFromFields(store::HolzRow());
-            row.SatzNr = std::max(0, holz.recordCount()) + 1;
+            row.SatzNr = store::TimberStore::nextRecordNumber(db, list.Liste);
         } else {
-            const store::HolzRow old = holz.current();
+            const store::HolzRow old = holz.currentFresh();
             row = rowFromFields(old);
             volume -= old.Kubatur;
             pieces -= ListTotals::pieceCount(old);
         }
+        const int highest =
+            std::max(s.store.HoechsteNummer, store::TimberStore::highestNumber(db, list.Liste));
+        // A number the screen took for free but another program has used
+        // meanwhile becomes the next free one. A number the user kept on
+        // purpose (at or below the highest this screen knew) stays.
+        if (neu && row.Einzelstamm && s.state.naechsteNummer && row.Nummer > s.store.HoechsteNummer &&
+            row.Nummer <= highest)
+            row.Nummer = highest + 1;
         volume += row.Kubatur;
         pieces += ListTotals::pieceCount(row);
-        const int highest = std::max(s.store.HoechsteNummer, row.Einzelstamm ? row.Nummer : 0);
 
-        store::ListenRow list = s.store.Listen.current();
-        // The stored totals follow every save, so the list of lists and the
-        // report program never show a stale total.
-        list.Kubatur = ListTotals::storedKubatur(volume, true);
-        list.Stueckzahl = int(pieces);
-        list.NummerHigh = highest;
+        // The stored totals follow every save by the record's difference,
+        // so the list of lists and the report program never show a stale
+        // total, and a save costs the same in a long list as in a short one.
+        ListTotals::moveTotals(list, volume, pieces, true);
+        list.NummerHigh = std::max({list.NummerHigh, highest, row.Einzelstamm ? row.Nummer : 0});
         list.Konvertiert = QDate();
         list.Bearbeitet = QDate::currentDate();
 
-        store::Transaction transaction(s.store.database());
         if (neu)
             holz.addNew(row);
         else
             holz.update(row);
         s.store.Listen.update(list);
         transaction.commit();
-        s.store.HoechsteNummer = highest;
+        s.store.HoechsteNummer = std::max(highest, row.Einzelstamm ? row.Nummer : 0);
     } catch (const store::DbError& error) {
         s.showError(error);
         return false;
     }
 
-    s.state.ListeKubatur = volume;
-    s.state.ListeStueck = qint32(pieces);
+    if (row.Einzelstamm)
+        s.c.txtNummer.text = QString::number(row.Nummer);
+    s.state.ListeKubatur = list.Kubatur;
+    s.state.ListeStueck = list.Stueckzahl;
     s.Satz_Position_Anzeigen();
     s.listen->listChanged(s.state.openListId);
     const int index = holz.absolutePosition() - 1;

@@ -4,6 +4,7 @@
 
 #include "export/EldatCodes.h"
 #include "store/Database.h"
+#include "store/MasterData.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,19 +35,39 @@ DataFolderSetup::Result DataFolderSetup::ensure(const store::DataFolder& folder)
     if (newLists)
         result.created << folder.holzDb();
 
-    const bool newMaster = !QFileInfo::exists(folder.masterDb());
-    auto master = store::Database::open(folder.masterDb(), store::DatabaseKind::MasterData);
-    if (newMaster) {
+    const QString masterPath = folder.masterDb();
+    const QFileInfo masterInfo(masterPath);
+    const bool masterExisted = masterInfo.exists();
+    bool newMaster = !masterExisted;
+    if (!newMaster && masterInfo.isFile() && masterInfo.size() == 0 &&
+        QFileInfo(masterPath + QLatin1String("-wal")).size() == 0) {
+        for (const char* suffix : {"", "-wal", "-shm"})
+            QFile::remove(masterPath + QLatin1String(suffix));
+        newMaster = true;
+    }
+    auto master = store::Database::open(masterPath, store::DatabaseKind::MasterData);
+    const bool refill = !newMaster && store::MasterData(*master).isEmpty();
+    if (newMaster || refill) {
         const auto loaded = MasterDataImport(*master).Stammdaten_Einlesen(defaultMasterData());
         if (!loaded.ok) {
             master.reset();
-            for (const char* suffix : {"", "-wal", "-shm"})
-                QFile::remove(folder.masterDb() + QLatin1String(suffix));
+            if (newMaster) {
+                for (const char* suffix : {"", "-wal", "-shm"})
+                    QFile::remove(masterPath + QLatin1String(suffix));
+            }
             throw std::runtime_error(QStringLiteral("Die mitgelieferten Stammdaten sind fehlerhaft: %1")
                                          .arg(loaded.message ? loaded.message->text : QString())
                                          .toStdString());
         }
-        result.created << folder.masterDb();
+        result.created << masterPath;
+        // On the first start both files are new; a master-data database
+        // that goes missing or empty later is worth a word.
+        if (masterExisted || !newLists)
+            result.messages << QStringLiteral("Die Stammdaten-Datenbank „%1“ %2; sie wurde aus den "
+                                              "mitgelieferten Stammdaten neu angelegt.")
+                                   .arg(QDir::toNativeSeparators(masterPath),
+                                        masterExisted ? QStringLiteral("enthielt keine Stammdaten")
+                                                      : QStringLiteral("fehlte"));
     }
 
     // The ELDATsmart code table lies beside the master data, for the user

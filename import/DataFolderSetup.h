@@ -10,10 +10,17 @@ namespace importer {
 // Prepares a user's data folder: creates the folder, an empty list database
 // and, on the first start, the master-data database filled from the master
 // data shipped with the program. Running it again changes nothing.
+//
+// A master-data database without master data (an empty file, one without
+// tables) would give volumes without bark deduction; it is filled again from
+// the shipped master data, and the result says so. An empty list database
+// is refused (store::Database::open): its lists are gone, and a new empty
+// file would hide that.
 class DataFolderSetup {
 public:
     struct Result {
-        QStringList created; // files created by this run
+        QStringList created;  // files created by this run
+        QStringList messages; // what was found and mended, for the user
     };
 
     // Throws store::DbError when a database cannot be created or is not ours,

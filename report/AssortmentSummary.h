@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/Database.h"
 #include "store/MasterRows.h"
 #include "store/WorkRow.h"
 
@@ -16,7 +17,8 @@ namespace report {
 // always cover the whole list. Within a species, groups are ordered by
 // assortment, class and grade. Follow-on pieces add their volume but no
 // piece. A group whose pieces sum to 0 is not listed, but its volume counts
-// in the species and overall totals.
+// in the species and overall totals. Codes are compared without their
+// trailing blanks: "B" and "B " are one grade.
 class AssortmentSummary {
 public:
     struct Group {
@@ -34,8 +36,13 @@ public:
         double volume = 0;
     };
 
+    // From records in the order of the working copy.
     static AssortmentSummary build(const QString& listName, const QList<store::HolzartRow>& regionSpecies,
                                    const QList<store::WorkRow>& rows);
+    // From the list's records in the list database, in one pass and with
+    // one record in memory at a time; the same result as from its working copy.
+    static AssortmentSummary build(const QString& listName, const QList<store::HolzartRow>& regionSpecies,
+                                   store::Database& holz);
 
     const QString& listName() const { return m_listName; }
     const QList<Species>& species() const { return m_species; }
@@ -48,6 +55,9 @@ public:
     QString text(bool dezimalpunkt) const;
 
 private:
+    class Sums;
+    static AssortmentSummary finish(const QString& listName, const QList<store::HolzartRow>& regionSpecies,
+                                    const Sums& sums);
     QString m_listName;
     QList<Species> m_species;
     double m_total = 0;

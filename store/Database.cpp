@@ -6,6 +6,7 @@
 #include "Transaction.h"
 
 #include <QDir>
+#include <algorithm>
 #include <QFileInfo>
 #include <sqlite3.h>
 
@@ -17,6 +18,27 @@ constexpr int BusyTimeoutMs = 10000;
 QString quoted(const QString& path)
 {
     return QStringLiteral("„") + QDir::toNativeSeparators(path) + QStringLiteral("“");
+}
+
+// The error of a failed open or probe, with the cause in German and the file named.
+DbError openError(sqlite3* db, int rc, const QString& path)
+{
+    const int systemError = db ? sqlite3_system_errno(db) : 0;
+    const QString detail = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString();
+    return DbError(rc, DbError::describe(rc, systemError) + QStringLiteral(" (Datei ") + quoted(path) +
+                           QLatin1Char(')'),
+                   detail);
+}
+
+// True when the file holds no byte of a database: a 0-byte file without a
+// write-ahead log that could still hold its pages. Copies that failed and
+// disks that filled up leave exactly this.
+bool emptyFile(const QFileInfo& info)
+{
+    if (info.size() > 0)
+        return false;
+    const QFileInfo wal(info.filePath() + QStringLiteral("-wal"));
+    return !wal.exists() || wal.size() == 0;
 }
 
 struct Probe {
@@ -31,15 +53,19 @@ Probe probe(const QString& path, DatabaseKind kind)
     sqlite3* db = nullptr;
     const QByteArray file = path.toUtf8();
     int rc = sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    // The probe waits for the other program like every later statement does:
+    // a program that is just closing holds the file for a moment.
+    if (db)
+        sqlite3_busy_timeout(db, BusyTimeoutMs);
     auto notOurs = [&](const QString& why) {
         return DbError(DbError::NotOurDatabase,
                        QStringLiteral("Die Datei %1 ist keine %2 von Stemmo (%3). Sie wurde nicht verändert.")
                            .arg(quoted(path), schema::kindName(kind), why));
     };
     if (rc != SQLITE_OK) {
-        const QString detail = QString::fromUtf8(sqlite3_errmsg(db));
+        const DbError error = openError(db, rc, path);
         sqlite3_close(db);
-        throw DbError(rc, DbError::describe(rc) + QLatin1Char(' ') + quoted(path), detail);
+        throw error;
     }
     Probe result;
     auto readInt = [&](const char* sql, qint64& out) {
@@ -61,12 +87,16 @@ Probe probe(const QString& path, DatabaseKind kind)
         rc = readInt("PRAGMA user_version", version);
     if (rc == SQLITE_OK)
         rc = readInt("SELECT count(*) FROM sqlite_master", objects);
-    const QString detail = QString::fromUtf8(sqlite3_errmsg(db));
-    sqlite3_close(db);
-    if (rc == SQLITE_NOTADB)
+    if (rc == SQLITE_NOTADB) {
+        sqlite3_close(db);
         throw notOurs(QStringLiteral("keine Datenbank"));
-    if (rc != SQLITE_OK)
-        throw DbError(rc, DbError::describe(rc) + QLatin1Char(' ') + quoted(path), detail);
+    }
+    if (rc != SQLITE_OK) {
+        const DbError error = openError(db, rc, path);
+        sqlite3_close(db);
+        throw error;
+    }
+    sqlite3_close(db);
     result.applicationId = quint32(appId);
     result.version = int(version);
     result.objects = int(objects);
@@ -112,6 +142,14 @@ std::unique_ptr<Database> Database::open(const QString& path, DatabaseKind kind,
         throw DbError(
             SQLITE_CANTOPEN,
             QStringLiteral("Die %1 %2 ist nicht vorhanden.").arg(schema::kindName(kind), quoted(path)));
+    // An empty list database is what a failed copy leaves behind; creating a
+    // new one over it would hide that the lists are gone.
+    if (exists && kind == DatabaseKind::Holz && emptyFile(info))
+        throw DbError(DbError::Damaged,
+                      QStringLiteral("Die %1 %2 ist leer (0 Byte) und damit beschädigt, vermutlich durch "
+                                     "eine abgebrochene Kopie. Sie wurde nicht verändert. Bitte eine "
+                                     "Sicherungskopie der Datei zurückkopieren.")
+                          .arg(schema::kindName(kind), quoted(path)));
     if (exists && info.size() > 0)
         probe(path, kind);
     if (!exists && !QDir().mkpath(info.absolutePath()))
@@ -127,9 +165,9 @@ std::unique_ptr<Database> Database::open(const QString& path, DatabaseKind kind,
     const QByteArray file = path.toUtf8();
     const int rc = sqlite3_open_v2(file.constData(), &handle, flags, nullptr);
     if (rc != SQLITE_OK) {
-        const QString detail = QString::fromUtf8(sqlite3_errmsg(handle));
+        const DbError error = openError(handle, rc, path);
         sqlite3_close(handle);
-        throw DbError(rc, DbError::describe(rc) + QLatin1Char(' ') + quoted(path), detail);
+        throw error;
     }
     std::unique_ptr<Database> db(new Database(handle, info.absoluteFilePath(), kind, readOnly));
     db->configure();
@@ -163,8 +201,29 @@ void Database::configure()
 void Database::upgrade()
 {
     const int target = schema::currentVersion(m_kind);
-    if (schemaVersion() == target)
+    if (schemaVersion() != target)
+        upgradeSchema(target);
+    addLookupIndexes();
+}
+
+void Database::addLookupIndexes()
+{
+    const auto indexes = schema::lookupIndexes(m_kind);
+    auto present = [&](const char* name) {
+        Statement st = prepare("SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = ?");
+        st.bind(1, QString::fromLatin1(name));
+        return st.step();
+    };
+    if (std::all_of(indexes.begin(), indexes.end(), [&](const schema::Index& index) { return present(index.name); }))
         return;
+    Transaction transaction(*this);
+    for (const schema::Index& index : indexes)
+        exec(index.createSql);
+    transaction.commit();
+}
+
+void Database::upgradeSchema(int target)
+{
     Transaction transaction(*this);
     // Read again inside the write lock: the other program may have just done it.
     const int version = schemaVersion();
@@ -277,7 +336,7 @@ void Database::finishTransaction(bool committed)
 
 void Database::raise(int rc) const
 {
-    DbError error(rc, DbError::describe(rc), QString::fromUtf8(sqlite3_errmsg(m_db)));
+    DbError error(rc, DbError::describe(rc, sqlite3_system_errno(m_db)), QString::fromUtf8(sqlite3_errmsg(m_db)));
     // After SQLITE_FULL or an I/O error the engine may have rolled back the
     // whole transaction; what follows would run outside of it.
     if (m_transactionDepth > 0 && sqlite3_get_autocommit(m_db))

@@ -85,6 +85,8 @@ private:
     Database(sqlite3* db, QString path, DatabaseKind kind, bool readOnly);
     void configure();
     void upgrade();
+    void upgradeSchema(int target);
+    void addLookupIndexes();
     void finishTransaction(bool committed);
 
     sqlite3* m_db = nullptr;

@@ -1,5 +1,6 @@
 #include "DbError.h"
 
+#include <cerrno>
 #include <sqlite3.h>
 
 namespace store {
@@ -19,34 +20,60 @@ QString DbError::userText() const
     return text;
 }
 
-QString DbError::describe(int engineCode)
+QString DbError::describe(int engineCode, int systemError)
 {
     switch (engineCode) {
     case NoCurrentRecord:
         return QStringLiteral("Kein aktueller Datensatz.");
     case RolledBack:
         return QStringLiteral("Die Aktion wurde wegen eines Fehlers abgebrochen und nicht gespeichert.");
+    case Damaged:
+        return QStringLiteral("Die Datenbank ist beschädigt.");
+    default:
+        break;
+    }
+    const QString diskFull = QStringLiteral("Datenträger voll: Die Datenbank kann nicht geschrieben werden. "
+                                            "Bitte Platz schaffen und noch einmal versuchen.");
+    const QString noPermission = QStringLiteral("Keine Schreibberechtigung: Die Datenbank oder ihr Ordner ist "
+                                                "schreibgeschützt.");
+    const QString locked = QStringLiteral("Die Datenbank ist von einem anderen Programm gesperrt. Bitte warten, "
+                                          "bis es fertig ist, und noch einmal versuchen.");
+    // The engine reports a full disk during a sync or a refused write on a
+    // read-only medium as a general I/O or open error; the system's error
+    // number names the real cause.
+    switch (systemError) {
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return diskFull;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return noPermission;
     default:
         break;
     }
     switch (engineCode & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return QStringLiteral("Die Datenbank wird gerade von einem anderen Programm benutzt.");
+        return locked;
     case SQLITE_FULL:
-        return QStringLiteral("Der Datenträger ist voll.");
+        return diskFull;
     case SQLITE_IOERR:
-        return QStringLiteral("Fehler beim Lesen oder Schreiben des Datenträgers.");
+        return QStringLiteral("Fehler beim Lesen oder Schreiben des Datenträgers (Datenträger entfernt, "
+                              "Netzwerk unterbrochen oder defekt?).");
     case SQLITE_READONLY:
-        return QStringLiteral("Die Datenbank ist schreibgeschützt.");
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        return noPermission;
     case SQLITE_CORRUPT:
         return QStringLiteral("Die Datenbank ist beschädigt.");
     case SQLITE_NOTADB:
         return QStringLiteral("Die Datei ist keine Datenbank.");
     case SQLITE_CANTOPEN:
-        return QStringLiteral("Die Datenbank kann nicht geöffnet werden.");
-    case SQLITE_PERM:
-        return QStringLiteral("Keine Berechtigung für die Datenbank.");
+        return QStringLiteral("Die Datenbank kann nicht geöffnet werden: Die Datei oder ihr Ordner fehlt "
+                              "oder ist nicht zugänglich.");
     case SQLITE_NOMEM:
         return QStringLiteral("Nicht genug Arbeitsspeicher.");
     case SQLITE_CONSTRAINT:

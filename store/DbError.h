@@ -15,6 +15,7 @@ public:
     static constexpr int NotOurDatabase = 9001;
     static constexpr int NewerSchema = 9002;
     static constexpr int RolledBack = 9003;
+    static constexpr int Damaged = 9004;
 
     DbError(int number, QString description, QString detail = QString());
 
@@ -29,8 +30,11 @@ public:
     // "Fehl.Nr : <n>\nBeschr. : <description>", the program's standard error box text.
     QString userText() const;
 
-    // German description of an engine result code.
-    static QString describe(int engineCode);
+    // German description of an engine result code. `systemError` is the
+    // operating system's error number behind it (errno), when known: it
+    // tells a full disk from a missing write permission behind the engine's
+    // general "I/O error" or "cannot open".
+    static QString describe(int engineCode, int systemError = 0);
 
 private:
     int m_number;

@@ -24,6 +24,12 @@ constexpr const char* BarkColumns = "Landindex, RindenIndex, D1, R1, D2, R2, D3,
 
 } // namespace
 
+bool MasterData::isEmpty() const
+{
+    Statement st = m_db->prepare("SELECT (SELECT count(*) FROM Laender) + (SELECT count(*) FROM Holzart)");
+    return st.step() && st.int64(0) == 0;
+}
+
 QList<LaenderRow> MasterData::laender() const
 {
     const auto& table = laenderTable();

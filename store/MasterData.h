@@ -21,6 +21,10 @@ public:
     explicit MasterData(Database& db) : m_db(&db) {}
     Database& database() const { return *m_db; }
 
+    // True when the database holds no regions and no species: a file that
+    // was created empty, not master data.
+    bool isEmpty() const;
+
     QList<LaenderRow> laender() const;           // by Landindex
     QList<HolzartRow> species(int region) const; // by IndexHolzart
     std::optional<RindenabzugRow> barkRow(int region, int barkGroup) const;

@@ -114,6 +114,24 @@ public:
         return *it;
     }
 
+    // The current row as the database holds it now, read again: another
+    // program may have changed it since the set read it. Inside a write
+    // transaction this is the value that transaction works on. Throws when
+    // the row is gone.
+    Row currentFresh()
+    {
+        const qint64 id = currentId();
+        if (!id)
+            throw DbError(DbError::NoCurrentRecord, DbError::describe(DbError::NoCurrentRecord));
+        Statement st = m_db->prepare(m_table->selectByIdSql());
+        st.bind(1, id);
+        if (!st.step())
+            throw DbError(DbError::NoCurrentRecord, QStringLiteral("Der Datensatz ist nicht mehr vorhanden."));
+        Row row = m_table->read(st);
+        m_cache.insert(id, row);
+        return row;
+    }
+
     // Rewrites the current row with the values of row (its Id is ignored).
     void update(const Row& row)
     {

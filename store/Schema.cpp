@@ -85,6 +85,8 @@ CREATE TABLE Holz (
 -- The default record order (lot, number, length, diameter) reads straight from
 -- this index; every other order still finds the list's rows through it.
 CREATE INDEX HolzListe ON Holz (Liste, Los, Nummer, Laenge, Durchm);
+CREATE INDEX HolzNummer ON Holz (Liste, Nummer);
+CREATE INDEX HolzSatzNr ON Holz (Liste, SatzNr);
 
 CREATE TABLE Mantel (
     Liste TEXT NOT NULL COLLATE NOCASE,
@@ -211,6 +213,14 @@ CREATE TABLE Holz (
 )SQL";
     }
     return "";
+}
+
+std::vector<Index> lookupIndexes(DatabaseKind kind)
+{
+    if (kind != DatabaseKind::Holz)
+        return {};
+    return {{"HolzNummer", "CREATE INDEX IF NOT EXISTS HolzNummer ON Holz (Liste, Nummer)"},
+            {"HolzSatzNr", "CREATE INDEX IF NOT EXISTS HolzSatzNr ON Holz (Liste, SatzNr)"}};
 }
 
 std::vector<const char*> upgradeSteps(DatabaseKind kind)

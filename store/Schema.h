@@ -24,6 +24,15 @@ const char* createSql(DatabaseKind kind);
 // SQL steps from version n to n+1, index n-1. Each runs in the opening
 // transaction; a failing step leaves the file at its old version.
 std::vector<const char*> upgradeSteps(DatabaseKind kind);
+// Indexes that let a save find the list's highest log and record number
+// without reading the list. Files written before they existed get them when
+// opened for writing; they change no row and no version, so older programs
+// still read the file.
+struct Index {
+    const char* name;
+    const char* createSql;
+};
+std::vector<Index> lookupIndexes(DatabaseKind kind);
 // Name of the file kind for messages ("Holzlisten-Datenbank", ...).
 QString kindName(DatabaseKind kind);
 

@@ -7,7 +7,6 @@
 #include "platform/UserInterface.h"
 
 #include <QDate>
-
 #include <algorithm>
 
 namespace store {
@@ -144,6 +143,31 @@ void TimberStore::moveRecords(Database& db, const QList<qint64>& ids, const QStr
         move.run();
         move.reset();
     }
+}
+
+int TimberStore::nextRecordNumber(Database& db, const QString& list)
+{
+    Statement st = db.prepare("SELECT coalesce(max(SatzNr), 0) FROM Holz WHERE Liste = ?");
+    st.bind(1, list);
+    return (st.step() ? std::max(0, st.integer(0)) : 0) + 1;
+}
+
+std::optional<ListenRow> TimberStore::findList(Database& db, const QString& name)
+{
+    const auto& table = listenTable();
+    Statement st =
+        db.prepare("SELECT " + table.selectList() + " FROM Listen WHERE Liste = ? COLLATE JET ORDER BY Id LIMIT 1");
+    st.bind(1, name);
+    if (!st.step())
+        return std::nullopt;
+    return table.read(st);
+}
+
+bool TimberStore::hasRecords(Database& db, const QString& list)
+{
+    Statement st = db.prepare("SELECT 1 FROM Holz WHERE Liste = ? LIMIT 1");
+    st.bind(1, list);
+    return st.step();
 }
 
 bool TimberStore::listExists(Database& db, const QString& name)

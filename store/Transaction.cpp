@@ -43,10 +43,11 @@ void Transaction::commit()
         return;
     sqlite3* handle = m_db.handle();
     auto fail = [&](int number, const QString& detail) {
+        const int systemError = sqlite3_system_errno(handle);
         if (!sqlite3_get_autocommit(handle))
             sqlite3_exec(handle, "ROLLBACK", nullptr, nullptr, nullptr);
         m_db.finishTransaction(false);
-        DbError error(number, DbError::describe(number), detail);
+        DbError error(number, DbError::describe(number, systemError), detail);
         error.setTransactionLost(true);
         throw error;
     };

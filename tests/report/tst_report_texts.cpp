@@ -167,6 +167,31 @@ private slots:
         QCOMPARE(groups.at(2).volume, 5.0);
     }
 
+    void codesGroupWithoutTrailingBlanks()
+    {
+        // "L" and "L " are one assortment, "B" and "B " one grade, even where
+        // another group falls between them in the order of the stored codes.
+        const QList<store::WorkRow> rows{
+            fixture::workRow(Log{.sorte = QStringLiteral("L "), .staerke = QStringLiteral("2b"),
+                                 .guete = QStringLiteral("B "), .kubatur = 1}),
+            fixture::workRow(Log{.sorte = QStringLiteral("L "), .staerke = QStringLiteral("2a"),
+                                 .guete = QStringLiteral("C "), .kubatur = 2}),
+            fixture::workRow(Log{.sorte = QStringLiteral("L"), .staerke = QStringLiteral("2b"),
+                                 .guete = QStringLiteral("B"), .kubatur = 4}),
+            fixture::workRow(Log{.sorte = QStringLiteral("L"), .staerke = QStringLiteral("2a"),
+                                 .guete = QStringLiteral("C  "), .kubatur = 8})};
+        const auto groups = AssortmentSummary::build(QStringLiteral("P"), {}, rows).species().first().groups;
+        QCOMPARE(groups.size(), 2);
+        QCOMPARE(groups.at(0).staerke, QStringLiteral("2a"));
+        QCOMPARE(groups.at(0).guete.trimmed(), QStringLiteral("C"));
+        QCOMPARE(groups.at(0).pieces, 2);
+        QCOMPARE(groups.at(0).volume, 10.0);
+        QCOMPARE(groups.at(1).sorte.trimmed(), QStringLiteral("L"));
+        QCOMPARE(groups.at(1).guete.trimmed(), QStringLiteral("B"));
+        QCOMPARE(groups.at(1).pieces, 2);
+        QCOMPARE(groups.at(1).volume, 5.0);
+    }
+
     void speciesInRegionOrderThenUnknownOnes()
     {
         const QList<store::HolzartRow> region{

@@ -1,6 +1,7 @@
 // The working copy, the documents and the window model of the report program.
 #include "ReportFixture.h"
 
+#include "report/AssortmentSummary.h"
 #include "report/DocxPackage.h"
 #include "report/Form1.h"
 #include "report/WordDocument.h"
@@ -14,6 +15,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
@@ -133,6 +135,54 @@ private slots:
         // Los, Laenge, Sorte, Guete, Durchm.
         QCOMPARE(order, (QStringList{QStringLiteral("SB30"), QStringLiteral("ILC20"), QStringLiteral("LB30"),
                                      QStringLiteral("LB40"), QStringLiteral("LC20")}));
+    }
+
+    void summaryFromTheListDatabaseEqualsTheWorkingCopy()
+    {
+        // Random lists with the cases that decide names and order: species in
+        // and outside the region, in other case, codes with and without their
+        // blank, follow-on pieces, assortments without pieces.
+        testing::TestFolder folder;
+        auto holz = fixture::holzDb(folder.file(QStringLiteral("Holz.db")));
+        auto workDb = store::Database::open(folder.file(QStringLiteral("vorl.db")), store::DatabaseKind::Work);
+        WorkCopy work(*workDb);
+        const QList<store::HolzartRow> region{fixture::species(QStringLiteral("Kiefer"), QStringLiteral("KI"), 0),
+                                              fixture::species(QStringLiteral("Fichte"), QStringLiteral("FI"), 1)};
+        const QStringList species{QStringLiteral("Fichte"), QStringLiteral("fichte"), QStringLiteral("Kiefer"),
+                                  QStringLiteral("Zeder"), QStringLiteral("Eibe")};
+        const QStringList sorten{QStringLiteral("L "), QStringLiteral("L"), QStringLiteral("IL"), QStringLiteral("l ")};
+        const QStringList gueten{QStringLiteral("B "), QStringLiteral("B"), QStringLiteral("C "), QStringLiteral("BC")};
+        const QStringList staerken{QStringLiteral("2b"), QStringLiteral("3a"), QStringLiteral("2B")};
+        QRandomGenerator random(20261207);
+        for (int list = 0; list < 20; ++list) {
+            const QString name = QStringLiteral("Zufall%1").arg(list);
+            fixture::addList(*holz, name);
+            QList<Log> logs;
+            for (int i = 0; i < 60; ++i) {
+                Log log;
+                log.los = random.bounded(1, 4);
+                log.nummer = random.bounded(3) == 0 ? 0 : random.bounded(1, 30);
+                log.holzart = species.at(random.bounded(int(species.size())));
+                log.sorte = sorten.at(random.bounded(int(sorten.size())));
+                log.guete = gueten.at(random.bounded(int(gueten.size())));
+                log.staerke = staerken.at(random.bounded(int(staerken.size())));
+                log.laenge = random.bounded(3, 6);
+                log.durchm = random.bounded(20, 40);
+                log.stueck = log.nummer ? 1 : random.bounded(0, 12);
+                log.kubatur = random.bounded(1, 300) / 100.0;
+                log.folgestamm = random.bounded(5) == 0;
+                logs << log;
+            }
+            fixture::addLogs(*holz, name, logs);
+            work.takeOver(*holz, name);
+            const auto fromCopy = AssortmentSummary::build(name, region, work.rows());
+            const auto fromDatabase = AssortmentSummary::build(name, region, *holz);
+            QCOMPARE(fromDatabase.text(true), fromCopy.text(true));
+            QCOMPARE(fromDatabase.lineCount(), fromCopy.lineCount());
+            QCOMPARE(fromDatabase.species().size(), fromCopy.species().size());
+            for (int i = 0; i < fromCopy.species().size(); ++i)
+                QCOMPARE(fromDatabase.species().at(i).name, fromCopy.species().at(i).name);
+        }
     }
 
     void takeOverKeepsCopyWhenReadingFails()
