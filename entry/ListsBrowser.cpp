@@ -258,7 +258,8 @@ void ListsBrowser::Liste_Kubatur_Berechnen(bool still)
     }
     if (!still) {
         const ListTotals totals = ListTotals::compute(s.store.database(), name);
-        s.ui.message({totals.message(s.calc.Dezimalpunkt),
+        // The title alone may be cut by the window manager: the body names the list too.
+        s.ui.message({QStringLiteral("Liste '") + name + QStringLiteral("'\r") + totals.message(s.calc.Dezimalpunkt),
                       QStringLiteral("Berechnung Kubatur Liste '") + name + QLatin1Char('\''), Buttons::Ok,
                       Icon::Information});
         if (listId == s.state.openListId || s.state.openListId == 0)

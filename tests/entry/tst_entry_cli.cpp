@@ -86,7 +86,7 @@ void TestEntryCli::addChecksAndSaves()
 
     run = stemmo({QStringLiteral("totals"), QStringLiteral("7")});
     QCOMPARE(run.exitCode, 0);
-    QVERIFY2(run.out.startsWith(QStringLiteral("Kubatur ges.= 3.14 fm\nStückzahl = 13\n")),
+    QVERIFY2(run.out.startsWith(QStringLiteral("Liste '7'\nKubatur ges.= 3.14 fm\nStückzahl = 13\n")),
              qPrintable(run.out));
     QVERIFY(run.out.contains(QStringLiteral("Los 3 = 2.96 fm 12 Stück")));
 }
