@@ -8,7 +8,7 @@
 namespace app {
 namespace {
 
-constexpr int FormatCount = 7;
+constexpr int FormatCount = 8;
 
 QString onOff(bool checked)
 {
@@ -40,14 +40,15 @@ const QStringList& Options::formatCaptions()
     static const QStringList captions{QStringLiteral("HabSys"),    QStringLiteral("Latschbacher"),
                                       QStringLiteral("ProForst"),  QStringLiteral("Abies"),
                                       QStringLiteral("Deka Data"), QStringLiteral("EG10"),
-                                      QStringLiteral("timberNet")};
+                                      QStringLiteral("timberNet"), QStringLiteral("ELDATsmart")};
     return captions;
 }
 
 QString Options::formatName(int number)
 {
     static const std::array<const char*, FormatCount> names{
-        "optHabsys", "optLatschbacher", "optProForst", "optAbies", "optDekadata", "optEG10", "optTimbernet"};
+        "optHabsys",   "optLatschbacher", "optProForst",  "optAbies",
+        "optDekadata", "optEG10",         "optTimbernet", "optEldat"};
     return number >= 1 && number <= FormatCount ? QString::fromUtf8(names[size_t(number - 1)]) : QString();
 }
 

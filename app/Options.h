@@ -61,7 +61,7 @@ public:
     // The Landindex of each entry of cmbRegion.
     const QList<int>& regionNumbers() const { return m_regionNumbers; }
     int regionSelected() const { return m_regionIndex; }  // -1: none
-    int konvertierung() const { return m_konvertierung; } // 1 … 7; 0: none chosen
+    int konvertierung() const { return m_konvertierung; } // 1 … 8; 0: none chosen
     bool isChecked(Check check) const { return m_checks[check]; }
     const QString& txtLos() const { return m_txtLos; }
 

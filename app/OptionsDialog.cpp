@@ -61,7 +61,7 @@ OptionsDialog::OptionsDialog(Options& model, QWidget* parent) : QDialog(parent),
     auto* formats = new QGroupBox(QStringLiteral("Konvertierung"), this);
     auto* formatGrid = new QGridLayout(formats);
     m_formatGroup = new QButtonGroup(this);
-    for (int n = 1; n <= 7; ++n) {
+    for (int n = 1; n <= int(m_formats.size()); ++n) {
         auto* button = new QRadioButton(Options::formatCaptions()[n - 1], formats);
         button->setObjectName(Options::formatName(n));
         m_formatGroup->addButton(button, n);
@@ -190,7 +190,7 @@ void OptionsDialog::render()
         const QSignalBlocker block(m_formatGroup);
         // An exclusive group cannot show "none chosen" unless it lets go for a moment.
         m_formatGroup->setExclusive(false);
-        for (int n = 1; n <= 7; ++n)
+        for (int n = 1; n <= int(m_formats.size()); ++n)
             m_formats[size_t(n - 1)]->setChecked(m_model.konvertierung() == n);
         m_formatGroup->setExclusive(true);
     }

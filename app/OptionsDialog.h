@@ -45,7 +45,7 @@ private:
     QComboBox* m_cmbSorte;
     QComboBox* m_cmbRegion;
     QButtonGroup* m_formatGroup;
-    std::array<QRadioButton*, 7> m_formats{};
+    std::array<QRadioButton*, 8> m_formats{};
     std::array<QCheckBox*, Options::CheckCount> m_checks{};
     QLineEdit* m_txtLos;
     bool m_closing = false;

@@ -8,6 +8,7 @@
 #include "entry/FrmHolz.h"
 #include "entry/FrmHolzWindow.h"
 #include "export/ExportDriver.h"
+#include "export/ExportFormats.h"
 #include "import/ImportDriver.h"
 #include "lots/AutoLosHook.h"
 #include "lots/FrmLos.h"
@@ -190,6 +191,18 @@ void StemoraProgram::wireDrivers()
         if (m_import->mnuEinlesen_Click(m_frmHolz->store()))
             m_options->optKonvertierung_Click(m_settings.number(store::keys::Konvertierung, 1));
     });
+    m_frmHolz->setMenuHandler(MenuCommand::EldatEinlesen, [this] {
+        if (m_import->mnuEinlesen_Click(
+                m_frmHolz->store(),
+                exporter::ExportFormats::byNumber(exporter::ExportFormats::Eldat)->extension))
+            m_options->optKonvertierung_Click(m_settings.number(store::keys::Konvertierung, 1));
+    });
+    for (const auto& [command, format] : {std::pair{MenuCommand::Eldat, exporter::ExportFormats::Eldat},
+                                          std::pair{MenuCommand::Csv, exporter::ExportFormats::Csv},
+                                          std::pair{MenuCommand::Excel, exporter::ExportFormats::Xlsx}})
+        m_frmHolz->setMenuHandler(command, [this, format = format] {
+            m_export->exportAs(m_frmHolz->store(), m_frmHolz->listSelected(), format);
+        });
     m_frmHolz->setMenuHandler(MenuCommand::Stammdaten, [this] {
         if (!m_import->mnuStammdaten_Click())
             return;

@@ -10,7 +10,8 @@ const QList<Command>& commands()
         {"lists", "", "alle Holzlisten mit Kubatur, Stückzahl und Datum zeigen", &runLists},
         {"stammdaten", "DATEI", "Stammdatendatei einlesen", &runStammdaten},
         {"import", "DATEI",
-         "Holzliste aus einer Handheld- (EG10) oder RH-Transfer-Datei einlesen (stellt das Ausgabeformat um)",
+         "Holzliste aus einer Handheld- (EG10), RH-Transfer- oder ELDATsmart-Datei einlesen (stellt das "
+         "Ausgabeformat um)",
          &runImport},
         {"species", "", "Holzarten der eingestellten Region zeigen", &runSpecies},
         {"volume",
@@ -18,8 +19,12 @@ const QList<Command>& commands()
          "[--sorte CODE] [--faktor F] [--hoehe H]",
          "Kubatur, Stärkeklasse und Rindenabzug berechnen", &runVolume},
         {"generate", "LISTE ANZAHL [--seed N]", "Testliste mit zufälligen Datensätzen anlegen", &runGenerate},
-        {"export", "LISTE [--format habsys|latschbacher|proforst|abies|dekadata|eg10|timbernet] DATEI",
-         "Liste in eine Austauschdatei konvertieren (Format sonst aus der Einstellung)", &runExport},
+        {"export",
+         "LISTE [--format habsys|latschbacher|proforst|abies|dekadata|eg10|timbernet|eldat|csv|xlsx] [--je-los] "
+         "DATEI",
+         "Liste in eine Austauschdatei, ein ELDATsmart-Dokument, CSV-Tabellen oder eine Excel-Arbeitsmappe "
+         "schreiben (Format sonst aus der Einstellung; --je-los: ein Blatt je Los)",
+         &runExport},
         {"lots",
          "[list | show SCHLÜSSEL | delete SCHLÜSSEL | set SCHLÜSSEL [--holzart T] [--guete T] [--sorte T] "
          "[--staerke T] [--laenge-von N] [--laenge-bis N] [--durchm-von N] [--durchm-bis N] [--kubatur-von N] "

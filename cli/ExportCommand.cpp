@@ -16,9 +16,9 @@ namespace cli {
 // the format cannot carry (the question naming them went to stderr).
 int runExport(CliContext& context, const QStringList& args)
 {
-    const QString usage = QStringLiteral("export LISTE [--format %1] DATEI")
+    const QString usage = QStringLiteral("export LISTE [--format %1] [--je-los] DATEI")
                               .arg(exporter::ExportFormats::names().join(QLatin1Char('|')));
-    const Options options(args, {QStringLiteral("format")});
+    const Options options(args, {QStringLiteral("format")}, {QStringLiteral("je-los")});
     options.expectPositional(2, usage);
     const QString list = options.positional().at(0);
     const QString file = QFileInfo(options.positional().at(1)).absoluteFilePath();
@@ -47,6 +47,8 @@ int runExport(CliContext& context, const QStringList& args)
         throw CommandError{QStringLiteral("Liste '%1' nicht vorhanden").arg(list)};
 
     exporter::ExportDriver driver(context.masterDb(), context.settings(), context.ui());
+    // Workbooks: a sheet for each lot.
+    driver.setSheetPerLot(options.has(QStringLiteral("je-los")));
     const auto result = driver.Konvertieren(timber, file, format->number);
     switch (result.outcome) {
     case exporter::ExportDriver::Outcome::Written:

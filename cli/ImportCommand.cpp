@@ -19,8 +19,8 @@ QString formatName(importer::SourceFormat format)
 } // namespace
 
 // Exit codes: 0 imported, 1 nothing imported (the reason went to stderr),
-// 3 imported but some values of the file could not be read, or the file
-// may have been cut off (said on stderr).
+// 3 imported but some values of the file could not be read or held, or
+// the file may have been cut off (said on stderr).
 int runImport(CliContext& context, const QStringList& args)
 {
     const Options options(args, {});
@@ -46,6 +46,7 @@ int runImport(CliContext& context, const QStringList& args)
             {QStringLiteral("mantel"), result.samples},
             {QStringLiteral("fehlende_holzarten"), QJsonArray::fromStringList(result.missingSpecies)},
             {QStringLiteral("fehler_anzahl"), result.errors.count()},
+            {QStringLiteral("verluste"), QJsonArray::fromStringList(result.losses)},
             {QStringLiteral("unvollstaendig"), result.incomplete},
             {QStringLiteral("fehler"), errors}});
     } else {

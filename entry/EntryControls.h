@@ -55,6 +55,8 @@ struct EntryControls {
     // Listendaten
     Control mnuListendaten, mnuListeL, mnuNeu, mnuKopfdatenL, mnuLoescheng, mnuKonvertieren, mnuEinlesen,
         mnuSortiment, mnuStatistik, mnuHilfeListendaten;
+    // Listendaten, exchange beyond the format of the options
+    Control mnuEldat, mnuEldatEinlesen, mnuCsv, mnuExcel;
     // Optionen, Drucken, Programm
     Control mnuOptionen, mnuAuswahl, mnuAutoLos, mnuStammdaten, mnuDrucken, mnuProgram, mnuBeenden;
 };

@@ -34,6 +34,12 @@ enum class MenuCommand {
     AutoLos,      // lot rules window
     Mantel,       // stack samples of the current record
     Drucken,      // report program
+    // Exchange beyond the format of the options: ELDATsmart export and
+    // import, CSV tables, workbook. Lists refreshed as after Konvertieren.
+    Eldat,
+    EldatEinlesen,
+    Csv,
+    Excel,
     // The table menu's entries: handled by the screen itself
     // (FrmHolz::Tabelle_Mehrfach_Aendern), always enabled, no handler needed.
     AendernGuete,

@@ -105,6 +105,10 @@ QMenuBar* EntryMenus::build(FrmHolz& model, header::ControlBinder& binder, QWidg
     listendaten->addSeparator();
     b.entry(listendaten, "mnuKonvertieren", c.mnuKonvertieren, &FrmHolz::mnuKonvertieren_Click);
     b.entry(listendaten, "mnuEinlesen", c.mnuEinlesen, &FrmHolz::mnuEinlesen_Click);
+    b.entry(listendaten, "mnuEldat", c.mnuEldat, &FrmHolz::mnuEldat_Click);
+    b.entry(listendaten, "mnuEldatEinlesen", c.mnuEldatEinlesen, &FrmHolz::mnuEldatEinlesen_Click);
+    b.entry(listendaten, "mnuCsv", c.mnuCsv, &FrmHolz::mnuCsv_Click);
+    b.entry(listendaten, "mnuExcel", c.mnuExcel, &FrmHolz::mnuExcel_Click);
     listendaten->addSeparator();
     b.entry(listendaten, "mnuSortiment", c.mnuSortiment, &FrmHolz::mnuSortiment_Click);
     b.entry(listendaten, "mnuStatistik", c.mnuStatistik, &FrmHolz::mnuStatistik_Click);

@@ -111,6 +111,10 @@ EntryScreen::EntryScreen(store::Database& holz, store::Database& masterDb, store
     caption(c.mnuLoescheng, "Löschen");
     caption(c.mnuKonvertieren, "Konvertieren");
     caption(c.mnuEinlesen, "Einlesen");
+    caption(c.mnuEldat, "ELDATsmart exportieren");
+    caption(c.mnuEldatEinlesen, "ELDATsmart einlesen");
+    caption(c.mnuCsv, "Als CSV-Tabelle exportieren");
+    caption(c.mnuExcel, "Als Excel-Arbeitsmappe exportieren");
     caption(c.mnuSortiment, "Sortiment");
     caption(c.mnuStatistik, "Statistik");
     caption(c.mnuHilfeListendaten, "Hilfe");

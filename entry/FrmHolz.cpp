@@ -94,7 +94,8 @@ FrmHolz::FrmHolz(store::Database& holz, store::Database& master, store::Settings
             [this] { handle([this] { m_s->Eingabe_Daten(); }); });
 
     setDezimalpunkt(rules::detectDezimalpunkt(QLocale::system()));
-    for (Control* menu : {&s.c.mnuKonvertieren, &s.c.mnuEinlesen, &s.c.mnuStammdaten, &s.c.mnuAuswahl,
+    for (Control* menu : {&s.c.mnuKonvertieren, &s.c.mnuEinlesen, &s.c.mnuEldat, &s.c.mnuEldatEinlesen,
+                          &s.c.mnuCsv, &s.c.mnuExcel, &s.c.mnuStammdaten, &s.c.mnuAuswahl,
                           &s.c.mnuAutoLos, &s.c.mnuMantel, &s.c.mnuDrucken})
         menu->enabled = false;
 }
@@ -196,6 +197,14 @@ Control* FrmHolz::menuControl(MenuCommand command)
         return &c.mnuKonvertieren;
     case MenuCommand::Einlesen:
         return &c.mnuEinlesen;
+    case MenuCommand::Eldat:
+        return &c.mnuEldat;
+    case MenuCommand::EldatEinlesen:
+        return &c.mnuEldatEinlesen;
+    case MenuCommand::Csv:
+        return &c.mnuCsv;
+    case MenuCommand::Excel:
+        return &c.mnuExcel;
     case MenuCommand::Stammdaten:
         return &c.mnuStammdaten;
     case MenuCommand::Auswahl:
@@ -945,6 +954,10 @@ void FrmHolz::menuCommand(MenuCommand command)
         switch (command) {
         case MenuCommand::Konvertieren:
         case MenuCommand::Einlesen:
+        case MenuCommand::Eldat:
+        case MenuCommand::EldatEinlesen:
+        case MenuCommand::Csv:
+        case MenuCommand::Excel:
             refreshLists();
             break;
         case MenuCommand::Stammdaten:

@@ -283,6 +283,10 @@ public:
     void menuCommand(MenuCommand command);
     void mnuKonvertieren_Click() { menuCommand(MenuCommand::Konvertieren); }
     void mnuEinlesen_Click() { menuCommand(MenuCommand::Einlesen); }
+    void mnuEldat_Click() { menuCommand(MenuCommand::Eldat); }
+    void mnuEldatEinlesen_Click() { menuCommand(MenuCommand::EldatEinlesen); }
+    void mnuCsv_Click() { menuCommand(MenuCommand::Csv); }
+    void mnuExcel_Click() { menuCommand(MenuCommand::Excel); }
     void mnuStammdaten_Click() { menuCommand(MenuCommand::Stammdaten); }
     void mnuAuswahl_Click() { menuCommand(MenuCommand::Auswahl); }
     void mnuAutoLos_Click() { menuCommand(MenuCommand::AutoLos); }

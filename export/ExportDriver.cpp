@@ -1,5 +1,6 @@
 #include "ExportDriver.h"
 
+#include "EldatCodes.h"
 #include "ExportError.h"
 #include "ExportJob.h"
 #include "ExportWriter.h"
@@ -74,12 +75,7 @@ bool writeFiles(const ExportFormat& format, const QStringList& paths, const Expo
                 throw fileError(ExportError::PathError, QStringLiteral("Fehler beim Zugriff auf Pfad/Datei"),
                                 *file, paths.at(i));
             files.push_back(std::move(file));
-            LineSink sink(*files.back(), format.cp437Umlauts);
-            sink.setLossHandler([&job](const QString& line, const QString& characters) {
-                job.noteCharacters(line, characters);
-            });
-            format.outputs.at(i).writer->write(job, sink);
-            sink.finish();
+            format.outputs.at(i).writer->writeTo(job, *files.back(), format.cp437Umlauts);
             if (!files.back()->flush())
                 throw fileError(ExportError::WriteFailed, QStringLiteral("Fehler beim Schreiben der Datei"),
                                 *files.back(), paths.at(i));
@@ -151,6 +147,27 @@ void ExportDriver::mnuKonvertieren_Click(store::TimberStore& store, bool listSel
     }
 }
 
+void ExportDriver::exportAs(store::TimberStore& store, bool listSelected, int number)
+{
+    const ExportFormat* format = ExportFormats::byNumber(number);
+    if (!format)
+        return;
+    if (!listSelected || !store.Listen.hasCurrent()) {
+        m_ui.message({QStringLiteral("Liste mit Stift auswählen (unter Liste)"),
+                      QStringLiteral("Information"), Buttons::Ok, Icon::None});
+        return;
+    }
+    if (number == ExportFormats::Xlsx)
+        setSheetPerLot(m_ui.message({QStringLiteral("Für jedes Los ein eigenes Tabellenblatt anlegen?"),
+                                     QStringLiteral("Excel-Arbeitsmappe"), Buttons::YesNo, Icon::Question}) ==
+                       platform::Answer::Yes);
+    const Result result = Liste_Konvertieren(store, *format);
+    if (result.outcome == Outcome::Failed) {
+        m_ui.message({result.errorText(), QString(), Buttons::Ok, Icon::None});
+        m_ui.progressHide();
+    }
+}
+
 ExportDriver::Result ExportDriver::Liste_Konvertieren(store::TimberStore& store)
 {
     const int shown = m_formatSource ? m_formatSource() : 0;
@@ -164,6 +181,12 @@ ExportDriver::Result ExportDriver::Liste_Konvertieren(store::TimberStore& store)
             QStringLiteral("Kein Ausgabeformat eingestellt (Konvertierung „%1“): bitte in den Optionen "
                            "ein Format wählen")
                 .arg(setting));
+    return Liste_Konvertieren(store, *format);
+}
+
+ExportDriver::Result ExportDriver::Liste_Konvertieren(store::TimberStore& store, const ExportFormat& fmt)
+{
+    const ExportFormat* format = &fmt;
     if (!store.Listen.hasCurrent())
         return failure(store::DbError::NoCurrentRecord,
                        store::DbError::describe(store::DbError::NoCurrentRecord));
@@ -251,6 +274,19 @@ ExportDriver::Result ExportDriver::write(store::TimberStore& store, const QStrin
                              m_ui.message({text, QString(), Buttons::Ok, Icon::None});
                          });
     ExportJob job(list, stemOf(chosenPath), species);
+    job.setRegionSpecies(master.species(region));
+    job.setSheetPerLot(m_sheetPerLot);
+    std::optional<EldatCodes> eldatCodes;
+    if (format.number == ExportFormats::Eldat) {
+        // The code table lies beside the master data.
+        try {
+            eldatCodes = EldatCodes::forFolder(QFileInfo(m_master.path()).absolutePath());
+        } catch (const std::runtime_error& error) {
+            throw ExportError(ExportError::NoFormat, QStringLiteral("ELDATsmart-Codetabelle fehlerhaft"),
+                              QString::fromStdString(error.what()));
+        }
+        job.setEldatCodes(&*eldatCodes);
+    }
     if (format.speciesWithNL)
         job.setUseCodes(UseCodes(master.nutzungsarten(), master.einschlagtypen()));
     store.Lager_Oeffnen();
@@ -352,6 +388,9 @@ QStringList ExportDriver::targetFiles(const ExportFormat& format, const QString&
             break;
         case ExportFormat::Target::Eg20Dat:
             paths << folder.filePath(QStringLiteral("EG20.dat"));
+            break;
+        case ExportFormat::Target::StemSorten:
+            paths << folder.filePath(stem + QStringLiteral("_Sorten.") + format.extension);
             break;
         }
     }

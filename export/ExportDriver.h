@@ -61,9 +61,16 @@ public:
     // default: the folder of the running program.
     void setProgramFolder(const QString& folder) { m_programFolder = folder; }
     // Where the menu's export takes its format from: the options window's
-    // current choice (1..7), which counts before it is stored; 0 there, or
+    // current choice (1..8), which counts before it is stored; 0 there, or
     // no source, means the stored setting Konvertierung.
     void setFormatSource(std::function<int()> source) { m_formatSource = std::move(source); }
+    // Workbooks get one more sheet for each lot.
+    void setSheetPerLot(bool on) { m_sheetPerLot = on; }
+
+    // A menu entry that exports in a given format (ELDATsmart, CSV,
+    // workbook) rather than the one of the options: the same guard, dialog
+    // and messages as "Liste konvertieren".
+    void exportAs(store::TimberStore& store, bool listSelected, int format);
 
     // Menu "Liste konvertieren". `listSelected`: whether the lists view has a
     // selected list; `store.Listen` stands on it. The caller refreshes its
@@ -71,6 +78,7 @@ public:
     void mnuKonvertieren_Click(store::TimberStore& store, bool listSelected);
     // The export with its file dialog; errors are returned, not shown.
     Result Liste_Konvertieren(store::TimberStore& store);
+    Result Liste_Konvertieren(store::TimberStore& store, const ExportFormat& format);
     // The save dialog; nullopt when cancelled.
     std::optional<QString> Dateiname_Waehlen(const QString& extension, const QString& proposedName);
     // The export without dialogs, to `chosenPath` as if chosen in the dialog
@@ -94,6 +102,7 @@ private:
     store::Settings& m_settings;
     platform::UserInterface& m_ui;
     QString m_programFolder;
+    bool m_sheetPerLot = false;
     std::function<int()> m_formatSource;
 };
 

@@ -1,9 +1,12 @@
 #include "ExportFormats.h"
 
+#include "CsvWriter.h"
 #include "Eg10Writer.h"
+#include "EldatWriter.h"
 #include "LatschbacherWriter.h"
 #include "RundholzWriter.h"
 #include "TransferWriter.h"
+#include "XlsxWriter.h"
 
 #include <functional>
 
@@ -20,6 +23,10 @@ const QList<ExportFormat>& ExportFormats::all()
     static const RundholzWriter brd(RundholzWriter::Variant::Brd);
     static const RundholzWriter abies(RundholzWriter::Variant::Abies);
     static const Eg10Writer eg10;
+    static const EldatWriter eldat;
+    static const CsvWriter csvRecords(CsvWriter::Content::Records);
+    static const CsvWriter csvSummary(CsvWriter::Content::Summary);
+    static const XlsxWriter xlsx;
 
     static const QList<ExportFormat> formats{
         {1,
@@ -102,6 +109,41 @@ const QList<ExportFormat>& ExportFormats::all()
          true,
          {50, 8, Carry::ReadBack, Carry::ReadBack, Carry::Written, Carry::Written, Carry::ReadBack,
           Carry::ReadBack}},
+        {Eldat,
+         QStringLiteral("eldat"),
+         QStringLiteral("optEldat"),
+         QStringLiteral("eldat"),
+         false,
+         false,
+         0,
+         false,
+         {{T::ChosenFile, &eldat}},
+         true,
+         {255, 0, Carry::ReadBack, Carry::None, Carry::None, Carry::None, Carry::ReadBack, Carry::ReadBack}},
+        {Csv,
+         QStringLiteral("csv"),
+         QString(),
+         QStringLiteral("csv"),
+         false,
+         false,
+         0,
+         false,
+         {{T::ChosenFile, &csvRecords}, {T::StemSorten, &csvSummary}},
+         false,
+         {Carriage::Whole, Carriage::Whole, Carry::Written, Carry::Written, Carry::None, Carry::None,
+          Carry::None, Carry::Written}},
+        {Xlsx,
+         QStringLiteral("xlsx"),
+         QString(),
+         QStringLiteral("xlsx"),
+         false,
+         false,
+         0,
+         false,
+         {{T::ChosenFile, &xlsx}},
+         false,
+         {Carriage::Whole, Carriage::Whole, Carry::Written, Carry::Written, Carry::None, Carry::None,
+          Carry::None, Carry::Written}},
     };
     return formats;
 }
@@ -119,7 +161,9 @@ const ExportFormat* ExportFormats::bySetting(const QString& value)
 {
     bool ok = false;
     const int number = value.trimmed().toInt(&ok);
-    return ok ? byNumber(number) : nullptr;
+    // Only what the options offer: the office formats are chosen per export.
+    const ExportFormat* format = ok ? byNumber(number) : nullptr;
+    return format && offeredInOptions(*format) ? format : nullptr;
 }
 
 const ExportFormat* ExportFormats::byName(const QString& name)

@@ -38,6 +38,7 @@ struct ExportFormat {
         StemTxt,    // chosen name without extension, ".txt"
         StemDat,    // chosen name without extension, ".dat"
         Eg20Dat,    // "EG20.dat" in the chosen folder
+        StemSorten, // chosen name without extension, "_Sorten" and the extension
     };
     struct Output {
         Target target;
@@ -57,22 +58,30 @@ struct ExportFormat {
     Carriage carries;
 };
 
-// The seven formats, in one place.
+// Every format, in one place: the seven exchange formats the options offer
+// since always (1..7), the ELDATsmart document (8, offered too), and the
+// office formats CSV (9) and workbook (10), which are chosen per export.
 class ExportFormats {
 public:
     static const QList<ExportFormat>& all();
     static const ExportFormat* byNumber(int number);
-    // The Konvertierung text ("1".."7"); nullptr for anything else.
+    // The Konvertierung text ("1".."8"); nullptr for anything else.
     static const ExportFormat* bySetting(const QString& value);
     static const ExportFormat* byName(const QString& name);
     // The extension the save dialog offers for a Konvertierung text; "*"
     // for a value outside 1..7.
     static QString extensionFor(const QString& value);
     static QStringList names();
+    // Whether the options window offers the format as the export format.
+    static bool offeredInOptions(const ExportFormat& format) { return format.number <= Eldat; }
     // The extensions of the files the list import reads, each once.
     static QStringList readableExtensions();
     // What each format carries, as a Markdown table (the README holds it).
     static QString carriageTable();
+
+    static constexpr int Eldat = 8;
+    static constexpr int Csv = 9;
+    static constexpr int Xlsx = 10;
 };
 
 } // namespace exporter

@@ -68,6 +68,11 @@ void ExportJob::noteSkipped(const FixedLine& line) const
         m_losses.add(m_row ? place(m_counter, *m_row) : QString(), part + QStringLiteral(", bleibt leer"));
 }
 
+void ExportJob::noteLoss(const QString& what) const
+{
+    m_losses.add(m_row ? place(m_counter, *m_row) : QString(), what);
+}
+
 void ExportJob::noteCharacters(const QString& line, const QString& characters) const
 {
     QString where;

@@ -14,6 +14,7 @@
 
 namespace exporter {
 
+class EldatCodes;
 class FixedLine;
 
 using RecordVisitor = std::function<void(const store::HolzRow&)>;
@@ -35,6 +36,13 @@ public:
     void setStorage(QList<store::LagerRow> rows) { m_storage = std::move(rows); }
     void setUseCodes(UseCodes codes) { m_useCodes = std::move(codes); }
     void setProgress(Progress progress) { m_progress = std::move(progress); }
+    // The species of the current region, in their order (summaries list
+    // the species in it).
+    void setRegionSpecies(QList<store::HolzartRow> rows) { m_regionSpecies = std::move(rows); }
+    // The code table of the ELDATsmart documents; the job does not own it.
+    void setEldatCodes(const EldatCodes* codes) { m_eldatCodes = codes; }
+    // Workbooks: one more sheet for each lot.
+    void setSheetPerLot(bool on) { m_sheetPerLot = on; }
     // What the format carries: records holding more are named as losses.
     void setCarriage(const Carriage& carriage) { m_carriage = &carriage; }
 
@@ -46,6 +54,9 @@ public:
     HolzartCodes& species() const { return *m_species; }
     const UseCodes& useCodes() const { return m_useCodes; }
     qint64 recordCount() const { return m_count; }
+    const QList<store::HolzartRow>& regionSpecies() const { return m_regionSpecies; }
+    const EldatCodes* eldatCodes() const { return m_eldatCodes; }
+    bool sheetPerLot() const { return m_sheetPerLot; }
 
     // Calls `visit` for every record in order, reports the record counter
     // (from 1) after each one, and names the record in any error it raises.
@@ -54,6 +65,11 @@ public:
     // Writers hand over each record line; every part left blank
     // (FixedLine::skipped) is a loss of the record being written.
     void noteSkipped(const FixedLine& line) const;
+    // A value the format has no place for: named with the record being
+    // written, outside the walk as it stands.
+    void noteLoss(const QString& what) const;
+    // A value of the list as a whole (its header, its storage places).
+    void noteListLoss(const QString& what) const { m_losses.add(QString(), what); }
     // Characters of a line written that the file's code page lacks.
     void noteCharacters(const QString& line, const QString& characters) const;
     // Everything the export could not carry into its file(s).
@@ -68,6 +84,9 @@ private:
     QList<store::LagerRow> m_storage;
     UseCodes m_useCodes;
     Progress m_progress;
+    QList<store::HolzartRow> m_regionSpecies;
+    const EldatCodes* m_eldatCodes = nullptr;
+    bool m_sheetPerLot = false;
     static QString place(qint64 counter, const store::HolzRow& row);
     void checkCarriage(qint64 counter, const store::HolzRow& row) const;
     const Carriage* m_carriage = nullptr;

@@ -1,5 +1,7 @@
 #pragma once
 
+class QIODevice;
+
 namespace exporter {
 
 class ExportJob;
@@ -12,6 +14,13 @@ class ExportWriter {
 public:
     virtual ~ExportWriter() = default;
     virtual void write(const ExportJob& job, LineSink& out) const = 0;
+
+    // Writes the whole file to `device`. Line-based exchange files go
+    // through a LineSink (Windows-1252, CR LF); documents with an encoding
+    // or container of their own (JSON, spreadsheets) write their bytes
+    // themselves. Every write must reach the device in full, else
+    // ExportError::WriteFailed.
+    virtual void writeTo(const ExportJob& job, QIODevice& device, bool cp437Umlauts) const;
 };
 
 } // namespace exporter

@@ -2,12 +2,14 @@
 
 #include "MasterDataImport.h"
 
+#include "export/EldatCodes.h"
 #include "store/Database.h"
 #include "store/MasterData.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <stdexcept>
 
 namespace importer {
@@ -66,6 +68,15 @@ DataFolderSetup::Result DataFolderSetup::ensure(const store::DataFolder& folder)
                                    .arg(QDir::toNativeSeparators(masterPath),
                                         masterExisted ? QStringLiteral("enthielt keine Stammdaten")
                                                       : QStringLiteral("fehlte"));
+    }
+
+    // The ELDATsmart code table lies beside the master data, for the user
+    // to edit; one already there is the user's and stays.
+    const QString codes = folder.file(QLatin1String(exporter::EldatCodes::FileName));
+    if (!QFileInfo::exists(codes)) {
+        QSaveFile file(codes);
+        if (file.open(QIODevice::WriteOnly) && file.write(exporter::EldatCodes::shipped()) > 0 && file.commit())
+            result.created << codes;
     }
     return result;
 }

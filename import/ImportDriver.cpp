@@ -1,5 +1,6 @@
 #include "ImportDriver.h"
 
+#include "EldatReader.h"
 #include "HolzartLookup.h"
 #include "ImportedListWriter.h"
 #include "ListFile.h"
@@ -8,6 +9,7 @@
 #include "MasterDataImport.h"
 #include "UseCodeLookup.h"
 
+#include "export/EldatCodes.h"
 #include "export/ExportFormats.h"
 #include "platform/UserInterface.h"
 #include "rules/BarkTable.h"
@@ -93,11 +95,11 @@ ImportDriver::ImportDriver(store::Database& holz, store::Database& master, store
 {
 }
 
-std::optional<QString> ImportDriver::mnuEinlesen_Click(store::TimberStore& store)
+std::optional<QString> ImportDriver::mnuEinlesen_Click(store::TimberStore& store, const QString& extension)
 {
     Result result;
     try {
-        result = Liste_Einlesen();
+        result = Liste_Einlesen(extension);
     } catch (const std::bad_alloc&) {
         // Every known failure is reported by the import itself; these are
         // what is left, and nothing was stored when they came.
@@ -131,11 +133,13 @@ std::optional<QString> ImportDriver::Dateiname_Lesen(const QStringList& extensio
     return path;
 }
 
-ImportDriver::Result ImportDriver::Liste_Einlesen()
+ImportDriver::Result ImportDriver::Liste_Einlesen(const QString& offered)
 {
-    // Which of the readable files it is follows from its lines, so every
-    // kind is offered at once, whatever the export format is.
-    const auto path = Dateiname_Lesen(exporter::ExportFormats::readableExtensions());
+    // Which of the readable files it is follows from its contents, so every
+    // kind is offered at once, whatever the export format is; a menu entry
+    // for one kind offers only its files.
+    const auto path = Dateiname_Lesen(offered.isEmpty() ? exporter::ExportFormats::readableExtensions()
+                                                        : QStringList{offered});
     Result result;
     if (!path) {
         m_ui.message({QStringLiteral("Keine Liste eingelesen"), QString(), platform::Buttons::Ok,
@@ -184,6 +188,11 @@ ImportDriver::Result ImportDriver::importFile(const QString& path)
         return fail(result, FileNotFound, QStringLiteral("Die Datei „%1“ wurde nicht gefunden.").arg(path));
     if (info.isDir())
         return fail(result, PathAccessError, QStringLiteral("„%1“ ist ein Ordner, keine Datei.").arg(path));
+    {
+        QFile probe(path);
+        if (probe.open(QIODevice::ReadOnly) && EldatReader::looksLike(probe.read(256)))
+            return importEldat(result);
+    }
     if (info.size() > ListFile::MaxBytes)
         return refuse(
             result,
@@ -259,6 +268,83 @@ ImportDriver::Result ImportDriver::importFile(const QString& path)
         result.errors = list.errors;
         result.incomplete = list.incomplete;
         report(list);
+        return result;
+    } catch (const store::DbError& error) {
+        return fail(result, error.number(),
+                    error.description() + QStringLiteral("\nDie Liste wurde nicht eingelesen."));
+    }
+}
+
+ImportDriver::Result ImportDriver::importEldat(Result result)
+{
+    const QString& path = result.path;
+    result.format = SourceFormat::Eldat;
+    if (QFileInfo(path).size() > EldatReader::MaxBytes)
+        return refuse(
+            result,
+            QStringLiteral("Die Datei ist größer als %1 MB.").arg(EldatReader::MaxBytes / (1024 * 1024)));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(
+            result, PathAccessError,
+            QStringLiteral("Die Datei „%1“ kann nicht geöffnet werden: %2").arg(path, file.errorString()));
+    const QByteArray bytes = file.read(EldatReader::MaxBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return fail(
+            result, DeviceError,
+            QStringLiteral("Die Datei „%1“ kann nicht gelesen werden: %2").arg(path, file.errorString()));
+    file.close();
+
+    result.listName = EldatReader::listName(path);
+    if (const QString problem = rules::ListName::problem(result.listName);
+        !result.listName.isEmpty() && !problem.isEmpty())
+        return refuse(result, problem);
+    try {
+        std::optional<exporter::EldatCodes> codes;
+        try {
+            codes = exporter::EldatCodes::forFolder(QFileInfo(m_master.path()).absolutePath());
+        } catch (const std::runtime_error& error) {
+            return refuse(result, QString::fromStdString(error.what()));
+        }
+        if (!result.listName.isEmpty() &&
+            store::TimberStore::Liste_Vorhanden(m_holz, result.listName, m_ui)) {
+            result.outcome = Outcome::Exists;
+            return result;
+        }
+        ProgressWindow progress(m_ui);
+        progress.show(QStringLiteral("Liste '") + result.listName + QStringLiteral("' einlesen"),
+                      QStringLiteral("Datensätze lesen"));
+        const store::MasterData master(m_master);
+        const EldatReader reader(*codes, master.species(m_settings.number(store::keys::RegionIndex, 8)));
+        EldatReader::Result read = reader.read(bytes, result.listName);
+        if (!read.list) {
+            progress.hide();
+            return refuse(result, read.refusal);
+        }
+        ImportedList& list = *read.list;
+        if (!ImportedListWriter(m_holz).write(list,
+                                              progressTo(m_ui, QStringLiteral("Datensätze speichern")))) {
+            progress.hide();
+            store::TimberStore::Liste_Vorhanden(m_holz, result.listName, m_ui);
+            result.outcome = Outcome::Exists;
+            return result;
+        }
+        progress.hide();
+        // The export follows the format of the file just read.
+        m_settings.set(store::keys::Konvertierung, QString::number(int(SourceFormat::Eldat)));
+        m_settings.set(store::keys::ListenNr, result.listName);
+        result.outcome = Outcome::Imported;
+        result.records = int(list.records.size());
+        result.storage = int(list.storage.size());
+        result.missingSpecies = list.missingSpecies;
+        result.losses = read.losses;
+        report(list);
+        if (!read.losses.isEmpty())
+            m_ui.message(
+                {QStringLiteral("Die Liste ist eingelesen. Diese Angaben des Dokuments kann eine Liste nicht "
+                                "aufnehmen, sie sind nicht übernommen:\n- ") +
+                     read.losses.join(QStringLiteral("\n- ")),
+                 QStringLiteral("Liste einlesen"), platform::Buttons::Ok, platform::Icon::Warning});
         return result;
     } catch (const store::DbError& error) {
         return fail(result, error.number(),

@@ -47,12 +47,18 @@ public:
         int samples = 0;
         QStringList missingSpecies;
         ValueErrors errors;
+        // What the file holds but the list cannot (ELDATsmart documents).
+        QStringList losses;
         QString message;    // what was said about a refusal or failure
         QString incomplete; // why the file may have been cut off; empty when whole
 
         bool imported() const { return outcome == Outcome::Imported; }
-        // Imported, but with values that could not be read or possibly cut off.
-        bool withLosses() const { return imported() && (!errors.isEmpty() || !incomplete.isEmpty()); }
+        // Imported, but with values that could not be read, that the list
+        // cannot hold, or possibly cut off.
+        bool withLosses() const
+        {
+            return imported() && (!errors.isEmpty() || !losses.isEmpty() || !incomplete.isEmpty());
+        }
     };
 
     ImportDriver(store::Database& holz, store::Database& master, store::Settings& settings,
@@ -61,9 +67,11 @@ public:
     // The menu entry "Einlesen": dialog, question, import. Returns the name
     // of the new list, on which the lists record set of `store` then stands;
     // the caller refreshes its lists view and opens the list.
-    std::optional<QString> mnuEinlesen_Click(store::TimberStore& store);
+    // `extension`: the files the dialog offers first; empty for those of the
+    // export format of the options.
+    std::optional<QString> mnuEinlesen_Click(store::TimberStore& store, const QString& extension = QString());
     // Dialog, question and import, without the menu's error frame.
-    Result Liste_Einlesen();
+    Result Liste_Einlesen(const QString& extension = QString());
     // The open dialog for files of the given extensions; stores the folder
     // of the chosen file as VerzeichnisLesen.
     std::optional<QString> Dateiname_Lesen(const QStringList& extensions);
@@ -80,6 +88,9 @@ private:
     Result fail(Result result, int number, const QString& description);
     Result refuse(Result result, const QString& reason);
     void report(const ImportedList& list);
+    // An ELDATsmart measurement journal, told apart from the list files by
+    // its first character.
+    Result importEldat(Result result);
 
     store::Database& m_holz;
     store::Database& m_master;

@@ -23,6 +23,7 @@ enum class SourceFormat {
     DekaData = 5,
     EG10 = 6, // the handheld device's list file
     Timbernet = 7,
+    Eldat = 8, // an ELDATsmart measurement journal
 };
 
 // A value of a file line that could not be read. The numbers are the ones

@@ -2,12 +2,15 @@
 
 #include "AssortmentSummary.h"
 #include "DocumentFiles.h"
+#include "OfficeExport.h"
 #include "ReportError.h"
 #include "ReportTexts.h"
 #include "Version.h"
 #include "WordExport.h"
 #include "WorkCopy.h"
 
+#include "export/ExportError.h"
+#include "export/ExportFormats.h"
 #include "platform/UserInterface.h"
 #include "rules/Numbers.h"
 #include "store/Database.h"
@@ -351,6 +354,45 @@ void Form1::mnuWord_Click()
 {
     if (m_druckenEnabled)
         cmdWord_Click();
+}
+
+void Form1::mnuCsv_Click()
+{
+    officeExport(exporter::ExportFormats::Csv);
+}
+
+void Form1::mnuExcel_Click()
+{
+    officeExport(exporter::ExportFormats::Xlsx);
+}
+
+void Form1::officeExport(int number)
+{
+    if (!m_druckenEnabled || !m_takenOver) {
+        m_ui.inform(QStringLiteral("Keine Liste ausgewählt"), Title);
+        return;
+    }
+    const exporter::ExportFormat* format = exporter::ExportFormats::byNumber(number);
+    platform::FileChoice choice;
+    choice.title = number == exporter::ExportFormats::Csv ? QStringLiteral("Liste als CSV-Tabelle")
+                                                          : QStringLiteral("Liste als Excel-Arbeitsmappe");
+    choice.folder = m_documentsFolder;
+    choice.proposedName = QString(m_takenOver->Liste).replace(QLatin1Char('/'), QLatin1Char('_')) +
+                          QLatin1Char('.') + format->extension;
+    choice.filter = QStringLiteral("%1 (*.%2)").arg(choice.title, format->extension);
+    const auto path = m_ui.chooseSaveFile(choice);
+    if (!path || path->isEmpty())
+        return;
+    m_ui.setBusy(true);
+    try {
+        OfficeExport(*m_takenOver, m_listDaten.rows(), regionSpecies()).write(number, *path, m_losweise);
+        m_ui.setBusy(false);
+        m_ui.inform(QStringLiteral("Liste %1 angelegt").arg(QFileInfo(*path).fileName()), Title);
+    } catch (const exporter::ExportError& error) {
+        m_ui.setBusy(false);
+        m_ui.message({QStringLiteral("Die Datei wurde nicht geschrieben.\n") + error.description(), Title,
+                      platform::Buttons::Ok, platform::Icon::Critical});
+    }
 }
 
 void Form1::mnuLosweise_Click()

@@ -58,6 +58,10 @@ public:
     void mnureport_Click();
     void cmdWord_Click();
     void mnuWord_Click();
+    // The list taken over as CSV tables or as a workbook (a sheet per lot
+    // when "Losweise" is checked), to a file the user chooses.
+    void mnuCsv_Click();
+    void mnuExcel_Click();
     void mnuLosweise_Click();
     void mnuVerdichtet_Click();
     void txtUeberschrift_Change(const QString& text);
@@ -101,6 +105,7 @@ signals:
 
 private:
     void takeOver();
+    void officeExport(int format);
     void setCurrentRow(int row);
     void saveSetting(const store::SettingKey& key, const QString& value);
     void showDbError(const QString& lead, const std::exception& error);

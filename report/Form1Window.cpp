@@ -153,6 +153,9 @@ void Form1Window::buildMenus()
     QMenu* drucken = menuBar()->addMenu(QStringLiteral("D&rucken"));
     m_report = drucken->addAction(QStringLiteral("Einfacher &Report"), &m_model, &Form1::mnureport_Click);
     m_wordAction = drucken->addAction(QStringLiteral("Ausdruck über &Word"), &m_model, &Form1::mnuWord_Click);
+    m_csvAction = drucken->addAction(QStringLiteral("Als &CSV-Tabelle …"), &m_model, &Form1::mnuCsv_Click);
+    m_excelAction =
+        drucken->addAction(QStringLiteral("Als &Excel-Arbeitsmappe …"), &m_model, &Form1::mnuExcel_Click);
     drucken->addSeparator();
     m_verdichtet = drucken->addAction(QStringLiteral("&verdichtet"), &m_model, &Form1::mnuVerdichtet_Click);
     m_losweise = drucken->addAction(QStringLiteral("&Losweise"), &m_model, &Form1::mnuLosweise_Click);
@@ -181,6 +184,8 @@ void Form1Window::render()
     m_word->setEnabled(m_model.cmdDruckenEnabled());
     m_report->setEnabled(m_model.cmdDruckenEnabled());
     m_wordAction->setEnabled(m_model.cmdDruckenEnabled());
+    m_csvAction->setEnabled(m_model.cmdDruckenEnabled());
+    m_excelAction->setEnabled(m_model.cmdDruckenEnabled());
     m_dbakt->setVisible(m_model.cmdDBaktVisible());
     m_losweise->setChecked(m_model.mnuLosweiseChecked());
     m_verdichtet->setChecked(m_model.mnuVerdichtetChecked());

@@ -47,6 +47,8 @@ private:
     QAction* m_verdichtet = nullptr;
     QAction* m_report = nullptr;
     QAction* m_wordAction = nullptr;
+    QAction* m_csvAction = nullptr;
+    QAction* m_excelAction = nullptr;
     QLabel* m_summary = nullptr;
 };
 

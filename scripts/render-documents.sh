@@ -17,11 +17,12 @@ for f in "$stemmo" "$build/tests/report/tst_report_output"; do
   [ -x "$f" ] || { echo "Nicht gebaut: $f (erst scripts/build.sh)" >&2; exit 1; }
 done
 
-if ! command -v soffice >/dev/null; then
+if ! command -v soffice >/dev/null || [ ! -e /usr/lib/libreoffice/program/libsclo.so ]; then
   sudo=""
   [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  echo "Installiere libreoffice-writer-nogui ..."
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends libreoffice-writer-nogui poppler-utils
+  echo "Installiere libreoffice-writer-nogui und libreoffice-calc-nogui ..."
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends libreoffice-writer-nogui \
+    libreoffice-calc-nogui poppler-utils
 fi
 
 work=$(mktemp -d)
@@ -52,6 +53,19 @@ docpdf=${docx%.docx}.pdf
 docpages=$(pdfinfo "$docpdf" | awk '/^Pages:/ {print $2}')
 pdftoppm -r 80 -png -f 1 -l 1 -singlefile "$docpdf" "$shots/document-page1"
 pdftoppm -r 80 -png -f "$docpages" -l "$docpages" -singlefile "$docpdf" "$shots/document-last-page"
+
+# The workbook of the list, opened and printed by LibreOffice Calc: the
+# records sheet (first page) and the assortment summary.
+mkdir -p "$work/office"
+"$stemmo" --data "$data" export "$list" --format xlsx "$work/office/Holzliste.xlsx" >/dev/null
+env -u QT_QPA_PLATFORM LANG=C.UTF-8 LC_ALL=C.UTF-8 soffice --headless --norestore "-env:UserInstallation=file://$work/lo-profile" \
+        --convert-to pdf --outdir "$work/office" "$work/office/Holzliste.xlsx" >/dev/null 2>&1
+[ -s "$work/office/Holzliste.pdf" ] || { echo "LibreOffice konnte die Arbeitsmappe nicht öffnen" >&2; exit 1; }
+pdftoppm -r 80 -png -f 1 -l 1 -singlefile "$work/office/Holzliste.pdf" "$shots/workbook-records"
+# The summary sheet follows the records: the page whose text starts it.
+summary=$(for p in $(seq 1 "$(pdfinfo "$work/office/Holzliste.pdf" | awk '/^Pages:/ {print $2}')"); do
+  pdftotext -f "$p" -l "$p" "$work/office/Holzliste.pdf" - | grep -q "^Sortenzusammenstellung zu" && { echo "$p"; break; }; done)
+[ -n "$summary" ] && pdftoppm -r 80 -png -f "$summary" -l "$summary" -singlefile "$work/office/Holzliste.pdf" "$shots/workbook-summary"
 
 # The window with a list taken over.
 STEMMO_SCREENSHOTS=$shots "$build/tests/report/tst_report_output" windowShowsListsAndTakesOverOnSelection >/dev/null

@@ -239,8 +239,10 @@ void TestApp::unknownExportFormatSelectsNone()
     QVERIFY(options.storeAll());
     // Leaving without a choice keeps what was stored.
     QCOMPARE(p.settings->get(keys::Konvertierung), QStringLiteral("9"));
-    options.optKonvertierung_Click(8);
+    options.optKonvertierung_Click(9); // the office formats are chosen per export
     QCOMPARE(options.konvertierung(), 0);
+    options.optKonvertierung_Click(8); // ELDATsmart
+    QCOMPARE(options.konvertierung(), 8);
 }
 
 void TestApp::aFailedWriteIsReported()

@@ -29,6 +29,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -163,6 +164,7 @@ class TestEntryUi : public QObject {
     Q_OBJECT
 
 private slots:
+    void officeAndEldatFromTheListMenu();
     void recordsLogsOnTheKeypad();
     void keysGoToTheModelWhereverTheFocusIs();
     void selectionListsChooseByTapAndEnter();
@@ -462,7 +464,8 @@ void TestEntryUi::menusOpenTheirWindows()
              (QStringList{QStringLiteral("Holzdateneingeben"), QStringLiteral("Kopfdaten")}));
 
     // "Drucken" reports that the report program is not beside the test program.
-    for (const char* name : {"mnuKonvertieren", "mnuEinlesen", "mnuStammdaten", "mnuDrucken", "mnuMantel"})
+    for (const char* name : {"mnuKonvertieren", "mnuEinlesen", "mnuEldat", "mnuEldatEinlesen", "mnuCsv",
+                             "mnuExcel", "mnuStammdaten", "mnuDrucken", "mnuMantel"})
         QVERIFY2(action(name)->isEnabled(), name);
     s.ui.expectMessage(QStringLiteral("Stemprint"));
     action("mnuDrucken")->trigger();
@@ -500,6 +503,42 @@ void TestEntryUi::tableChangesTheSelectedRows()
     QCOMPARE(daten->selectedRowNumbers(), (QList<int>{0, 2}));
     QCOMPARE(cell(daten, 0, 6), QStringLiteral("C"));
     QVERIFY(s.ui.done());
+}
+
+void TestEntryUi::officeAndEldatFromTheListMenu()
+{
+    Stemora s;
+    s.open();
+    s.listWithLogs(QStringLiteral("Buero"), {QStringLiteral("25"), QStringLiteral("30")});
+    testing::TestFolder out;
+
+    // The workbook asks whether each lot gets a sheet of its own.
+    const QString workbook = out.file(QStringLiteral("Buero.xlsx"));
+    s.ui.expectMessage(QStringLiteral("eigenes Tabellenblatt"), platform::Answer::Yes);
+    s.ui.expectSaveFile(workbook);
+    s.ui.expectMessage(QStringLiteral("Liste Buero.xlsx angelegt"));
+    s.action("mnuExcel")->trigger();
+    QVERIFY(s.ui.done());
+    QVERIFY(QFileInfo(workbook).size() > 0);
+
+    // ELDATsmart names what the document cannot carry before it is put in
+    // place, then reads back.
+    const QString document = out.file(QStringLiteral("Zweit.eldat"));
+    s.ui.expectSaveFile(document);
+    s.ui.expectMessage(QStringLiteral("Trotzdem konvertieren?"), platform::Answer::Yes);
+    s.ui.expectMessage(QStringLiteral("Liste Zweit.eldat angelegt"));
+    s.action("mnuEldat")->trigger();
+    QVERIFY(s.ui.done());
+    s.ui.expectOpenFile(document);
+    s.ui.expectMessage(QStringLiteral("einlesen ?"), platform::Answer::Yes);
+    s.action("mnuEldatEinlesen")->trigger();
+    QVERIFY(s.ui.done());
+    QCOMPARE(s.ui.fileChoices().last().filter, QStringLiteral("Holzlisten (*.eldat);;Alle Dateien (*)"));
+    auto db = s.database();
+    store::Statement st = db->prepare("SELECT count(*) FROM Holz WHERE Liste = ?");
+    st.bind(1, QStringLiteral("Zweit"));
+    QVERIFY(st.step());
+    QCOMPARE(st.int64(0), 2);
 }
 
 void TestEntryUi::stackSamplesSetTheVolume()

@@ -370,6 +370,11 @@ void TestPropertyRoundTrip::everyFormat()
         }
 
         for (const exporter::ExportFormat& format : exporter::ExportFormats::all()) {
+            // The exchange files of the handheld devices and partners; the
+            // ELDATsmart document and the office lists name more losses of
+            // their own and are tested on their own.
+            if (format.number > 7)
+                continue;
             const QByteArray where = QStringLiteral("seed %1, %2").arg(seed).arg(format.name).toUtf8();
             w.store(header, rows, storage);
             const std::vector<store::HolzRow> written = w.records();

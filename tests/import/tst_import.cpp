@@ -633,8 +633,9 @@ private slots:
         const platform::FileChoice choice = w.ui.fileChoices().first();
         QCOMPARE(choice.title, QStringLiteral("Liste einlesen"));
         QCOMPARE(choice.folder, w.dir.path());
-        // Handheld and transfer files at once, whatever format the export is set to.
-        QVERIFY2(choice.filter.startsWith(QStringLiteral("Holzlisten (*.tx1 *.dat)")),
+        // Handheld, transfer and ELDATsmart files at once, whatever format the
+        // export is set to.
+        QVERIFY2(choice.filter.startsWith(QStringLiteral("Holzlisten (*.tx1 *.dat *.eldat)")),
                  qPrintable(choice.filter));
 
         w.ui.expectOpenFile(QString());

@@ -462,6 +462,26 @@ private slots:
         s.form->txtUeberschrift_Change(QStringLiteral("Holzverkauf"));
         QCOMPARE(s.form->documentHeading(), QStringLiteral("Holzverkauf"));
         QVERIFY(s.ui.done());
+
+        // The list taken over as office files: both CSV tables, a workbook.
+        const QString csv = s.folder.file(QStringLiteral("Probe.csv"));
+        s.ui.expectSaveFile(csv);
+        s.ui.expectMessage(QStringLiteral("Liste Probe.csv angelegt"));
+        s.form->mnuCsv_Click();
+        QFile records(csv);
+        QVERIFY(records.open(QIODevice::ReadOnly));
+        const QByteArray bytes = records.readAll();
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBFListe;Datum;Los;"));
+        QCOMPARE(bytes.count("\r\n"), s.form->listDaten().rowCount() + 1);
+        QVERIFY(QFile::exists(s.folder.file(QStringLiteral("Probe_Sorten.csv"))));
+        const QString xlsx = s.folder.file(QStringLiteral("Probe.xlsx"));
+        s.ui.expectSaveFile(xlsx);
+        s.ui.expectMessage(QStringLiteral("Liste Probe.xlsx angelegt"));
+        s.form->mnuExcel_Click();
+        QFile workbook(xlsx);
+        QVERIFY(workbook.open(QIODevice::ReadOnly));
+        QVERIFY(workbook.read(2) == "PK");
+        QVERIFY(s.ui.done());
     }
 
     // The lists are German documents, also on a machine with a decimal point.

@@ -689,7 +689,7 @@ void TestStore::dataFolderSetupIsIdempotent()
     testing::TestFolder dir;
     const store::DataFolder folder(dir.file(QStringLiteral("daten")));
     auto first = importer::DataFolderSetup::ensure(folder);
-    QCOMPARE(first.created.size(), 2);
+    QCOMPARE(first.created.size(), 3); // lists, master data, ELDATsmart code table
     {
         auto db = Database::open(folder.masterDb(), DatabaseKind::MasterData);
         db->exec("DELETE FROM Sorten WHERE Sorte = 'W '");
