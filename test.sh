@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test through CTest.
+# Installs what is missing, builds (warnings are errors here), and runs
+# every test through CTest.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
-scripts/build.sh
+STEMMO_WERROR=ON scripts/build.sh
 build=${STEMMO_BUILD_DIR:-build}
 cd "$build"
 ctest -j "$(nproc)" --output-on-failure "$@"
