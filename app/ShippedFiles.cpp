@@ -1,5 +1,6 @@
 #include "ShippedFiles.h"
 
+#include "platform/InstallLayout.h"
 #include "store/DataFolder.h"
 
 #include <QDir>
@@ -40,7 +41,7 @@ QByteArray ShippedFiles::shipped(const QString& name)
 {
     if (name != helpPageName() && name != soundName())
         return QByteArray();
-    return readFile(QStringLiteral(":/stemmo/") + name);
+    return platform::InstallLayout::read(name, QStringLiteral(":/stemmo/") + name);
 }
 
 ShippedFiles::Result ShippedFiles::ensure(const store::DataFolder& folder)

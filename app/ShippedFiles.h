@@ -30,7 +30,8 @@ public:
     // were (an outdated page still helps) and reports why.
     static Result ensure(const store::DataFolder& folder);
 
-    // The bytes shipped with the program; empty for an unknown name.
+    // The bytes shipped with the program (the installed file in share/stemmo,
+    // else the built-in copy); empty for an unknown name.
     static QByteArray shipped(const QString& name);
 };
 

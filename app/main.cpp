@@ -6,6 +6,7 @@
 #include "platform/AboutBox.h"
 #include "platform/QtUserInterface.h"
 #include "platform/SingleInstance.h"
+#include "platform/TerminationRequest.h"
 #include "platform/Translations.h"
 #include "store/DataFolder.h"
 #include "store/DatabaseCheck.h"
@@ -31,8 +32,12 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Stemora"));
     QApplication::setOrganizationName(QStringLiteral("Stemmo"));
+    QApplication::setDesktopFileName(QStringLiteral("org.stemmo.Stemora"));
     platform::installGermanTranslations(application);
     QApplication::setWindowIcon(platform::programIcon(QStringLiteral("stemora")));
+
+    // From here on a request to end waits for the event loop (connected below).
+    platform::TerminationRequest termination;
 
     // One entry screen per user: two would each keep their own running
     // totals of the same list.
@@ -72,6 +77,10 @@ int main(int argc, char* argv[])
     QObject::connect(&instance, &platform::SingleInstance::activationRequested, program.get(),
                      &app::StemoraProgram::bringToFront);
     QObject::connect(program.get(), &app::StemoraProgram::finished, &application, &QApplication::quit);
+    // Logout or shutdown closes the windows as the user would: an unsaved
+    // record is offered for saving, the last settings are stored.
+    QObject::connect(&termination, &platform::TerminationRequest::requested, &application,
+                     &QApplication::closeAllWindows);
     if (!setupMessages.isEmpty())
         ui.inform(setupMessages.join(QLatin1Char('\n')), QStringLiteral("Stemora"), platform::Icon::Warning);
     if (!shipped.errors.isEmpty())

@@ -54,6 +54,7 @@ const QList<Command>& commands()
         {"delete-list", "LISTE", "Liste mit allen Datensätzen löschen", &runDeleteList},
         {"sortiment", "LISTE", "gleiche Sortimentsdatensätze einer Liste zu je einem Datensatz zusammenfassen",
          &runSortiment},
+        {"version", "", "Versionsnummer und Ausgabedatum zeigen", &runVersion},
     };
     return list;
 }

@@ -42,5 +42,6 @@ int runStatistik(CliContext& context, const QStringList& args);
 int runRename(CliContext& context, const QStringList& args);
 int runDeleteList(CliContext& context, const QStringList& args);
 int runSortiment(CliContext& context, const QStringList& args);
+int runVersion(CliContext& context, const QStringList& args);
 
 } // namespace cli

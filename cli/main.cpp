@@ -1,5 +1,6 @@
 #include "cli/Application.h"
 #include "cli/Commands.h"
+#include "cli/Manual.h"
 
 #include "platform/Translations.h"
 #include "store/DbError.h"
@@ -11,13 +12,7 @@ namespace {
 
 void printHelp(QTextStream& out)
 {
-    out << "Aufruf: stemmo [--data ORDNER] [--json] BEFEHL [ARGUMENTE]\n\n"
-           "  --data ORDNER  Datenordner (sonst $STEMMO_DATA oder der Ordner des Benutzers)\n"
-           "  --json         Ausgabe als JSON\n\nBefehle:\n";
-    for (const auto& command : cli::commands())
-        out << "  " << command.name << ' ' << command.usage << "\n      "
-            << QString::fromUtf8(command.summary) << '\n';
-    out.flush();
+    cli::writeHelp(out);
 }
 
 } // namespace

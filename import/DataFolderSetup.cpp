@@ -3,6 +3,7 @@
 #include "MasterDataImport.h"
 
 #include "export/EldatCodes.h"
+#include "platform/InstallLayout.h"
 #include "store/Database.h"
 #include "store/MasterData.h"
 
@@ -16,10 +17,11 @@ namespace importer {
 
 QByteArray DataFolderSetup::defaultMasterData()
 {
-    QFile file(QStringLiteral(":/stemmo/stammdaten.dat"));
-    if (!file.open(QIODevice::ReadOnly))
+    const QByteArray bytes = platform::InstallLayout::read(QStringLiteral("stammdaten.dat"),
+                                                           QStringLiteral(":/stemmo/stammdaten.dat"));
+    if (bytes.isEmpty())
         throw std::runtime_error("Die mitgelieferten Stammdaten fehlen im Programm.");
-    return file.readAll();
+    return bytes;
 }
 
 DataFolderSetup::Result DataFolderSetup::ensure(const store::DataFolder& folder)

@@ -28,7 +28,8 @@ public:
     // or the shipped master data cannot be read.
     static Result ensure(const store::DataFolder& folder);
 
-    // The master-data file shipped with the program (a Qt resource).
+    // The master-data file shipped with the program: the installed one in
+    // share/stemmo, else the copy built into the program.
     static QByteArray defaultMasterData();
 };
 

@@ -10,6 +10,8 @@ namespace platform {
 namespace {
 
 constexpr char Request[] = "activate\n";
+// "open " + the file's path, percent-encoded so that any name fits one line.
+constexpr char OpenRequest[] = "open ";
 constexpr char Reply[] = "ok\n";
 
 QString userName()
@@ -70,23 +72,33 @@ void SingleInstance::acceptConnections()
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             while (socket->canReadLine()) {
-                if (socket->readLine() == Request) {
-                    socket->write(Reply);
-                    socket->flush();
-                    emit activationRequested();
-                }
+                const QByteArray line = socket->readLine();
+                QString file;
+                if (line.startsWith(OpenRequest) && line.endsWith('\n'))
+                    file = QString::fromUtf8(QByteArray::fromPercentEncoding(
+                        line.mid(qsizetype(sizeof OpenRequest) - 1).chopped(1)));
+                else if (line != Request)
+                    continue;
+                socket->write(Reply);
+                socket->flush();
+                if (!file.isEmpty())
+                    emit openRequested(file);
+                emit activationRequested();
             }
         });
     }
 }
 
-bool SingleInstance::activateRunning(const QString& name, int timeoutMs)
+bool SingleInstance::activateRunning(const QString& name, int timeoutMs, const QString& file)
 {
     QLocalSocket socket;
     socket.connectToServer(name);
     if (!socket.waitForConnected(timeoutMs))
         return false;
-    socket.write(Request);
+    if (file.isEmpty())
+        socket.write(Request);
+    else
+        socket.write(OpenRequest + file.toUtf8().toPercentEncoding() + '\n');
     if (!socket.waitForBytesWritten(timeoutMs))
         return false;
     while (!socket.canReadLine()) {

@@ -33,13 +33,15 @@ public:
     bool tryBecomePrimary(const QString& name);
     bool isPrimary() const { return m_server != nullptr; }
 
-    // Asks the primary of `name` to come to the front. True when one
-    // answered within the timeout.
-    static bool activateRunning(const QString& name, int timeoutMs = 2000);
+    // Asks the primary of `name` to come to the front, and to open `file`
+    // when one is given. True when one answered within the timeout.
+    static bool activateRunning(const QString& name, int timeoutMs = 2000, const QString& file = QString());
 
 signals:
     // Another start asked this (primary) process to show its window.
     void activationRequested();
+    // Another start was given a file to open; activationRequested follows.
+    void openRequested(const QString& file);
 
 private:
     void acceptConnections();

@@ -183,10 +183,21 @@ void Form1::mnuDBwelche_Click()
         m_ui.inform(QStringLiteral("Keine Datenbank ausgewählt"), Title);
         return;
     }
-    const QFileInfo file(*path);
+    if (useDatabaseFile(*path))
+        mnuDateioeffnen_Click();
+}
+
+bool Form1::useDatabaseFile(const QString& path)
+{
+    const QFileInfo file(path);
+    if (!file.isFile()) {
+        m_ui.message({QStringLiteral("Die Datenbank „%1“ gibt es nicht.").arg(QDir::toNativeSeparators(path)),
+                      Title, platform::Buttons::Ok, platform::Icon::Warning});
+        return false;
+    }
     saveSetting(store::keys::DatenbankDir, QDir::cleanPath(file.absolutePath()));
     saveSetting(store::keys::Datenbank, file.fileName());
-    mnuDateioeffnen_Click();
+    return true;
 }
 
 void Form1::setCurrentRow(int row)

@@ -51,6 +51,11 @@ public:
     void Form_Activate();
     void mnuDateioeffnen_Click();
     void mnuDBwelche_Click();
+    // Makes `path` the database the grid shows, as "Datenbank auswählen"
+    // does (the program was started with it, or asked to open it); false
+    // with a message, and the choice unchanged, when it is no file.
+    // mnuDateioeffnen_Click then opens it.
+    bool useDatabaseFile(const QString& path);
     void cmdUebernehmen_Click();
     // The user selected a row of the grid: it becomes current and is taken over.
     void DataGrid1_RowColChange(int row);

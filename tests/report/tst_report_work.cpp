@@ -368,6 +368,29 @@ private slots:
         QCOMPARE(s.form->Text11(), QStringLiteral("zirbe"));
     }
 
+    void startedWithADatabaseFile()
+    {
+        Session s;
+        const QString other = s.folder.file(QStringLiteral("Wald Nord/Holz.db"));
+        QDir().mkpath(QFileInfo(other).absolutePath());
+        fixture::addList(*fixture::holzDb(other), QStringLiteral("Eiche"));
+
+        // A file that is not there changes nothing.
+        s.ui.expectMessage(QStringLiteral("Die Datenbank „%1“ gibt es nicht.").arg(other + QStringLiteral("x")));
+        QVERIFY(!s.form->useDatabaseFile(other + QStringLiteral("x")));
+        QVERIFY(s.ui.done());
+        QCOMPARE(s.settings->get(store::keys::DatenbankDir), QString());
+        // Nor does a folder.
+        s.ui.expectMessage(QStringLiteral("Die Datenbank „%1“ gibt es nicht.").arg(QFileInfo(other).absolutePath()));
+        QVERIFY(!s.form->useDatabaseFile(QFileInfo(other).absolutePath()));
+        QVERIFY(s.ui.done());
+
+        QVERIFY(s.form->useDatabaseFile(other));
+        s.form->Form_Activate();
+        QCOMPARE(s.form->databasePath(), other);
+        QCOMPARE(s.form->Text11(), QStringLiteral("Eiche"));
+    }
+
     void failedTakeOverKeepsThePreviousList()
     {
         Session s;

@@ -19,10 +19,10 @@ QString freshChannel()
 }
 
 // Asks from another thread, as a second process would, while this one serves.
-bool activateFromOutside(const QString& channel)
+bool activateFromOutside(const QString& channel, const QString& file = QString())
 {
-    auto answer =
-        std::async(std::launch::async, [channel] { return SingleInstance::activateRunning(channel); });
+    auto answer = std::async(std::launch::async,
+                             [channel, file] { return SingleInstance::activateRunning(channel, 2000, file); });
     while (answer.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
         QCoreApplication::processEvents();
     return answer.get();
@@ -53,6 +53,27 @@ private slots:
         QTRY_COMPARE(activated.size(), 1);
         QVERIFY(activateFromOutside(channel));
         QTRY_COMPARE(activated.size(), 2);
+    }
+
+    void secondStartHandsOverItsFile()
+    {
+        const QString channel = freshChannel();
+        SingleInstance first;
+        QVERIFY(first.tryBecomePrimary(channel));
+        QSignalSpy opened(&first, &SingleInstance::openRequested);
+        QSignalSpy activated(&first, &SingleInstance::activationRequested);
+
+        // Any name a file may have arrives whole: blanks, umlauts, a line break.
+        const QString file = QStringLiteral("/tmp/Wald Nord/Holz ä 100%\nzwei.db");
+        QVERIFY(activateFromOutside(channel, file));
+        QTRY_COMPARE(activated.size(), 1);
+        QCOMPARE(opened.size(), 1);
+        QCOMPARE(opened.first().first().toString(), file);
+
+        // A plain second start opens nothing.
+        QVERIFY(activateFromOutside(channel));
+        QTRY_COMPARE(activated.size(), 2);
+        QCOMPARE(opened.size(), 1);
     }
 
     void nobodyAnswersWithoutPrimary() { QVERIFY(!SingleInstance::activateRunning(freshChannel(), 200)); }
