@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and starts the recording program Stemora
 # on the user's data folder. Without a display it runs the command-line
 # demonstration instead.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds (warnings are errors here), and runs
 # every test through CTest.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // StemoraTour: the recording program and the report program started on a
 // data folder, every window photographed, then ended. Not shipped.
 #include "app/ScreenshotTour.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stemora: recording felled round timber.
 #include "app/ShippedFiles.h"
 #include "app/StemoraProgram.h"

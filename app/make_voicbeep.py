@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes data/voicbeep.wav, the confirmation sound played after a record
 is stored: two short soft tones, a fifth apart, rising. Mono, 16-bit PCM,
 22 050 Hz, 0.24 s. Run from the repository root: python3 app/make_voicbeep.py

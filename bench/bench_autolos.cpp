@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Automatic lot assignment, the first step of every save.
 //
 //   build/bench/bench_autolos [benchmark options]

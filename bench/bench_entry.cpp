@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry screen with a big list open: a key press through the window,
 // saving a record durably, and opening the list with its table filled.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Converting a big list into each exchange format, as `stemmo export` does.
 //
 //   build/bench/bench_export [--records=100000] [benchmark options]

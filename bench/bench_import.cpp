@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Importing a big handheld list file.
 //
 //   build/bench/bench_import [--records=100000] [benchmark options]

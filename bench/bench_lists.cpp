@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening, walking and totalling big lists.
 //
 //   build/bench/bench_lists [--records=100000] [benchmark options]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing and documents of big lists.
 //
 //   build/bench/bench_report [--records=10000] [benchmark options]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Assortment generation on a big list.
 //
 //   build/bench/bench_sortiment [--records=100000] [benchmark options]

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # stemmo_add_test(<name> SOURCES <files...> LIBS <targets...> [GUI])
 #
 # Every test runs offscreen with a fixed German locale, its own settings

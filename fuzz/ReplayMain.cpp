@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target over files instead of under the fuzzer: every file
 // given, and every file in every folder given. The normal build and CI use
 // it to replay the seed corpora and the malformed-file collection, so the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target of the handheld (EG10) list reader: the whole way of a file
 // (decoding, kind, dispatch) and the handheld reader on every line of any
 // input, so record lines are reached even when the input has no name line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target of the master-data reader. It writes into a real master-data
 // database in a temporary folder, inside an outer transaction that is
 // always rolled back, so every input starts from the same shipped data and

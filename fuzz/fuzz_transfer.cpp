@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target of the RH Transfer reader: the whole way of a file and the
 // transfer reader on every line of any input, in the variant the first
 // byte picks (prices, DekaData fields and stack samples differ by variant).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lots/AutoLosHook.h"
 
 #include "entry/FrmHolz.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stemprint: prints timber lists, writes them as documents and PDF.
 #include "report/DocumentFiles.h"
 #include "report/Form1.h"

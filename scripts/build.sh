@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures (once) and builds everything into build/.
 # STEMMO_WERROR=ON (as ./test.sh and CI set it) makes warnings errors.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the project needs to build, test and run.
 # Installs only what is missing; uses sudo when not run as root.
 set -euo pipefail

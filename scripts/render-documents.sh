@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders what the report program hands out, so it can be looked at as a
 # buyer would: a printed list (PDF), a word-processor document opened by a
 # real word processor, and the program's window. PNGs go to docs/screenshots/.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts both programs under a virtual display on a throwaway data folder
 # with a few lists and saves a picture of every window, on four screens:
 # 1280×800, 1024×768 and 1920×1080 at 100 % and 2560×1440 at 200 %.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/OptionsDialog.h"
 #include "app/ShippedFiles.h"
 #include "app/StartWindowWidget.h"

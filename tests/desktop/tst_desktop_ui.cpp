@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recording program as a desktop program: it fits the screen it runs
 // on, its tables never cut a volume or a name, its pick lists open on screen
 // beside their fields, Qt's standard texts are German, its dialogs follow

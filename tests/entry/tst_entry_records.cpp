@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a record keeps through the helpers around the entry screen: its
 // kind and volume through the table's changes, its bark deduction with
 // decimals, its bracket mark and number, its place in another list; and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry screen's helpers beyond typing a record: function-key presets,
 // the price, the table's multi-record change, assortment generation, and
 // what the options and stack-sample windows hand over.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Values that used to come out plausible and wrong: stack samples on the
 // wrong record, a bark mode left behind by stacked wood, one grade in two
 // spellings, a typed record dropped on a list switch.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recording program on real widgets, offscreen: the start window, the
 // entry screen with its keypad, selection lists and tables, the list header
 // window, the menus that open other windows, and closing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "header/FrmListendaten.h"
 #include "import/DataFolderSetup.h"
 #include "store/Database.h"

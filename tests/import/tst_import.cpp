@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ImportTestData.h"
 #include "PropertyRoundTripTest.h"
 #include "RoundTripTest.h"

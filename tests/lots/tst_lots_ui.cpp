@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lots/FrmLosDialog.h"
 #include "store/Settings.h"
 #include "tests/support/ScriptedUserInterface.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/DataFolderSetup.h"
 #include "import/ImportedListWriter.h"
 #include "mantel/FrmMantel.h"

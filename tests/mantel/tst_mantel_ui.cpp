@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/DataFolderSetup.h"
 #include "mantel/FrmMantelDialog.h"
 #include "rules/BarkTable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The UI port on real widgets: the progress window, message boxes, the file
 // dialogs' answers and opening the help page; and the recording program
 // closed after each long job, with the real port in place.

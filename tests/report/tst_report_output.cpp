@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pages, the window and the command line of the report program.
 #include "ReportFixture.h"
 

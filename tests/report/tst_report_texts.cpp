@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of the report program: padding, header text, list header
 // block, assortment summary, species codes and document names.
 #include "ReportFixture.h"

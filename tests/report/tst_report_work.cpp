@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The working copy, the documents and the window model of the report program.
 #include "ReportFixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One report program per user: the second start finds the first and brings it to the front.
 #include "platform/SingleInstance.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/DataFolderSetup.h"
 #include "import/MasterDataImport.h"
 #include "rules/BarkTable.h"
