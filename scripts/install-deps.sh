@@ -10,6 +10,7 @@ packages=(
   libsqlite3-dev sqlite3 libzip-dev libcanberra-dev libgl-dev
   xvfb xauth fonts-dejavu-core poppler-utils libbenchmark-dev time
   libxlsxwriter-dev python3-jsonschema python3-openpyxl
+  dpkg-dev desktop-file-utils appstream man-db
 )
 
 missing=()
