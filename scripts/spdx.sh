@@ -30,9 +30,9 @@ list_files() {
 comment_for() {
   local file=$1
   case "$file" in
-    tests/data/* | fuzz/corpus/* | docs/* | data/*) return 1 ;;
     *.cpp | *.h | *.hpp | *.c) echo "//" ;;
     *CMakeLists.txt | *.cmake | *.sh | *.py) echo "#" ;;
+    tests/data/* | fuzz/corpus/* | docs/* | data/*) return 1 ;;
     *)
       # Scripts without an extension, known by their #! line.
       [ -f "$file" ] && head -c 2 "$file" | grep -q '^#!' && { echo "#"; return 0; }

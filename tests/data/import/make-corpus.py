@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the malformed list files of this folder and their manifest.
 
 Each file breaks one thing a list file from a device or another program can
