@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The project's own programs side by side with the sqlite3 shell doing the
 # same work on the same rows, in one run; prints seconds and ratios.
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two entry screens on one list, as two programs or two workstations on a
 // shared folder have it: what one saves, the other's saves build on.
 #include "EntryFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Database files as failed copies, full disks, damage and other programs
 // leave them: never taken as valid, never written to without a word.
 #include "import/DataFolderSetup.h"

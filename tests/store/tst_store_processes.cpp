@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Several programs writing one list at the same time, each as its own
 // process through the command line, as scripts and a second workstation do.
 #include "store/Database.h"
