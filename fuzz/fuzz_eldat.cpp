@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target of the ELDATsmart reader: any bytes as a measurement journal,
 // with the shipped code table and the fuzz master data.
 #include "FuzzLookups.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ELDATsmart documents and the office formats, read back by independent
 // readers: the JSON schema validator and Python's csv module and openpyxl
 // (Debian's python3 with python3-jsonschema and python3-openpyxl).

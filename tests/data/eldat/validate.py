@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Validates ELDATsmart documents against the vendored schema.json.
 
 Usage: validate.py FILE...   Prints one line per error; exit 1 when any

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads an office file back with readers of its own and prints it as JSON.
 
 dump.py csv FILE   -> {"bom": bool, "crlf": bool, "rows": [[cell, ...], ...]}
