@@ -191,6 +191,9 @@ FrmHolzWindow::~FrmHolzWindow()
 {
     // Widgets being torn down must not render or report into the model.
     qApp->removeEventFilter(this);
+    // Closing the window in QWidget's destructor moves the focus, and the
+    // connection would call focusMoved on a window already torn down.
+    disconnect(qApp, &QApplication::focusChanged, this, &FrmHolzWindow::focusMoved);
     disconnect(&m_model, nullptr, this, nullptr);
     m_model.frmListendaten().disconnect(m_headerDialog);
     m_model.hooks().Statistik_Anzeigen = nullptr;
