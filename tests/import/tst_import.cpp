@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ImportTestData.h"
 #include "PropertyRoundTripTest.h"
-#include "RoundTripTest.h"
 
 #include "import/DataFolderSetup.h"
 #include "import/FieldReader.h"
@@ -1038,10 +1037,8 @@ int main(int argc, char* argv[])
     if (argc == 4 && QByteArray(argv[1]) == "--import-child")
         return importChild(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     TestImport import;
-    TestRoundTrip roundTrip;
     TestPropertyRoundTrip property;
     int failed = QTest::qExec(&import, argc, argv);
-    failed += QTest::qExec(&roundTrip, argc, argv);
     return failed + QTest::qExec(&property, argc, argv);
 }
 

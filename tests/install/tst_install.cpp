@@ -17,7 +17,6 @@ class TestInstall : public QObject {
 private slots:
     void dataLiesBesideTheProgramFolder();
     void installedFileIsPreferredToTheBuiltInCopy();
-    void everyCommandIsInHelpManualAndCompletion();
     void usageLinesGiveTheirCompletionWords();
     void roffTextCannotStartARequest();
     void bashCompletesCommandsOptionsAndValues_data();
@@ -63,27 +62,6 @@ void TestInstall::installedFileIsPreferredToTheBuiltInCopy()
     // Neither copy readable.
     QCOMPARE(platform::InstallLayout::read(QStringLiteral("fehlt.dat"), root.file(QStringLiteral("nichts")), bin),
              QByteArray());
-}
-
-void TestInstall::everyCommandIsInHelpManualAndCompletion()
-{
-    QString help;
-    QTextStream out(&help);
-    cli::writeHelp(out);
-    const QString manual = cli::manPage(QStringLiteral("1.2.3"), QStringLiteral("2026-12-06"));
-    const QString completion = cli::bashCompletion();
-    QVERIFY(manual.contains(QStringLiteral(".TH STEMMO 1 \"2026-12-06\" \"stemmo 1.2.3\"")));
-    for (const cli::Command& command : cli::commands()) {
-        const QString name = QString::fromLatin1(command.name);
-        QVERIFY2(help.contains(QStringLiteral("\n  ") + name + QLatin1Char(' ')), command.name);
-        QVERIFY2(manual.contains(QStringLiteral(".TP\n\\fB") + cli::roffText(name) + QStringLiteral("\\fR")),
-                 command.name);
-        QVERIFY2(completion.contains(QStringLiteral("\n        ") + name + QStringLiteral(")\n")), command.name);
-    }
-    for (const cli::GlobalOption& option : cli::globalOptions()) {
-        QVERIFY(help.contains(QString::fromLatin1(option.name)));
-        QVERIFY(manual.contains(QStringLiteral(".TP\n\\fB") + cli::roffText(QString::fromLatin1(option.name))));
-    }
 }
 
 void TestInstall::usageLinesGiveTheirCompletionWords()
