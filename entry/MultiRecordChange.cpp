@@ -24,7 +24,6 @@ namespace {
 using platform::Buttons;
 using platform::Icon;
 
-const QString MantelStack = QStringLiteral("Mantl");
 
 // A save failed and has told the user why.
 struct SaveFailed {};
@@ -239,7 +238,7 @@ void MultiRecordChange::changeField(const QString& feld, const QString& answer, 
             }
             // A stack measured by samples keeps the length its samples
             // were computed for.
-            if (old.Stamm == MantelStack && is(feld, "Laenge")) {
+            if (old.isSampleMeasured() && is(feld, "Laenge")) {
                 refused << QString::number(row + 1) + QLatin1Char(',');
                 if (!reasons.contains(SampleStack))
                     reasons << SampleStack;
@@ -250,7 +249,7 @@ void MultiRecordChange::changeField(const QString& feld, const QString& answer, 
             s.state.computeMessagesShown = messagesShown;
             // A stack measured by samples has its volume from the samples,
             // not from length and diameter.
-            if (old.Stamm != MantelStack)
+            if (!old.isSampleMeasured())
                 s.Datensatz_Berechnen();
             messagesShown = s.state.computeMessagesShown;
             const QStringList lines = rules::recordCheckLines(s.record, s.calc.Durchmesser, s.calc.Laenge);

@@ -24,7 +24,6 @@ using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
 
-const QString MantelStack = QStringLiteral("Mantl");
 // The lump-sum unit: its price is txtPreis itself. (Not a Latin-1 literal:
 // the sign is no Latin-1 character.)
 const QString Euro = QStringLiteral("€");
@@ -199,7 +198,7 @@ store::HolzRow RecordStorage::rowFromFields(const store::HolzRow& base)
     } else {
         row.Durchm = twoDecimals(s.record.txtDurchmesser);
         row.Stueck = twoDecimals(s.record.txtStueck);
-        if (row.Stamm != MantelStack)
+        if (!row.isSampleMeasured())
             row.Stamm = QStringLiteral("1");
     }
     row.Nutzung = positionDigit(s.c.cmbEinschlag) + positionDigit(s.c.cmbNutzung);
@@ -242,7 +241,7 @@ bool RecordStorage::Daten_Speichern()
         } else {
             const store::HolzRow old = holz.currentFresh();
             row = rowFromFields(old);
-            if (old.Stamm == MantelStack) {
+            if (old.isSampleMeasured()) {
                 // The volume of a stack measured by samples comes from its
                 // samples, which were computed for its length, pieces,
                 // species and bark: those stay, or the volume would be wrong.
@@ -345,7 +344,7 @@ void RecordStorage::showRow(const store::HolzRow& row)
 {
     const bool dp = s.calc.Dezimalpunkt;
     const bool stacked = row.isStackedWood();
-    if (row.Stamm == MantelStack) {
+    if (row.isSampleMeasured()) {
         s.c.optEinzelstamm.checked = false;
         s.c.optSortiment.checked = false;
         s.record.optEinzelstamm = false;

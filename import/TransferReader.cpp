@@ -164,7 +164,7 @@ void TransferReader::Transfersatz_Lesen(QStringView line, int lineNumber)
 
     const QStringView rest = f.from(extraAt + ExtraFieldsLength);
     if (samples) {
-        row.Stamm = QStringLiteral("Mantl");
+        row.Stamm = store::HolzRow::sampleMark();
         addSamples(f, rest, row);
     } else if (!rest.isEmpty()) {
         row.Stapel = rest.toString();

@@ -46,6 +46,9 @@ struct HolzRow {
     qint64 Id = 0;
 
     bool isStackedWood() const { return Sorte == QLatin1String("S ") || Sorte == QLatin1String("IS"); }
+    // The mark in Stamm of a stack whose volume comes from its samples.
+    static QString sampleMark() { return QStringLiteral("Mantl"); }
+    bool isSampleMeasured() const { return Stamm == sampleMark(); }
 };
 
 const TableDef<HolzRow>& holzTable();

@@ -104,7 +104,7 @@ std::optional<double> TimberStore::setStackVolume(qint64 holzId, double kubatur,
     old.reset();
     // "1" is what every record that is not stacked wood carries otherwise.
     Statement update = m_db->prepare("UPDATE Holz SET Kubatur = ?, Stamm = ? WHERE Id = ?");
-    update.bindAll(kubatur, measured ? QStringLiteral("Mantl") : QStringLiteral("1"), holzId);
+    update.bindAll(kubatur, measured ? HolzRow::sampleMark() : QStringLiteral("1"), holzId);
     update.run();
     Statement stamp = m_db->prepare("UPDATE Listen SET Konvertiert = NULL, Bearbeitet = ? WHERE Liste = ?");
     stamp.bindAll(QDate::currentDate(), list);
