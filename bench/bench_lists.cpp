@@ -33,12 +33,11 @@ const QString ListName = QStringLiteral("Bench");
 void openList(benchmark::State& state)
 {
     settings->set(store::keys::Sortierung, QString::number(state.range(0)));
-    auto& ui = bench::silentUi();
     store::TimberStore timber(*db, *settings);
     timber.Listen_Oeffnen(store::ListenOrder::ListeDesc);
     timber.moveToList(ListName);
     for (auto _ : state) {
-        timber.Holzliste_Oeffnen(ui);
+        timber.Holzliste_Oeffnen();
         timber.Holz.moveLast();
         benchmark::DoNotOptimize(timber.Holz.current().Kubatur);
     }
@@ -48,11 +47,10 @@ void openList(benchmark::State& state)
 
 void walkRecordSet(benchmark::State& state)
 {
-    auto& ui = bench::silentUi();
     store::TimberStore timber(*db, *settings);
     timber.Listen_Oeffnen(store::ListenOrder::ListeDesc);
     timber.moveToList(ListName);
-    timber.Holzliste_Oeffnen(ui);
+    timber.Holzliste_Oeffnen();
     for (auto _ : state) {
         double sum = 0;
         for (int i = 0; i < timber.Holz.recordCount(); ++i)

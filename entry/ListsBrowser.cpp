@@ -9,6 +9,7 @@
 #include "entry/RecordStorage.h"
 #include "entry/StatisticsModel.h"
 #include "platform/UserInterface.h"
+#include "rules/ListName.h"
 #include "rules/Numbers.h"
 #include "store/DbError.h"
 #include "store/JetCollation.h"
@@ -164,8 +165,8 @@ void ListsBrowser::Liste_Oeffnen()
     s.state.Eingabefeld.clear();
     s.calc.Feldmodus = false;
 
-    if (!s.store.Holz.isOpen())
-        s.store.Holzliste_Oeffnen(s.ui);
+    if (!s.store.Holz.isOpen() && !s.store.Holzliste_Oeffnen())
+        s.ui.message(rules::ListName::missingMessage());
     s.daten->reset();
     s.c.lstLos.items = s.store.Lose_Anzeigen();
 

@@ -8,6 +8,7 @@
 #include "entry/ListTotals.h"
 #include "entry/RecordStorage.h"
 #include "platform/UserInterface.h"
+#include "rules/ListName.h"
 #include "rules/Numbers.h"
 #include "rules/RecordCheck.h"
 #include "store/DbError.h"
@@ -407,8 +408,8 @@ void MultiRecordChange::reopen(int firstRemovedRow, const ListTotals& totals)
     store::RecordSet<store::HolzRow>& holz = s.store.Holz;
     s.store.Listen.refresh();
     holz.close();
-    if (s.positionOnOpenList())
-        s.store.Holzliste_Oeffnen(s.ui);
+    if (s.positionOnOpenList() && !s.store.Holzliste_Oeffnen())
+        s.ui.message(rules::ListName::missingMessage());
     s.state.ListeKubatur = totals.volume;
     s.state.ListeStueck = qint32(totals.pieces);
     s.daten->reset();

@@ -9,6 +9,7 @@
 
 #include "platform/ProcessLauncher.h"
 #include "platform/UserInterface.h"
+#include "rules/ListName.h"
 #include "store/DbError.h"
 #include "store/MasterData.h"
 #include "store/SettingKeys.h"
@@ -245,7 +246,7 @@ ExportDriver::Result ExportDriver::Konvertieren(store::TimberStore& store, const
         const QString name = store.Listen.current().Liste;
         const qint64 count = name.isEmpty() ? 0 : recordCount(store.database(), name);
         if (name.isEmpty()) {
-            store.Holzliste_Oeffnen(m_ui); // says that the list has no name
+            m_ui.message(rules::ListName::missingMessage());
             result.outcome = Outcome::NoRecords;
         } else if (count == 0) {
             m_ui.message({QStringLiteral("Keine Datensätze vorhanden"), QStringLiteral("Info"), Buttons::Ok,

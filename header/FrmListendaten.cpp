@@ -195,7 +195,10 @@ void FrmListendaten::setText(HeaderField f, const QString& text)
 
 bool FrmListendaten::Liste_Vorhanden(const QString& name)
 {
-    return store::TimberStore::Liste_Vorhanden(m_store.database(), name, m_ui);
+    if (!store::TimberStore::listExists(m_store.database(), name))
+        return false;
+    m_ui.message(rules::ListName::existsMessage(name));
+    return true;
 }
 
 bool FrmListendaten::Kopfdaten_Speichern(bool openSaved)

@@ -58,6 +58,16 @@ private:
     bool m_shown = false;
 };
 
+// Whether a list of this name is stored already; when it is, the box that
+// says so (the header dialog shows the same).
+bool Liste_Vorhanden(store::Database& db, const QString& name, platform::UserInterface& ui)
+{
+    if (!store::TimberStore::listExists(db, name))
+        return false;
+    ui.message(rules::ListName::existsMessage(name));
+    return true;
+}
+
 // The hourglass pointer, restored on every way out.
 class BusyPointer {
 public:
@@ -224,7 +234,7 @@ ImportDriver::Result ImportDriver::importFile(const QString& path)
     try {
         // The export follows the format of the file just read.
         m_settings.set(store::keys::Konvertierung, QString::number(int(stream.format())));
-        if (store::TimberStore::Liste_Vorhanden(m_holz, result.listName, m_ui)) {
+        if (Liste_Vorhanden(m_holz, result.listName, m_ui)) {
             result.outcome = Outcome::Exists;
             return result;
         }
@@ -245,7 +255,7 @@ ImportDriver::Result ImportDriver::importFile(const QString& path)
         if (!writer.begin(result.listName)) {
             // Another program stored a list of this name meanwhile.
             progress.hide();
-            store::TimberStore::Liste_Vorhanden(m_holz, result.listName, m_ui);
+            Liste_Vorhanden(m_holz, result.listName, m_ui);
             result.outcome = Outcome::Exists;
             return result;
         }
@@ -307,8 +317,7 @@ ImportDriver::Result ImportDriver::importEldat(Result result)
         } catch (const std::runtime_error& error) {
             return refuse(result, QString::fromStdString(error.what()));
         }
-        if (!result.listName.isEmpty() &&
-            store::TimberStore::Liste_Vorhanden(m_holz, result.listName, m_ui)) {
+        if (!result.listName.isEmpty() && Liste_Vorhanden(m_holz, result.listName, m_ui)) {
             result.outcome = Outcome::Exists;
             return result;
         }
@@ -326,7 +335,7 @@ ImportDriver::Result ImportDriver::importEldat(Result result)
         if (!ImportedListWriter(m_holz).write(list,
                                               progressTo(m_ui, QStringLiteral("Datensätze speichern")))) {
             progress.hide();
-            store::TimberStore::Liste_Vorhanden(m_holz, result.listName, m_ui);
+            Liste_Vorhanden(m_holz, result.listName, m_ui);
             result.outcome = Outcome::Exists;
             return result;
         }

@@ -76,4 +76,16 @@ QString ListName::problem(const QString& name)
     return QString();
 }
 
+platform::Message ListName::existsMessage(const QString& name)
+{
+    // The title alone may be cut by the window manager: the text says it too.
+    return {QStringLiteral("Liste schon vorhanden: '") + name + QLatin1Char('\''),
+            QStringLiteral("Liste schon vorhanden"), platform::Buttons::OkCancel};
+}
+
+platform::Message ListName::missingMessage()
+{
+    return {QStringLiteral("Kein Listenname angegeben"), QString(), platform::Buttons::Ok};
+}
+
 } // namespace rules

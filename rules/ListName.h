@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/UserInterface.h"
+
 #include <QString>
 
 namespace rules {
@@ -26,6 +28,12 @@ public:
     static QString problem(const QString& name);
     // The number of characters the length limit counts.
     static int length(const QString& name);
+
+    // The boxes that the windows show when a name is stored already (the
+    // header dialog, the import) and when the current list has none (its
+    // records cannot be opened): one wording wherever they come up.
+    static platform::Message existsMessage(const QString& name);
+    static platform::Message missingMessage();
 };
 
 } // namespace rules

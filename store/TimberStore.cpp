@@ -5,8 +5,6 @@
 #include "LotRegister.h"
 #include "SettingKeys.h"
 
-#include "platform/UserInterface.h"
-
 #include <QDate>
 #include <algorithm>
 
@@ -35,14 +33,12 @@ bool TimberStore::moveToList(const QString& name)
     return false;
 }
 
-bool TimberStore::Holzliste_Oeffnen(platform::UserInterface& ui)
+bool TimberStore::Holzliste_Oeffnen()
 {
     Holz.close();
     const ListenRow list = Listen.hasCurrent() ? Listen.current() : ListenRow();
-    if (list.Liste.isEmpty()) {
-        ui.message({QStringLiteral("Kein Listenname angegeben"), QString(), platform::Buttons::Ok});
+    if (list.Liste.isEmpty())
         return false;
-    }
     HoechsteNummer = highestNumber(*m_db, list.Liste);
     const QString sortierung = m_settings->get(keys::Sortierung);
     Holz.open(ListQueries::holzIds(sortierung, list.Kubatur == 0), {list.Liste});
@@ -176,16 +172,6 @@ bool TimberStore::listExists(Database& db, const QString& name)
     Statement st = db.prepare("SELECT 1 FROM Listen WHERE Liste = ? COLLATE JET LIMIT 1");
     st.bind(1, name);
     return st.step();
-}
-
-bool TimberStore::Liste_Vorhanden(Database& db, const QString& name, platform::UserInterface& ui)
-{
-    if (!listExists(db, name))
-        return false;
-    // The title alone may be cut by the window manager: the text says it too.
-    ui.message({QStringLiteral("Liste schon vorhanden: '") + name + QLatin1Char('\''),
-                QStringLiteral("Liste schon vorhanden"), platform::Buttons::OkCancel});
-    return true;
 }
 
 void TimberStore::forEachRecord(Database& db, const QString& list, const QString& sortierung,

@@ -12,10 +12,6 @@
 #include <functional>
 #include <optional>
 
-namespace platform {
-class UserInterface;
-}
-
 namespace store {
 
 class Settings;
@@ -53,9 +49,10 @@ public:
     bool moveToList(const QString& name);
 
     // Opens the records of the current list in the order of the setting
-    // Sortierung and determines HoechsteNummer. An empty list name shows
-    // "Kein Listenname angegeben" and leaves the records closed.
-    bool Holzliste_Oeffnen(platform::UserInterface& ui);
+    // Sortierung and determines HoechsteNummer. False, with the records
+    // closed, when the current list has no name (the windows say so:
+    // rules::ListName::missingMessage()).
+    bool Holzliste_Oeffnen();
 
     // Enters a lot (1..85) in the current list's lot register.
     void Los_Eintragen(int lot);
@@ -96,10 +93,6 @@ public:
     static bool hasRecords(Database& db, const QString& list);
     // True when a list of this name exists (compared without regard to case).
     static bool listExists(Database& db, const QString& name);
-    // listExists, and when it does, the message "'<name>'" titled
-    // "Liste schon vorhanden" (OK/Cancel) that the header dialog and the
-    // import show.
-    static bool Liste_Vorhanden(Database& db, const QString& name, platform::UserInterface& ui);
     // Streams the records of a list in the order of `sortierung`.
     static void forEachRecord(Database& db, const QString& list, const QString& sortierung, bool listIsEmpty,
                               const std::function<void(const HolzRow&)>& visit);

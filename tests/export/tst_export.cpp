@@ -765,14 +765,28 @@ void TestExport::exportRefusals()
     QVERIFY(filesIn(folder).isEmpty());
     QVERIFY(!fixture.listRow(empty.Liste).Konvertiert.isValid());
 
+    // Nor does a list without a name (one an old database may hold): the
+    // box says why.
+    store::ListenRow unnamed = ExportFixture::goldenHeader();
+    unnamed.Liste = QStringLiteral("");
+    fixture.addList(unnamed, {});
+    QVERIFY(fixture.select(QString()));
+    ui.expectSaveFile(folder + QStringLiteral("/Ohne.tx1"));
+    ui.expectMessage(QStringLiteral("Kein Listenname angegeben"));
+    driver.mnuKonvertieren_Click(fixture.timber, true);
+    QVERIFY(ui.done());
+    QVERIFY(filesIn(folder).isEmpty());
+    QVERIFY(fixture.select(empty.Liste));
+
     // A format outside the options is refused before anything is asked,
     // rather than reported as converted with nothing written.
     fixture.settings.set(store::keys::Konvertierung, QStringLiteral("9"));
+    const auto asked = ui.fileChoices().size();
     ui.expectMessage(
         QStringLiteral("Fehler beim Liste konvertieren FehlerNr :380 Kein Ausgabeformat eingestellt"));
     driver.mnuKonvertieren_Click(fixture.timber, true);
     QVERIFY(ui.done());
-    QCOMPARE(ui.fileChoices().size(), 1);
+    QCOMPARE(ui.fileChoices().size(), asked);
     QVERIFY(filesIn(folder).isEmpty());
     QVERIFY(!fixture.listRow(empty.Liste).Konvertiert.isValid());
 }

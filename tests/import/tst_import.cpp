@@ -870,7 +870,7 @@ private slots:
         QCOMPARE(w.driver->mnuEinlesen_Click(timber), std::optional<QString>(QStringLiteral("Neu")));
         QCOMPARE(timber.Listen.recordCount(), 2);
         QCOMPARE(timber.Listen.current().Liste, QStringLiteral("Neu"));
-        QVERIFY(timber.Holzliste_Oeffnen(w.ui));
+        QVERIFY(timber.Holzliste_Oeffnen());
         QCOMPARE(timber.Holz.recordCount(), 2);
         QCOMPARE(timber.HoechsteNummer, 2);
 
