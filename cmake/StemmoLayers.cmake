@@ -11,6 +11,10 @@
 # A file may include widget headers when it belongs to a target of its folder
 # other than the folder's model library stemmo_<folder>: the *_ui libraries,
 # the programs' wiring and the executables.
+#
+# With STEMMO_CHECK_SQL_LAYER on, the test `sql_in_store` also holds every
+# C++ source outside store/ free of SQL (scripts/check-sql-in-store.sh).
+option(STEMMO_CHECK_SQL_LAYER "Test that no C++ source outside store/ holds SQL" OFF)
 
 function(stemmo_check_layers)
     set(layers ${ARGN})
@@ -102,5 +106,8 @@ set(STEMMO_WIDGET_HEADERS "@widget_headers@")
 
     if(BUILD_TESTING)
         add_test(NAME layers COMMAND ${CMAKE_COMMAND} -DSETTINGS=${settings} -P ${script})
+        if(STEMMO_CHECK_SQL_LAYER)
+            add_test(NAME sql_in_store COMMAND ${PROJECT_SOURCE_DIR}/scripts/check-sql-in-store.sh ${PROJECT_SOURCE_DIR})
+        endif()
     endif()
 endfunction()
