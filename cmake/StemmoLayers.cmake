@@ -9,12 +9,42 @@
 #     file outside a widget target includes a widget header
 #     (cmake/CheckLayers.cmake).
 # A file may include widget headers when it belongs to a target of its folder
-# other than the folder's model library stemmo_<folder>: the *_ui libraries,
-# the programs' wiring and the executables.
+# that links the widget modules, directly or through other libraries: the
+# *_ui libraries, the programs' wiring and the window programs. A file of no
+# such target (the window models, and every folder below the windows) may not.
 #
 # With STEMMO_CHECK_SQL_LAYER on, the test `sql_in_store` also holds every
 # C++ source outside store/ free of SQL (scripts/check-sql-in-store.sh).
 option(STEMMO_CHECK_SQL_LAYER "Test that no C++ source outside store/ holds SQL" OFF)
+
+# Sets <out> to TRUE when <target> reaches Qt6::Widgets or Qt6::PrintSupport
+# through its link libraries.
+function(_stemmo_links_widgets target out)
+    set(queue ${target})
+    set(seen "")
+    while(queue)
+        list(POP_FRONT queue item)
+        string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" item "${item}")
+        if(item IN_LIST seen)
+            continue()
+        endif()
+        list(APPEND seen ${item})
+        if(item MATCHES "^Qt6::(Widgets|PrintSupport)$")
+            set(${out} TRUE PARENT_SCOPE)
+            return()
+        endif()
+        if(TARGET ${item})
+            get_target_property(imported ${item} IMPORTED)
+            if(NOT imported)
+                get_target_property(links ${item} LINK_LIBRARIES)
+                if(links)
+                    list(APPEND queue ${links})
+                endif()
+            endif()
+        endif()
+    endwhile()
+    set(${out} FALSE PARENT_SCOPE)
+endfunction()
 
 function(stemmo_check_layers)
     set(layers ${ARGN})
@@ -25,7 +55,6 @@ function(stemmo_check_layers)
     endforeach()
 
     # Which folder each target comes from.
-    set(targets_by_layer "")
     foreach(layer IN LISTS layers)
         get_property(targets DIRECTORY ${PROJECT_SOURCE_DIR}/${layer} PROPERTY BUILDSYSTEM_TARGETS)
         set(targets_${layer} ${targets})
@@ -46,7 +75,8 @@ function(stemmo_check_layers)
                         "(${layer_of_${link}}, layer ${rank_${layer_of_${link}}})\n")
                 endif()
             endforeach()
-            if(NOT target STREQUAL "stemmo_${layer}")
+            _stemmo_links_widgets(${target} widgets)
+            if(widgets)
                 get_target_property(sources ${target} SOURCES)
                 list(FILTER sources EXCLUDE REGEX "^\\$<")
                 foreach(source IN LISTS sources)
