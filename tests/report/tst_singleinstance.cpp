@@ -22,8 +22,8 @@ QString freshChannel()
 // Asks from another thread, as a second process would, while this one serves.
 bool activateFromOutside(const QString& channel, const QString& file = QString())
 {
-    auto answer = std::async(std::launch::async,
-                             [channel, file] { return SingleInstance::activateRunning(channel, 2000, file); });
+    auto answer = std::async(
+        std::launch::async, [channel, file] { return SingleInstance::activateRunning(channel, 2000, file); });
     while (answer.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
         QCoreApplication::processEvents();
     return answer.get();
@@ -34,11 +34,39 @@ bool activateFromOutside(const QString& channel, const QString& file = QString()
 class TestSingleInstance : public QObject {
     Q_OBJECT
 private slots:
-    void channelNameIsPerProgramAndUser()
+    // Two users on one machine each get their own report program: the
+    // second user's start neither finds nor wakes the first user's.
+    void channelIsPerProgramAndUser()
     {
-        const QString name = SingleInstance::channelName(QStringLiteral("Stemprint"));
-        QVERIFY(name.startsWith(QStringLiteral("Stemprint-")));
-        QVERIFY(!name.contains(QLatin1Char('/')));
+        const QByteArray savedUser = qgetenv("USER");
+        const auto channelOf = [](const char* user, const QString& program) {
+            qputenv("USER", user);
+            return SingleInstance::channelName(program);
+        };
+        const QString program =
+            QStringLiteral("Stemtest-") + QUuid::createUuid().toString(QUuid::Id128).left(12);
+        const QString anna = channelOf("anna", program);
+        const QString bernd = channelOf("bernd", program);
+        const QString other = channelOf("anna", program + QStringLiteral("x"));
+        // A user name is no path: it cannot put the channel elsewhere.
+        const QString odd = channelOf("../a b/c", program);
+        if (savedUser.isNull())
+            qunsetenv("USER");
+        else
+            qputenv("USER", savedUser);
+        QVERIFY(anna != bernd);
+        QVERIFY(anna != other);
+        QVERIFY2(!odd.contains(QLatin1Char('/')), qPrintable(odd));
+
+        SingleInstance annas;
+        QVERIFY(annas.tryBecomePrimary(anna));
+        QSignalSpy annaActivated(&annas, &SingleInstance::activationRequested);
+        SingleInstance bernds;
+        QVERIFY(bernds.tryBecomePrimary(bernd));
+        QSignalSpy berndActivated(&bernds, &SingleInstance::activationRequested);
+        QVERIFY(activateFromOutside(bernd));
+        QTRY_COMPARE(berndActivated.size(), 1);
+        QCOMPARE(annaActivated.size(), 0);
     }
 
     void secondStartActivatesFirst()
