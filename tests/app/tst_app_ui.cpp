@@ -33,11 +33,6 @@ void screenshot(QWidget& widget, const char* name)
     widget.grab().save(QDir(shots).filePath(QString::fromUtf8(name)));
 }
 
-QLabel* labelNamed(QWidget& parent, const char* name)
-{
-    return parent.findChild<QLabel*>(QString::fromUtf8(name));
-}
-
 } // namespace
 
 class TestAppUi : public QObject {
@@ -70,10 +65,13 @@ void TestAppUi::optionsWindowDrivesTheModel()
     QCOMPARE(dialog.losEdit()->text(), QStringLiteral("0"));
     screenshot(dialog, "frmOpt.png");
 
+    QLabel* up = dialog.findChild<QLabel*>(QStringLiteral("Label2"));
+    QLabel* reset = dialog.findChild<QLabel*>(QStringLiteral("Label3"));
+    QVERIFY(up && reset);
     for (int i = 0; i < 3; ++i)
-        emit labelNamed(dialog, "Label2")->linkActivated(QStringLiteral("#"));
+        emit up->linkActivated(QStringLiteral("#"));
     QCOMPARE(dialog.losEdit()->text(), QStringLiteral("3"));
-    emit labelNamed(dialog, "Label3")->linkActivated(QStringLiteral("#"));
+    emit reset->linkActivated(QStringLiteral("#"));
     QCOMPARE(options.txtLos(), QStringLiteral("0"));
     dialog.losEdit()->selectAll();
     QTest::keyClicks(dialog.losEdit(), QStringLiteral("1x12"));

