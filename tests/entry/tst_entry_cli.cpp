@@ -1,27 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/support/StemmoCommand.h"
 #include "tests/support/TestFolder.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
 #include <QTest>
 
-namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-} // namespace
+using Run = testing::StemmoCommand::Result;
 
 class TestEntryCli : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { m_folder = std::make_unique<testing::TestFolder>(); }
+    void init()
+    {
+        m_folder = std::make_unique<testing::TestFolder>();
+        m_stemmo = std::make_unique<testing::StemmoCommand>(QStringLiteral(STEMMO_PROGRAM),
+                                                            m_folder->file(QStringLiteral("daten")),
+                                                            m_folder->file(QStringLiteral("Stemmo.ini")));
+    }
     void newListCleansAndChecksTheName();
     void addChecksAndSaves();
     void addRefusesAnIncompleteRecord();
@@ -31,19 +26,11 @@ private slots:
     void statistikPrintsTheTable();
 
 private:
-    Run stemmo(const QStringList& args)
-    {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("STEMMO_SETTINGS"), m_folder->file(QStringLiteral("Stemmo.ini")));
-        process.setProcessEnvironment(env);
-        process.start(QStringLiteral(STEMMO_PROGRAM),
-                      QStringList{QStringLiteral("--data"), m_folder->file(QStringLiteral("daten"))} + args);
-        process.waitForFinished(60000);
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
-    }
+    Run stemmo(const char* line) const { return m_stemmo->run(line); }
+    Run stemmo(const QStringList& args) const { return m_stemmo->run(args); }
+
     std::unique_ptr<testing::TestFolder> m_folder;
+    std::unique_ptr<testing::StemmoCommand> m_stemmo;
 };
 
 void TestEntryCli::newListCleansAndChecksTheName()
@@ -52,40 +39,30 @@ void TestEntryCli::newListCleansAndChecksTheName()
                       QStringLiteral("Huber")});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out.trimmed(), QStringLiteral("Liste '1234' angelegt."));
-    run = stemmo({QStringLiteral("new-list"), QStringLiteral("1234")});
+    run = stemmo("new-list 1234");
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(QStringLiteral("Liste schon vorhanden")), qPrintable(run.err));
-    run = stemmo({QStringLiteral("new-list"), QStringLiteral("5"), QStringLiteral("--datum"),
-                  QStringLiteral("30.02.2024")});
+    run = stemmo("new-list 5 --datum 30.02.2024");
     QCOMPARE(run.exitCode, 1);
     QVERIFY(run.err.contains(QStringLiteral("ungültig")));
 }
 
 void TestEntryCli::addChecksAndSaves()
 {
-    QCOMPARE(stemmo({QStringLiteral("new-list"), QStringLiteral("7")}).exitCode, 0);
-    const QStringList log = {
-        QStringLiteral("add"),       QStringLiteral("7"),          QStringLiteral("--length"),
-        QStringLiteral("4"),         QStringLiteral("--diameter"), QStringLiteral("25"),
-        QStringLiteral("--species"), QStringLiteral("fichte"),     QStringLiteral("--guete"),
-        QStringLiteral("B"),         QStringLiteral("--sorte"),    QStringLiteral("L")};
-    Run run = stemmo(log);
+    QCOMPARE(stemmo("new-list 7").exitCode, 0);
+    Run run = stemmo("add 7 --length 4 --diameter 25 --species fichte --guete B --sorte L");
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.out.contains(QStringLiteral("0.18 fm")), qPrintable(run.out));
-    run = stemmo({QStringLiteral("add"), QStringLiteral("7"), QStringLiteral("--length"), QStringLiteral("4"),
-                  QStringLiteral("--diameter"), QStringLiteral("30"), QStringLiteral("--sortiment"),
-                  QStringLiteral("--pieces"), QStringLiteral("12"), QStringLiteral("--los"),
-                  QStringLiteral("3")});
-    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(stemmo("add 7 --length 4 --diameter 30 --sortiment --pieces 12 --los 3").exitCode, 0);
 
-    run = stemmo({QStringLiteral("--json"), QStringLiteral("records"), QStringLiteral("7")});
+    run = stemmo("--json records 7");
     QCOMPARE(run.exitCode, 0);
-    const QJsonArray rows = QJsonDocument::fromJson(run.out.toUtf8()).array();
+    const QJsonArray rows = run.array();
     QCOMPARE(rows.size(), 2);
     QCOMPARE(rows.at(0).toObject().value(QStringLiteral("Holzart")).toString(), QStringLiteral("Fichte"));
     QCOMPARE(rows.at(1).toObject().value(QStringLiteral("Nr*St")).toString(), QStringLiteral("*12"));
 
-    run = stemmo({QStringLiteral("totals"), QStringLiteral("7")});
+    run = stemmo("totals 7");
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.out.startsWith(QStringLiteral("Liste '7'\nKubatur ges.= 3.14 fm\nStückzahl = 13\n")),
              qPrintable(run.out));
@@ -94,9 +71,8 @@ void TestEntryCli::addChecksAndSaves()
 
 void TestEntryCli::addRefusesAnIncompleteRecord()
 {
-    QCOMPARE(stemmo({QStringLiteral("new-list"), QStringLiteral("7")}).exitCode, 0);
-    Run run = stemmo({QStringLiteral("add"), QStringLiteral("7"), QStringLiteral("--length"),
-                      QStringLiteral("40"), QStringLiteral("--diameter"), QStringLiteral("25")});
+    QCOMPARE(stemmo("new-list 7").exitCode, 0);
+    Run run = stemmo("add 7 --length 40 --diameter 25");
     QCOMPARE(run.exitCode, 1);
     const qsizetype length = run.err.indexOf(QStringLiteral("Länge > 35 m"));
     const qsizetype grade = run.err.indexOf(QStringLiteral("Güte eingeben"));
@@ -104,36 +80,24 @@ void TestEntryCli::addRefusesAnIncompleteRecord()
     QVERIFY2(length >= 0 && length < grade && grade < species, qPrintable(run.err));
     QVERIFY(run.out.isEmpty());
 
-    run = stemmo({QStringLiteral("add"), QStringLiteral("7"), QStringLiteral("--length"), QStringLiteral("4"),
-                  QStringLiteral("--diameter"), QStringLiteral("25"), QStringLiteral("--species"),
-                  QStringLiteral("Palme")});
-    QCOMPARE(run.exitCode, 2);
-    run = stemmo({QStringLiteral("records"), QStringLiteral("7")});
-    QCOMPARE(run.out.count(QLatin1Char('\n')), 1); // the heading only
+    QCOMPARE(stemmo("add 7 --length 4 --diameter 25 --species Palme").exitCode, 2);
+    QCOMPARE(stemmo("records 7").out.count(QLatin1Char('\n')), 1); // the heading only
 }
 
 void TestEntryCli::decimalBarkDeduction()
 {
-    const QStringList log{QStringLiteral("--length"),   QStringLiteral("4"),
-                          QStringLiteral("--diameter"), QStringLiteral("30"),
-                          QStringLiteral("--species"),  QStringLiteral("Fichte")};
-    Run run =
-        stemmo(QStringList{QStringLiteral("volume"), QStringLiteral("--abzug"), QStringLiteral("0,5")} + log);
+    Run run = stemmo("volume --abzug 0,5 --length 4 --diameter 30 --species Fichte");
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.out.contains(QStringLiteral("Kubatur 0.27 fm")), qPrintable(run.out));
     QVERIFY2(run.out.contains(QStringLiteral("RindenAbzug 0.5 cm")), qPrintable(run.out));
 
-    QCOMPARE(stemmo({QStringLiteral("new-list"), QStringLiteral("7")}).exitCode, 0);
-    const QStringList add =
-        QStringList{QStringLiteral("add"), QStringLiteral("7"),       QStringLiteral("--guete"),
-                    QStringLiteral("B"),   QStringLiteral("--sorte"), QStringLiteral("L")} +
-        log;
-    run = stemmo(add + QStringList{QStringLiteral("--abzug"), QStringLiteral("12")});
-    QCOMPARE(run.exitCode, 2);
-    run = stemmo(add + QStringList{QStringLiteral("--abzug"), QStringLiteral("2,5")});
-    QCOMPARE(run.exitCode, 0);
-    run = stemmo({QStringLiteral("--json"), QStringLiteral("records"), QStringLiteral("7")});
-    const QJsonArray rows = QJsonDocument::fromJson(run.out.toUtf8()).array();
+    QCOMPARE(stemmo("new-list 7").exitCode, 0);
+    QCOMPARE(
+        stemmo("add 7 --guete B --sorte L --length 4 --diameter 30 --species Fichte --abzug 12").exitCode, 2);
+    QCOMPARE(
+        stemmo("add 7 --guete B --sorte L --length 4 --diameter 30 --species Fichte --abzug 2,5").exitCode,
+        0);
+    const QJsonArray rows = stemmo("--json records 7").array();
     QCOMPARE(rows.size(), 1);
     QCOMPARE(rows.at(0).toObject().value(QStringLiteral("Rinde")).toString(), QStringLiteral("2.5"));
     QCOMPARE(rows.at(0).toObject().value(QStringLiteral("Kubatur")).toString(), QStringLiteral("0.24"));
@@ -141,69 +105,54 @@ void TestEntryCli::decimalBarkDeduction()
 
 void TestEntryCli::renameAndDelete()
 {
-    QCOMPARE(stemmo({QStringLiteral("new-list"), QStringLiteral("Alt")}).exitCode, 0);
-    QCOMPARE(stemmo({QStringLiteral("new-list"), QStringLiteral("Andere")}).exitCode, 0);
-    Run run = stemmo({QStringLiteral("rename"), QStringLiteral("Alt"), QStringLiteral("andere")});
-    QCOMPARE(run.exitCode, 1);
-    run = stemmo({QStringLiteral("rename"), QStringLiteral("Alt"), QStringLiteral("Neu 2")});
+    QCOMPARE(stemmo("new-list Alt").exitCode, 0);
+    QCOMPARE(stemmo("new-list Andere").exitCode, 0);
+    QCOMPARE(stemmo("rename Alt andere").exitCode, 1);
+    const Run run = stemmo({QStringLiteral("rename"), QStringLiteral("Alt"), QStringLiteral("Neu 2")});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out.trimmed(), QStringLiteral("Liste 'Alt' heißt jetzt 'Neu2'."));
-    run = stemmo({QStringLiteral("delete-list"), QStringLiteral("Neu2")});
-    QCOMPARE(run.exitCode, 0);
-    run = stemmo({QStringLiteral("delete-list"), QStringLiteral("Neu2")});
-    QCOMPARE(run.exitCode, 1);
-    run = stemmo({QStringLiteral("--json"), QStringLiteral("lists")});
-    const QJsonArray lists = QJsonDocument::fromJson(run.out.toUtf8()).array();
+    QCOMPARE(stemmo("delete-list Neu2").exitCode, 0);
+    QCOMPARE(stemmo("delete-list Neu2").exitCode, 1);
+    const QJsonArray lists = stemmo("--json lists").array();
     QCOMPARE(lists.size(), 1);
     QCOMPARE(lists.at(0).toObject().value(QStringLiteral("Liste")).toString(), QStringLiteral("Andere"));
 }
 
 void TestEntryCli::sortimentMergesEqualRecords()
 {
-    QCOMPARE(stemmo({QStringLiteral("new-list"), QStringLiteral("7")}).exitCode, 0);
-    QCOMPARE(stemmo({QStringLiteral("new-list"), QStringLiteral("leer")}).exitCode, 0);
-    for (int i = 0; i < 3; ++i) {
-        const Run add =
-            stemmo({QStringLiteral("add"), QStringLiteral("7"), QStringLiteral("--length"),
-                    QStringLiteral("4"), QStringLiteral("--diameter"), QStringLiteral("25"),
-                    QStringLiteral("--species"), QStringLiteral("Fichte"), QStringLiteral("--guete"),
-                    QStringLiteral("B"), QStringLiteral("--sorte"), QStringLiteral("L"),
-                    QStringLiteral("--sortiment"), QStringLiteral("--pieces"), QStringLiteral("1")});
-        QCOMPARE(add.exitCode, 0);
-    }
-    Run run = stemmo({QStringLiteral("sortiment"), QStringLiteral("7")});
+    QCOMPARE(stemmo("new-list 7").exitCode, 0);
+    QCOMPARE(stemmo("new-list leer").exitCode, 0);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(
+            stemmo(
+                "add 7 --length 4 --diameter 25 --species Fichte --guete B --sorte L --sortiment --pieces 1")
+                .exitCode,
+            0);
+    Run run = stemmo("sortiment 7");
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(
         run.out.contains(QStringLiteral("1 Sortimente aus 3 Datensätzen gebildet, 1 Datensätze bleiben")),
         qPrintable(run.out));
-    run = stemmo({QStringLiteral("--json"), QStringLiteral("records"), QStringLiteral("7")});
-    const QJsonArray rows = QJsonDocument::fromJson(run.out.toUtf8()).array();
+    const QJsonArray rows = stemmo("--json records 7").array();
     QCOMPARE(rows.size(), 1);
     QCOMPARE(rows.at(0).toObject().value(QStringLiteral("Nr*St")).toString(), QStringLiteral("*3"));
 
-    run = stemmo({QStringLiteral("sortiment"), QStringLiteral("leer")});
+    run = stemmo("sortiment leer");
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(QStringLiteral("Liste enhält keine Daten")), qPrintable(run.err));
-    run = stemmo({QStringLiteral("sortiment"), QStringLiteral("fehlt")});
+    run = stemmo("sortiment fehlt");
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(QStringLiteral("Liste 'fehlt' nicht vorhanden")), qPrintable(run.err));
 }
 
 void TestEntryCli::statistikPrintsTheTable()
 {
-    QCOMPARE(stemmo({QStringLiteral("new-list"), QStringLiteral("S1")}).exitCode, 0);
-    const auto add = [&](const char* diameter, const char* species, const char* grade) {
-        return stemmo({QStringLiteral("add"), QStringLiteral("S1"), QStringLiteral("--length"),
-                       QStringLiteral("4"), QStringLiteral("--diameter"), QLatin1String(diameter),
-                       QStringLiteral("--species"), QLatin1String(species), QStringLiteral("--guete"),
-                       QLatin1String(grade), QStringLiteral("--sorte"), QStringLiteral("L")})
-            .exitCode;
-    };
-    QCOMPARE(add("25", "Fichte", "B"), 0);
-    QCOMPARE(add("25", "Fichte", "B"), 0);
-    QCOMPARE(add("40", "Buche", "C"), 0);
+    QCOMPARE(stemmo("new-list S1").exitCode, 0);
+    QCOMPARE(stemmo("add S1 --length 4 --diameter 25 --species Fichte --guete B --sorte L").exitCode, 0);
+    QCOMPARE(stemmo("add S1 --length 4 --diameter 25 --species Fichte --guete B --sorte L").exitCode, 0);
+    QCOMPARE(stemmo("add S1 --length 4 --diameter 40 --species Buche --guete C --sorte L").exitCode, 0);
 
-    Run run = stemmo({QStringLiteral("statistik"), QStringLiteral("S1")});
+    Run run = stemmo("statistik S1");
     QCOMPARE(run.exitCode, 0);
     const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.first(), QStringLiteral("Sortenzusammenstellung zu Holzliste S1"));
@@ -213,15 +162,13 @@ void TestEntryCli::statistikPrintsTheTable()
     // Numbers stand right-aligned: every line ends in the same column.
     QCOMPARE(lines.at(2).size(), lines.last().size());
 
-    run = stemmo({QStringLiteral("--json"), QStringLiteral("statistik"), QStringLiteral("S1")});
+    run = stemmo("--json statistik S1");
     QCOMPARE(run.exitCode, 0);
-    const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    const QJsonObject json = run.object();
     QCOMPARE(json.value(QStringLiteral("stueck")).toInt(), 3);
     QCOMPARE(json.value(QStringLiteral("kubatur")).toDouble(), 0.84);
     QCOMPARE(json.value(QStringLiteral("holzarten")).toArray().size(), 2);
-
-    run = stemmo({QStringLiteral("statistik"), QStringLiteral("fehlt")});
-    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(stemmo("statistik fehlt").exitCode, 1);
 }
 
 QTEST_GUILESS_MAIN(TestEntryCli)

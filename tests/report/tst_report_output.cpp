@@ -10,6 +10,7 @@
 #include "report/ReportTexts.h"
 #include "store/Settings.h"
 #include "tests/support/ScriptedUserInterface.h"
+#include "tests/support/StemmoCommand.h"
 #include "tests/support/TestFolder.h"
 
 #include <QBuffer>
@@ -85,26 +86,6 @@ private:
     void (*m_signal)(int) = SIG_DFL;
 };
 #endif
-
-QString stemmo()
-{
-    return QStringLiteral(STEMMO_EXECUTABLE);
-}
-
-struct Run {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-Run run(const QString& data, const QStringList& args)
-{
-    QProcess process;
-    process.start(stemmo(), QStringList{QStringLiteral("--data"), data} + args);
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 } // namespace
 
@@ -235,26 +216,25 @@ private slots:
     void commandLine()
     {
         testing::TestFolder folder;
-        const QString data = folder.file(QStringLiteral("data"));
-        QCOMPARE(
-            run(data, {QStringLiteral("generate"), QStringLiteral("Probe"), QStringLiteral("120")}).exitCode,
-            0);
+        const testing::StemmoCommand stemmo(QStringLiteral(STEMMO_EXECUTABLE),
+                                            folder.file(QStringLiteral("data")));
+        QCOMPARE(stemmo.run("generate Probe 120").exitCode, 0);
 
-        const Run summary = run(data, {QStringLiteral("summary"), QStringLiteral("probe")});
+        const auto summary = stemmo.run("summary probe");
         QCOMPARE(summary.exitCode, 0);
         QVERIFY(summary.out.startsWith(QStringLiteral("Sortenzusammenstellung zu Holzliste Probe\n")));
         QVERIFY(!summary.out.contains(QChar(13)));
 
         const QString pdf = folder.file(QStringLiteral("probe.pdf"));
-        const Run report = run(data, {QStringLiteral("report"), QStringLiteral("Probe"),
-                                      QStringLiteral("--pdf"), pdf, QStringLiteral("--verdichtet")});
+        const auto report = stemmo.run({QStringLiteral("report"), QStringLiteral("Probe"),
+                                        QStringLiteral("--pdf"), pdf, QStringLiteral("--verdichtet")});
         QCOMPARE(report.exitCode, 0);
         QVERIFY(report.out.contains(QStringLiteral("120 Datensätze")));
         QVERIFY(QFileInfo(pdf).size() > 1000);
 
         const QString out = folder.file(QStringLiteral("docs"));
-        const Run word = run(data, {QStringLiteral("word"), QStringLiteral("Probe"),
-                                    QStringLiteral("--losweise"), QStringLiteral("--out"), out});
+        const auto word = stemmo.run({QStringLiteral("word"), QStringLiteral("Probe"),
+                                      QStringLiteral("--losweise"), QStringLiteral("--out"), out});
         QCOMPARE(word.exitCode, 0);
         const QStringList paths = word.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QVERIFY(paths.size() >= 2);
@@ -262,10 +242,10 @@ private slots:
             QVERIFY2(QFile::exists(paths.at(i)) && paths.at(i).contains(QStringLiteral("ProbeLos")),
                      qPrintable(paths.at(i)));
 
-        const Run missing = run(data, {QStringLiteral("word"), QStringLiteral("Keine")});
+        const auto missing = stemmo.run("word Keine");
         QCOMPARE(missing.exitCode, 1);
         QVERIFY(missing.err.contains(QStringLiteral("nicht vorhanden")));
-        QCOMPARE(run(data, {QStringLiteral("report"), QStringLiteral("Probe")}).exitCode, 2);
+        QCOMPARE(stemmo.run("report Probe").exitCode, 2);
     }
 };
 
