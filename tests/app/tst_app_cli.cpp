@@ -317,7 +317,6 @@ void TestAppCli::failedSettingsWriteIsNoSuccess_data()
 {
     QTest::addColumn<QString>("args");
     QTest::newRow("sort order") << QStringLiteral("options Sortierung 3");
-    QTest::newRow("export format") << QStringLiteral("options Konvertierung 5");
     QTest::newRow("lot rule") << QStringLiteral("lots set 305 --holzart Fichte");
 }
 
