@@ -256,11 +256,6 @@ void TestOffice::eldatNamesWhatItCannotCarry()
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray json = file.readAll();
     QVERIFY(json.contains("\"species\":\"xy\""));
-
-    // The same list in a legacy format loses nothing of this kind.
-    const auto legacy = exportList(fixture, 6, QStringLiteral("Probe.dat"));
-    QVERIFY2(!legacy.losses.join(QLatin1Char('\n')).contains(QStringLiteral("ELDATsmart")),
-             qPrintable(legacy.losses.join(QLatin1Char('\n'))));
 }
 
 void TestOffice::eldatRoundTrip()
