@@ -279,7 +279,7 @@ void TestDesktopUi::pickListsOpenOnScreenBesideTheirField()
     for (const auto& p : pickers) {
         QWidget* field = s.find(p.field);
         s.click(s.find(p.button));
-        QListWidget* list = s.pickList(p.list);
+        QListWidget* list = s.find<QListWidget>(p.list);
         QVERIFY2(list->isVisible(), p.list);
         const QRect shown(list->mapToGlobal(QPoint(0, 0)), list->size());
         const QRect filled(field->mapToGlobal(QPoint(0, 0)), field->size());

@@ -183,7 +183,7 @@ void TestEntryUi::selectionListsChooseByTapAndEnter()
     StemoraSession s;
     s.open();
     s.newList(QStringLiteral("Los"));
-    QListWidget* guete = s.pickList("lstGuete");
+    QListWidget* guete = s.find<QListWidget>("lstGuete");
     s.tap("cmdGuete");
     QVERIFY(guete->isVisible());
     QVERIFY(guete->hasFocus());
@@ -202,7 +202,7 @@ void TestEntryUi::selectionListsChooseByTapAndEnter()
 
     // Lots: the list's lots and the new lot numbers side by side.
     s.tap("cmdLos");
-    QListWidget* losNeu = s.pickList("lstLosNeu");
+    QListWidget* losNeu = s.find<QListWidget>("lstLosNeu");
     QVERIFY(losNeu->isVisible());
     QCOMPARE(losNeu->count(), 85);
     QLineEdit* typed = s.window().selectionLists()->txtLosNeu();
@@ -213,7 +213,7 @@ void TestEntryUi::selectionListsChooseByTapAndEnter()
     QVERIFY(!losNeu->isVisible());
     QCOMPARE(s.find<QLineEdit>("txtLos")->text(), QStringLiteral("12"));
     s.tap("cmdLos");
-    QListWidget* los = s.pickList("lstLos");
+    QListWidget* los = s.find<QListWidget>("lstLos");
     QVERIFY(!los->findItems(QStringLiteral("12"), Qt::MatchExactly).isEmpty());
     QVERIFY(s.ui.done());
 }

@@ -7,7 +7,6 @@
 #include "entry/FrmHolz.h"
 #include "entry/FrmHolzWindow.h"
 #include "entry/Keypad.h"
-#include "entry/SelectionLists.h"
 #include "header/FrmListendatenDialog.h"
 #include "import/DataFolderSetup.h"
 #include "store/Database.h"
@@ -74,15 +73,6 @@ QAction* StemoraSession::action(const char* name)
     return child<QAction>(*window().menuBar(), name);
 }
 
-QListWidget* StemoraSession::pickList(const char* name)
-{
-    if (QListWidget* list = window().selectionLists()->list(QLatin1String(name)))
-        return list;
-    missing("QListWidget", name);
-    m_standIns.push_back(std::make_unique<QListWidget>());
-    return static_cast<QListWidget*>(m_standIns.back().get());
-}
-
 bool StemoraSession::isStandIn(const QObject* object) const
 {
     for (const auto& standIn : m_standIns)
@@ -118,7 +108,7 @@ void StemoraSession::tapKeys(const QString& digits)
 void StemoraSession::choose(const char* field, const char* listName, const QString& entry)
 {
     click(find(field));
-    QListWidget* list = pickList(listName);
+    QListWidget* list = find<QListWidget>(listName);
     QVERIFY2(list->isVisible(), listName);
     const QList<QListWidgetItem*> items = list->findItems(entry, Qt::MatchExactly);
     QVERIFY2(!items.isEmpty(), qPrintable(entry));

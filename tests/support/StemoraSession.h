@@ -13,7 +13,6 @@
 #include <vector>
 
 class QAction;
-class QListWidget;
 class QWidget;
 namespace app {
 class StemoraProgram;
@@ -67,10 +66,9 @@ public:
         m_standIns.push_back(std::move(standIn));
         return blank;
     }
-    // A control of the entry screen, a menu entry, a selection list.
+    // A control or selection list of the entry screen; action() finds a menu entry.
     template <class T = QWidget> T* find(const char* name) { return child<T>(windowObject(), name); }
     QAction* action(const char* name);
-    QListWidget* pickList(const char* name);
 
     // Clicks a control unless it is a stand-in for a missing one.
     void click(QWidget* widget, Qt::KeyboardModifiers modifiers = {}, QPoint at = {});
