@@ -16,6 +16,7 @@
 #include "report/WorkCopy.h"
 #include "store/Database.h"
 #include "store/MasterData.h"
+#include "store/TimberStore.h"
 
 #include "bench/BenchSupport.h"
 #include <QBuffer>
@@ -40,11 +41,7 @@ QList<store::HolzartRow> species()
 
 store::ListenRow listRow()
 {
-    const auto& table = store::listenTable();
-    store::Statement st = holz->prepare("SELECT " + table.selectList() + " FROM Listen WHERE Liste = ?");
-    st.bind(1, ListName);
-    st.step();
-    return table.read(st);
+    return store::TimberStore::findList(*holz, ListName).value_or(store::ListenRow());
 }
 
 void takeOver(benchmark::State& state)

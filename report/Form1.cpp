@@ -20,6 +20,7 @@
 #include "store/MasterData.h"
 #include "store/SettingKeys.h"
 #include "store/Settings.h"
+#include "store/WorkCopyRepository.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -33,27 +34,6 @@ const QString Title = QStringLiteral("Stemprint");
 QString checkText(bool checked)
 {
     return checked ? QStringLiteral("1") : QStringLiteral("0");
-}
-
-QList<store::ListenRow> readLists(store::Database& db)
-{
-    const auto& table = store::listenTable();
-    store::Statement st =
-        db.prepare("SELECT " + table.selectList() + " FROM Listen ORDER BY Liste COLLATE JET DESC, Id");
-    QList<store::ListenRow> lists;
-    while (st.step())
-        lists << table.read(st);
-    return lists;
-}
-
-std::optional<store::ListenRow> readList(store::Database& db, qint64 id)
-{
-    const auto& table = store::listenTable();
-    store::Statement st = db.prepare(table.selectByIdSql());
-    st.bind(1, id);
-    if (!st.step())
-        return std::nullopt;
-    return table.read(st);
 }
 
 } // namespace
@@ -155,7 +135,7 @@ void Form1::mnuDateioeffnen_Click()
     const QString previous = m_currentRow >= 0 ? Text11() : QString();
     try {
         m_holz = store::Database::open(databasePath(), store::DatabaseKind::Holz, store::OpenMode::ReadOnly);
-        m_grid.setLists(readLists(*m_holz));
+        m_grid.setLists(store::WorkCopyRepository::lists(*m_holz, store::ListenOrder::ListeDesc));
         m_uebernehmenEnabled = true;
         const int again = m_grid.rowOf(previous);
         setCurrentRow(again >= 0 ? again : (m_grid.rowCount() > 0 ? 0 : -1));
@@ -256,7 +236,7 @@ void Form1::takeOver()
     try {
         // The header as stored now, so that header and records are read together.
         const store::ListenRow& shown = m_grid.lists().at(m_currentRow);
-        const store::ListenRow header = readList(*m_holz, shown.Id).value_or(shown);
+        const store::ListenRow header = store::WorkCopyRepository::list(*m_holz, shown.Id).value_or(shown);
         m_work->takeOver(*m_holz, header.Liste);
         m_takenOver = header;
         m_listDaten.setRows(m_work->rows());

@@ -12,10 +12,9 @@ class Database;
 
 namespace report {
 
-// The report program's working copy of one list (vorl.db, table Holz).
-// Every output is made from it, so what is printed is exactly one
-// consistent reading of the list, however the recording program changes
-// the list meanwhile.
+// The report program's working copy of one list (vorl.db): the connection
+// it is kept in, brought up to the present columns once when opened. What
+// the operations do is described at store::WorkCopyRepository.
 class WorkCopy {
 public:
     // `work` is the working database; columns missing in an older working
@@ -24,13 +23,9 @@ public:
 
     store::Database& database() const { return *m_work; }
 
-    // Replaces the working table's content with the records of `list` from
-    // the list database `holz`: single logs first, by lot and number, then
-    // assortments and stacks by lot, length, assortment, grade and diameter.
-    // With a lot, only that lot's records: single logs by number, the others
-    // by species, length, assortment, grade and diameter.
-    // One transaction: when anything fails the previous content stays and
-    // store::DbError is thrown. Returns the number of rows copied.
+    // Replaces the content with the records of `list` (with a lot, of that
+    // lot only) from the list database `holz`; on failure the previous
+    // content stays and store::DbError is thrown. Returns the rows copied.
     int takeOver(store::Database& holz, const QString& list, std::optional<int> lot = std::nullopt);
 
     // The rows in the order they were copied.

@@ -3,6 +3,7 @@
 
 #include "JetCollation.h"
 #include "LotRegister.h"
+#include "MantelSamples.h"
 #include "SettingKeys.h"
 
 #include <QDate>
@@ -80,12 +81,7 @@ QList<int> TimberStore::Mantel_Lesen(qint64 holzId)
 
 void TimberStore::deleteSample(qint64 holzId, int indx)
 {
-    Statement remove = m_db->prepare("DELETE FROM Mantel WHERE HolzId = ? AND Indx = ?");
-    remove.bindAll(holzId, indx);
-    remove.run();
-    Statement close = m_db->prepare("UPDATE Mantel SET Indx = Indx - 1 WHERE HolzId = ? AND Indx > ?");
-    close.bindAll(holzId, indx);
-    close.run();
+    MantelSamples(*m_db).remove(holzId, indx);
     Mantel.refresh();
 }
 

@@ -30,9 +30,4 @@ struct WorkRow {
 
 const TableDef<WorkRow>& workTable();
 
-// Working copies written by older versions lack the columns Folgestamm and
-// Klammerstamm; adds them (one transaction). True when columns were added.
-// Throws DbError.
-bool ensureWorkColumns(Database& work);
-
 } // namespace store

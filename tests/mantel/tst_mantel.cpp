@@ -5,9 +5,12 @@
 #include "rules/BarkTable.h"
 #include "store/Database.h"
 #include "store/LotRegister.h"
+#include "store/MantelSamples.h"
 #include "store/MasterData.h"
 #include "store/Settings.h"
 #include "store/TimberStore.h"
+#include "store/Transaction.h"
+#include "tests/store/StoreFaults.h"
 #include "tests/support/ScriptedUserInterface.h"
 #include "tests/support/TestFolder.h"
 
@@ -87,35 +90,32 @@ struct Fixture {
         return r;
     }
 
-    QString storedStamm() const
+    // The stack's record as stored.
+    std::optional<store::HolzRow> stored() const
     {
-        store::Statement st = holz->prepare("SELECT Stamm FROM Holz WHERE Id = ?");
-        st.bind(1, holzId);
-        return st.step() ? st.text(0) : QString();
+        std::optional<store::HolzRow> found;
+        store::TimberStore::forEachRecord(*holz, QStringLiteral("Polter"), QStringLiteral("0"), false,
+                                          [&](const store::HolzRow& row) {
+                                              if (row.Id == holzId)
+                                                  found = row;
+                                          });
+        return found;
     }
+    QString storedStamm() const { return stored() ? stored()->Stamm : QString(); }
+    double storedKubatur() const { return stored() ? stored()->Kubatur : -1; }
 
-    // (record, diameter, position) of every sample, in entry order.
-    QList<QList<qint64>> samples() const
+    // (record, diameter, position) of the samples of these records, in their order.
+    QList<QList<qint64>> samples(const QList<qint64>& records) const
     {
-        store::Statement st = holz->prepare("SELECT HolzId, Durchm, Indx FROM Mantel ORDER BY HolzId, Indx");
         QList<QList<qint64>> rows;
-        while (st.step())
-            rows << QList<qint64>{st.int64(0), st.int64(1), st.int64(2)};
+        for (const qint64 id : records)
+            for (const store::MantelRow& sample : store::MantelSamples(*holz).ofRecord(id))
+                rows << QList<qint64>{sample.HolzId, sample.Durchm, sample.Indx};
         return rows;
     }
 
-    double storedKubatur() const
-    {
-        store::Statement st = holz->prepare("SELECT Kubatur FROM Holz WHERE Id = ?");
-        st.bind(1, holzId);
-        return st.step() ? st.real(0) : -1;
-    }
-
-    int sampleRows() const
-    {
-        store::Statement st = holz->prepare("SELECT count(*) FROM Mantel");
-        return st.step() ? st.integer(0) : -1;
-    }
+    // The samples stored for the stack, or for no stored record.
+    int sampleRows() const { return int(samples({holzId, 0}).size()); }
 };
 
 std::optional<mantel::StoredSample> enter(FrmMantel& form, const char* diameter)
@@ -140,7 +140,6 @@ private slots:
     void aRecordNotStoredTakesNoSample();
     void removingSamplesTheVolumeFollows();
     void samplesGoWithTheirRecord();
-    void anOlderDatabaseKeepsItsSamples();
     void importedSamplesBelongToTheirRecord();
     void aFailedWriteStoresNeitherSampleNorVolume();
 };
@@ -193,9 +192,9 @@ void TestMantel::sampleVolumesFollowTheBarkOfTheRecord()
     const auto sample = enter(form, "30");
     QVERIFY(sample);
     QCOMPARE(sample->txtKubatur, QStringLiteral("2.50"));
-    store::Statement st = f.holz->prepare("SELECT Kubatur FROM Mantel");
-    QVERIFY(st.step());
-    QCOMPARE(float(st.real(0)), 0.25f);
+    const QList<store::MantelRow> samples = store::MantelSamples(*f.holz).ofRecord(f.holzId);
+    QCOMPARE(samples.size(), 1);
+    QCOMPARE(float(samples.first().Kubatur), 0.25f);
 }
 
 void TestMantel::diametersOutsideTheByteAreRefused_data()
@@ -251,11 +250,12 @@ void TestMantel::samplesAreNumberedAndReadBack()
         // 10 × 0.79 fm: the first stack's samples are not averaged in.
         QCOMPARE(own->kubatur, 7.9);
     }
-    QCOMPARE(f.samples(), (QList<QList<qint64>>{{f.holzId, 30, 0}, {f.holzId, 40, 1}, {second, 50, 0}}));
-    store::Statement numbers = f.holz->prepare("SELECT StapelNr FROM Mantel ORDER BY Id");
+    QCOMPARE(f.samples({f.holzId, second}),
+             (QList<QList<qint64>>{{f.holzId, 30, 0}, {f.holzId, 40, 1}, {second, 50, 0}}));
     QList<int> stapelNr;
-    while (numbers.step())
-        stapelNr << numbers.integer(0);
+    for (const qint64 id : {f.holzId, second})
+        for (const store::MantelRow& sample : store::MantelSamples(*f.holz).ofRecord(id))
+            stapelNr << sample.StapelNr;
     QCOMPARE(stapelNr, (QList<int>{5, 5, 0}));
 
     FrmMantel again(*f.store, f.bark, f.ui);
@@ -344,11 +344,11 @@ void TestMantel::removingSamplesTheVolumeFollows()
     QCOMPARE(f.storedKubatur(), 3.4);
     QCOMPARE(form.lstMantel(), (QStringList{QStringLiteral("32"), QStringLiteral("34")}));
     QCOMPARE(form.txtAnzahl(), QStringLiteral("2"));
-    QCOMPARE(f.samples(), (QList<QList<qint64>>{{f.holzId, 32, 0}, {f.holzId, 34, 1}}));
+    QCOMPARE(f.samples({f.holzId}), (QList<QList<qint64>>{{f.holzId, 32, 0}, {f.holzId, 34, 1}}));
 
     // A new sample takes the next free position.
     QVERIFY(enter(form, "36"));
-    QCOMPARE(f.samples().last(), (QList<qint64>{f.holzId, 36, 2}));
+    QCOMPARE(f.samples({f.holzId}).last(), (QList<qint64>{f.holzId, 36, 2}));
 
     // Without samples the record has the volume of its own measures again:
     // 10 × 4 m × 3.1415 × 0.22² / 4 = 1.52.
@@ -380,24 +380,32 @@ void TestMantel::samplesGoWithTheirRecord()
     f.store->Listen.addNew(other);
     // Moved to another list (as the table's "Liste" change moves records):
     // its samples go along, the other stack's stay.
-    f.holz->prepare("UPDATE Holz SET Liste = 'Nord' WHERE Id = " + QByteArray::number(second)).run();
-    const auto listOf = [&](int diameter) {
-        store::Statement st = f.holz->prepare("SELECT Liste FROM Mantel WHERE Durchm = ?");
-        st.bind(1, diameter);
-        return st.step() ? st.text(0) : QString();
+    {
+        store::Transaction move(*f.holz);
+        store::TimberStore::moveRecords(*f.holz, {second}, QStringLiteral("Nord"));
+        move.commit();
+    }
+    const auto listOf = [&](qint64 record) {
+        const QList<store::MantelRow> samples = store::MantelSamples(*f.holz).ofRecord(record);
+        return samples.size() == 1 ? samples.first().Liste : QString();
     };
-    QCOMPARE(listOf(30), QStringLiteral("Polter"));
-    QCOMPARE(listOf(40), QStringLiteral("Nord"));
+    QCOMPARE(listOf(f.holzId), QStringLiteral("Polter"));
+    QCOMPARE(listOf(second), QStringLiteral("Nord"));
     form.open(f.stack(QStringLiteral("r"), second));
     QCOMPARE(form.lstMantel(), QStringList{QStringLiteral("40")});
 
     // Deleted: its samples go, the others stay.
-    f.holz->prepare("DELETE FROM Holz WHERE Id = " + QByteArray::number(second)).run();
-    QCOMPARE(f.samples(), (QList<QList<qint64>>{{f.holzId, 30, 0}}));
+    store::TimberStore nord(*f.holz, *f.settings);
+    nord.Listen_Oeffnen();
+    QVERIFY(nord.moveToList(QStringLiteral("Nord")));
+    QVERIFY(nord.Holzliste_Oeffnen());
+    QCOMPARE(nord.Holz.currentId(), second);
+    nord.Holz.deleteCurrent();
+    QCOMPARE(f.samples({f.holzId, second}), (QList<QList<qint64>>{{f.holzId, 30, 0}}));
     // The window still open on the deleted record stores nothing.
     f.ui.expectMessage(QStringLiteral("nicht mehr vorhanden"));
     QVERIFY(!enter(form, "44"));
-    QCOMPARE(f.samples(), (QList<QList<qint64>>{{f.holzId, 30, 0}}));
+    QCOMPARE(f.samples({f.holzId, second}), (QList<QList<qint64>>{{f.holzId, 30, 0}}));
     // A record stored later under a reused row id starts without samples.
     const qint64 reused = f.addAssortment();
     form.open(f.stack(QStringLiteral("r"), reused));
@@ -405,41 +413,10 @@ void TestMantel::samplesGoWithTheirRecord()
     QVERIFY(f.ui.done());
 }
 
-void TestMantel::anOlderDatabaseKeepsItsSamples()
-{
-    testing::TestFolder folder;
-    const QString path = folder.file(QStringLiteral("Holz.db"));
-    {
-        // A list database as the first version wrote it: samples by number.
-        auto db = store::Database::open(path, store::DatabaseKind::Holz);
-        db->exec("DROP TRIGGER HolzMantelLoeschen; DROP TRIGGER HolzMantelListe; DROP INDEX MantelHolz;"
-                 "ALTER TABLE Mantel DROP COLUMN HolzId; PRAGMA user_version=1;");
-        db->exec(
-            "INSERT INTO Holz (Liste, Nummer, Einzelstamm, Stamm, Id) VALUES"
-            " ('A', 0, 0, '1', 1), ('A', 7, 1, '1', 2), ('A', 7, 0, 'Mantl', 3), ('B', 0, 0, '1', 4);"
-            "INSERT INTO Mantel (Liste, StapelNr, Durchm, Kubatur, Indx) VALUES"
-            " ('A', 0, 30, 0.28, 0), ('A', 7, 31, 0.3, 0), ('b', 0, 32, 0.32, 0), ('C', 1, 33, 0.34, 0);");
-    }
-    auto db = store::Database::open(path, store::DatabaseKind::Holz);
-    QCOMPARE(db->schemaVersion(), 2);
-    store::Statement st = db->prepare("SELECT Durchm, HolzId FROM Mantel ORDER BY Durchm");
-    QList<QList<qint64>> rows;
-    while (st.step())
-        rows << QList<qint64>{st.int64(0), st.isNull(1) ? -1 : st.int64(1)};
-    // The stack of number 7 measured by samples wins over the single log of
-    // that number; a list name in other case is the same list; samples
-    // without a record are kept.
-    QCOMPARE(rows, (QList<QList<qint64>>{{30, 1}, {31, 3}, {32, 4}, {33, -1}}));
-    db->exec("DELETE FROM Holz WHERE Id = 3");
-    store::Statement count = db->prepare("SELECT count(*) FROM Mantel");
-    QVERIFY(count.step());
-    QCOMPARE(count.integer(0), 3);
-}
-
 void TestMantel::aFailedWriteStoresNeitherSampleNorVolume()
 {
     Fixture f;
-    f.holz->exec("CREATE TRIGGER refuse BEFORE UPDATE ON Holz BEGIN SELECT RAISE(ABORT, 'gesperrt'); END");
+    testing::StoreFaults::refuseRecordChanges(*f.holz);
     FrmMantel form(*f.store, f.bark, f.ui);
     form.open(f.stack());
     f.ui.expectMessage(QStringLiteral("Fehl.Nr"));
@@ -451,7 +428,7 @@ void TestMantel::aFailedWriteStoresNeitherSampleNorVolume()
     // The shared record set forgot the row as well.
     QCOMPARE(f.store->Mantel.recordCount(), 0);
 
-    f.holz->exec("DROP TRIGGER refuse");
+    testing::StoreFaults::allowRecordChanges(*f.holz);
     QVERIFY(enter(form, "30"));
     QCOMPARE(form.lstMantel().size(), 1);
     QCOMPARE(f.storedKubatur(), 2.8);
@@ -480,11 +457,15 @@ void TestMantel::importedSamplesBelongToTheirRecord()
         list.samples.push_back(sample);
     }
     QVERIFY(importer::ImportedListWriter(*f.holz).write(list));
-    store::Statement st = f.holz->prepare(
-        "SELECT count(*) FROM Mantel m JOIN Holz h ON h.Id = m.HolzId WHERE h.Liste = 'Eingelesen' AND "
-        "h.Id = (SELECT max(Id) FROM Holz WHERE Liste = 'Eingelesen')");
-    QVERIFY(st.step());
-    QCOMPARE(st.integer(0), 2);
+    QList<qint64> records;
+    store::TimberStore::forEachRecord(*f.holz, list.header.Liste, QStringLiteral("0"), false,
+                                      [&](const store::HolzRow& row) { records << row.Id; });
+    std::sort(records.begin(), records.end());
+    QCOMPARE(records.size(), 3);
+    QList<int> samplesPerRecord;
+    for (const qint64 id : records)
+        samplesPerRecord << int(store::MantelSamples(*f.holz).ofRecord(id).size());
+    QCOMPARE(samplesPerRecord, (QList<int>{0, 0, 2}));
 }
 
 QTEST_GUILESS_MAIN(TestMantel)

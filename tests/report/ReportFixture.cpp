@@ -2,6 +2,7 @@
 #include "ReportFixture.h"
 
 #include "store/LotRegister.h"
+#include "store/RecordSet.h"
 #include "store/Transaction.h"
 
 namespace fixture {
@@ -16,11 +17,7 @@ void addList(store::Database& db, const store::ListenRow& list)
     store::ListenRow row = list;
     if (row.Los.isEmpty())
         row.Los = store::LotRegister::initial();
-    store::Transaction t(db);
-    store::Statement insert = db.prepare(store::listenTable().insertSql());
-    store::listenTable().bindValues(insert, row);
-    insert.run();
-    t.commit();
+    store::RecordSet<store::ListenRow>(db, store::listenTable()).addNew(row);
 }
 
 void addList(store::Database& db, const QString& name)
@@ -33,8 +30,8 @@ void addList(store::Database& db, const QString& name)
 
 void addLogs(store::Database& db, const QString& list, const QList<Log>& logs)
 {
+    store::RecordSet<store::HolzRow> records(db, store::holzTable());
     store::Transaction t(db);
-    store::Statement insert = db.prepare(store::holzTable().insertSql());
     int satz = 0;
     for (const Log& log : logs) {
         store::HolzRow row;
@@ -54,8 +51,7 @@ void addLogs(store::Database& db, const QString& list, const QList<Log>& logs)
         row.RindenAbzug = 2;
         row.Folgestamm = log.folgestamm;
         row.Klammerstamm = log.klammerstamm;
-        store::holzTable().bindValues(insert, row);
-        insert.run();
+        records.addNew(row);
     }
     t.commit();
 }
@@ -67,12 +63,9 @@ std::unique_ptr<store::Database> masterDb(const QString& path)
 
 void addSpecies(store::Database& db, int region, const QString& name, const QString& code, int order)
 {
-    store::Transaction t(db);
-    store::Statement insert =
-        db.prepare("INSERT INTO Holzart (Holzart, Kuerzel1, IndexLand, IndexHolzart) VALUES (?, ?, ?, ?)");
-    insert.bindAll(name, code, region, order);
-    insert.run();
-    t.commit();
+    store::HolzartRow row = species(name, code, order);
+    row.IndexLand = region;
+    store::RecordSet<store::HolzartRow>(db, store::holzartTable()).addNew(row);
 }
 
 store::HolzartRow species(const QString& name, const QString& code, int order)

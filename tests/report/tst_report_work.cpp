@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The working copy, the documents and the window model of the report program.
+// The documents and the window model of the report program, made from its working copy.
 #include "ReportFixture.h"
 
 #include "report/AssortmentSummary.h"
@@ -8,9 +8,10 @@
 #include "report/WordDocument.h"
 #include "report/WordExport.h"
 #include "report/WorkCopy.h"
-#include "store/DbError.h"
 #include "store/SettingKeys.h"
 #include "store/Settings.h"
+#include "store/WorkCopyRepository.h"
+#include "tests/store/StoreFaults.h"
 #include "tests/support/ScriptedUserInterface.h"
 #include "tests/support/TestFolder.h"
 
@@ -27,14 +28,6 @@ using fixture::Log;
 using platform::Answer;
 
 namespace {
-
-QStringList keys(const QList<store::WorkRow>& rows)
-{
-    QStringList list;
-    for (const auto& row : rows)
-        list << QStringLiteral("%1/%2/%3/%4").arg(row.Los).arg(row.Nummer).arg(row.Holzart).arg(row.Laenge);
-    return list;
-}
 
 // A list with single logs and assortments entered out of order.
 void mixedList(store::Database& db, const QString& name)
@@ -83,61 +76,6 @@ bool wellFormed(const QByteArray& docx, QString* problem)
 class TestReportWork : public QObject {
     Q_OBJECT
 private slots:
-    void takeOverSingleLogsThenAssortments()
-    {
-        testing::TestFolder folder;
-        auto holz = fixture::holzDb(folder.file(QStringLiteral("Holz.db")));
-        auto workDb =
-            store::Database::open(folder.file(QStringLiteral("vorl.db")), store::DatabaseKind::Work);
-        mixedList(*holz, QStringLiteral("Probe"));
-        fixture::addList(*holz, QStringLiteral("Andere"));
-        fixture::addLogs(*holz, QStringLiteral("Andere"), {Log{.nummer = 1}});
-        WorkCopy work(*workDb);
-
-        QCOMPARE(work.takeOver(*holz, QStringLiteral("probe")), 7);
-        QCOMPARE(keys(work.rows()),
-                 (QStringList{QStringLiteral("1/2/Fichte/4"), QStringLiteral("1/7/Fichte/4"),
-                              QStringLiteral("2/3/Fichte/4"), QStringLiteral("1/0/Buche/4"),
-                              QStringLiteral("1/0/Kiefer/5"), QStringLiteral("2/0/Buche/3"),
-                              QStringLiteral("2/0/Ahorn/6")}));
-        QCOMPARE(work.lots(), (QList<int>{1, 2}));
-
-        // One lot: single logs by number, the rest by species first.
-        QCOMPARE(work.takeOver(*holz, QStringLiteral("Probe"), 2), 3);
-        QCOMPARE(keys(work.rows()),
-                 (QStringList{QStringLiteral("2/3/Fichte/4"), QStringLiteral("2/0/Ahorn/6"),
-                              QStringLiteral("2/0/Buche/3")}));
-
-        // Another list replaces the content.
-        QCOMPARE(work.takeOver(*holz, QStringLiteral("Andere")), 1);
-        QCOMPARE(work.rows().first().Liste, QStringLiteral("Andere"));
-    }
-
-    void assortmentsOnly()
-    {
-        testing::TestFolder folder;
-        auto holz = fixture::holzDb(folder.file(QStringLiteral("Holz.db")));
-        auto workDb =
-            store::Database::open(folder.file(QStringLiteral("vorl.db")), store::DatabaseKind::Work);
-        fixture::addList(*holz, QStringLiteral("Sortimente"));
-        fixture::addLogs(*holz, QStringLiteral("Sortimente"),
-                         {Log{.sorte = QStringLiteral("L "), .guete = QStringLiteral("C "), .durchm = 20},
-                          Log{.sorte = QStringLiteral("IL"), .guete = QStringLiteral("C "), .durchm = 20},
-                          Log{.sorte = QStringLiteral("L "), .guete = QStringLiteral("B "), .durchm = 40},
-                          Log{.sorte = QStringLiteral("L "), .guete = QStringLiteral("B "), .durchm = 30},
-                          Log{.sorte = QStringLiteral("S "), .guete = QStringLiteral("B "), .laenge = 3}});
-        WorkCopy work(*workDb);
-        work.takeOver(*holz, QStringLiteral("Sortimente"));
-        QStringList order;
-        for (const auto& row : work.rows()) {
-            QVERIFY(!row.optionLangholz);
-            order << row.Sorte.trimmed() + row.Guete.trimmed() + QString::number(row.Durchm);
-        }
-        // Los, Laenge, Sorte, Guete, Durchm.
-        QCOMPARE(order, (QStringList{QStringLiteral("SB30"), QStringLiteral("ILC20"), QStringLiteral("LB30"),
-                                     QStringLiteral("LB40"), QStringLiteral("LC20")}));
-    }
-
     void summaryFromTheListDatabaseEqualsTheWorkingCopy()
     {
         // Random lists with the cases that decide names and order: species in
@@ -186,43 +124,6 @@ private slots:
         }
     }
 
-    void takeOverKeepsCopyWhenReadingFails()
-    {
-        testing::TestFolder folder;
-        auto holz = fixture::holzDb(folder.file(QStringLiteral("Holz.db")));
-        auto master = fixture::masterDb(folder.file(QStringLiteral("MRinden.db")));
-        auto workDb =
-            store::Database::open(folder.file(QStringLiteral("vorl.db")), store::DatabaseKind::Work);
-        mixedList(*holz, QStringLiteral("Probe"));
-        WorkCopy work(*workDb);
-        work.takeOver(*holz, QStringLiteral("Probe"));
-        // The master data has no Holz table: the read fails after the copy was emptied.
-        QVERIFY_THROWS_EXCEPTION(store::DbError, work.takeOver(*master, QStringLiteral("Probe")));
-        QCOMPARE(work.count(), 7);
-    }
-
-    void olderWorkingCopyGetsItsColumns()
-    {
-        testing::TestFolder folder;
-        const QString path = folder.file(QStringLiteral("vorl.db"));
-        {
-            auto db = store::Database::open(path, store::DatabaseKind::Work);
-            db->exec(
-                "DROP TABLE Holz; CREATE TABLE Holz (Holzart TEXT, Nummer INTEGER, Los INTEGER, Stueck REAL, "
-                "Laenge REAL, Durchm REAL, Sorte TEXT, Staerke TEXT, Guete TEXT, Kubatur REAL, Rinde "
-                "INTEGER, "
-                "Liste TEXT, optionLangholz INTEGER); INSERT INTO Holz (Holzart, Kubatur) VALUES ('Fichte', "
-                "1.5);");
-        }
-        auto db = store::Database::open(path, store::DatabaseKind::Work);
-        QVERIFY(store::ensureWorkColumns(*db));
-        QVERIFY(!store::ensureWorkColumns(*db));
-        const auto rows = WorkCopy(*db).rows();
-        QCOMPARE(rows.size(), 1);
-        QCOMPARE(rows.first().Kubatur, 1.5);
-        QCOMPARE(rows.first().Folgestamm, false);
-    }
-
     void documentsPerLot()
     {
         testing::TestFolder folder;
@@ -240,7 +141,7 @@ private slots:
         options.heading = QStringLiteral("Verkauf");
 
         options.losweise = true;
-        const QStringList lots = WordExport(*holz, work, {}).write(*holzList(*holz), options);
+        const QStringList lots = WordExport(*holz, work, {}).write(holzList(*holz), options);
         QStringList names;
         for (const QString& path : lots)
             names << QFileInfo(path).fileName();
@@ -256,7 +157,7 @@ private slots:
                  3); // head, record, closing row
 
         options.losweise = false;
-        const QStringList whole = WordExport(*holz, work, {}).write(*holzList(*holz), options);
+        const QStringList whole = WordExport(*holz, work, {}).write(holzList(*holz), options);
         QCOMPARE(whole, QStringList{QDir(options.folder).filePath(QStringLiteral("Probe.docx"))});
     }
 
@@ -271,7 +172,7 @@ private slots:
         work.takeOver(*holz, QStringLiteral("Leer"));
         WordExport::Options options;
         options.folder = folder.path();
-        QVERIFY(WordExport(*holz, work, {}).write(*holzList(*holz), options).isEmpty());
+        QVERIFY(WordExport(*holz, work, {}).write(holzList(*holz), options).isEmpty());
         QVERIFY(!QFile::exists(folder.file(QStringLiteral("Leer.docx"))));
     }
 
@@ -407,7 +308,7 @@ private slots:
             // The records become unreadable (another program, a damaged file).
             auto db =
                 store::Database::open(s.data.filePath(QStringLiteral("Holz.db")), store::DatabaseKind::Holz);
-            db->exec("ALTER TABLE Holz RENAME TO HolzAlt");
+            testing::StoreFaults::hideRecords(*db);
         }
         s.ui.expectMessage(QStringLiteral("Fehl.Nr"));
         s.form->DataGrid1_RowColChange(s.form->grid().rowOf(QStringLiteral("Andere")));
@@ -556,13 +457,10 @@ private:
         }
     };
 
-    static std::optional<store::ListenRow> holzList(store::Database& db)
+    // The one list of the database.
+    static store::ListenRow holzList(store::Database& db)
     {
-        const auto& table = store::listenTable();
-        store::Statement st = db.prepare("SELECT " + table.selectList() + " FROM Listen");
-        if (!st.step())
-            return std::nullopt;
-        return table.read(st);
+        return store::WorkCopyRepository::lists(db, store::ListenOrder::Unsorted).value(0);
     }
 };
 
