@@ -4,8 +4,8 @@
 #include "TextLines.h"
 
 #include "platform/Codepage.h"
-#include "store/Database.h"
 #include "store/DbError.h"
+#include "store/MasterDataWriter.h"
 #include "store/Transaction.h"
 
 #include <QFile>
@@ -75,7 +75,7 @@ const QString& field(const QStringList& fields, int index, const QString& what)
 
 class Writer {
 public:
-    explicit Writer(store::Database& db) : m_db(db) {}
+    explicit Writer(store::Database& db) : m_writer(db) {}
 
     void line(Section section, int sectionLine, const QStringList& f, MasterDataImport::Result& result)
     {
@@ -91,16 +91,24 @@ public:
             rindenabzug(f, sectionLine);
             break;
         case Section::Sorten:
-            code("Sorten", "Sorte", f, sectionLine);
+            if (sectionLine == 0)
+                m_writer.clearSorten();
+            m_writer.saveSorte(code(f, true));
             break;
         case Section::Gueten:
-            code("Gueten", "Guete", f, sectionLine);
+            if (sectionLine == 0)
+                m_writer.clearGueten();
+            m_writer.saveGuete(code(f, false));
             break;
         case Section::Einschlagtyp:
-            typeRow("Einschlagtyp", f, sectionLine);
+            if (sectionLine == 0)
+                m_writer.clearEinschlagtypen();
+            m_writer.saveEinschlagtyp(useCode(f), useRow(f));
             break;
         case Section::Nutzungsart:
-            typeRow("Nutzungsart", f, sectionLine);
+            if (sectionLine == 0)
+                m_writer.clearNutzungsarten();
+            m_writer.saveNutzungsart(useCode(f), useRow(f));
             break;
         case Section::None:
             break;
@@ -108,124 +116,78 @@ public:
     }
 
 private:
-    // Updates the first row found by the query or inserts a new one.
-    void upsert(const QByteArray& find, const QVariantList& key, const QByteArray& update,
-                const QByteArray& insert, const QVariantList& values)
-    {
-        store::Statement lookup = m_db.prepare(find);
-        for (int i = 0; i < key.size(); ++i)
-            lookup.bind(i + 1, key.at(i));
-        const bool found = lookup.step();
-        const qint64 rowid = found ? lookup.int64(0) : 0;
-        lookup.reset();
-        store::Statement write = m_db.prepare(found ? update : insert);
-        int index = 0;
-        for (const QVariant& value : values)
-            write.bind(++index, value);
-        if (found)
-            write.bind(++index, rowid);
-        write.run();
-    }
-
     void bezeichnung(const QStringList& f, MasterDataImport::Result& result)
     {
         const QString name = field(f, 0, QStringLiteral("Der Name des Landes"));
         m_region = wholeNumber(field(f, 1, QStringLiteral("Die Landnummer")),
                                QStringLiteral("Die Landnummer"), 0, 255);
-        upsert("SELECT rowid FROM Laender WHERE Landindex = ? ORDER BY rowid", {m_region},
-               "UPDATE Laender SET Landindex = ?, Land = ? WHERE rowid = ?",
-               "INSERT INTO Laender (Landindex, Land) VALUES (?, ?)", {m_region, name});
+        m_writer.saveRegion({m_region, name});
         ++result.regions;
         result.lastRegion = m_region;
     }
 
     void holzart(const QStringList& f, int sectionLine)
     {
-        const QString name = field(f, 0, QStringLiteral("Der Name der Holzart")).left(20);
-        const QString code = field(f, 1, QStringLiteral("Das Kürzel")).left(3);
-        const int group = wholeNumber(field(f, 2, QStringLiteral("Die Rindengruppe")),
-                                      QStringLiteral("Die Rindengruppe"), 0, 255);
-        const QString nl = field(f, 3, QStringLiteral("Die Kennung Nadel-/Laubholz")).left(1);
-        upsert("SELECT rowid FROM Holzart WHERE Holzart = ? AND IndexLand = ? ORDER BY rowid",
-               {name, m_region},
-               "UPDATE Holzart SET Holzart = ?, Kuerzel1 = ?, Kuerzel2 = ?, Kuerzel3 = ?, IndexRinde = ?, "
-               "Reserve = ?, IndexLand = ?, IndexHolzart = ?, NL = ? WHERE rowid = ?",
-               "INSERT INTO Holzart (Holzart, Kuerzel1, Kuerzel2, Kuerzel3, IndexRinde, Reserve, IndexLand, "
-               "IndexHolzart, NL) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)",
-               {name, code, QStringLiteral(""), QStringLiteral(""), group, 0.0, m_region, sectionLine, nl});
+        store::HolzartRow row;
+        row.Holzart = field(f, 0, QStringLiteral("Der Name der Holzart")).left(20);
+        row.Kuerzel1 = field(f, 1, QStringLiteral("Das Kürzel")).left(3);
+        row.Kuerzel2 = QStringLiteral("");
+        row.Kuerzel3 = QStringLiteral("");
+        row.IndexRinde = wholeNumber(field(f, 2, QStringLiteral("Die Rindengruppe")),
+                                     QStringLiteral("Die Rindengruppe"), 0, 255);
+        row.NL = field(f, 3, QStringLiteral("Die Kennung Nadel-/Laubholz")).left(1);
+        row.Reserve = 0;
+        row.IndexLand = m_region;
+        row.IndexHolzart = sectionLine; // the file's order is the screens' order
+        m_writer.saveSpecies(row);
     }
 
     void rindenabzug(const QStringList& f, int sectionLine)
     {
-        if (sectionLine == 0) {
-            store::Statement clear = m_db.prepare("DELETE FROM Rindenabzug WHERE Landindex = ?");
-            clear.bind(1, m_region);
-            clear.run();
-        }
+        if (sectionLine == 0)
+            m_writer.clearBarkRows(m_region);
         const int group = wholeNumber(field(f, 0, QStringLiteral("Die Rindengruppe")),
                                       QStringLiteral("Die Rindengruppe"), 0, 255);
-        QVariantList values{m_region, group};
-        QByteArray updateSet = "Landindex = ?, RindenIndex = ?";
-        QByteArray insertColumns = "Landindex, RindenIndex";
-        QByteArray marks = "?, ?";
         // Blank trailing fields (a line ending in ";") add nothing.
         int last = int(f.size()) - 1;
         while (last > 0 && f.at(last).trimmed().isEmpty())
             --last;
         if (last > 10)
             throw LineError(QStringLiteral("Mehr als fünf Rindenabzugsstufen."));
+        // Threshold and deduction alternate; a row may end after a threshold.
+        QList<store::BarkStep> steps;
         for (int i = 1; i <= last; ++i) {
-            const int band = (i + 1) / 2;
-            const bool threshold = i % 2 == 1;
-            const QByteArray column = (threshold ? "D" : "R") + QByteArray::number(band);
-            if (threshold)
-                values << wholeNumber(f.at(i), QStringLiteral("Der Durchmesser"), 0, 32767);
+            if (i % 2 == 1)
+                steps.append(
+                    {wholeNumber(f.at(i), QStringLiteral("Der Durchmesser"), 0, 32767), std::nullopt});
             else
-                values << number(f.at(i), QStringLiteral("Der Rindenabzug"));
-            updateSet += ", " + column + " = ?";
-            insertColumns += ", " + column;
-            marks += ", ?";
+                steps.last().deduction = number(f.at(i), QStringLiteral("Der Rindenabzug"));
         }
-        upsert("SELECT rowid FROM Rindenabzug WHERE RindenIndex = ? AND Landindex = ? ORDER BY rowid",
-               {group, m_region}, "UPDATE Rindenabzug SET " + updateSet + " WHERE rowid = ?",
-               "INSERT INTO Rindenabzug (" + insertColumns + ") VALUES (" + marks + ")", values);
+        m_writer.saveBarkRow(m_region, group, steps);
     }
 
-    void code(const char* table, const char* column, const QStringList& f, int sectionLine)
+    static QString code(const QStringList& f, bool assortment)
     {
-        const QByteArray t(table), c(column);
-        if (sectionLine == 0)
-            m_db.exec(("DELETE FROM " + t).constData());
         QString value = field(f, 0, QStringLiteral("Der Code"));
         // One-letter assortment codes carry a trailing blank ("P ").
-        if (t == "Sorten" && value.size() == 1)
+        if (assortment && value.size() == 1)
             value += QLatin1Char(' ');
-        value = value.left(3);
-        upsert("SELECT rowid FROM " + t + " WHERE " + c + " = ? ORDER BY rowid", {value},
-               "UPDATE " + t + " SET " + c + " = ? WHERE rowid = ?",
-               "INSERT INTO " + t + " (" + c + ") VALUES (?)", {value});
+        return value.left(3);
     }
 
-    void typeRow(const char* table, const QStringList& f, int sectionLine)
+    // A felling kind or use is found by the code as the file writes it and
+    // stored with the two characters the screens show.
+    static QString useCode(const QStringList& f) { return field(f, 1, QStringLiteral("Das Kürzel")); }
+    static store::CodeRow useRow(const QStringList& f)
     {
-        const QByteArray t(table);
-        if (sectionLine == 0) {
-            m_db.exec(("DELETE FROM " + t).constData());
-            store::Statement first =
-                m_db.prepare("INSERT INTO " + t + " (" + t + ", Kuerzel, Indx) VALUES ('', '', 0)");
-            first.run();
-        }
         const QString name = field(f, 0, QStringLiteral("Der Name")).left(18);
-        const QString code = field(f, 1, QStringLiteral("Das Kürzel"));
+        const QString code = useCode(f);
         const int index =
             wholeNumber(field(f, 2, QStringLiteral("Der Index")), QStringLiteral("Der Index"), 0, 32767);
-        upsert("SELECT rowid FROM " + t + " WHERE Kuerzel = ? ORDER BY rowid", {code},
-               "UPDATE " + t + " SET " + t + " = ?, Kuerzel = ?, Indx = ? WHERE rowid = ?",
-               "INSERT INTO " + t + " (" + t + ", Kuerzel, Indx) VALUES (?, ?, ?)",
-               {name, code.left(2), index});
+        return {name, code.left(2), index};
     }
 
-    store::Database& m_db;
+    store::MasterDataWriter m_writer;
     int m_region = 0;
 };
 
