@@ -23,9 +23,11 @@ int runGenerate(CliContext& context, const QStringList& args)
     const int region = context.settings().number(store::keys::RegionIndex, 8);
     for (const auto& row : store::MasterData(context.masterDb()).species(region))
         species << row.Holzart;
-    const quint32 seed =
-        options.has(QStringLiteral("seed")) ? quint32(options.wholeNumber(QStringLiteral("seed"), 0, 4294967295LL)) : 1;
-    ListGenerator(species, seed).generate(context.holzDb(), list, count);
+    const quint32 seed = options.has(QStringLiteral("seed"))
+                             ? quint32(options.wholeNumber(QStringLiteral("seed"), 0, 4294967295LL))
+                             : 1;
+    if (!ListGenerator(species, seed).generate(context.holzDb(), list, count))
+        throw CommandError{QStringLiteral("Liste '%1' schon vorhanden").arg(list)};
     context.out() << "Liste '" << list << "' mit " << count << " Datensätzen angelegt." << Qt::endl;
     return 0;
 }

@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ListGenerator.h"
 
-#include "store/HolzRow.h"
-#include "store/ListenRow.h"
+#include "store/ListImportWriter.h"
 #include "store/LotRegister.h"
-#include "store/RecordSet.h"
-#include "store/Transaction.h"
 
 #include <QRandomGenerator>
 #include <cmath>
@@ -37,26 +34,24 @@ ListGenerator::ListGenerator(QStringList species, quint32 seed) : m_species(std:
                      QStringLiteral("Eiche")};
 }
 
-void ListGenerator::generate(store::Database& db, const QString& list, int count)
+bool ListGenerator::generate(store::Database& db, const QString& list, int count)
 {
     QRandomGenerator random(m_seed);
-    store::Transaction transaction(db);
-    store::RecordSet<store::ListenRow> lists(db, store::listenTable());
+    store::ListImportWriter writer(db);
+    if (!writer.begin(list))
+        return false;
     store::ListenRow header;
     header.Liste = list;
     header.Name = QStringLiteral("Forstbetrieb Testdaten");
     header.Forstamt = QStringLiteral("1");
     header.Revier = QStringLiteral("1");
     header.Datum = QDate::currentDate();
-    header.Los = store::LotRegister::initial();
-    lists.addNew(header);
 
-    store::Statement insert = db.prepare(store::holzTable().insertSql());
     static const char* grades[] = {"B ", "C ", "D ", "BC", "CD"};
     double total = 0;
     qint64 pieces = 0;
     int nummer = 0;
-    QString reg = header.Los;
+    QString reg = store::LotRegister::initial();
     for (int i = 0; i < count; ++i) {
         store::HolzRow row;
         row.SatzNr = i + 1;
@@ -96,17 +91,15 @@ void ListGenerator::generate(store::Database& db, const QString& list, int count
             pieces += qint64(row.Stueck);
         }
         total += row.Kubatur;
-        store::holzTable().bindValues(insert, row);
-        insert.run();
+        writer.addRecord(row);
     }
-    header = lists.current();
     header.Kubatur = twoDecimals(total);
     header.Stueckzahl = int(pieces);
     header.NummerHigh = nummer;
     header.Los = reg;
     header.Bearbeitet = QDate::currentDate();
-    lists.update(header);
-    transaction.commit();
+    writer.finish(header, {}, {});
+    return true;
 }
 
 } // namespace cli

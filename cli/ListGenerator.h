@@ -17,9 +17,9 @@ class ListGenerator {
 public:
     explicit ListGenerator(QStringList species, quint32 seed = 1);
 
-    // Creates the list (which must not exist) with `count` records and its
-    // stored totals, in one transaction.
-    void generate(store::Database& db, const QString& list, int count);
+    // Creates the list with `count` records and its stored totals, in one
+    // transaction. False, with nothing written, when the list exists.
+    bool generate(store::Database& db, const QString& list, int count);
 
 private:
     QStringList m_species;

@@ -1,24 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ImportedListWriter.h"
 
-#include "store/Database.h"
-#include "store/TimberStore.h"
-#include "store/Transaction.h"
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
 namespace importer {
-
-ImportedListWriter::ImportedListWriter(store::Database& holz) : m_db(holz) {}
-
-ImportedListWriter::~ImportedListWriter()
-{
-    // The statement goes before the transaction that rolls back.
-    m_record.reset();
-    m_transaction.reset();
-}
 
 void ImportedListWriter::computeTotals(ImportedList& list)
 {
@@ -29,24 +16,12 @@ void ImportedListWriter::computeTotals(ImportedList& list)
 
 bool ImportedListWriter::begin(const QString& listName)
 {
-    m_transaction = std::make_unique<store::Transaction>(m_db);
-    if (store::TimberStore::listExists(m_db, listName)) {
-        m_transaction.reset();
-        return false;
-    }
-    m_record = std::make_unique<store::Statement>(m_db.prepare(store::holzTable().insertSql()));
-    m_previous = nullptr;
-    return true;
+    return m_writer.begin(listName);
 }
 
 qint64 ImportedListWriter::add(const store::HolzRow& row)
 {
-    // Only the values that differ from the row before are bound again.
-    store::holzTable().bindChangedValues(*m_record, row, m_previous);
-    m_record->run();
-    m_last = row;
-    m_previous = &m_last;
-    return m_db.lastInsertRowId();
+    return m_writer.addRecord(row);
 }
 
 void ImportedListWriter::finish(ImportedList& list)
@@ -55,24 +30,7 @@ void ImportedListWriter::finish(ImportedList& list)
     list.header.Kubatur = std::round(totals.volume * 100.0) / 100.0;
     list.header.Stueckzahl = int(std::min<qint64>(totals.pieces, std::numeric_limits<int>::max()));
     list.header.NummerHigh = totals.highest;
-
-    store::Statement listRow = m_db.prepare(store::listenTable().insertSql());
-    store::listenTable().bindValues(listRow, list.header);
-    listRow.run();
-    list.header.Id = m_db.lastInsertRowId();
-    store::Statement storage = m_db.prepare(store::lagerTable().insertSql());
-    for (const auto& row : list.storage) {
-        store::lagerTable().bindValues(storage, row);
-        storage.run();
-    }
-    store::Statement sample = m_db.prepare(store::mantelTable().insertSql());
-    for (const auto& row : list.samples) {
-        store::mantelTable().bindValues(sample, row);
-        sample.run();
-    }
-    m_record.reset();
-    m_transaction->commit();
-    m_transaction.reset();
+    m_writer.finish(list.header, list.storage, list.samples);
 }
 
 bool ImportedListWriter::write(ImportedList& list, const Progress& progress)

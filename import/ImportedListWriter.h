@@ -2,15 +2,9 @@
 #pragma once
 
 #include "import/ImportedList.h"
+#include "store/ListImportWriter.h"
 
 #include <functional>
-#include <memory>
-
-namespace store {
-class Database;
-class Statement;
-class Transaction;
-} // namespace store
 
 namespace importer {
 
@@ -27,8 +21,7 @@ class ImportedListWriter {
 public:
     using Progress = std::function<void(qint64 done, qint64 total)>;
 
-    explicit ImportedListWriter(store::Database& holz);
-    ~ImportedListWriter();
+    explicit ImportedListWriter(store::Database& holz) : m_writer(holz) {}
 
     // Opens the write transaction. False, with nothing written, when a
     // list of that name exists (checked under the write lock, so another
@@ -52,11 +45,7 @@ public:
     static void computeTotals(ImportedList& list);
 
 private:
-    store::Database& m_db;
-    std::unique_ptr<store::Transaction> m_transaction;
-    std::unique_ptr<store::Statement> m_record;
-    const store::HolzRow* m_previous = nullptr;
-    store::HolzRow m_last; // the row the statement's bound values came from
+    store::ListImportWriter m_writer;
 };
 
 } // namespace importer
