@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Commands.h"
 
-#include "store/Database.h"
-#include "store/ListQueries.h"
-#include "store/ListenRow.h"
+#include "store/ListRows.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -21,14 +19,8 @@ QString germanDate(const QDate& date)
 int runLists(CliContext& context, const QStringList& args)
 {
     Options(args, {}).expectPositional(0, QStringLiteral("lists"));
-    store::Database& db = context.holzDb();
-    const auto& table = store::listenTable();
-    store::Statement st =
-        db.prepare("SELECT " + table.selectList() + " FROM Listen ORDER BY Liste COLLATE JET, Id");
+    const QList<store::ListenRow> lists = store::ListRows(context.holzDb()).all(store::ListenOrder::ListeAsc);
     QJsonArray rows;
-    QList<store::ListenRow> lists;
-    while (st.step())
-        lists << table.read(st);
 
     if (context.json()) {
         for (const auto& list : lists)

@@ -6,19 +6,17 @@
 #include "store/MasterData.h"
 #include "store/SettingKeys.h"
 #include "store/Settings.h"
+#include "store/TimberStore.h"
 
 namespace cli {
 
 ReportSource::ReportSource(CliContext& context, const QString& listName, Copy copy)
 {
     store::Database& holz = context.holzDb();
-    const auto& table = store::listenTable();
-    store::Statement find = holz.prepare("SELECT " + table.selectList() + " FROM Listen WHERE Liste = ?");
-    find.bind(1, listName);
-    if (!find.step())
+    const std::optional<store::ListenRow> list = store::TimberStore::findList(holz, listName);
+    if (!list)
         throw CommandError{QStringLiteral("Liste „%1“ nicht vorhanden.").arg(listName)};
-    m_list = table.read(find);
-    find.reset();
+    m_list = *list;
 
     if (copy == Copy::Yes) {
         if (!m_folder.isValid())

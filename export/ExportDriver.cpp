@@ -11,10 +11,10 @@
 #include "platform/UserInterface.h"
 #include "rules/ListName.h"
 #include "store/DbError.h"
+#include "store/ListRows.h"
 #include "store/MasterData.h"
 #include "store/SettingKeys.h"
 #include "store/TimberStore.h"
-#include "store/Transaction.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -104,20 +104,8 @@ bool writeFiles(const ExportFormat& format, const QStringList& paths, const Expo
 // since the lists were read, and must not be written back.
 void stampConverted(store::TimberStore& store)
 {
-    store::Database& db = store.database();
-    store::Transaction transaction(db);
-    store::Statement st = db.prepare("UPDATE Listen SET Konvertiert = ? WHERE Id = ?");
-    st.bindAll(QDate::currentDate(), store.Listen.currentId());
-    st.run();
-    transaction.commit();
+    store::ListRows(store.database()).stampConverted(store.Listen.currentId(), QDate::currentDate());
     store.Listen.refresh();
-}
-
-qint64 recordCount(store::Database& db, const QString& list)
-{
-    store::Statement st = db.prepare("SELECT count(*) FROM Holz WHERE Liste = ?");
-    st.bind(1, list);
-    return st.step() ? st.int64(0) : 0;
 }
 
 } // namespace
@@ -244,7 +232,7 @@ ExportDriver::Result ExportDriver::Konvertieren(store::TimberStore& store, const
         // is needed beforehand.
         store.Holz.close();
         const QString name = store.Listen.current().Liste;
-        const qint64 count = name.isEmpty() ? 0 : recordCount(store.database(), name);
+        const qint64 count = name.isEmpty() ? 0 : store::ListRows(store.database()).contents(name).records;
         if (name.isEmpty()) {
             m_ui.message(rules::ListName::missingMessage());
             result.outcome = Outcome::NoRecords;

@@ -4,6 +4,7 @@
 #include "platform/UserInterface.h"
 #include "rules/ListName.h"
 #include "store/DbError.h"
+#include "store/ListRows.h"
 #include "store/LotRegister.h"
 #include "store/SettingKeys.h"
 #include "store/Settings.h"
@@ -383,16 +384,10 @@ bool FrmListendaten::renameInDatabase(const QString& oldName, const QString& new
 {
     store::Database& db = m_store.database();
     try {
-        // One statement per table, all in one transaction: a list of any
-        // size is renamed completely or not at all.
+        // The contents and the header row in one transaction: a list of
+        // any size is renamed completely or not at all.
         store::Transaction transaction(db);
-        for (const char* sql :
-             {"UPDATE Holz SET Liste = ? WHERE Liste = ?", "UPDATE Mantel SET Liste = ? WHERE Liste = ?",
-              "UPDATE Lager SET Liste = ? WHERE Liste = ?"}) {
-            store::Statement st = db.prepare(sql);
-            st.bindAll(newName, oldName);
-            st.run();
-        }
+        store::ListRows(db).renameContents(oldName, newName);
         store::ListenRow row = m_store.Listen.current();
         row.Liste = newName;
         m_store.Listen.update(row);
