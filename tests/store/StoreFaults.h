@@ -18,6 +18,14 @@ public:
     static void allowRecordChanges(store::Database& holz);
     // The records can no longer be read at all.
     static void hideRecords(store::Database& holz);
+
+    // A new record with this log number cannot be stored, as when the disk
+    // fills up in the middle of an import …
+    static void refuseNewRecordNumber(store::Database& holz, int nummer);
+    // … until this (or until the connection closes).
+    static void allowNewRecords(store::Database& holz);
+    // Storage rows cannot be changed while this connection lasts.
+    static void refuseStorageChanges(store::Database& holz);
 };
 
 } // namespace testing
