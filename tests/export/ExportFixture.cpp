@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExportFixture.h"
 
+#include "store/ListImportWriter.h"
 #include "store/LotRegister.h"
+#include "store/MasterDataWriter.h"
 #include "store/MasterRows.h"
 #include "store/SettingKeys.h"
 #include "store/Transaction.h"
@@ -10,7 +12,7 @@ using namespace store;
 
 namespace {
 
-void addSpecies(Database& db, const char* name, const char* k1, const char* k2, const char* k3,
+void addSpecies(MasterDataWriter& writer, const char* name, const char* k1, const char* k2, const char* k3,
                 const char* nl, int order)
 {
     HolzartRow row;
@@ -22,17 +24,12 @@ void addSpecies(Database& db, const char* name, const char* k1, const char* k2, 
     row.IndexLand = 8;
     row.IndexHolzart = order;
     row.NL = QString::fromUtf8(nl);
-    Statement st = db.prepare(holzartTable().insertSql());
-    holzartTable().bindValues(st, row);
-    st.run();
+    writer.saveSpecies(row);
 }
 
-void addCode(Database& db, const char* table, const char* kuerzel, int indx)
+CodeRow code(const char* kuerzel, int indx)
 {
-    Statement st =
-        db.prepare(QByteArray("INSERT INTO ") + table + " (" + table + ", Kuerzel, Indx) VALUES (?, ?, ?)");
-    st.bindAll(QStringLiteral("Name %1").arg(indx), QString::fromUtf8(kuerzel), indx);
-    st.run();
+    return {QStringLiteral("Name %1").arg(indx), QString::fromUtf8(kuerzel), indx};
 }
 
 HolzRow base(int los, const char* holzart, const char* sorte, const char* guete, const char* staerke)
@@ -94,14 +91,15 @@ ExportFixture::ExportFixture()
     settings.set(keys::RegionIndex, QStringLiteral("8"));
     settings.set(keys::Sortierung, QStringLiteral("0"));
     Transaction transaction(*master);
-    addSpecies(*master, "Fichte", "Fi", "FI", "FIC", "N", 0);
-    addSpecies(*master, "Buche", "Bu", "", "BU", "L", 1); // second code column empty
-    addSpecies(*master, "Kiefer", "Kie", "KI", "KIE", "N", 2);
-    addSpecies(*master, "Eiche", "Ei", "EI", "", "L", 3); // third code column empty
+    MasterDataWriter writer(*master);
+    addSpecies(writer, "Fichte", "Fi", "FI", "FIC", "N", 0);
+    addSpecies(writer, "Buche", "Bu", "", "BU", "L", 1); // second code column empty
+    addSpecies(writer, "Kiefer", "Kie", "KI", "KIE", "N", 2);
+    addSpecies(writer, "Eiche", "Ei", "EI", "", "L", 3); // third code column empty
     for (const auto& [kuerzel, indx] : {std::pair{"", 0}, {"So", 1}, {"JP", 2}, {"JD", 3}, {"AD", 4}})
-        addCode(*master, "Nutzungsart", kuerzel, indx);
+        writer.saveNutzungsart(QString::fromUtf8(kuerzel), code(kuerzel, indx));
     for (const auto& [kuerzel, indx] : {std::pair{"", 0}, {"Zu", 1}, {"SS", 2}, {"St", 3}})
-        addCode(*master, "Einschlagtyp", kuerzel, indx);
+        writer.saveEinschlagtyp(QString::fromUtf8(kuerzel), code(kuerzel, indx));
     transaction.commit();
 }
 
@@ -227,29 +225,23 @@ QList<LagerRow> ExportFixture::goldenStorage()
 
 void ExportFixture::addList(ListenRow header, QList<HolzRow> records, const QList<LagerRow>& storage)
 {
-    Transaction transaction(*holz);
     header.Los = LotRegister::initial();
     header.Kubatur = 0;
     for (const HolzRow& row : records)
         header.Kubatur += row.Kubatur;
-    Statement list = holz->prepare(listenTable().insertSql());
-    listenTable().bindValues(list, header);
-    list.run();
-    Statement insert = holz->prepare(holzTable().insertSql());
+    ListImportWriter writer(*holz);
+    if (!writer.begin(header.Liste))
+        qFatal("list %s exists already", qPrintable(header.Liste));
     int satzNr = 0;
     for (HolzRow& row : records) {
         row.SatzNr = ++satzNr;
         row.Liste = header.Liste;
-        holzTable().bindValues(insert, row);
-        insert.run();
+        writer.addRecord(row);
     }
-    Statement lager = holz->prepare(lagerTable().insertSql());
-    for (LagerRow row : storage) {
+    std::vector<LagerRow> places(storage.begin(), storage.end());
+    for (LagerRow& row : places)
         row.Liste = header.Liste;
-        lagerTable().bindValues(lager, row);
-        lager.run();
-    }
-    transaction.commit();
+    writer.finish(header, places, {});
 }
 
 bool ExportFixture::select(const QString& name)

@@ -14,7 +14,6 @@
 #include "export/TransferWriter.h"
 #include "store/MasterData.h"
 #include "store/SettingKeys.h"
-#include "store/Transaction.h"
 #include "tests/support/ScriptedUserInterface.h"
 
 #include <QBuffer>
@@ -826,12 +825,13 @@ void TestExport::stampAndOverwrite()
     QCOMPARE(fixture.timber.Listen.current().Name, QStringLiteral("Forstbetrieb Müller")); // now cached
     {
         // Changed behind the lists' back, as the totals recomputation does.
-        store::Transaction transaction(*fixture.holz);
-        store::Statement st =
-            fixture.holz->prepare("UPDATE Listen SET Name = ?, Kubatur = 7 WHERE Liste = ?");
-        st.bindAll(QStringLiteral("Neu"), QStringLiteral("Probe"));
-        st.run();
-        transaction.commit();
+        store::TimberStore other(*fixture.holz, fixture.settings);
+        other.Listen_Oeffnen();
+        QVERIFY(other.moveToList(QStringLiteral("Probe")));
+        store::ListenRow row = other.Listen.current();
+        row.Name = QStringLiteral("Neu");
+        row.Kubatur = 7;
+        other.Listen.update(row);
     }
     const QString path = fixture.dir.write(QStringLiteral("Probe.dat"), "alte Liste\r\n");
     testing::ScriptedUserInterface ui;
@@ -930,7 +930,9 @@ void TestExport::commandLine()
     QCOMPARE(timber.Listen.current().Konvertiert, QDate::currentDate());
 
     // Written without what the format cannot carry: exit 3, the losses named.
-    context.holzDb().exec("UPDATE Listen SET Name = 'Dřevo s.r.o.' WHERE Liste = 'Gen'");
+    store::ListenRow row = timber.Listen.current();
+    row.Name = QStringLiteral("Dřevo s.r.o.");
+    timber.Listen.update(row);
     QCOMPARE(cli::runExport(
                  context, {QStringLiteral("Gen"), QStringLiteral("--format"), QStringLiteral("eg10"), file}),
              3);

@@ -2,10 +2,12 @@
 #include "header/FrmListendaten.h"
 #include "import/DataFolderSetup.h"
 #include "store/Database.h"
+#include "store/ListRows.h"
 #include "store/LotRegister.h"
 #include "store/SettingKeys.h"
 #include "store/Settings.h"
 #include "store/TimberStore.h"
+#include "tests/store/StoreFaults.h"
 #include "tests/support/ScriptedUserInterface.h"
 #include "tests/support/TestFolder.h"
 
@@ -53,23 +55,24 @@ struct Dialog {
         form->Form_Activate(true, name);
     }
 
-    int count(const char* sql, const QString& list)
-    {
-        store::Statement st = db->prepare(sql);
-        st.bind(1, list);
-        return st.step() ? st.integer(0) : -1;
-    }
+    store::ListRows::Contents contents(const QString& list) { return store::ListRows(*db).contents(list); }
 
+    // Two records, a sample that names no record (found by its list only)
+    // and a storage row.
     void addRows(const QString& list)
     {
-        for (const char* sql : {"INSERT INTO Holz (Liste, Nummer, Kubatur) VALUES (?, 1, 0.5)",
-                                "INSERT INTO Holz (Liste, Nummer, Kubatur) VALUES (?, 2, 0.7)",
-                                "INSERT INTO Mantel (Liste, StapelNr, Durchm) VALUES (?, 3, 30)",
-                                "INSERT INTO Lager (Liste, Los, Lagerort) VALUES (?, 1, 'Weg')"}) {
-            store::Statement st = db->prepare(sql);
-            st.bind(1, list);
-            st.run();
+        store::RecordSet<store::HolzRow> records(*db, store::holzTable());
+        for (int nummer : {1, 2}) {
+            store::HolzRow row;
+            row.Liste = list;
+            row.Nummer = nummer;
+            row.Kubatur = 0.5;
+            records.addNew(row);
         }
+        store::RecordSet<store::MantelRow> samples(*db, store::mantelTable());
+        samples.addNew({list, 3, 30, 0, 0, 0, 0});
+        store::RecordSet<store::LagerRow> places(*db, store::lagerTable());
+        places.addNew({list, 1, {}, {}, QStringLiteral("Weg"), {}, 0});
     }
 };
 
@@ -238,7 +241,7 @@ void TestHeader::refusesEmptyDuplicateAndBadDate()
     QVERIFY(d.ui.done());
     QCOMPARE(saved.count(), 0);
     QVERIFY(d.form->visible);
-    QCOMPARE(d.count("SELECT count(*) FROM Listen WHERE Liste <> ?", QStringLiteral("Wald")), 0);
+    QCOMPARE(store::ListRows(*d.db).all(store::ListenOrder::Unsorted).size(), 1);
 }
 
 void TestHeader::newListTakesOfficeAndDistrictOfTheLastOne()
@@ -272,7 +275,7 @@ void TestHeader::editKeepsTheStoredName()
     QVERIFY(d.form->Kopfdaten_Speichern());
     QVERIFY(d.store->moveToList(row.Liste));
     QCOMPARE(d.store->Listen.current().Ort, QStringLiteral("Grafing"));
-    QCOMPARE(d.count("SELECT count(*) FROM Holz WHERE Liste = ?", row.Liste), 2);
+    QCOMPARE(d.contents(row.Liste).records, 2);
 }
 
 void TestHeader::cancelAsksOnlyAfterChanges()
@@ -318,13 +321,13 @@ void TestHeader::renameMovesRecordsSamplesAndStorageRows()
     QCOMPARE(renamed.count(), 1);
     QCOMPARE(d.form->txtListenname.text, QStringLiteral("Neu1"));
     QVERIFY(!d.form->txtListenname.enabled);
-    for (const char* sql :
-         {"SELECT count(*) FROM Holz WHERE Liste = ?", "SELECT count(*) FROM Mantel WHERE Liste = ?",
-          "SELECT count(*) FROM Lager WHERE Liste = ?", "SELECT count(*) FROM Listen WHERE Liste = ?"}) {
-        QVERIFY(d.count(sql, QStringLiteral("Neu1")) > 0);
-        QCOMPARE(d.count(sql, QStringLiteral("Alt")), 0);
-    }
-    QCOMPARE(d.count("SELECT count(*) FROM Holz WHERE Liste = ?", QStringLiteral("Andere")), 2);
+    const auto moved = d.contents(QStringLiteral("Neu1"));
+    QVERIFY(moved.records > 0 && moved.samples > 0 && moved.storageRows > 0);
+    const auto left = d.contents(QStringLiteral("Alt"));
+    QCOMPARE(left.records + left.samples + left.storageRows, 0);
+    QVERIFY(store::TimberStore::listExists(*d.db, QStringLiteral("Neu1")));
+    QVERIFY(!store::TimberStore::listExists(*d.db, QStringLiteral("Alt")));
+    QCOMPARE(d.contents(QStringLiteral("Andere")).records, 2);
     QCOMPARE(d.settings->get(store::keys::ListenNr), QStringLiteral("Neu1"));
 }
 
@@ -361,7 +364,7 @@ void TestHeader::renameRefusals()
     QVERIFY(d.ui.done());
     QCOMPARE(d.form->txtListenname.text, QStringLiteral("Alt"));
     QVERIFY(!d.form->txtListenname.enabled);
-    QCOMPARE(d.count("SELECT count(*) FROM Holz WHERE Liste = ?", QStringLiteral("Alt")), 2);
+    QCOMPARE(d.contents(QStringLiteral("Alt")).records, 2);
 }
 
 void TestHeader::renameIsAllOrNothing()
@@ -370,15 +373,15 @@ void TestHeader::renameIsAllOrNothing()
     QVERIFY(d.create(QStringLiteral("Alt")));
     d.addRows(QStringLiteral("Alt"));
     // The last table fails: the records renamed before it must come back.
-    d.db->exec("CREATE TRIGGER fail BEFORE UPDATE ON Lager BEGIN SELECT RAISE(ABORT, 'Platte voll'); END");
+    testing::StoreFaults::refuseStorageChanges(*d.db);
     d.edit(QStringLiteral("Alt"));
     d.ui.expectInput(QStringLiteral("Neue Bezeichnung"), QStringLiteral("Neu"));
     d.ui.expectMessage(QStringLiteral("nach 'Neu'"), Answer::Yes);
     d.ui.expectMessage(QStringLiteral("Fehl.Nr"), Answer::Ok);
     d.form->Liste_Umbenennen();
     QVERIFY(d.ui.done());
-    QCOMPARE(d.count("SELECT count(*) FROM Holz WHERE Liste = ?", QStringLiteral("Alt")), 2);
-    QCOMPARE(d.count("SELECT count(*) FROM Listen WHERE Liste = ?", QStringLiteral("Alt")), 1);
+    QCOMPARE(d.contents(QStringLiteral("Alt")).records, 2);
+    QVERIFY(store::TimberStore::listExists(*d.db, QStringLiteral("Alt")));
     QCOMPARE(d.form->txtListenname.text, QStringLiteral("Alt"));
 }
 

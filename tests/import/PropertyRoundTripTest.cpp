@@ -6,11 +6,11 @@
 #include "import/DataFolderSetup.h"
 #include "import/ImportDriver.h"
 #include "store/Database.h"
+#include "store/ListImportWriter.h"
 #include "store/MasterData.h"
 #include "store/SettingKeys.h"
 #include "store/Settings.h"
 #include "store/TimberStore.h"
-#include "store/Transaction.h"
 #include "tests/support/ScriptedUserInterface.h"
 #include "tests/support/TestFolder.h"
 
@@ -188,38 +188,28 @@ struct Workspace {
         settings->set(store::keys::Sortierung, QStringLiteral("0"));
     }
 
-    void store(const store::ListenRow& list, std::vector<store::HolzRow>& rows,
+    void store(store::ListenRow list, std::vector<store::HolzRow>& rows,
                const QList<store::LagerRow>& storage)
     {
-        store::Transaction transaction(*holz);
-        store::Statement insertList = holz->prepare(store::listenTable().insertSql());
-        store::listenTable().bindValues(insertList, list);
-        insertList.run();
-        store::Statement insertRecord = holz->prepare(store::holzTable().insertSql());
+        store::ListImportWriter writer(*holz);
+        QVERIFY(writer.begin(list.Liste));
         int satz = 0;
         for (auto& row : rows) {
             row.SatzNr = ++satz;
-            store::holzTable().bindValues(insertRecord, row);
-            insertRecord.run();
+            writer.addRecord(row);
         }
-        store::Statement insertLager = holz->prepare(store::lagerTable().insertSql());
-        for (const auto& row : storage) {
-            store::lagerTable().bindValues(insertLager, row);
-            insertLager.run();
-        }
-        transaction.commit();
+        writer.finish(list, {storage.begin(), storage.end()}, {});
     }
 
+    // A list database without the list: a new one, as removing the list
+    // is the lists browser's business.
     void remove()
     {
-        store::Transaction transaction(*holz);
-        for (const char* sql : {"DELETE FROM Holz WHERE Liste = ?", "DELETE FROM Lager WHERE Liste = ?",
-                                "DELETE FROM Mantel WHERE Liste = ?", "DELETE FROM Listen WHERE Liste = ?"}) {
-            store::Statement st = holz->prepare(sql);
-            st.bind(1, Name);
-            st.run();
-        }
-        transaction.commit();
+        holz.reset();
+        const QString path = folder.holzDb();
+        for (const QString& file : {path, path + QStringLiteral("-wal"), path + QStringLiteral("-shm")})
+            QFile::remove(file);
+        holz = store::Database::open(path, store::DatabaseKind::Holz);
     }
 
     std::vector<store::HolzRow> records()

@@ -11,11 +11,15 @@
 #include "import/TextLines.h"
 #include "rules/Volume.h"
 #include "store/Database.h"
+#include "store/DatabaseCheck.h"
 #include "store/DbError.h"
+#include "store/ListImportWriter.h"
+#include "store/ListRows.h"
 #include "store/MasterData.h"
 #include "store/SettingKeys.h"
 #include "store/Settings.h"
 #include "store/TimberStore.h"
+#include "tests/store/StoreFaults.h"
 #include "tests/support/ScriptedUserInterface.h"
 #include "tests/support/TestFolder.h"
 
@@ -96,29 +100,39 @@ QString lastError(const ImportedList& list)
     return list.errors.last() ? list.errors.last()->description : QString();
 }
 
-int countRows(store::Database& db, const char* sql, const QString& list = QString())
+store::ListRows::Contents contents(store::Database& db, const QString& list)
 {
-    store::Statement st = db.prepare(sql);
-    if (!list.isNull())
-        st.bind(1, list);
-    st.step();
-    return st.integer(0);
-}
-
-QString integrity(store::Database& db)
-{
-    store::Statement st = db.prepare("PRAGMA integrity_check");
-    st.step();
-    return st.text(0);
+    return store::ListRows(db).contents(list);
 }
 
 QStringList listNames(store::Database& db)
 {
-    store::Statement st = db.prepare("SELECT Liste FROM Listen ORDER BY Liste");
     QStringList names;
-    while (st.step())
-        names << st.text(0);
+    for (const auto& row : store::ListRows(db).all(store::ListenOrder::ListeAsc))
+        names << row.Liste;
     return names;
+}
+
+qint64 recordsOfAllLists(store::Database& db)
+{
+    qint64 records = 0;
+    for (const QString& name : listNames(db))
+        records += contents(db, name).records;
+    return records;
+}
+
+bool sound(const store::Database& db)
+{
+    return store::DatabaseCheck::run(db.path(), store::DatabaseKind::Holz).ok();
+}
+
+void addEmptyList(store::Database& db, const QString& name)
+{
+    store::ListImportWriter writer(db);
+    QVERIFY(writer.begin(name));
+    store::ListenRow header;
+    header.Liste = name;
+    writer.finish(header, {}, {});
 }
 
 // A data folder with the shipped master data, its settings and a driver.
@@ -677,18 +691,17 @@ private slots:
         QCOMPARE(result.listName, QStringLiteral("HangOst"));
         QCOMPARE(result.records, 5);
 
-        store::RecordSet<store::ListenRow> lists(*w.holz, store::listenTable());
-        lists.open("SELECT Id FROM Listen");
-        QCOMPARE(lists.recordCount(), 1);
-        const store::ListenRow header = lists.current();
+        const QList<store::ListenRow> lists = store::ListRows(*w.holz).all(store::ListenOrder::Unsorted);
+        QCOMPARE(lists.size(), 1);
+        const store::ListenRow header = lists.first();
         QCOMPARE(header.Name, QStringLiteral("Forstbetrieb Huber"));
         QCOMPARE(header.Datum, QDate(2005, 3, 1));
         QCOMPARE(header.Kubatur, 4.36); // 2 × 0.53 + 3 × 1.10
         QCOMPARE(header.Stueckzahl, 4); // the follow-on log adds no piece
         QCOMPARE(header.NummerHigh, 32);
         QCOMPARE(header.Bearbeitet, QDate::currentDate());
-        QCOMPARE(countRows(*w.holz, "SELECT count(*) FROM Holz WHERE Liste = ?", header.Liste), 5);
-        QCOMPARE(countRows(*w.holz, "SELECT count(*) FROM Lager WHERE Liste = ?", header.Liste), 1);
+        QCOMPARE(contents(*w.holz, header.Liste).records, 5);
+        QCOMPARE(contents(*w.holz, header.Liste).storageRows, 1);
         QCOMPARE(w.settings->get(store::keys::Konvertierung), QStringLiteral("6"));
         QCOMPARE(w.settings->get(store::keys::ListenNr), QStringLiteral("HangOst"));
         // The progress window went up to the last record and is gone again.
@@ -702,7 +715,7 @@ private slots:
         QCOMPARE(w.ui.shown().last().message.title, QStringLiteral("Liste schon vorhanden"));
         QCOMPARE(w.ui.shown().last().message.text, QStringLiteral("Liste schon vorhanden: 'HangOst'"));
         QCOMPARE(listNames(*w.holz), QStringList{QStringLiteral("HangOst")});
-        QCOMPARE(countRows(*w.holz, "SELECT count(*) FROM Holz"), 5);
+        QCOMPARE(contents(*w.holz, QStringLiteral("HangOst")).records, 5);
         QVERIFY(w.ui.done());
     }
 
@@ -756,7 +769,7 @@ private slots:
         QVERIFY(result.imported());
         QCOMPARE(result.errors.count(), 2);
         QVERIFY(w.ui.lastMessage().contains(QStringLiteral("2 Werte")));
-        QCOMPARE(countRows(*w.holz, "SELECT count(*) FROM Holz"), 2);
+        QCOMPARE(contents(*w.holz, result.listName).records, 2);
         QVERIFY(w.ui.done());
     }
 
@@ -773,33 +786,47 @@ private slots:
         const QString path =
             testing::TestFolder::fixture(QStringLiteral("import/transfer-deka-stack-samples.tx1"));
         QVERIFY(w.driver->importFile(path).imported());
-        const int samples = countRows(*w.holz, "SELECT count(*) FROM Mantel");
-        QVERIFY(samples > 0);
-        QCOMPARE(countRows(*w.holz,
-                           "SELECT count(*) FROM Mantel m JOIN Holz h ON h.Id = m.HolzId "
-                           "WHERE h.Liste = m.Liste AND h.Nummer = m.StapelNr AND h.Stamm = 'Mantl'"),
-                 samples);
+        // Each sample belongs to a stack measured by samples, of its own
+        // list and number; every sample of the file is found that way.
+        store::TimberStore timber(*w.holz, *w.settings);
+        qint64 all = 0;
+        for (const QString& list : listNames(*w.holz)) {
+            qint64 found = 0;
+            store::TimberStore::forEachRecord(*w.holz, list, QStringLiteral("0"), false,
+                                              [&](const store::HolzRow& h) {
+                                                  timber.Mantel_Lesen(h.Id);
+                                                  const int samples = timber.Mantel.recordCount();
+                                                  QVERIFY(samples == 0 || h.isSampleMeasured());
+                                                  for (int i = 0; i < samples; ++i) {
+                                                      QCOMPARE(timber.Mantel.at(i).Liste, h.Liste);
+                                                      QCOMPARE(timber.Mantel.at(i).StapelNr, h.Nummer);
+                                                  }
+                                                  found += samples;
+                                              });
+            QCOMPARE(found, contents(*w.holz, list).samples);
+            all += found;
+        }
+        QVERIFY(all > 0);
     }
 
     void failedWriteLeavesNothing()
     {
         Workspace w;
         // The engine refuses the 3 000th record, as a full disk would.
-        w.holz->exec("CREATE TEMP TRIGGER refuse BEFORE INSERT ON main.Holz WHEN NEW.Nummer = 3000 "
-                     "BEGIN SELECT RAISE(ABORT, 'disk full'); END;");
+        testing::StoreFaults::refuseNewRecordNumber(*w.holz, 3000);
         const QString path =
             w.write(QStringLiteral("big.dat"), bigHandheldFile(QStringLiteral("Gross"), 5000));
         w.ui.expectMessage(QStringLiteral("Die Liste wurde nicht eingelesen."));
         QCOMPARE(w.driver->importFile(path).outcome, ImportDriver::Result::Outcome::Failed);
         QVERIFY(!w.ui.progressVisible());
         QVERIFY(listNames(*w.holz).isEmpty());
-        QCOMPARE(countRows(*w.holz, "SELECT count(*) FROM Holz"), 0);
+        QCOMPARE(contents(*w.holz, QStringLiteral("Gross")).records, 0);
         QCOMPARE(w.settings->get(store::keys::ListenNr), QString());
-        w.holz->exec("DROP TRIGGER refuse");
+        testing::StoreFaults::allowNewRecords(*w.holz);
 
         // Nothing half done stands in the way of the next attempt.
         QVERIFY(w.driver->importFile(path).imported());
-        QCOMPARE(countRows(*w.holz, "SELECT count(*) FROM Holz"), 5000);
+        QCOMPARE(contents(*w.holz, QStringLiteral("Gross")).records, 5000);
         QVERIFY(w.ui.done());
     }
 
@@ -823,24 +850,25 @@ private slots:
             list.records.push_back(row);
         }
         QVERIFY(importer::ImportedListWriter(*w.holz).write(list));
-        store::Statement st = w.holz->prepare("SELECT Nummer, Stapel IS NULL, Stapel, Polter IS NULL, AArt "
-                                              "IS NULL, Kubatur FROM Holz ORDER BY SatzNr");
-        for (const auto& row : list.records) {
-            QVERIFY(st.step());
-            QCOMPARE(st.integer(0), row.Nummer);
-            QCOMPARE(st.boolean(1), row.Stapel.isNull());
-            QCOMPARE(st.text(2), row.Stapel);
-            QCOMPARE(st.boolean(3), row.Polter.isNull());
-            QCOMPARE(st.boolean(4), !row.AArt.has_value());
-            QCOMPARE(st.real(5), row.Kubatur);
+        std::vector<store::HolzRow> stored;
+        store::TimberStore::forEachRecord(*w.holz, list.header.Liste, QStringLiteral("0"), false,
+                                          [&](const store::HolzRow& row) { stored.push_back(row); });
+        QCOMPARE(stored.size(), list.records.size());
+        for (size_t i = 0; i < stored.size(); ++i) {
+            const store::HolzRow& row = list.records[i];
+            QCOMPARE(stored[i].Nummer, row.Nummer);
+            QCOMPARE(stored[i].Stapel.isNull(), row.Stapel.isNull());
+            QCOMPARE(stored[i].Stapel, row.Stapel);
+            QCOMPARE(stored[i].Polter.isNull(), row.Polter.isNull());
+            QCOMPARE(stored[i].AArt, row.AArt);
+            QCOMPARE(stored[i].Kubatur, row.Kubatur);
         }
-        QVERIFY(!st.step());
     }
 
     void killedImportLeavesNothing()
     {
         Workspace w;
-        w.holz->exec("BEGIN; INSERT INTO Listen (Liste, Kubatur) VALUES ('Vorher', 0); COMMIT;");
+        addEmptyList(*w.holz, QStringLiteral("Vorher"));
         const QString path =
             w.write(QStringLiteral("big.dat"), bigHandheldFile(QStringLiteral("Abbruch"), 20000));
         QProcess child;
@@ -853,15 +881,15 @@ private slots:
         child.waitForFinished();
 
         auto db = store::Database::open(w.folder.holzDb(), store::DatabaseKind::Holz);
-        QCOMPARE(integrity(*db), QStringLiteral("ok"));
+        QVERIFY(sound(*db));
         QCOMPARE(listNames(*db), QStringList{QStringLiteral("Vorher")});
-        QCOMPARE(countRows(*db, "SELECT count(*) FROM Holz"), 0);
+        QCOMPARE(contents(*db, QStringLiteral("Abbruch")).records, 0);
     }
 
     void menuEntryStandsOnTheNewList()
     {
         Workspace w;
-        w.holz->exec("BEGIN; INSERT INTO Listen (Liste, Kubatur) VALUES ('Alt', 0); COMMIT;");
+        addEmptyList(*w.holz, QStringLiteral("Alt"));
         store::TimberStore timber(*w.holz, *w.settings);
         timber.Listen_Oeffnen(store::ListenOrder::ListeAsc);
         const QString path = w.write(QStringLiteral("neu.dat"), bigHandheldFile(QStringLiteral("Neu"), 2));
@@ -944,12 +972,12 @@ private slots:
         w.ui.clear();
         w.ui.tolerateMessages();
         const QStringList before = listNames(*w.holz);
-        const int recordsBefore = countRows(*w.holz, "SELECT count(*) FROM Holz");
+        const qint64 recordsBefore = recordsOfAllLists(*w.holz);
 
         const auto result =
             w.driver->importFile(testing::TestFolder::fixture(QStringLiteral("import/") + file));
 
-        QCOMPARE(integrity(*w.holz), QStringLiteral("ok"));
+        QVERIFY(sound(*w.holz));
         const QStringList messages = w.ui.messageTexts();
         if (outcome == QLatin1String("imported")) {
             QCOMPARE(result.outcome, ImportDriver::Result::Outcome::Imported);
@@ -960,8 +988,8 @@ private slots:
             QStringList after = listNames(*w.holz);
             std::sort(after.begin(), after.end());
             QCOMPARE(after, expected);
-            QCOMPARE(countRows(*w.holz, "SELECT count(*) FROM Holz WHERE Liste = ?", list), records);
-            QCOMPARE(countRows(*w.holz, "SELECT count(*) FROM Holz"), recordsBefore + records);
+            QCOMPARE(contents(*w.holz, list).records, records);
+            QCOMPARE(recordsOfAllLists(*w.holz), recordsBefore + records);
             if (fragment == QLatin1String("-"))
                 QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('|'))));
             else
@@ -970,7 +998,7 @@ private slots:
             return;
         }
         QCOMPARE(listNames(*w.holz), before);
-        QCOMPARE(countRows(*w.holz, "SELECT count(*) FROM Holz"), recordsBefore);
+        QCOMPARE(recordsOfAllLists(*w.holz), recordsBefore);
         QCOMPARE(messages.size(), 1);
         if (outcome == QLatin1String("exists")) {
             QCOMPARE(result.outcome, ImportDriver::Result::Outcome::Exists);
