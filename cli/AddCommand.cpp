@@ -27,9 +27,6 @@ QString code(const QString& text)
 }
 
 // Every numeric option against the limits of its field, before anything is
-// typed: the keypad would drop the key that leaves a field out of range and
-// keep the rest ("256" would become 25). All problems in one message.
-// Every numeric option against the limits of its field, before anything is
 // typed: the keypad drops the key that leaves a field out of range and keeps
 // the rest, so "256" would be stored as 25. (The bark deduction is checked
 // where it is typed.)
@@ -99,65 +96,80 @@ void requireTaken(const QString& field, const QString& given, const QString& opt
                            1};
 }
 
-} // namespace
-
-int runAdd(CliContext& context, const QStringList& args)
+QString name(const char* text)
 {
-    auto name = [](const char* text) { return QString::fromLatin1(text); };
-    const Options options(args,
-                          {name("length"), name("diameter"), name("species"), name("guete"), name("sorte"),
-                           name("staerke"), name("los"), name("nummer"), name("pieces"), name("bark"),
-                           name("abzug"), name("faktor"), name("hoehe"), name("zusatz")},
-                          {name("sortiment"), name("folge"), name("klammer")});
+    return QString::fromLatin1(text);
+}
+
+// What the options ask for, checked against each other and against the
+// fields' limits before the list is opened.
+struct AddRequest {
+    QString list;
+    QString sorte; // as given; empty when not
+    bool stacked = false;
+    bool assortment = false;
+};
+
+AddRequest checkedRequest(const Options& options)
+{
     options.expectPositional(1, Usage);
     if (!options.has(name("length")) || !options.has(name("diameter")))
         throw CommandError{QStringLiteral("Aufruf: stemmo ") + Usage, 2};
     if (options.has(name("folge")) && options.has(name("klammer")))
         throw CommandError{QStringLiteral("--folge und --klammer schließen sich aus."), 2};
-    const bool assortment = options.has(name("sortiment")) || options.has(name("pieces"));
-    if (assortment && options.has(name("nummer")))
+    AddRequest request;
+    request.assortment = options.has(name("sortiment")) || options.has(name("pieces"));
+    if (request.assortment && options.has(name("nummer")))
         throw CommandError{QStringLiteral("Stammnummern sind im Sortiment nicht erlaubt !"), 2};
-    QString sorte = options.has(name("sorte")) ? code(options.value(name("sorte"))) : QString();
-    const bool stacked = sorte == QLatin1String("S ") || sorte == QLatin1String("IS");
-    if (!stacked && (options.has(name("hoehe")) || options.has(name("faktor"))))
+    request.sorte = options.has(name("sorte")) ? code(options.value(name("sorte"))) : QString();
+    request.stacked = request.sorte == QLatin1String("S ") || request.sorte == QLatin1String("IS");
+    if (!request.stacked && (options.has(name("hoehe")) || options.has(name("faktor"))))
         throw CommandError{
             QStringLiteral("--hoehe und --faktor gibt es nur für Schichtholz (--sorte S oder IS)."), 2};
-    if (stacked && !options.has(name("hoehe")))
+    if (request.stacked && !options.has(name("hoehe")))
         throw CommandError{QStringLiteral("Schichtholz braucht --hoehe (Stapelhöhe in m)."), 2};
+    refuseValuesOutOfRange(options, request.sorte, request.stacked);
+    request.list = options.positional().first();
+    return request;
+}
 
-    refuseValuesOutOfRange(options, sorte, stacked);
-
-    const QString list = options.positional().first();
-    EntrySession session(context);
-    session.open(list);
-    entry::FrmHolz& form = session.form();
-    const entry::EntryControls& c = form.controls();
-    if (!sorte.isEmpty())
-        sorte = code(knownCode(c.lstKlasse.items, sorte, name("sorte"), QStringLiteral("Die Sorte")));
+// The codes of the record, in the spelling of the lists on screen, checked
+// before anything is typed.
+struct Codes {
+    QString sorte;
     QString guete;
-    if (options.has(name("guete")))
-        guete = code(knownCode(c.lstGuete.items, options.value(name("guete")), name("guete"),
-                               QStringLiteral("Die Güte")));
     QString species;
-    if (options.has(name("species")))
-        species = knownCode(c.lstHolzart.items, options.value(name("species")), name("species"),
-                            QStringLiteral("In der eingestellten Region die Holzart"));
-    // With a number given, the question for the next higher number is
-    // answered No: the number stays as given.
-    context.ui().setAffirmative(!options.has(name("nummer")));
+};
 
-    // The new record starts from the one on screen: species, grade,
-    // assortment, lot and bark mode carry over as on the screen.
+Codes knownCodes(const entry::EntryControls& c, const Options& options, const QString& sorte)
+{
+    Codes codes;
+    if (!sorte.isEmpty())
+        codes.sorte = code(knownCode(c.lstKlasse.items, sorte, name("sorte"), QStringLiteral("Die Sorte")));
+    if (options.has(name("guete")))
+        codes.guete = code(knownCode(c.lstGuete.items, options.value(name("guete")), name("guete"),
+                                     QStringLiteral("Die Güte")));
+    if (options.has(name("species")))
+        codes.species = knownCode(c.lstHolzart.items, options.value(name("species")), name("species"),
+                                  QStringLiteral("In der eingestellten Region die Holzart"));
+    return codes;
+}
+
+// The new record starts from the one on screen: species, grade,
+// assortment, lot and bark mode carry over as on the screen.
+void chooseKind(entry::FrmHolz& form, const Options& options, const Codes& codes, bool assortment)
+{
+    const entry::EntryControls& c = form.controls();
     if (assortment)
         form.optSortiment_Click();
     else
         form.optEinzelstamm_Click();
-    if (!sorte.isEmpty())
-        form.chooseSorte(sorte);
-    if (!species.isEmpty())
-        form.textEdited(QStringLiteral("txtHolzart"), species);
-    if (!guete.isEmpty())
-        form.chooseGrade(guete);
+    if (!codes.sorte.isEmpty())
+        form.chooseSorte(codes.sorte);
+    if (!codes.species.isEmpty())
+        form.textEdited(QStringLiteral("txtHolzart"), codes.species);
+    if (!codes.guete.isEmpty())
+        form.chooseGrade(codes.guete);
     if (options.has(name("los"))) {
         form.Los_Pruefen(options.value(name("los")).trimmed().toInt());
         requireTaken(form.record().txtLos, options.value(name("los")), name("los"));
@@ -168,21 +180,30 @@ int runAdd(CliContext& context, const QStringList& args)
             mode = QStringLiteral(" ");
         chooseFromList(form, QStringLiteral("lstRinde"), c.lstRinde.items, mode.left(1), name("bark"));
     }
-    if (options.has(name("abzug"))) {
-        // What the field takes: one whole centimetre digit, up to two decimals.
-        static const QRegularExpression deduction(QStringLiteral("^[0-9]([.,][0-9]{1,2})?$"));
-        const QString abzug = options.value(name("abzug")).trimmed();
-        if (!deduction.match(abzug).hasMatch())
-            throw CommandError{QStringLiteral("--abzug: eine Zahl von 0 bis 9,99 mit höchstens zwei "
-                                              "Nachkommastellen angeben."),
-                               2};
-        if (form.record().cmdAbzRinde != QLatin1String(" "))
-            chooseFromList(form, QStringLiteral("lstRinde"), c.lstRinde.items, QStringLiteral(" "),
-                           name("bark"));
-        form.txtRinde_Click();
-        typeNumber(form, name("abzug"), abzug);
-        requireTaken(form.record().txtRinde, abzug, name("abzug"));
-    }
+}
+
+void typeBarkDeduction(entry::FrmHolz& form, const QString& given)
+{
+    // What the field takes: one whole centimetre digit, up to two decimals.
+    static const QRegularExpression deduction(QStringLiteral("^[0-9]([.,][0-9]{1,2})?$"));
+    const QString abzug = given.trimmed();
+    if (!deduction.match(abzug).hasMatch())
+        throw CommandError{QStringLiteral("--abzug: eine Zahl von 0 bis 9,99 mit höchstens zwei "
+                                          "Nachkommastellen angeben."),
+                           2};
+    if (form.record().cmdAbzRinde != QLatin1String(" "))
+        chooseFromList(form, QStringLiteral("lstRinde"), form.controls().lstRinde.items, QStringLiteral(" "),
+                       name("bark"));
+    form.txtRinde_Click();
+    typeNumber(form, name("abzug"), abzug);
+    requireTaken(form.record().txtRinde, abzug, name("abzug"));
+}
+
+// Number, pieces or stack height, length, diameter and diameter class, as
+// typed on the keypad.
+void typeMeasures(entry::FrmHolz& form, const Options& options, bool stacked)
+{
+    const entry::EntryControls& c = form.controls();
     if (options.has(name("nummer"))) {
         form.cmdNummer_Click();
         typeNumber(form, name("nummer"), QString::number(options.value(name("nummer")).trimmed().toInt()));
@@ -220,6 +241,11 @@ int runAdd(CliContext& context, const QStringList& args)
             chooseFromList(form, QStringLiteral("lstStaerke"), c.lstStaerke.items, klasse, name("staerke"));
         }
     }
+}
+
+// Bracketed or follow-on log, and the remark.
+void markLog(entry::FrmHolz& form, const Options& options)
+{
     if (options.has(name("klammer")))
         form.mnuKlammerstamm_Click();
     if (options.has(name("folge"))) {
@@ -230,12 +256,12 @@ int runAdd(CliContext& context, const QStringList& args)
         form.txtZusatz_Click();
         form.textEdited(QStringLiteral("txtZusatz"), options.value(name("zusatz")));
     }
-    if (form.calc().Feldmodus)
-        form.keyDown(entry::keys::Enter); // ends field entry, as Enter does on the screen
+}
 
-    if (!form.cmdSpeichern_Click())
-        return 1;
-
+// The stored record as its row in the records table shows it.
+void printSaved(CliContext& context, entry::FrmHolz& form, const QString& list, bool stacked)
+{
+    const entry::EntryControls& c = form.controls();
     const entry::ListDatenModel& table = form.listDaten();
     const int row = table.currentRow();
     if (context.json()) {
@@ -243,7 +269,7 @@ int runAdd(CliContext& context, const QStringList& args)
         for (int column = 0; column < entry::ListDatenModel::ColumnCount; ++column)
             object.insert(entry::ListDatenModel::columnCaption(column), table.text(row, column));
         context.printJson(object);
-        return 0;
+        return;
     }
     const QString size = stacked ? QStringLiteral("%1 m × %2 m × %3 m")
                                        .arg(table.text(row, 4), table.text(row, 5), c.txtStueck.text)
@@ -253,6 +279,38 @@ int runAdd(CliContext& context, const QStringList& args)
                   << table.text(row, 8) << ", " << table.text(row, 12)
                   << (stacked && c.cmdKubatur.caption != QLatin1String("Kubatur") ? " Rm" : " fm")
                   << Qt::endl;
+}
+
+} // namespace
+
+int runAdd(CliContext& context, const QStringList& args)
+{
+    const Options options(args,
+                          {name("length"), name("diameter"), name("species"), name("guete"), name("sorte"),
+                           name("staerke"), name("los"), name("nummer"), name("pieces"), name("bark"),
+                           name("abzug"), name("faktor"), name("hoehe"), name("zusatz")},
+                          {name("sortiment"), name("folge"), name("klammer")});
+    const AddRequest request = checkedRequest(options);
+
+    EntrySession session(context);
+    session.open(request.list);
+    entry::FrmHolz& form = session.form();
+    const Codes codes = knownCodes(form.controls(), options, request.sorte);
+    // With a number given, the question for the next higher number is
+    // answered No: the number stays as given.
+    context.ui().setAffirmative(!options.has(name("nummer")));
+
+    chooseKind(form, options, codes, request.assortment);
+    if (options.has(name("abzug")))
+        typeBarkDeduction(form, options.value(name("abzug")));
+    typeMeasures(form, options, request.stacked);
+    markLog(form, options);
+    if (form.calc().Feldmodus)
+        form.keyDown(entry::keys::Enter); // ends field entry, as Enter does on the screen
+
+    if (!form.cmdSpeichern_Click())
+        return 1;
+    printSaved(context, form, request.list, request.stacked);
     return 0;
 }
 
