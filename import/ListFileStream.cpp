@@ -55,6 +55,55 @@ int bomlessUtf16(QByteArrayView bytes)
     return 0;
 }
 
+// Follows the bytes of a file: its line (for the message about a NUL)
+// and whether all of it is well-formed UTF-8 with a multi-byte character.
+class EncodingScan {
+public:
+    // False at a NUL: no text file.
+    bool add(unsigned char b)
+    {
+        if (b == 0)
+            return false;
+        if (b == '\r') {
+            ++m_line;
+            m_previousCR = true;
+        } else {
+            if (b == '\n' && !m_previousCR)
+                ++m_line;
+            m_previousCR = false;
+        }
+        if (!m_utf8 || b < 0x80) {
+            if (m_continuation > 0)
+                m_utf8 = false;
+            return true;
+        }
+        if (m_continuation > 0) {
+            if ((b & 0xC0) != 0x80)
+                m_utf8 = false;
+            --m_continuation;
+        } else if (b >= 0xC2 && b <= 0xDF) {
+            m_continuation = 1;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            m_continuation = 2;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            m_continuation = 3;
+        } else {
+            m_utf8 = false;
+        }
+        m_multiByte = true;
+        return true;
+    }
+    qint64 line() const { return m_line; }
+    bool isUtf8() const { return m_utf8 && m_multiByte && m_continuation == 0; }
+
+private:
+    qint64 m_line = 1;
+    bool m_previousCR = false;
+    int m_continuation = 0;
+    bool m_utf8 = true;
+    bool m_multiByte = false;
+};
+
 // Code page 437 umlauts to their Windows-1252 bytes: ö ä ü Ö Ä Ü.
 const std::array<char, 256>& cp437UmlautMap()
 {
@@ -289,6 +338,11 @@ bool ListFileStream::examineBytes()
     if (m_device.size() > ListFile::MaxBytes)
         return fail(
             QStringLiteral("Die Datei ist größer als %1 MB.").arg(ListFile::MaxBytes / (1024 * 1024)));
+    return markedEncoding(head) || scanEncoding();
+}
+
+bool ListFileStream::markedEncoding(const QByteArray& head)
+{
     if (head.startsWith("\xEF\xBB\xBF")) {
         m_encoding = Encoding::Utf8;
         m_skip = 3;
@@ -303,15 +357,15 @@ bool ListFileStream::examineBytes()
         m_encoding = utf16 == 1 ? Encoding::Utf16LE : Encoding::Utf16BE;
         return true;
     }
+    return false;
+}
 
+bool ListFileStream::scanEncoding()
+{
     // One pass over the bytes: a NUL makes it no text file; well-formed
     // UTF-8 with at least one multi-byte character makes it a file saved by
     // a newer editor rather than ANSI text.
-    qint64 line = 1;
-    bool previousCR = false;
-    int continuation = 0;
-    bool utf8 = true;
-    bool multiByte = false;
+    EncodingScan scan;
     QByteArray chunk(ChunkSize, Qt::Uninitialized);
     for (;;) {
         const qint64 got = m_device.read(chunk.data(), ChunkSize);
@@ -322,40 +376,12 @@ bool ListFileStream::examineBytes()
         if (got == 0)
             break;
         for (qint64 i = 0; i < got; ++i) {
-            const auto b = static_cast<unsigned char>(chunk[i]);
-            if (b == 0)
+            if (!scan.add(static_cast<unsigned char>(chunk[i])))
                 return fail(
-                    QStringLiteral("Die Datei ist keine Textdatei (Nullbyte in Zeile %1).").arg(line));
-            if (b == '\r') {
-                ++line;
-                previousCR = true;
-            } else {
-                if (b == '\n' && !previousCR)
-                    ++line;
-                previousCR = false;
-            }
-            if (!utf8 || b < 0x80) {
-                if (continuation > 0)
-                    utf8 = false;
-                continue;
-            }
-            if (continuation > 0) {
-                if ((b & 0xC0) != 0x80)
-                    utf8 = false;
-                --continuation;
-            } else if (b >= 0xC2 && b <= 0xDF) {
-                continuation = 1;
-            } else if (b >= 0xE0 && b <= 0xEF) {
-                continuation = 2;
-            } else if (b >= 0xF0 && b <= 0xF4) {
-                continuation = 3;
-            } else {
-                utf8 = false;
-            }
-            multiByte = true;
+                    QStringLiteral("Die Datei ist keine Textdatei (Nullbyte in Zeile %1).").arg(scan.line()));
         }
     }
-    m_encoding = utf8 && multiByte && continuation == 0 ? Encoding::Utf8 : Encoding::SingleByte;
+    m_encoding = scan.isUtf8() ? Encoding::Utf8 : Encoding::SingleByte;
     return true;
 }
 

@@ -58,6 +58,11 @@ private:
     class Splitter;
 
     bool examineBytes();
+    // The encoding a byte-order mark or the NULs of UTF-16 show; false when
+    // the start of the file shows none.
+    bool markedEncoding(const QByteArray& head);
+    // Reads the whole file to tell UTF-8 from ANSI text; refuses a NUL.
+    bool scanEncoding();
     bool findNameLine();
     void rewind(bool cp437);
     bool fail(const QString& refusal);
