@@ -830,41 +830,6 @@ private slots:
         QVERIFY(w.ui.done());
     }
 
-    // Rows share most values; each stored row must still hold its own,
-    // including the difference between no text and an empty text.
-    void writerStoresEveryRowAsItIs()
-    {
-        Workspace w;
-        ImportedList list;
-        list.header.Liste = QStringLiteral("Zeilen");
-        for (int i = 0; i < 4; ++i) {
-            store::HolzRow row;
-            row.Liste = list.header.Liste;
-            row.SatzNr = i + 1;
-            row.Nummer = i < 2 ? 7 : i;
-            row.Holzart = QStringLiteral("Fichte");
-            row.Stapel = i == 1 ? QStringLiteral("Rest") : (i == 2 ? QStringLiteral("") : QString());
-            row.Polter = i == 3 ? QStringLiteral("P") : QString();
-            row.AArt = i == 2 ? std::optional<int>() : std::optional<int>(-1);
-            row.Kubatur = i == 3 ? 0.5 : 0.25;
-            list.records.push_back(row);
-        }
-        QVERIFY(importer::ImportedListWriter(*w.holz).write(list));
-        std::vector<store::HolzRow> stored;
-        store::TimberStore::forEachRecord(*w.holz, list.header.Liste, QStringLiteral("0"), false,
-                                          [&](const store::HolzRow& row) { stored.push_back(row); });
-        QCOMPARE(stored.size(), list.records.size());
-        for (size_t i = 0; i < stored.size(); ++i) {
-            const store::HolzRow& row = list.records[i];
-            QCOMPARE(stored[i].Nummer, row.Nummer);
-            QCOMPARE(stored[i].Stapel.isNull(), row.Stapel.isNull());
-            QCOMPARE(stored[i].Stapel, row.Stapel);
-            QCOMPARE(stored[i].Polter.isNull(), row.Polter.isNull());
-            QCOMPARE(stored[i].AArt, row.AArt);
-            QCOMPARE(stored[i].Kubatur, row.Kubatur);
-        }
-    }
-
     void killedImportLeavesNothing()
     {
         Workspace w;

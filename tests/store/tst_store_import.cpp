@@ -188,6 +188,7 @@ void TestStoreImport::importWriterStoresTheListWhole()
     for (int i = 0; i < 4; ++i) {
         HolzRow row = record(QStringLiteral("Neu"), i + 1, i < 2 ? 7 : i);
         row.Stapel = i == 1 ? QStringLiteral("Rest") : (i == 2 ? QStringLiteral("") : QString());
+        row.Polter = i == 3 ? QStringLiteral("P") : QString();
         row.AArt = i == 2 ? std::optional<int>() : std::optional<int>(-1);
         row.Kubatur = i == 3 ? 0.5 : 0.25;
         rows << row;
@@ -213,6 +214,7 @@ void TestStoreImport::importWriterStoresTheListWhole()
         QCOMPARE(stored.at(i).Nummer, rows.at(i).Nummer);
         QCOMPARE(stored.at(i).Stapel.isNull(), rows.at(i).Stapel.isNull());
         QCOMPARE(stored.at(i).Stapel, rows.at(i).Stapel);
+        QCOMPARE(stored.at(i).Polter.isNull(), rows.at(i).Polter.isNull());
         QCOMPARE(stored.at(i).AArt, rows.at(i).AArt);
         QCOMPARE(stored.at(i).Kubatur, rows.at(i).Kubatur);
     }
