@@ -19,7 +19,9 @@ ListImportWriter::~ListImportWriter()
 
 bool ListImportWriter::begin(const QString& listName)
 {
+    // A list begun before and not finished is dropped first.
     m_record.reset();
+    m_transaction.reset();
     m_transaction = std::make_unique<Transaction>(m_db);
     if (TimberStore::listExists(m_db, listName)) {
         m_transaction.reset();

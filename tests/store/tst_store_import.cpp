@@ -246,14 +246,18 @@ void TestStoreImport::importWriterRefusesAndForgets()
 
     ListImportWriter idle(*db);
     QVERIFY_THROWS_EXCEPTION(DbError, idle.addRecord(record(QStringLiteral("X"), 1, 1)));
-    // The writer is used again for the next list.
+    // The writer is used again for the next list; a list begun and not
+    // finished is dropped.
     ListImportWriter writer(*db);
     QVERIFY(!writer.begin(QStringLiteral("wald")));
+    QVERIFY(writer.begin(QStringLiteral("Halb")));
+    writer.addRecord(record(QStringLiteral("Halb"), 1, 1));
     QVERIFY(writer.begin(QStringLiteral("Zweite")));
     writer.addRecord(record(QStringLiteral("Zweite"), 1, 5));
     ListenRow row = header(QStringLiteral("Zweite"));
     writer.finish(row, {}, {});
     QCOMPARE(ListRows(*db).contents(QStringLiteral("Zweite")).records, 1);
+    QCOMPARE(ListRows(*db).contents(QStringLiteral("Halb")).records, 0);
 }
 
 void TestStoreImport::listOperationsTouchOnlyTheirList()
