@@ -2,6 +2,7 @@
 #include "Keypad.h"
 
 #include "entry/FrmHolz.h"
+#include "entry/SteadyLabel.h"
 #include "header/ControlBinder.h"
 
 #include <QGridLayout>
@@ -30,7 +31,7 @@ Keypad::Keypad(FrmHolz& model, header::ControlBinder& binder, QWidget* parent)
     setObjectName(QStringLiteral("keypad"));
     const EntryControls& c = model.controls();
 
-    auto* txtSatzNR = new QLabel(this);
+    auto* txtSatzNR = new SteadyLabel(this);
     txtSatzNR->setObjectName(QStringLiteral("txtSatzNR"));
     QFont status = txtSatzNR->font();
     status.setPointSizeF(13);

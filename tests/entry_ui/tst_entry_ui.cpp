@@ -122,6 +122,19 @@ void TestEntryUi::recordsLogsOnTheKeypad()
     QCOMPARE(daten->selectedRowNumbers(), QList<int>{1});
     QCOMPARE(s.find<QLabel>("txtSatzNR")->text(), QStringLiteral("Nr. 2 von 2"));
     QCOMPARE(s.ui.confirmations(), 3); // the start button and two saves
+
+    // In a list of a million records the position widens the keypad once,
+    // uncut; "NEU" for the next record must not narrow it again, or every
+    // save lays out and paints the whole screen twice.
+    s.window().resize(1280, 800);
+    auto* position = s.find<QLabel>("txtSatzNR");
+    position->setText(QStringLiteral("Nr. 1000000 von 1000000"));
+    QTest::qWait(20); // the layout requests climb one level per event
+    const int keypadWidth = s.window().keypad()->width();
+    QVERIFY(position->contentsRect().width() >= position->fontMetrics().horizontalAdvance(position->text()));
+    position->setText(QStringLiteral("NEU"));
+    QTest::qWait(20);
+    QCOMPARE(s.window().keypad()->width(), keypadWidth);
     QVERIFY(s.ui.done());
 }
 
