@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rules/Bark.h"
+#include "rules/GeoPosition.h"
 #include "rules/InputRules.h"
+#include "rules/PhotoExif.h"
+#include "tests/support/ExifJpeg.h"
 #include "rules/Numbers.h"
 #include "rules/QuickEntry.h"
 #include "rules/RecordCheck.h"
@@ -302,6 +305,41 @@ const struct {
 
 } // namespace
 
+// Positions as people paste them. `stored` is the normalised text, or
+// empty when refused; `error` a part of the refusal's message.
+struct PositionCase {
+    const char* name;
+    const char* typed;
+    const char* stored;
+    const char* error;
+};
+const PositionCase positionCases[] = {
+    {"decimal point", "48.12345, 11.56789", "48.123450, 11.567890", ""},
+    {"decimal comma", "48,12345; 11,56789", "48.123450, 11.567890", ""},
+    {"decimal comma, comma between", "48,12345, 11,56789", "48.123450, 11.567890", ""},
+    {"no blank", "48.12345,11.56789", "48.123450, 11.567890", ""},
+    {"blank only", "-33.5 -70.25", "-33.500000, -70.250000", ""},
+    {"exchange file text", "48.1,11.5                             ", "48.100000, 11.500000", ""},
+    {"geo link", "geo:48.12345,11.56789;u=35", "48.123450, 11.567890", ""},
+    {"dms", "48°07'24.4\"N 11°34'04.4\"E", "48.123444, 11.567889", ""},
+    {"dms primes and Ost", "48° 7′ 24,4″ N, 11° 34′ 4,4″ O", "48.123444, 11.567889", ""},
+    {"decimal minutes, letters first", "N 48° 7.4064' E 11° 34.0734'", "48.123440, 11.567890", ""},
+    {"south west", "33°52'S 151°12'W", "-33.866667, -151.200000", ""},
+    {"letters after decimals", "48.12345N 11.56789E", "48.123450, 11.567890", ""},
+    {"swapped with letters", "11°34'04.4\"E 48°07'24.4\"N", "48.123444, 11.567889", ""},
+    {"swapped decimals refused", "151.2, -33.9", "", "vertauscht"},
+    {"latitude out of range", "91.0, 11.0", "", "Breite 91,000000° liegt außerhalb"},
+    {"longitude out of range", "48.0, 180.5", "", "Länge 180,500000° liegt außerhalb"},
+    {"minutes of 60", "48°60'0\"N 11°0'0\"E", "", "unter 60"},
+    {"two latitudes", "48N 11S", "", "zweimal die Breite"},
+    {"sign and letter", "-48.1S, 11.5E", "", "Minuszeichen und Himmelsrichtung"},
+    {"one number", "48.12345", "", "keine GPS-Position"},
+    {"three plain numbers", "48.1, 11.5, 3", "", "keine GPS-Position"},
+    {"words", "hinter der Scheune", "", "keine GPS-Position"},
+    {"letter in a word", "Nord 48, Ost 11", "", "keine GPS-Position"},
+    {"empty", "   ", "", "Keine GPS-Position angegeben"},
+};
+
 class TestRules : public QObject {
     Q_OBJECT
 
@@ -599,6 +637,56 @@ private slots:
         QCOMPARE(message->text, u("Güte eingeben \rHolzart eingeben \r"));
         QCOMPARE(message->title, u("Datensatz unvollständig"));
         QCOMPARE(message->buttons, Buttons::Ok);
+    }
+    void positionParsing_data() { rows(positionCases); }
+    void positionParsing()
+    {
+        QFETCH(int, index);
+        const PositionCase& c = positionCases[index];
+        const GeoPosition::Parsed parsed = GeoPosition::parse(u(c.typed));
+        QCOMPARE(parsed.position ? parsed.position->text() : QString(), u(c.stored));
+        QVERIFY2(parsed.error.contains(u(c.error)), qPrintable(parsed.error));
+        QCOMPARE(parsed.error.isEmpty(), parsed.position.has_value());
+        // The stored form reads back as itself.
+        if (parsed.position)
+            QCOMPARE(GeoPosition::parse(parsed.position->text()).position->text(), parsed.position->text());
+    }
+
+    void positionLinks()
+    {
+        const GeoPosition south(-33.8666667, 151.2);
+        QCOMPARE(south.geoUri(), u("geo:-33.866667,151.2"));
+        QCOMPARE(south.webLink(), u("https://www.openstreetmap.org/?mlat=-33.866667&mlon=151.2#map=17/-33.866667/151.2"));
+        QCOMPARE(south.dms(), u("33°52'00.0\"S 151°12'00.0\"E"));
+        // 59.96 seconds round up into the next minute.
+        QCOMPARE(GeoPosition(0.0333322, -0.0).dms(), u("0°02'00.0\"N 0°00'00.0\"E"));
+    }
+    void photoExif()
+    {
+        const QDateTime taken(QDate(2026, 3, 14), QTime(9, 26, 53));
+        for (const bool bigEndian : {true, false}) {
+            testing::ExifJpeg camera{taken, std::pair{-33.8666667, 151.2083333}, bigEndian};
+            const PhotoExif exif = PhotoExif::read(camera.bytes());
+            QCOMPARE(exif.taken, taken);
+            QVERIFY(exif.position);
+            QCOMPARE(exif.position->text(), u("-33.866667, 151.208333"));
+        }
+        // Without a GPS block: the date only.
+        const PhotoExif dateOnly = PhotoExif::read(testing::ExifJpeg{taken, std::nullopt}.bytes());
+        QCOMPARE(dateOnly.taken, taken);
+        QVERIFY(!dateOnly.position);
+        // Damaged blocks give nothing and read nothing outside the data.
+        const QByteArray good = testing::ExifJpeg{taken, std::pair{48.1, 11.5}}.tiff();
+        for (int cut : {0, 4, 20, 60, 100, 140, 170}) {
+            const PhotoExif cutShort = PhotoExif::read(testing::ExifJpeg::withExif(good.left(cut), 8, 8, 0));
+            QVERIFY(!cutShort.position || cut >= 170);
+        }
+        QByteArray wild = good;
+        for (int at : {10, 22, 34, 80, 134})
+            wild[at] = char(0xFF);
+        PhotoExif::read(testing::ExifJpeg::withExif(wild, 8, 8, 0));
+        QVERIFY(!PhotoExif::read("\x89PNG\r\n").taken.isValid());
+        QVERIFY(!PhotoExif::read(QByteArray("\xFF\xD8\xFF\xE1\x00\x01", 6)).taken.isValid());
     }
 };
 
