@@ -5,6 +5,7 @@
 #include "entry/ListDatenModel.h"
 #include "entry/ListListenModel.h"
 #include "entry/ListTotals.h"
+#include "store/PhotoFileChanges.h"
 #include "entry/RecordEntry.h"
 #include "entry/RecordStorage.h"
 #include "entry/StatisticsModel.h"
@@ -214,6 +215,8 @@ void ListsBrowser::Liste_Loeschen()
     store::Database& db = s.store.database();
     try {
         store::Transaction transaction(db);
+        store::PhotoFileChanges photos(store::LotPhotoFiles::of(db));
+        photos.removeList(list.Liste);
         for (const char* sql : {"DELETE FROM Holz WHERE Liste = ?", "DELETE FROM Mantel WHERE Liste = ?",
                                 "DELETE FROM Lager WHERE Liste = ?"}) {
             store::Statement st = db.prepare(sql);
@@ -224,6 +227,7 @@ void ListsBrowser::Liste_Loeschen()
         st.bind(1, list.Id);
         st.run();
         transaction.commit();
+        photos.commit();
     } catch (const store::DbError& error) {
         // Nothing was deleted.
         s.showError(error);

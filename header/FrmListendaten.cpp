@@ -6,6 +6,7 @@
 #include "store/DbError.h"
 #include "store/ListRows.h"
 #include "store/LotRegister.h"
+#include "store/PhotoFileChanges.h"
 #include "store/SettingKeys.h"
 #include "store/Settings.h"
 #include "store/TimberStore.h"
@@ -387,11 +388,14 @@ bool FrmListendaten::renameInDatabase(const QString& oldName, const QString& new
         // The contents and the header row in one transaction: a list of
         // any size is renamed completely or not at all.
         store::Transaction transaction(db);
+        store::PhotoFileChanges photos(store::LotPhotoFiles::of(db));
+        photos.moveList(oldName, newName);
         store::ListRows(db).renameContents(oldName, newName);
         store::ListenRow row = m_store.Listen.current();
         row.Liste = newName;
         m_store.Listen.update(row);
         transaction.commit();
+        photos.commit();
     } catch (const store::DbError& error) {
         m_ui.message({error.userText(), QString(), Buttons::Ok, Icon::Critical});
         return false;

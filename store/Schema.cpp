@@ -112,11 +112,29 @@ CREATE TABLE Lager (
 CREATE INDEX LagerListe ON Lager (Liste);
 )SQL";
 
+// Photos of a lot belong to its storage-place row; the database keeps only
+// the file's name, the file lies in the data folder under the list and lot
+// (store::LotPhotoFiles). Deleting the row, by whichever code, takes its
+// photo rows along.
+const char* const LagerFotos = R"SQL(
+CREATE TABLE LagerFoto (
+    LagerId INTEGER NOT NULL,
+    Datei TEXT NOT NULL,
+    Aufnahme TEXT,
+    GPS TEXT,
+    Id INTEGER PRIMARY KEY
+);
+CREATE INDEX LagerFotoLager ON LagerFoto (LagerId);
+CREATE TRIGGER LagerFotoLoeschen AFTER DELETE ON Lager BEGIN
+    DELETE FROM LagerFoto WHERE LagerId = OLD.Id;
+END;
+)SQL";
+
 } // namespace
 
 int currentVersion(DatabaseKind kind)
 {
-    return kind == DatabaseKind::Holz ? 2 : 1;
+    return kind == DatabaseKind::Holz ? 3 : 1;
 }
 
 quint32 applicationId(DatabaseKind kind)
@@ -149,7 +167,7 @@ const char* createSql(DatabaseKind kind)
 {
     switch (kind) {
     case DatabaseKind::Holz: {
-        static const std::string sql = std::string(HolzTables) + MantelByRecord;
+        static const std::string sql = std::string(HolzTables) + MantelByRecord + LagerFotos;
         return sql.c_str();
     }
     case DatabaseKind::MasterData:
@@ -240,7 +258,8 @@ UPDATE Mantel SET HolzId = (
     ORDER BY h.Stamm = 'Mantl' DESC, h.Einzelstamm = 0 DESC, h.Id
     LIMIT 1);
 )SQL") + MantelByRecord;
-    return {toVersion2.c_str()};
+    // 2 → 3: photos of the lots.
+    return {toVersion2.c_str(), LagerFotos};
 }
 
 } // namespace store::schema

@@ -115,7 +115,7 @@ void TestStore::createsAndReopensSchema()
     const QString path = dir.file(QStringLiteral("Holz.db"));
     {
         auto db = Database::open(path, DatabaseKind::Holz);
-        QCOMPARE(db->schemaVersion(), 2);
+        QCOMPARE(db->schemaVersion(), 3);
         Statement st = db->prepare("PRAGMA journal_mode");
         QVERIFY(st.step());
         QCOMPARE(st.text(0), QStringLiteral("wal"));
@@ -123,7 +123,7 @@ void TestStore::createsAndReopensSchema()
     auto again = Database::open(path, DatabaseKind::Holz, OpenMode::ReadWriteExisting);
     Statement st = again->prepare("SELECT count(*) FROM sqlite_master WHERE type = 'table'");
     QVERIFY(st.step());
-    QCOMPARE(st.integer(0), 4);
+    QCOMPARE(st.integer(0), 5);
     // The list database is not a master-data database.
     again.reset();
     QVERIFY_THROWS_EXCEPTION(DbError, Database::open(path, DatabaseKind::MasterData));

@@ -355,7 +355,8 @@ private slots:
             // A list database as the first version wrote it: samples by number.
             auto db = Database::open(path, DatabaseKind::Holz);
             db->exec("DROP TRIGGER HolzMantelLoeschen; DROP TRIGGER HolzMantelListe; DROP INDEX MantelHolz;"
-                     "ALTER TABLE Mantel DROP COLUMN HolzId; PRAGMA user_version=1;");
+                     "ALTER TABLE Mantel DROP COLUMN HolzId; DROP TRIGGER LagerFotoLoeschen; DROP TABLE LagerFoto;"
+                     "PRAGMA user_version=1;");
             db->exec(
                 "INSERT INTO Holz (Liste, Nummer, Einzelstamm, Stamm, Id) VALUES"
                 " ('A', 0, 0, '1', 1), ('A', 7, 1, '1', 2), ('A', 7, 0, 'Mantl', 3), ('B', 0, 0, '1', 4);"
@@ -364,7 +365,7 @@ private slots:
                 "0);");
         }
         auto db = Database::open(path, DatabaseKind::Holz);
-        QCOMPARE(db->schemaVersion(), 2);
+        QCOMPARE(db->schemaVersion(), 3);
         Statement st = db->prepare("SELECT Durchm, HolzId FROM Mantel ORDER BY Durchm");
         QList<QList<qint64>> rows;
         while (st.step())
