@@ -8,21 +8,27 @@
 #include "app/StartWindowWidget.h"
 #include "entry/FrmHolz.h"
 #include "entry/FrmHolzWindow.h"
+#include "entry/ListListenModel.h"
 #include "export/ExportDriver.h"
 #include "export/ExportFormats.h"
 #include "import/ImportDriver.h"
 #include "lots/AutoLosHook.h"
+#include "lots/FrmLagerDialog.h"
 #include "lots/FrmLos.h"
 #include "lots/FrmLosDialog.h"
 #include "lots/LotRules.h"
 #include "mantel/FrmMantel.h"
 #include "mantel/FrmMantelDialog.h"
+#include "platform/DesktopLinks.h"
 #include "platform/ProcessLauncher.h"
 #include "store/DataFolder.h"
 #include "store/Database.h"
 #include "store/MasterData.h"
 #include "store/SettingKeys.h"
 #include "store/Settings.h"
+
+#include <QAction>
+#include <QMenu>
 
 namespace app {
 
@@ -41,6 +47,8 @@ StemoraProgram::StemoraProgram(const store::DataFolder& folder, store::Settings&
     m_options = std::make_unique<Options>(settings, *m_masterData, ui);
     m_lotRules = std::make_unique<lots::LotRules>(settings);
     m_frmLos = std::make_unique<lots::FrmLos>(settings, ui);
+    m_links = std::make_unique<platform::DesktopLinks>();
+    m_frmLager = std::make_unique<lots::FrmLager>(*m_holz, ui, *m_links);
     m_frmMantel = std::make_unique<mantel::FrmMantel>(m_frmHolz->store(), m_frmHolz->barkTable(), ui);
     m_export = std::make_unique<exporter::ExportDriver>(*m_master, settings, ui);
     m_import = std::make_unique<importer::ImportDriver>(*m_holz, *m_master, settings, ui);
@@ -58,6 +66,7 @@ StemoraProgram::StemoraProgram(const store::DataFolder& folder, store::Settings&
     m_window = std::make_unique<entry::FrmHolzWindow>(*m_frmHolz, &settings);
     m_optionsDialog = new OptionsDialog(*m_options, m_window.get());
     m_frmLosDialog = new lots::FrmLosDialog(*m_frmLos, m_window.get());
+    m_frmLagerDialog = new lots::FrmLagerDialog(*m_frmLager, m_window.get());
     m_mantelDialog = new mantel::FrmMantelDialog(*m_frmMantel, m_window.get());
     wireOptions();
     wireLots();
@@ -137,6 +146,21 @@ void StemoraProgram::wireLots()
     lots::installAutoLos(*m_frmHolz, *m_lotRules);
     m_frmHolz->setMenuHandler(entry::MenuCommand::AutoLos,
                               [this] { m_frmLosDialog->open(m_options->autoLosMax()); });
+    // The storage places of the selected list's lots: from the list menu
+    // and beside the lots' totals ("Kubatur").
+    for (const char* menuName : {"mnuListeL", "mnuListe"}) {
+        if (auto* menu = m_window->findChild<QMenu*>(QLatin1String(menuName))) {
+            QAction* action = menu->addAction(QStringLiteral("Lagerorte und Fotos der Lose …"));
+            action->setObjectName(QStringLiteral("mnuLagerorte"));
+            connect(action, &QAction::triggered, this, [this] {
+                if (!m_frmHolz->listSelected()) {
+                    m_ui.inform(QStringLiteral("Bitte zuerst eine Liste auswählen."), QStringLiteral("Lagerorte"));
+                    return;
+                }
+                m_frmLagerDialog->open(m_frmHolz->listListen().selectedName());
+            });
+        }
+    }
 }
 
 mantel::StackRecord StemoraProgram::stackRecord() const

@@ -5,6 +5,7 @@
 #include <memory>
 
 namespace platform {
+class LinkOpener;
 class UserInterface;
 }
 namespace store {
@@ -19,6 +20,8 @@ class FrmHolzWindow;
 struct EntryOptions;
 } // namespace entry
 namespace lots {
+class FrmLager;
+class FrmLagerDialog;
 class FrmLos;
 class FrmLosDialog;
 class LotRules;
@@ -72,6 +75,7 @@ public:
     Options& options() { return *m_options; }
     OptionsDialog& optionsDialog() { return *m_optionsDialog; }
     lots::FrmLosDialog& lotRulesDialog() { return *m_frmLosDialog; }
+    lots::FrmLagerDialog& storagePlacesDialog() { return *m_frmLagerDialog; }
     mantel::FrmMantelDialog& mantelDialog() { return *m_mantelDialog; }
     exporter::ExportDriver& exportDriver() { return *m_export; }
     ReportLauncher& reportLauncher() { return *m_launcher; }
@@ -99,6 +103,8 @@ private:
     std::unique_ptr<Options> m_options;
     std::unique_ptr<lots::LotRules> m_lotRules;
     std::unique_ptr<lots::FrmLos> m_frmLos;
+    std::unique_ptr<platform::LinkOpener> m_links;
+    std::unique_ptr<lots::FrmLager> m_frmLager;
     std::unique_ptr<mantel::FrmMantel> m_frmMantel;
     std::unique_ptr<exporter::ExportDriver> m_export;
     std::unique_ptr<importer::ImportDriver> m_import;
@@ -109,6 +115,7 @@ private:
     std::unique_ptr<StartWindowWidget> m_bild1Window;
     OptionsDialog* m_optionsDialog = nullptr;     // child of m_window
     lots::FrmLosDialog* m_frmLosDialog = nullptr; // child of m_window
+    lots::FrmLagerDialog* m_frmLagerDialog = nullptr; // child of m_window
     mantel::FrmMantelDialog* m_mantelDialog = nullptr;
 };
 

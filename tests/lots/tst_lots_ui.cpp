@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "lots/FrmLagerDialog.h"
 #include "lots/FrmLosDialog.h"
+#include "lots/StoragePlaceEditor.h"
+#include "store/Database.h"
 #include "store/Settings.h"
+#include "tests/support/ExifJpeg.h"
+#include "tests/support/ScriptedLinks.h"
 #include "tests/support/ScriptedUserInterface.h"
 #include "tests/support/TestFolder.h"
 
@@ -8,8 +13,10 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QtTest>
 
 // The window forwards what the user does to the model and shows what the
@@ -19,7 +26,60 @@ class TestLotsUi : public QObject {
 
 private slots:
     void windowDrivesTheModel();
+    void storagePlaceWindow();
 };
+
+// Two lots, one with a photo: the table, the boxes and the thumbnail show
+// what the model holds, and typing reaches it. With STEMMO_SCREENSHOTS set
+// the window's picture goes there (the documentation's screenshot).
+void TestLotsUi::storagePlaceWindow()
+{
+    testing::TestFolder folder;
+    auto db = store::Database::open(folder.file(QStringLiteral("Holz.db")), store::DatabaseKind::Holz);
+    lots::StoragePlaceEditor editor(*db);
+    const QString list = QStringLiteral("Nordhang 2026");
+    QVERIFY(editor.save(list, 1, {QStringLiteral("Forstweg Nordhang, km 1,2"), QStringLiteral("48.1234, 11.5678"),
+                                  QStringLiteral("LKW-befahrbar")})
+                .ok);
+    QVERIFY(editor.save(list, 2, {QStringLiteral("Polterplatz an der Scheune"),
+                                  QStringLiteral("48°07'51.0\"N 11°35'02.5\"E"), QString()})
+                .ok);
+    const QString photo = folder.write(
+        QStringLiteral("Polter.jpg"),
+        testing::ExifJpeg{QDateTime(QDate(2026, 3, 14), QTime(9, 26, 53)), std::pair{48.130833, 11.584028}}.bytes(
+            640, 480, 0x6b8e4e));
+    QVERIFY(editor.addPhoto(list, 2, photo).ok);
+
+    testing::ScriptedUserInterface ui;
+    testing::ScriptedLinks links;
+    lots::FrmLager model(*db, ui, links);
+    lots::FrmLagerDialog dialog(model);
+    dialog.open(list);
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.table()->rowCount(), 2);
+    QCOMPARE(dialog.table()->item(1, 2)->text(), QStringLiteral("48.130833, 11.584028"));
+    dialog.table()->setCurrentCell(1, 0);
+    QCOMPARE(model.selected(), 1);
+    QCOMPARE(dialog.ortEdit()->text(), QStringLiteral("Polterplatz an der Scheune"));
+    QCOMPARE(dialog.photoList()->count(), 1);
+    QVERIFY(dialog.photoList()->item(0)->text().contains(QStringLiteral("14.03.2026 09:26")));
+    QVERIFY(dialog.takePositionButton()->isEnabled());
+
+    // A wrong position is named at once and the map button goes off.
+    dialog.gpsEdit()->selectAll();
+    QTest::keyClicks(dialog.gpsEdit(), QStringLiteral("48.1 N 11.5 N"));
+    QVERIFY(dialog.positionLabel()->text().contains(QStringLiteral("zweimal die Breite")));
+    QVERIFY(!dialog.mapButton()->isEnabled());
+    dialog.gpsEdit()->selectAll();
+    QTest::keyClicks(dialog.gpsEdit(), QStringLiteral("48.130833, 11.584028"));
+    QCOMPARE(dialog.positionLabel()->text(), QStringLiteral("48°07'51.0\"N 11°35'02.5\"E"));
+    QVERIFY(dialog.mapButton()->isEnabled());
+
+    const QString shots = qEnvironmentVariable("STEMMO_SCREENSHOTS");
+    if (!shots.isEmpty())
+        QVERIFY(dialog.grab().save(QDir(shots).filePath(QStringLiteral("frmLager.png"))));
+    QVERIFY(ui.done());
+}
 
 void TestLotsUi::windowDrivesTheModel()
 {
