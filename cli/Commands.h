@@ -40,6 +40,7 @@ int runAdd(CliContext& context, const QStringList& args);
 int runRecords(CliContext& context, const QStringList& args);
 int runTotals(CliContext& context, const QStringList& args);
 int runStatistik(CliContext& context, const QStringList& args);
+int runLager(CliContext& context, const QStringList& args);
 int runRename(CliContext& context, const QStringList& args);
 int runDeleteList(CliContext& context, const QStringList& args);
 int runSortiment(CliContext& context, const QStringList& args);

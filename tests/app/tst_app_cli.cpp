@@ -9,6 +9,7 @@
 #include "store/Database.h"
 #include "store/SettingKeys.h"
 #include "store/Settings.h"
+#include "tests/support/ExifJpeg.h"
 #include "tests/support/ScriptedUserInterface.h"
 #include "tests/support/StemmoCommand.h"
 #include "tests/support/TestFolder.h"
@@ -33,6 +34,7 @@ private slots:
     void failedSettingsWriteIsNoSuccess_data();
     void failedSettingsWriteIsNoSuccess();
     void listNamesAreCheckedOnEveryWayIn();
+    void storagePlacesAndPhotosFollowTheList();
 
 private:
     Run stemmo(const char* line) const { return m_stemmo.run(line); }
@@ -362,6 +364,71 @@ void TestAppCli::listNamesAreCheckedOnEveryWayIn()
     run = stemmo({QStringLiteral("import"), file});
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(QStringLiteral("höchstens 50")), qPrintable(run.err));
+}
+
+void TestAppCli::storagePlacesAndPhotosFollowTheList()
+{
+    const QString list = QStringLiteral("Nord's/Ä");
+    const auto lager = [&](const QStringList& args) { return stemmo(QStringList{QStringLiteral("lager"), list} + args); };
+    const auto places = [&] {
+        return QJsonDocument::fromJson(
+                   stemmo({QStringLiteral("--json"), QStringLiteral("lager"), list}).out.toUtf8())
+            .array();
+    };
+    QCOMPARE(stemmo({QStringLiteral("new-list"), list}).exitCode, 0);
+    Run run = stemmo({QStringLiteral("add"), list, QStringLiteral("--length"), QStringLiteral("4"),
+                      QStringLiteral("--diameter"), QStringLiteral("30"), QStringLiteral("--species"),
+                      QStringLiteral("Fichte"), QStringLiteral("--guete"), QStringLiteral("B"),
+                      QStringLiteral("--los"), QStringLiteral("3")});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    run = lager({});
+    QVERIFY2(run.out.contains(QStringLiteral("Los 3: kein Lagerort")), qPrintable(run.out));
+
+    run = lager({QStringLiteral("set"), QStringLiteral("3"), QStringLiteral("--ort"), QStringLiteral("Weg am Bach"),
+                 QStringLiteral("--gps"), QStringLiteral("48°07'24.4\"N 11°34'04.4\"E")});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    // Refused whole: the place keeps its position.
+    run = lager({QStringLiteral("set"), QStringLiteral("3"), QStringLiteral("--ort"), QStringLiteral("Hof"),
+                 QStringLiteral("--gps"), QStringLiteral("91, 11")});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(QStringLiteral("außerhalb")), qPrintable(run.err));
+    QCOMPARE(lager({QStringLiteral("set"), QStringLiteral("drei")}).exitCode, 2);
+    QCOMPARE(lager({QStringLiteral("photo"), QStringLiteral("add"), QStringLiteral("3")}).exitCode, 2);
+
+    const QDateTime taken(QDate(2026, 3, 14), QTime(9, 26, 53));
+    const QString photo = m_folder.write(QStringLiteral("Polter 1.jpg"),
+                                         testing::ExifJpeg{taken, std::pair{48.2, 11.6}}.bytes());
+    run = lager({QStringLiteral("photo"), QStringLiteral("add"), QStringLiteral("3"), photo});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    run = lager({QStringLiteral("photo"), QStringLiteral("add"), QStringLiteral("3"),
+                 m_folder.write(QStringLiteral("kein.jpg"), "Text")});
+    QCOMPARE(run.exitCode, 1);
+
+    QJsonObject place = places().at(0).toObject();
+    QCOMPARE(place.value(QStringLiteral("ort")).toString(), QStringLiteral("Weg am Bach"));
+    QCOMPARE(place.value(QStringLiteral("gps")).toString(), QStringLiteral("48.123444, 11.567889"));
+    QJsonArray photos = place.value(QStringLiteral("fotos")).toArray();
+    QCOMPARE(photos.size(), 1);
+    QCOMPARE(photos[0].toObject().value(QStringLiteral("aufnahme")).toString(), taken.toString(Qt::ISODate));
+    QCOMPARE(photos[0].toObject().value(QStringLiteral("gps")).toString(), QStringLiteral("48.200000, 11.600000"));
+    const QString first = photos[0].toObject().value(QStringLiteral("datei")).toString();
+    QVERIFY2(first.startsWith(m_folder.path() + QStringLiteral("/Fotos/")), qPrintable(first));
+    QVERIFY(QFileInfo::exists(first));
+
+    // Renamed, the list takes its photos along; deleted, it takes them away.
+    run = stemmo({QStringLiteral("rename"), list, QStringLiteral("Süd")});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QVERIFY(!QFileInfo::exists(first));
+    const QJsonArray renamed = QJsonDocument::fromJson(
+                                   stemmo({QStringLiteral("--json"), QStringLiteral("lager"), QStringLiteral("Süd")})
+                                       .out.toUtf8())
+                                   .array();
+    const QString moved =
+        renamed.at(0).toObject().value(QStringLiteral("fotos")).toArray().at(0).toObject().value(QStringLiteral("datei")).toString();
+    QVERIFY2(QFileInfo::exists(moved), qPrintable(moved));
+    QCOMPARE(stemmo({QStringLiteral("delete-list"), QStringLiteral("Süd")}).exitCode, 0);
+    QVERIFY(!QFileInfo::exists(moved));
+    QVERIFY(QDir(m_folder.file(QStringLiteral("Fotos"))).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestAppCli)
