@@ -3,6 +3,7 @@
 
 #include "cli/ReportSource.h"
 #include "report/AssortmentSummary.h"
+#include "report/LotPlaces.h"
 #include "report/ReportError.h"
 #include "report/ReportLayout.h"
 #include "report/ReportTexts.h"
@@ -15,8 +16,8 @@ namespace cli {
 int runReport(CliContext& context, const QStringList& args)
 {
     const Options options(args, {QStringLiteral("pdf")},
-                          {QStringLiteral("verdichtet"), QStringLiteral("losweise")});
-    const QString usage = QStringLiteral("report LISTE --pdf DATEI [--verdichtet] [--losweise]");
+                          {QStringLiteral("verdichtet"), QStringLiteral("losweise"), QStringLiteral("fotos")});
+    const QString usage = QStringLiteral("report LISTE --pdf DATEI [--verdichtet] [--losweise] [--fotos]");
     options.expectPositional(1, usage);
     const QString pdf = options.value(QStringLiteral("pdf"));
     if (pdf.isEmpty())
@@ -31,6 +32,8 @@ int runReport(CliContext& context, const QStringList& args)
         document.summary =
             report::AssortmentSummary::build(source.list().Liste, source.species(), document.rows);
     document.lotTotals = options.has(QStringLiteral("losweise"));
+    document.places = report::LotPlaces::read(context.holzDb(), source.list().Liste);
+    document.photoPages = options.has(QStringLiteral("fotos"));
     document.dezimalpunkt = source.dezimalpunkt();
 
     int pages = 0;

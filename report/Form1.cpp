@@ -239,6 +239,7 @@ void Form1::takeOver()
         const store::ListenRow header = store::WorkCopyRepository::list(*m_holz, shown.Id).value_or(shown);
         m_work->takeOver(*m_holz, header.Liste);
         m_takenOver = header;
+        m_places = LotPlaces::read(*m_holz, header.Liste);
         m_listDaten.setRows(m_work->rows());
         m_druckenEnabled = true;
     } catch (const store::DbError& error) {
@@ -272,6 +273,7 @@ ReportDocument Form1::reportDocument() const
     if (m_verdichtet)
         document.summary = AssortmentSummary::build(m_takenOver->Liste, regionSpecies(), document.rows);
     document.lotTotals = m_losweise;
+    document.places = m_places;
     document.dezimalpunkt = dezimalpunkt();
     return document;
 }

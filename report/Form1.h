@@ -128,6 +128,7 @@ private:
     std::unique_ptr<store::Database> m_workDb;
     std::unique_ptr<store::Database> m_master;
     std::unique_ptr<WorkCopy> m_work;
+    LotPlaces m_places; // of the list taken over
 
     ListenGridModel m_grid;
     ListDatenModel m_listDaten;

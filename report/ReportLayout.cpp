@@ -11,6 +11,7 @@
 
 #include <QBuffer>
 #include <QFontMetricsF>
+#include <QImageReader>
 #include <QMap>
 #include <QPageLayout>
 #include <QPainter>
@@ -49,6 +50,9 @@ enum class Kind {
     Totals,
     LotHead,
     LotRow,
+    PlaceHead,
+    PlaceRow,
+    PhotoPage,
 };
 
 double heightOf(Kind kind)
@@ -79,6 +83,12 @@ double heightOf(Kind kind)
         return 11.6;
     case Kind::Totals:
         return 20;
+    case Kind::PlaceHead:
+        return 15;
+    case Kind::PlaceRow:
+        return 12.5;
+    case Kind::PhotoPage:
+        return ContentBottom; // fills its page
     }
     return 12;
 }
@@ -95,6 +105,8 @@ std::optional<Kind> headFor(Kind kind)
         return Kind::RecordHead;
     case Kind::LotRow:
         return Kind::LotHead;
+    case Kind::PlaceRow:
+        return Kind::PlaceHead;
     default:
         return std::nullopt;
     }
@@ -171,6 +183,15 @@ public:
         summaryColumns =
             columns({150, 60, 55, 55, 60, 65, 75}, {false, false, false, false, true, true, true});
         lotColumns = columns({60, 90, 90, 110, 160}, {false, true, true, true, false});
+        placeColumns = columns({40, 160, 130, 170}, {false, false, false, false});
+        // Six photos to a page, lot by lot.
+        for (qsizetype i = 0; i < d.places.photos.size(); ++i) {
+            const int lot = d.places.photos.at(i).lot;
+            if (photoPages.isEmpty() || d.places.photos.at(photoPages.last().last()).lot != lot ||
+                photoPages.last().size() == PhotosPerPage)
+                photoPages.append(QList<int>());
+            photoPages.last() << int(i);
+        }
         for (const auto& row : d.rows) {
             volume += row.Kubatur;
             if (!row.Folgestamm)
@@ -217,6 +238,14 @@ public:
             for (auto it = lots.begin(); it != lots.end(); ++it)
                 flow << Item{Kind::LotRow, it.key()};
         }
+        if (!d.places.places.isEmpty()) {
+            flow << Item{Kind::SectionTitle, 3} << Item{Kind::PlaceHead};
+            for (int i = 0; i < d.places.places.size(); ++i)
+                flow << Item{Kind::PlaceRow, i};
+        }
+        if (d.photoPages)
+            for (int i = 0; i < photoPages.size(); ++i)
+                flow << Item{Kind::PhotoPage, i};
 
         QList<QList<Item>> pages(1);
         double y = contentTop;
@@ -227,6 +256,8 @@ public:
             if (item.kind == Kind::SectionTitle || item.kind == Kind::SummaryHead ||
                 item.kind == Kind::RecordHead || item.kind == Kind::LotHead)
                 needed += 2 * heightOf(Kind::Record);
+            if (item.kind == Kind::PhotoPage)
+                needed = ContentBottom; // always a page of its own
             if (y + needed > ContentBottom && !pages.last().isEmpty()) {
                 pages.append(QList<Item>());
                 y = contentTop;
@@ -398,7 +429,8 @@ private:
         case Kind::Gap:
             break;
         case Kind::SectionTitle: {
-            static const char* titles[] = {"Sortenzusammenstellung", "Einzelaufstellung", "Summen je Los"};
+            static const char* titles[] = {"Sortenzusammenstellung", "Einzelaufstellung", "Summen je Los",
+                                           "Lagerorte der Lose"};
             setFont(bold, 11);
             text(MarginX, y + 6, ContentWidth, h - 6, QString::fromUtf8(titles[item.index]));
             break;
@@ -471,8 +503,64 @@ private:
                    number(lot.volume)});
             break;
         }
+        case Kind::PlaceHead:
+            head(placeColumns, y, h,
+                 {QStringLiteral("Los"), QStringLiteral("Lagerort"), QStringLiteral("GPS-Position"),
+                  QStringLiteral("Zusatz")});
+            break;
+        case Kind::PlaceRow: {
+            const LotPlaces::Place& place = d.places.places.at(item.index);
+            setFont(normal, 8.5);
+            cells(placeColumns, y, h, {QString::number(place.lot), place.ort, place.gps, place.zusatz});
+            break;
+        }
+        case Kind::PhotoPage:
+            photoPage(photoPages.at(item.index), y);
+            break;
         }
         recordFontSet = false;
+    }
+
+    // Up to six photos of one lot in two columns, each under its date and
+    // position; a photo whose file is missing leaves a framed note.
+    void photoPage(const QList<int>& photos, double top)
+    {
+        const int lot = d.places.photos.at(photos.first()).lot;
+        setFont(bold, 11);
+        text(MarginX, top + 6, ContentWidth, 16, QStringLiteral("Fotos von Los %1").arg(lot));
+        const double gap = 14;
+        const double cellWidth = (ContentWidth - gap) / 2;
+        const double gridTop = top + 30;
+        const double cellHeight = (ContentBottom - gridTop) / 3;
+        const double captionHeight = 14;
+        for (int i = 0; i < photos.size(); ++i) {
+            const LotPlaces::Photo& photo = d.places.photos.at(photos.at(i));
+            const double x = MarginX + (i % 2) * (cellWidth + gap);
+            const double y = gridTop + (i / 2) * cellHeight;
+            const QRectF box = rect(x, y, cellWidth, cellHeight - captionHeight - 8);
+            QImageReader reader(photo.file);
+            reader.setAutoTransform(true);
+            // Read at the size it is printed at (300 dpi), not at the camera's.
+            const QSize full = reader.size();
+            const QSize wanted = QSizeF(box.size() * (300.0 / 72.0 / u)).toSize();
+            if (full.isValid() && (full.width() > wanted.width() || full.height() > wanted.height()))
+                reader.setScaledSize(full.scaled(wanted, Qt::KeepAspectRatio));
+            const QImage image = reader.read();
+            double bottom = box.bottom() / u; // the caption goes right under the picture
+            if (image.isNull()) {
+                p.setPen(QPen(QColor(150, 150, 150), 0.6 * u));
+                p.drawRect(box);
+                setFont(normal, 9, QColor(120, 120, 120));
+                p.drawText(box, Qt::AlignCenter, QStringLiteral("Foto fehlt"));
+            } else {
+                const QSizeF size = QSizeF(image.size()).scaled(box.size(), Qt::KeepAspectRatio);
+                const QRectF target(box.x() + (box.width() - size.width()) / 2, box.y(), size.width(), size.height());
+                p.drawImage(target, image);
+                bottom = target.bottom() / u;
+            }
+            setFont(normal, 8.5, QColor(60, 60, 60));
+            text(x, bottom + 3, cellWidth, captionHeight, photo.caption);
+        }
     }
 
     void head(const QList<Column>& cols, double y, double h, const QStringList& titles)
@@ -494,7 +582,9 @@ private:
     double u;
     QFont normal;
     QFont bold;
-    QList<Column> recordColumns, summaryColumns, lotColumns;
+    static constexpr int PhotosPerPage = 6;
+    QList<Column> recordColumns, summaryColumns, lotColumns, placeColumns;
+    QList<QList<int>> photoPages; // indexes into d.places.photos
     QStringList titleLines;
     QList<ReportTexts::HeaderLine> headerBlock;
     QStringList headDetails;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "report/AssortmentSummary.h"
+#include "report/LotPlaces.h"
 #include "store/ListenRow.h"
 #include "store/WorkRow.h"
 
@@ -22,6 +23,8 @@ struct ReportDocument {
     std::optional<AssortmentSummary> summary;
     QList<store::WorkRow> rows;
     bool lotTotals = false; // totals per lot at the end
+    LotPlaces places;         // listed after the totals when there are any
+    bool photoPages = false;  // and then a page of photos per lot
     QDate printed = QDate::currentDate();
     bool dezimalpunkt = false;
 };
@@ -29,7 +32,8 @@ struct ReportDocument {
 // The printed list on A4 pages: a running head with the list's data and a
 // footer "Seite n von m" on every page; the title text, the list header and
 // the assortment summary on the first page; the records as a table whose
-// column heads repeat on every page; the totals at the end.
+// column heads repeat on every page; the totals, the lots' storage places
+// and, on request, pages with the lots' photos at the end.
 //
 // Rows are painted directly (no text document is built), so a list of ten
 // thousand records prints in about a second.

@@ -146,6 +146,17 @@ QByteArray WordDocument::build(const Content& content)
     body.paragraph(piecesLine(pieces), 10, true);
     if (content.summary)
         summary(body, *content.summary, content.lot, content.dezimalpunkt);
+    if (!content.places.isEmpty()) {
+        body.paragraph(QStringLiteral("Lagerorte der Lose"), 11, true, {WordBody::Align::Left, {}, false, cm(0.6)});
+        WordBody::Table places;
+        places.widthsTwips = {700, 3200, 2600, 3400};
+        places.rightAligned = {false, false, false, false};
+        places.head = QStringList{QStringLiteral("Los"), QStringLiteral("Lagerort"), QStringLiteral("GPS-Position"),
+                                  QStringLiteral("Zusatz")};
+        for (const LotPlaces::Place& place : content.places.places)
+            places.rows << QStringList{QString::number(place.lot), place.ort, place.gps, place.zusatz};
+        body.table(places);
+    }
     return DocxPackage::build(parts);
 }
 

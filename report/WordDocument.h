@@ -3,6 +3,7 @@
 
 #include "report/AssortmentSummary.h"
 #include "report/HolzartCodes.h"
+#include "report/LotPlaces.h"
 #include "store/ListenRow.h"
 #include "store/WorkRow.h"
 
@@ -29,6 +30,7 @@ public:
         QList<store::WorkRow> rows;
         HolzartCodes codes;
         std::optional<AssortmentSummary> summary;
+        LotPlaces places; // after the totals, when there are any
         QDate today;
         bool dezimalpunkt = false;
     };

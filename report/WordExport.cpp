@@ -31,6 +31,10 @@ QString WordExport::writeOne(const store::ListenRow& list, std::optional<int> lo
     content.dezimalpunkt = options.dezimalpunkt;
     if (options.verdichtet)
         content.summary = AssortmentSummary::build(list.Liste, m_species, content.rows);
+    // A lot's document names that lot's place only.
+    content.places = LotPlaces::read(*m_holz, list.Liste);
+    if (lot)
+        content.places.places.removeIf([&](const LotPlaces::Place& place) { return place.lot != *lot; });
     const QString path = QDir(options.folder).filePath(DocumentFiles::documentName(list.Liste, lot));
     DocumentFiles::save(path, WordDocument::build(content));
     return path;

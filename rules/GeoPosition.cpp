@@ -220,10 +220,6 @@ std::optional<double> degrees(const Coordinate& coordinate, const QString& text,
     return parts[0].negative || southOrWest ? -value : value;
 }
 
-QString degreesText(double value)
-{
-    return QString::number(value, 'f', 6).replace(QLatin1Char('.'), QLatin1Char(','));
-}
 
 QString fixed(double value, int decimals)
 {
@@ -241,6 +237,12 @@ QString shortest(double value)
     if (text.endsWith(QLatin1Char('.')))
         text.chop(1);
     return text;
+}
+
+// For messages, German style: "180,5".
+QString degreesText(double value)
+{
+    return shortest(value).replace(QLatin1Char('.'), QLatin1Char(','));
 }
 
 } // namespace

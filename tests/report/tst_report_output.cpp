@@ -9,6 +9,7 @@
 #include "report/ReportPreview.h"
 #include "report/ReportTexts.h"
 #include "store/Settings.h"
+#include "tests/support/ExifJpeg.h"
 #include "tests/support/ScriptedUserInterface.h"
 #include "tests/support/StemmoCommand.h"
 #include "tests/support/TestFolder.h"
@@ -120,6 +121,38 @@ private slots:
             numbers +=
                 int(page.count(QRegularExpression(QStringLiteral("\\bFichte\\s+\\d+\\s+\\d+\\s+1\\s"))));
         QCOMPARE(numbers, 300); // every record printed once
+    }
+
+    // The lots' places after the totals; on request six photos to a page,
+    // each lot on pages of its own, a missing file named in its place.
+    void pdfListsPlacesAndPhotoPages()
+    {
+        testing::TestFolder folder;
+        ReportDocument doc = document(3);
+        doc.lotTotals = false;
+        doc.places.places = {{1, QStringLiteral("Forstweg Nordhang"), QStringLiteral("48.123450, 11.567890"),
+                              QStringLiteral("LKW-befahrbar")},
+                             {2, QStringLiteral("Scheune"), QString(), QString()}};
+        const QString photo = folder.write(QStringLiteral("p.jpg"), testing::ExifJpeg{}.bytes(320, 240));
+        for (int i = 0; i < 7; ++i)
+            doc.places.photos.append({1, photo, QStringLiteral("Aufnahme %1").arg(i + 1)});
+        doc.places.photos.append({2, folder.file(QStringLiteral("weg.jpg")), QStringLiteral("verschwunden")});
+
+        QBuffer plain;
+        plain.open(QIODevice::WriteOnly);
+        QCOMPARE(ReportLayout(doc).writePdf(plain), 1);
+        doc.photoPages = true;
+        QBuffer withPhotos;
+        withPhotos.open(QIODevice::WriteOnly);
+        QCOMPARE(ReportLayout(doc).writePdf(withPhotos), 4);
+        const QStringList text = pdfPages(withPhotos.data());
+        if (text.isEmpty())
+            QSKIP("pdftotext is not installed");
+        QVERIFY(text[0].contains(QStringLiteral("Lagerorte der Lose")));
+        QVERIFY(text[0].contains(QRegularExpression(QStringLiteral("1\\s+Forstweg Nordhang\\s+48.123450, 11.567890\\s+LKW"))));
+        QVERIFY(text[1].contains(QStringLiteral("Fotos von Los 1")) && text[1].contains(QStringLiteral("Aufnahme 6")));
+        QVERIFY(text[2].contains(QStringLiteral("Aufnahme 7")) && !text[2].contains(QStringLiteral("Aufnahme 6")));
+        QVERIFY(text[3].contains(QStringLiteral("Fotos von Los 2")) && text[3].contains(QStringLiteral("Foto fehlt")));
     }
 
     // A disk that fills up while the new file is written leaves the old
