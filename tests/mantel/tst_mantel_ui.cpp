@@ -1,13 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "import/DataFolderSetup.h"
+#include "MantelFixture.h"
+
 #include "mantel/FrmMantelDialog.h"
-#include "rules/BarkTable.h"
-#include "store/Database.h"
-#include "store/LotRegister.h"
-#include "store/Settings.h"
-#include "store/TimberStore.h"
-#include "tests/support/ScriptedUserInterface.h"
-#include "tests/support/TestFolder.h"
 
 #include <QDir>
 #include <QLabel>
@@ -25,43 +19,10 @@ private slots:
 
 void TestMantelUi::windowDrivesTheModel()
 {
-    testing::TestFolder folder;
-    const store::DataFolder data(folder.path());
-    importer::DataFolderSetup::ensure(data);
-    auto holz = store::Database::open(data.holzDb(), store::DatabaseKind::Holz);
-    store::Settings settings(folder.file(QStringLiteral("Stemmo.ini")));
-    store::TimberStore store(*holz, settings);
-    store::ListenRow list;
-    list.Liste = QStringLiteral("Polter 12");
-    list.Los = store::LotRegister::initial();
-    store.Listen_Oeffnen();
-    store.Listen.addNew(list);
-    store::HolzRow stack;
-    stack.Liste = list.Liste;
-    stack.Einzelstamm = false;
-    stack.Holzart = QStringLiteral("Fichte");
-    stack.Sorte = QStringLiteral("L ");
-    stack.Laenge = 4;
-    stack.Durchm = 30;
-    stack.Stueck = 10;
-    stack.Kubatur = 2.8;
-    const qint64 holzId = store.Holz.addNew(stack);
-    const rules::BarkTable bark;
-    testing::ScriptedUserInterface ui;
-
-    mantel::FrmMantel model(store, bark, ui);
-    mantel::StackRecord record;
-    record.liste = list.Liste;
-    record.txtLaenge = QStringLiteral("4,00");
-    record.txtRinde = QStringLiteral("0");
-    record.txtHolzart = QStringLiteral("Fichte");
-    record.txtNummer = QStringLiteral("12");
-    record.txtStueck = QStringLiteral("10");
-    record.cmdAbzRinde = QStringLiteral("r");
-    record.txtDurchmesser = QStringLiteral("30");
-    record.txtSorte = QStringLiteral("L ");
-    record.holzId = holzId;
-    model.open(record);
+    manteltest::Fixture f;
+    mantel::FrmMantel model(*f.store, f.bark, f.ui);
+    model.open(f.stack());
+    testing::ScriptedUserInterface& ui = f.ui;
 
     mantel::FrmMantelDialog dialog(model);
     dialog.show();
