@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "import/DataFolderSetup.h"
 #include "import/HolzartLookup.h"
 #include "import/UseCodeLookup.h"
 #include "rules/BarkTable.h"
+#include "store/Database.h"
+#include "store/Settings.h"
+#include "tests/support/TestFolder.h"
 
 #include <QByteArray>
 #include <QString>
@@ -80,5 +84,22 @@ inline rules::BarkTable barkTable()
     table.setBands(1, {rules::BarkBand{1, 1}, rules::BarkBand{27, 2}, {}, {}, {}});
     return table;
 }
+
+// A data folder with the shipped master data, its databases and settings.
+struct DataFolderFixture {
+    testing::TestFolder dir;
+    store::DataFolder folder{dir.file(QStringLiteral("data"))};
+    std::unique_ptr<store::Database> holz;
+    std::unique_ptr<store::Database> master;
+    std::unique_ptr<store::Settings> settings;
+
+    DataFolderFixture()
+    {
+        importer::DataFolderSetup::ensure(folder);
+        holz = store::Database::open(folder.holzDb(), store::DatabaseKind::Holz);
+        master = store::Database::open(folder.masterDb(), store::DatabaseKind::MasterData);
+        settings = std::make_unique<store::Settings>(dir.file(QStringLiteral("Stemmo.ini")));
+    }
+};
 
 } // namespace importtest

@@ -1,18 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PropertyRoundTripTest.h"
 
+#include "ImportTestData.h"
+
 #include "export/ExportDriver.h"
 #include "export/ExportFormats.h"
-#include "import/DataFolderSetup.h"
 #include "import/ImportDriver.h"
-#include "store/Database.h"
 #include "store/ListImportWriter.h"
 #include "store/MasterData.h"
 #include "store/SettingKeys.h"
-#include "store/Settings.h"
 #include "store/TimberStore.h"
 #include "tests/support/ScriptedUserInterface.h"
-#include "tests/support/TestFolder.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -172,21 +170,8 @@ private:
     QStringList m_species;
 };
 
-struct Workspace {
-    testing::TestFolder dir;
-    store::DataFolder folder{dir.file(QStringLiteral("data"))};
-    std::unique_ptr<store::Database> holz;
-    std::unique_ptr<store::Database> master;
-    std::unique_ptr<store::Settings> settings;
-
-    Workspace()
-    {
-        importer::DataFolderSetup::ensure(folder);
-        holz = store::Database::open(folder.holzDb(), store::DatabaseKind::Holz);
-        master = store::Database::open(folder.masterDb(), store::DatabaseKind::MasterData);
-        settings = std::make_unique<store::Settings>(dir.file(QStringLiteral("Stemmo.ini")));
-        settings->set(store::keys::Sortierung, QStringLiteral("0"));
-    }
+struct Workspace : importtest::DataFolderFixture {
+    Workspace() { settings->set(store::keys::Sortierung, QStringLiteral("0")); }
 
     void store(store::ListenRow list, std::vector<store::HolzRow>& rows,
                const QList<store::LagerRow>& storage)

@@ -2,7 +2,6 @@
 #include "ImportTestData.h"
 #include "PropertyRoundTripTest.h"
 
-#include "import/DataFolderSetup.h"
 #include "import/FieldReader.h"
 #include "import/ImportDriver.h"
 #include "import/ImportedListWriter.h"
@@ -26,6 +25,8 @@
 #include <QProcess>
 #include <QTest>
 #include <QThread>
+
+#include <tuple>
 
 using importer::FieldReader;
 using importer::ImportDriver;
@@ -135,24 +136,11 @@ void addEmptyList(store::Database& db, const QString& name)
     writer.finish(header, {}, {});
 }
 
-// A data folder with the shipped master data, its settings and a driver.
-struct Workspace {
-    testing::TestFolder dir;
-    store::DataFolder folder{dir.file(QStringLiteral("data"))};
-    std::unique_ptr<store::Database> holz;
-    std::unique_ptr<store::Database> master;
-    std::unique_ptr<store::Settings> settings;
+// A data folder with a driver on top.
+struct Workspace : DataFolderFixture {
     testing::ScriptedUserInterface ui;
-    std::unique_ptr<ImportDriver> driver;
-
-    Workspace()
-    {
-        importer::DataFolderSetup::ensure(folder);
-        holz = store::Database::open(folder.holzDb(), store::DatabaseKind::Holz);
-        master = store::Database::open(folder.masterDb(), store::DatabaseKind::MasterData);
-        settings = std::make_unique<store::Settings>(dir.file(QStringLiteral("Stemmo.ini")));
-        driver = std::make_unique<ImportDriver>(*holz, *master, *settings, ui);
-    }
+    std::unique_ptr<ImportDriver> driver =
+        std::make_unique<ImportDriver>(*holz, *master, *settings, ui);
     QString write(const QString& name, const QByteArray& bytes) const { return dir.write(name, bytes); }
 };
 
@@ -220,16 +208,13 @@ private slots:
         QTest::addColumn<double>("value");
         QTest::newRow("point") << QStringLiteral(" 4.5") << true << 4.5;
         QTest::newRow("comma") << QStringLiteral("4,5 ") << true << 4.5;
-        QTest::newRow("whole") << QStringLiteral("  12") << true << 12.0;
         QTest::newRow("negative") << QStringLiteral("-1") << true << -1.0;
         QTest::newRow("leading separator") << QStringLiteral(".5") << true << 0.5;
-        QTest::newRow("trailing separator") << QStringLiteral("5,") << true << 5.0;
         QTest::newRow("grouped") << QStringLiteral("1.234,56") << true << 1234.56;
         QTest::newRow("grouped point") << QStringLiteral("12,345.5") << true << 12345.5;
         QTest::newRow("bad group") << QStringLiteral("1.2,5") << false << 0.0;
         QTest::newRow("two decimal commas") << QStringLiteral("1,2,3") << false << 0.0;
         QTest::newRow("letters") << QStringLiteral("4x5") << false << 0.0;
-        QTest::newRow("stars") << QStringLiteral("****") << false << 0.0;
         QTest::newRow("exponent") << QStringLiteral("1e5") << false << 0.0;
         QTest::newRow("inner blank") << QStringLiteral("1 5") << false << 0.0;
         QTest::newRow("sign only") << QStringLiteral("-") << false << 0.0;
@@ -388,50 +373,27 @@ private slots:
         const Expect kinds[] = {{12, true, false, false, 1}, {13, true, true, false, 1},
                                 {13, true, false, true, 1},  {0, false, false, false, 1},
                                 {0, false, false, false, 5}, {0, false, false, false, 1}};
+        // The fields of every kind against the writer are the round trips'
+        // business; here the kind markers and what the writer never writes.
         for (int i = 0; i < 6; ++i) {
             const store::HolzRow& row = list.records[size_t(i)];
             QCOMPARE(row.SatzNr, i + 1);
-            QCOMPARE(row.Nummer, kinds[i].nummer);
-            QCOMPARE(row.Einzelstamm, kinds[i].einzel);
-            QCOMPARE(row.Klammerstamm, kinds[i].klammer);
-            QCOMPARE(row.Folgestamm, kinds[i].folge);
-            QCOMPARE(row.Stueck, kinds[i].stueck);
-            QCOMPARE(row.Holzart, QStringLiteral("Fichte"));
-            QCOMPARE(row.Sorte, QStringLiteral("L "));
-            QCOMPARE(row.Guete, QStringLiteral("B"));
-            QCOMPARE(row.Laenge, 4.0);
-            QCOMPARE(row.Durchm, 25.0);
-            QCOMPARE(row.Rinde, QStringLiteral("a"));
-            QCOMPARE(row.RindenAbzug, 2);
-            QCOMPARE(row.Staerke, QStringLiteral("2b"));
-            QCOMPARE(row.Kubatur, 0.53);
-            QCOMPARE(row.Abteilung, QStringLiteral("12"));
-            QCOMPARE(row.Nutzung, QStringLiteral("23")); // SS is felling type 2, JD use type 3
-            QCOMPARE(row.Zusatztext, QStringLiteral("erste Zeile. Ende")); // points stay points
-            QCOMPARE(row.Stamm, QStringLiteral("1"));
-            QCOMPARE(row.AArt, std::optional<int>(-1));
+            QCOMPARE((std::tuple{row.Nummer, row.Einzelstamm, row.Klammerstamm, row.Folgestamm, row.Stueck}),
+                     (std::tuple{kinds[i].nummer, kinds[i].einzel, kinds[i].klammer, kinds[i].folge,
+                                 kinds[i].stueck}));
         }
+        const store::HolzRow& log = list.records[0];
+        QCOMPARE(log.Nutzung, QStringLiteral("23")); // SS is felling type 2, JD use type 3
+        QCOMPARE(log.Zusatztext, QStringLiteral("erste Zeile. Ende")); // points stay points
+        QCOMPARE(log.AArt, std::optional<int>(-1));
         const store::HolzRow& piece = list.records[6];
-        QCOMPARE(piece.Los, 3);
-        QCOMPARE(piece.Nummer, 14);
-        QCOMPARE(piece.Einzelstamm, false);
-        QCOMPARE(piece.Holzart, QStringLiteral("Kiefer"));
         QCOMPARE(piece.Sorte, QStringLiteral("P "));
         QCOMPARE(piece.Stueck, 40.0);
-        QCOMPARE(piece.Staerke, QStringLiteral("2a"));
-        QCOMPARE(piece.Kubatur, 0.61);
-        QCOMPARE(piece.Rinde, QStringLiteral("o"));
-        QCOMPARE(piece.Abteilung, QString());
+        QCOMPARE(piece.Abteilung, QString()); // the X columns are no compartment
         QCOMPARE(piece.Nutzung, QStringLiteral("00"));
-        QCOMPARE(piece.Zusatztext, QStringLiteral("Stangen"));
         const store::HolzRow& stack = list.records[7];
-        QCOMPARE(stack.Los, 4);
         QVERIFY(stack.isStackedWood());
-        QCOMPARE(stack.Einzelstamm, false);
-        QCOMPARE(stack.Laenge, 2.0);
         QCOMPARE(stack.Stamm, QStringLiteral("0,7"));
-        QCOMPARE(stack.Kubatur, 8.4);
-        QCOMPARE(stack.Abteilung, QStringLiteral("7a"));
         QCOMPARE(stack.Nutzung, QStringLiteral("21"));
         QCOMPARE(list.header.Los.left(12), QStringLiteral(" 1,  , 3, 4,"));
     }
