@@ -468,8 +468,6 @@ void TestExport::overflowEndsExport_data()
     QTest::addColumn<QString>("target");
     QTest::addColumn<HolzRow>("row");
     QTest::addColumn<QString>("detail");
-    QTest::newRow("transfer: 100 m log") << 1 << QStringLiteral("Liste.tx1") << QStringLiteral("Liste.tx1")
-                                         << logRow(100) << QStringLiteral("„100.0“ passt nicht in 4 Zeichen");
     QTest::newRow("handheld: 100 m log") << 6 << QStringLiteral("Liste.dat") << QStringLiteral("Liste.dat")
                                          << logRow(100) << QStringLiteral("„100.0“ passt nicht in 4 Zeichen");
     HolzRow lot100 = logRow();
@@ -551,21 +549,6 @@ void TestExport::partsLeftBlank()
     QCOMPARE(logs.at(logs.size() - 2).mid(37, 15), QStringLiteral("    2.00c  0.28"));
     QCOMPARE(logs.at(logs.size() - 1).mid(37, 15), QStringLiteral(" 30 2.00c      "));
     QCOMPARE(logs.at(logs.size() - 1).size(), logs.at(logs.size() - 2).size());
-
-    // Through the driver the user learns where values are missing.
-    ExportFixture fixture;
-    fixture.addList(ExportFixture::goldenHeader(), {logRow(), stackRow(12), stackRow(14)});
-    QVERIFY(fixture.select(QStringLiteral("Probe")));
-    testing::ScriptedUserInterface ui;
-    ui.expectMessage(QStringLiteral("- Datensatz 2, Los 1: Länge „12.0“ passt nicht in 3 Zeichen, "
-                                    "bleibt leer\n- Datensatz 3, Los 1: Länge"),
-                     platform::Answer::Yes);
-    ui.expectMessage(QStringLiteral("Liste Probe.dat angelegt; 2 Werte"));
-    ExportDriver driver(*fixture.master, fixture.settings, ui);
-    const auto result = driver.Konvertieren(fixture.timber, fixture.dir.file(QStringLiteral("Probe.dat")), 6);
-    QCOMPARE(int(result.outcome), int(ExportDriver::Outcome::Written));
-    QCOMPARE(result.lossCount, qint64(2));
-    QVERIFY(ui.done());
 }
 
 // Before anything is in place the user hears what the format cannot carry;
@@ -623,17 +606,6 @@ void TestExport::lossReport()
     QCOMPARE(records.at(1).mid(25, 9), QByteArray("a     c2b"));
     QCOMPARE(records.at(1).size(), records.at(0).size());
     QVERIFY(records.at(2).startsWith("0M 1    12"));
-
-    // The Latschbacher text file has no field for an assortment's pieces.
-    testing::ScriptedUserInterface latschbacher;
-    latschbacher.tolerateMessages(platform::Answer::No);
-    ExportDriver(*fixture.master, fixture.settings, latschbacher)
-        .Konvertieren(fixture.timber, fixture.dir.file(QStringLiteral("Probe.tx1")), 2);
-    QVERIFY(
-        latschbacher.messageTexts()
-            .join(QLatin1Char('|'))
-            .contains(QStringLiteral("Datensatz 3, Los 1: Stückzahl 12 des Sortiments: das Format hat dafür "
-                                     "kein Feld")));
 }
 
 void TestExport::recordKinds_data()

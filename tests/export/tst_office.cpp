@@ -284,14 +284,11 @@ void TestOffice::eldatRoundTrip()
 
     const store::ListenRow before = fixture.listRow(QStringLiteral("Probe"));
     const store::ListenRow after = fixture.listRow(QStringLiteral("Zurueck"));
-    QCOMPARE(after.Name, before.Name);
-    QCOMPARE(after.Strasse, before.Strasse);
-    QCOMPARE(after.Ort, before.Ort);
-    QCOMPARE(after.Forstamt, before.Forstamt);
-    QCOMPARE(after.Revier, before.Revier);
-    QCOMPARE(after.Datum, before.Datum);
-    QCOMPARE(after.Zusatztext, before.Zusatztext);
-    QCOMPARE(after.Kubatur, before.Kubatur);
+    auto headerOf = [](const store::ListenRow& r) {
+        return QStringList{r.Name,   r.Strasse, r.Ort, r.Forstamt, r.Revier, r.Datum.toString(Qt::ISODate),
+                           r.Zusatztext, QString::number(r.Kubatur, 'g', 17)};
+    };
+    QCOMPARE(headerOf(after), headerOf(before));
 
     // Records come back grouped by lot and kind; matched by their fields.
     // Assortments that share one ELDATsmart code come back as the first
@@ -359,12 +356,6 @@ void TestOffice::eldatRoundTrip()
         }
     }
     QVERIFY(found);
-
-    // The same file again: the name check refuses it, nothing is stored.
-    ui.clear();
-    ui.expectMessage(QStringLiteral("'Zurueck'"));
-    const auto again = driver.importFile(result.files.first());
-    QCOMPARE(int(again.outcome), int(importer::ImportDriver::Result::Outcome::Exists));
 }
 
 void TestOffice::eldatImportRefusals_data()
