@@ -4,8 +4,6 @@
 // (Debian's python3 with python3-jsonschema and python3-openpyxl).
 #include "ExportFixture.h"
 
-#include "cli/CliContext.h"
-#include "cli/Commands.h"
 #include "cli/ListGenerator.h"
 #include "export/AssortmentTotals.h"
 #include "export/CsvWriter.h"
@@ -119,7 +117,6 @@ private slots:
     void recordColumns();
     void assortmentTotals();
     void eldatImportNamesWhatTheListCannotHold();
-    void commandLine();
 };
 
 void TestOffice::codeTable()
@@ -356,6 +353,11 @@ void TestOffice::eldatRoundTrip()
         }
     }
     QVERIFY(found);
+
+    // The same file again: the name check refuses it, nothing is stored.
+    ui.expectMessage(QStringLiteral("'Zurueck'"));
+    QCOMPARE(int(driver.importFile(result.files.first()).outcome),
+             int(importer::ImportDriver::Result::Outcome::Exists));
 }
 
 void TestOffice::eldatImportRefusals_data()
@@ -696,31 +698,6 @@ void TestOffice::eldatImportNamesWhatTheListCannotHold()
     QCOMPARE(int(refused.outcome), int(importer::ImportDriver::Result::Outcome::Refused));
     QVERIFY2(refused.message.contains(QStringLiteral("60 Zeichen lang")), qPrintable(refused.message));
     QVERIFY(!fixture.select(QString(60, QLatin1Char('L'))));
-}
-
-void TestOffice::commandLine()
-{
-    testing::TestFolder data;
-    cli::CliContext context(store::DataFolder(data.path()), false);
-    context.ui().setQuiet(true);
-    context.out().setDevice(nullptr);
-    cli::ListGenerator({}, 5).generate(context.holzDb(), QStringLiteral("Gen"), 60);
-    auto run = [&](auto command, QStringList args) { return command(context, args); };
-
-    // Written with losses: exit 3; everything carried: exit 0.
-    const QString document = data.file(QStringLiteral("Nachbar.eldat"));
-    QCOMPARE(run(cli::runExport,
-                 {QStringLiteral("Gen"), QStringLiteral("--format"), QStringLiteral("eldat"), document}),
-             3);
-    QCOMPARE(run(cli::runExport, {QStringLiteral("Gen"), QStringLiteral("--format"), QStringLiteral("csv"),
-                                  data.file(QStringLiteral("Gen.csv"))}),
-             0);
-    QVERIFY(QFile::exists(data.file(QStringLiteral("Gen_Sorten.csv"))));
-
-    // Read back as a new list: the stacks' dimensions are named, exit 3.
-    QCOMPARE(run(cli::runImport, {document}), 3);
-    // Again: the list exists, nothing imported.
-    QCOMPARE(run(cli::runImport, {document}), 1);
 }
 
 QTEST_GUILESS_MAIN(TestOffice)
