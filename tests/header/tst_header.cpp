@@ -91,7 +91,6 @@ private slots:
     void refusesEmptyDuplicateAndBadDate();
     void nameLengthCountsCharacters_data();
     void nameLengthCountsCharacters();
-    void newListTakesOfficeAndDistrictOfTheLastOne();
     void editKeepsTheStoredName();
     void cancelAsksOnlyAfterChanges();
     void renameMovesRecordsSamplesAndStorageRows();
@@ -159,7 +158,13 @@ void TestHeader::newListStartsEmptyWithLotOne()
     d.form->setText(HeaderField::Listenname, QStringLiteral("5"));
     d.form->setText(HeaderField::Name, QStringLiteral("Müller"));
     d.form->setText(HeaderField::Datum, QStringLiteral("3.4.24"));
+    d.form->setText(HeaderField::Forstamt, QStringLiteral("Ebersberg"));
+    d.form->setText(HeaderField::Revier, QStringLiteral("Nord"));
     QVERIFY(d.form->Kopfdaten_Speichern());
+    // The next new list takes office and district of this one.
+    d.form->Form_Activate(false, QStringLiteral("5"));
+    QCOMPARE(d.form->txtForstamt.text, QStringLiteral("Ebersberg"));
+    QCOMPARE(d.form->txtRevier.text, QStringLiteral("Nord"));
     QVERIFY(d.store->moveToList(QStringLiteral("5")));
     const store::ListenRow row = d.store->Listen.current();
     QCOMPARE(row.Name, QStringLiteral("Müller"));
@@ -242,20 +247,6 @@ void TestHeader::refusesEmptyDuplicateAndBadDate()
     QCOMPARE(saved.count(), 0);
     QVERIFY(d.form->visible);
     QCOMPARE(store::ListRows(*d.db).all(store::ListenOrder::Unsorted).size(), 1);
-}
-
-void TestHeader::newListTakesOfficeAndDistrictOfTheLastOne()
-{
-    Dialog d;
-    d.form->Form_Activate(false, QString());
-    d.form->setText(HeaderField::Listenname, QStringLiteral("1"));
-    d.form->setText(HeaderField::Forstamt, QStringLiteral("Ebersberg"));
-    d.form->setText(HeaderField::Revier, QStringLiteral("Nord"));
-    QVERIFY(d.form->Kopfdaten_Speichern());
-    d.form->Form_Activate(false, QStringLiteral("1"));
-    QCOMPARE(d.form->txtForstamt.text, QStringLiteral("Ebersberg"));
-    QCOMPARE(d.form->txtRevier.text, QStringLiteral("Nord"));
-    QCOMPARE(d.form->txtListenname.text, QStringLiteral("2"));
 }
 
 void TestHeader::editKeepsTheStoredName()
