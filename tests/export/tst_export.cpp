@@ -328,12 +328,9 @@ void TestExport::bareHeader()
     bare.Liste = QStringLiteral("Leer");
     HolzRow row = logRow();
     row.Nutzung = QString();
-    const auto records = [](const QStringList& lines, int first, int count) {
-        return lines.mid(first, count);
-    };
 
     const QStringList habsys = writeLines(TransferWriter(TransferWriter::Variant::Habsys), 1, {row}, bare);
-    QCOMPARE(records(habsys, 0, 4),
+    QCOMPARE(habsys.mid(0, 4),
              (QStringList{QStringLiteral("Type: VDE_Habsys"), QStringLiteral("0A   Probe"),
                           QStringLiteral("0B   "), QStringLiteral("0C   ")}));
     QCOMPARE(habsys.size(), 5);
@@ -342,13 +339,13 @@ void TestExport::bareHeader()
 
     const QStringList eg10 = writeLines(Eg10Writer(), 6, {row}, bare);
     QCOMPARE(eg10.size(), 5);
-    QCOMPARE(records(eg10, 0, 3),
+    QCOMPARE(eg10.mid(0, 3),
              (QStringList{QStringLiteral("0A  Probe"), QStringLiteral("0d  "), QStringLiteral("0!   ")}));
     QVERIFY(eg10.at(3).endsWith(QStringLiteral("XXXXXXXXXXXXX")));
     QCOMPARE(eg10.last(), QStringLiteral("0E   "));
 
     const QStringList abies = writeLines(RundholzWriter(RundholzWriter::Variant::Abies), 4, {row}, bare);
-    QCOMPARE(records(abies, 0, 5),
+    QCOMPARE(abies.mid(0, 5),
              (QStringList{QStringLiteral("ADProbe   .DAT 10459ABIES Rundholz V1.09"),
                           QStringLiteral("0AProbe") + QString(13 + 2 + 5, QLatin1Char(' ')),
                           QStringLiteral("0C"), QStringLiteral("0D"), QStringLiteral("1F")}));
