@@ -107,7 +107,7 @@ void prepareRecord()
     // Species, grade and assortment stay for the following records.
     screen->model->chooseSorte(QStringLiteral("L "));
     screen->model->chooseGrade(QStringLiteral("B "));
-    screen->model->textEdited(QStringLiteral("txtHolzart"), QStringLiteral("Fichte"));
+    screen->model->textEdited(entry::ControlId::txtHolzart, QStringLiteral("Fichte"));
 }
 
 void keyPress(benchmark::State& state)
@@ -150,7 +150,7 @@ void saveModel(benchmark::State& state)
     model.ListListen_Click(model.listListen().findList(listOf(state)));
     model.chooseSorte(QStringLiteral("L "));
     model.chooseGrade(QStringLiteral("B "));
-    model.textEdited(QStringLiteral("txtHolzart"), QStringLiteral("Fichte"));
+    model.textEdited(entry::ControlId::txtHolzart, QStringLiteral("Fichte"));
     for (auto _ : state) {
         state.PauseTiming();
         model.cmdLaenge_Click();

@@ -74,7 +74,7 @@ QString knownCode(const QStringList& items, const QString& given, const QString&
                        2};
 }
 
-void chooseFromList(entry::FrmHolz& form, const QString& listName, const QStringList& items,
+void chooseFromList(entry::FrmHolz& form, entry::ControlId listName, const QStringList& items,
                     const QString& wanted, const QString& option)
 {
     const int index = items.indexOf(wanted);
@@ -167,7 +167,7 @@ void chooseKind(entry::FrmHolz& form, const Options& options, const Codes& codes
     if (!codes.sorte.isEmpty())
         form.chooseSorte(codes.sorte);
     if (!codes.species.isEmpty())
-        form.textEdited(QStringLiteral("txtHolzart"), codes.species);
+        form.textEdited(entry::ControlId::txtHolzart, codes.species);
     if (!codes.guete.isEmpty())
         form.chooseGrade(codes.guete);
     if (options.has(name("los"))) {
@@ -178,7 +178,7 @@ void chooseKind(entry::FrmHolz& form, const Options& options, const Codes& codes
         QString mode = options.value(name("bark"));
         if (mode.isEmpty())
             mode = QStringLiteral(" ");
-        chooseFromList(form, QStringLiteral("lstRinde"), c.lstRinde.items, mode.left(1), name("bark"));
+        chooseFromList(form, entry::ControlId::lstRinde, c.lstRinde.items, mode.left(1), name("bark"));
     }
 }
 
@@ -192,7 +192,7 @@ void typeBarkDeduction(entry::FrmHolz& form, const QString& given)
                                           "Nachkommastellen angeben."),
                            2};
     if (form.record().cmdAbzRinde != QLatin1String(" "))
-        chooseFromList(form, QStringLiteral("lstRinde"), form.controls().lstRinde.items, QStringLiteral(" "),
+        chooseFromList(form, entry::ControlId::lstRinde, form.controls().lstRinde.items, QStringLiteral(" "),
                        name("bark"));
     form.txtRinde_Click();
     typeNumber(form, name("abzug"), abzug);
@@ -238,7 +238,7 @@ void typeMeasures(entry::FrmHolz& form, const Options& options, bool stacked)
         } else {
             if (!c.lstStaerke.visible)
                 form.txtStaerke_Click();
-            chooseFromList(form, QStringLiteral("lstStaerke"), c.lstStaerke.items, klasse, name("staerke"));
+            chooseFromList(form, entry::ControlId::lstStaerke, c.lstStaerke.items, klasse, name("staerke"));
         }
     }
 }
@@ -254,7 +254,7 @@ void markLog(entry::FrmHolz& form, const Options& options)
     }
     if (options.has(name("zusatz"))) {
         form.txtZusatz_Click();
-        form.textEdited(QStringLiteral("txtZusatz"), options.value(name("zusatz")));
+        form.textEdited(entry::ControlId::txtZusatz, options.value(name("zusatz")));
     }
 }
 

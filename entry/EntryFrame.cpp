@@ -302,11 +302,11 @@ EntryFrame::EntryFrame(FrmHolz& model, header::ControlBinder& binder, QWidget* p
 
     // Remark and compartment are typed on the keyboard; the prices come
     // from the keypad like the record's other numbers.
-    for (const auto& [box, control] :
-         {std::pair{txtAbteilung, &c.txtAbteilung}, std::pair{txtZusatz, &c.txtZusatz}}) {
+    for (const auto& [box, id] :
+         {std::pair{txtAbteilung, ControlId::txtAbteilung}, std::pair{txtZusatz, ControlId::txtZusatz}}) {
         connect(box, &QLineEdit::textEdited, this,
-                [this, name = box->objectName()](const QString& text) { m_model.textEdited(name, text); });
-        binder.field(*control, box);
+                [this, id](const QString& text) { m_model.textEdited(id, text); });
+        binder.field(c[id], box);
     }
     binder.field(c.txtPreis, txtPreis);
     binder.field(c.txtPreisfaktor, txtPreisfaktor);

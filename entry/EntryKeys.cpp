@@ -19,8 +19,8 @@ constexpr Qt::KeyboardModifiers Modifiers = Qt::ShiftModifier | Qt::ControlModif
 
 bool EntryKeys::freeTextField() const
 {
-    return s.calc.Feldmodus && (s.state.Eingabefeld == QLatin1String("Zusatz") ||
-                                s.state.Eingabefeld == QLatin1String("Abteilung"));
+    return s.calc.Feldmodus && (s.state.Eingabefeld == EntryField::Zusatz ||
+                                s.state.Eingabefeld == EntryField::Abteilung);
 }
 
 bool EntryKeys::keyDown(int keyCode, Qt::KeyboardModifiers modifiers, const QString& text)

@@ -108,72 +108,95 @@ void EntryLists::loadSpecies()
     s.c.lstHolzart.selected = -1;
 }
 
-void EntryLists::showList(const QString& listName)
+void EntryLists::showList(ControlId id)
 {
     s.Listen_Ausblenden();
-    Control* list = nullptr;
-    if (listName == QLatin1String("lstHolzart"))
-        list = &s.c.lstHolzart;
-    else if (listName == QLatin1String("lstGuete"))
-        list = &s.c.lstGuete;
-    else if (listName == QLatin1String("lstKlasse"))
-        list = &s.c.lstKlasse;
-    else if (listName == QLatin1String("lstRinde"))
-        list = &s.c.lstRinde;
-    else if (listName == QLatin1String("lstLos"))
-        list = &s.c.lstLos;
-    if (!list)
-        return;
-    list->visible = true;
-    list->selected = list->items.isEmpty() ? -1 : 0;
-    s.focus(listName);
+    Control& list = s.c[id];
+    list.visible = true;
+    list.selected = list.items.isEmpty() ? -1 : 0;
+    s.focus(id);
 }
 
 void EntryLists::cmdHolzart_Click()
 {
-    showList(QStringLiteral("lstHolzart"));
+    showList(ControlId::lstHolzart);
 }
 
 void EntryLists::cmdGuete_Click()
 {
-    showList(QStringLiteral("lstGuete"));
+    showList(ControlId::lstGuete);
 }
 
 void EntryLists::cmdKlasse_Click()
 {
-    showList(QStringLiteral("lstKlasse"));
+    showList(ControlId::lstKlasse);
 }
 
 void EntryLists::cmdAbzRinde_Click()
 {
-    showList(QStringLiteral("lstRinde"));
+    showList(ControlId::lstRinde);
 }
 
 void EntryLists::cmdLos_Click()
 {
-    showList(QStringLiteral("lstLos"));
+    showList(ControlId::lstLos);
     s.c.lstLosNeu.visible = true;
     s.c.lstLosNeu.selected = -1;
     s.c.txtLosNeu.visible = true;
     s.c.txtLosNeu.text.clear();
 }
 
-void EntryLists::select(const QString& listName, int index)
+void EntryLists::select(ControlId id, int index)
 {
-    Control* lists[] = {&s.c.lstHolzart, &s.c.lstGuete, &s.c.lstKlasse, &s.c.lstStaerke,
-                        &s.c.lstRinde,   &s.c.lstLos,   &s.c.lstLosNeu};
-    const char* names[] = {"lstHolzart", "lstGuete", "lstKlasse", "lstStaerke",
-                           "lstRinde",   "lstLos",   "lstLosNeu"};
-    for (int i = 0; i < 7; ++i) {
-        if (listName == QLatin1String(names[i]))
-            lists[i]->selected = index >= 0 && index < lists[i]->items.size() ? index : -1;
-    }
+    switch (id) {
+    case ControlId::lstHolzart:
+    case ControlId::lstGuete:
+    case ControlId::lstKlasse:
+    case ControlId::lstStaerke:
+    case ControlId::lstRinde:
+        break;
     // The lots of the list and the new lot numbers are shown together; Enter
     // takes the one the user moved in last.
-    if (listName == QLatin1String("lstLos"))
+    case ControlId::lstLos:
         s.c.lstLosNeu.selected = -1;
-    else if (listName == QLatin1String("lstLosNeu"))
+        break;
+    case ControlId::lstLosNeu:
         s.c.lstLos.selected = -1;
+        break;
+    default:
+        return;
+    }
+    Control& list = s.c[id];
+    list.selected = index >= 0 && index < list.items.size() ? index : -1;
+}
+
+void EntryLists::choose(ControlId id, int index)
+{
+    switch (id) {
+    case ControlId::lstHolzart:
+        lstHolzart_Choose(index);
+        break;
+    case ControlId::lstGuete:
+        lstGuete_Choose(index);
+        break;
+    case ControlId::lstKlasse:
+        lstKlasse_Choose(index);
+        break;
+    case ControlId::lstStaerke:
+        lstStaerke_Choose(index);
+        break;
+    case ControlId::lstRinde:
+        lstRinde_Choose(index);
+        break;
+    case ControlId::lstLos:
+        lstLos_Choose(index);
+        break;
+    case ControlId::lstLosNeu:
+        lstLosNeu_Choose(index);
+        break;
+    default:
+        break;
+    }
 }
 
 void EntryLists::lstHolzart_Choose(int index)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "entry/ControlId.h"
+
 #include <QString>
 
 namespace entry {
@@ -34,7 +36,10 @@ public:
     void cmdAbzRinde_Click();
 
     // The view moved the selection of a list (without choosing).
-    void select(const QString& listName, int index);
+    void select(ControlId list, int index);
+    // A choice in a list of the screen (double click, or Enter on the list);
+    // another control chooses nothing.
+    void choose(ControlId list, int index);
     // A choice in a list (double click, or Enter on the list).
     void lstHolzart_Choose(int index);
     void lstGuete_Choose(int index);
@@ -69,7 +74,7 @@ public:
     bool letterListOpen() const;
 
 private:
-    void showList(const QString& listName);
+    void showList(ControlId list);
     EntryScreen& s;
 };
 

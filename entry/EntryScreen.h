@@ -11,6 +11,8 @@
 #include "store/MasterData.h"
 #include "store/TimberStore.h"
 
+#include <optional>
+
 namespace platform {
 class UserInterface;
 }
@@ -61,7 +63,7 @@ public:
     // Many records are stored in one action (the table's multi-record
     // change): one confirmation sound at its end instead of one per record.
     bool batchSave = false;
-    QString pendingFocus; // control that asked for the focus during the current handler
+    std::optional<ControlId> pendingFocus; // control that asked for the focus during the current handler
 
     RecordEntry* entry = nullptr;
     EntryLists* lists = nullptr;
@@ -75,8 +77,8 @@ public:
     StatisticsModel* statistik = nullptr;
 
     // Focus on the input buffer, cursor at its end.
-    void Eingabe_Daten() { focus(QStringLiteral("txtEingabe")); }
-    void focus(const QString& controlName) { pendingFocus = controlName; }
+    void Eingabe_Daten() { focus(ControlId::txtEingabe); }
+    void focus(ControlId control) { pendingFocus = control; }
     // The selection changed: field entry's buffer emptied, decimal key for
     // the assortments with decimals, every field back to its normal colour.
     void Auswahl_geaendert();
@@ -97,11 +99,9 @@ public:
     // Moves `Listen` to the open list's row; false when there is none.
     bool positionOnOpenList();
 
-    // The text of the field that field entry edits, by Eingabefeld; nullptr
-    // for an unknown name.
-    QString* fieldText(const QString& eingabefeld);
-    Control* fieldControl(const QString& eingabefeld);
-    static QString fieldControlName(const QString& eingabefeld);
+    // The text of the field that field entry edits (in the record or in its
+    // control); nullptr for None.
+    QString* fieldText(EntryField field);
 
     // The "Fehl.Nr : … / Beschr. : …" box of a database error.
     void showError(const store::DbError& error);

@@ -99,6 +99,8 @@ FrmHolz::FrmHolz(store::Database& holz, store::Database& master, store::Settings
                           &s.c.mnuCsv, &s.c.mnuExcel, &s.c.mnuStammdaten, &s.c.mnuAuswahl,
                           &s.c.mnuAutoLos, &s.c.mnuMantel, &s.c.mnuDrucken})
         menu->enabled = false;
+    m_s->syncControls();
+    m_published = s.c;
 }
 
 FrmHolz::~FrmHolz() = default;
@@ -106,12 +108,12 @@ FrmHolz::~FrmHolz() = default;
 void FrmHolz::publish()
 {
     m_s->syncControls();
-    emit changed();
-    if (!m_s->pendingFocus.isEmpty()) {
-        const QString focus = m_s->pendingFocus;
-        m_s->pendingFocus.clear();
-        emit focusRequested(focus);
-    }
+    ControlSet changedControls = ControlSet::differing(m_published, m_s->c);
+    changedControls |= std::exchange(m_touched, ControlSet());
+    m_published = m_s->c;
+    emit changed(changedControls);
+    if (const std::optional<ControlId> focus = std::exchange(m_s->pendingFocus, std::nullopt))
+        emit focusRequested(*focus);
 }
 
 // ---- State --------------------------------------------------------------
@@ -308,7 +310,10 @@ void FrmHolz::cmdKomma_Click()
 
 void FrmHolz::txtEingabe_Change(const QString& text)
 {
-    handle([&] { m_entry->txtEingabe_Change(text); });
+    handle([&] {
+        m_touched.set(ControlId::txtEingabe);
+        m_entry->txtEingabe_Change(text);
+    });
 }
 
 void FrmHolz::cmdLaenge_Click()
@@ -373,7 +378,7 @@ void FrmHolz::txtPreisfaktor_Click()
 
 void FrmHolz::Label2_Click()
 {
-    handle([this] { m_s->focus(QStringLiteral("cmbpreis")); });
+    handle([this] { m_s->focus(ControlId::cmbpreis); });
 }
 
 void FrmHolz::Label3_Click()
@@ -401,33 +406,31 @@ void FrmHolz::leavePriceEntry()
     m_price->Preis_Verlassen();
 }
 
-void FrmHolz::textEdited(const QString& controlName, const QString& text)
+void FrmHolz::textEdited(ControlId control, const QString& text)
 {
     handle([&] {
         EntryScreen& s = *m_s;
-        if (controlName == QLatin1String("txtHolzart")) {
+        m_touched.set(control);
+        switch (control) {
+        case ControlId::txtHolzart:
             m_entry->newRecordIfSaved();
             s.record.txtHolzart = text;
             s.state.computeMessagesShown.clear();
-            return;
-        }
-        if (controlName == QLatin1String("txtPreis")) {
+            break;
+        case ControlId::txtPreis:
             m_price->priceEdited(text);
-            return;
-        }
-        if (controlName == QLatin1String("txtPreisfaktor")) {
+            break;
+        case ControlId::txtPreisfaktor:
             m_price->unitPriceEdited(text);
-            return;
+            break;
+        case ControlId::txtZusatz:
+        case ControlId::txtAbteilung:
+        case ControlId::txtLosNeu:
+            s.c[control].text = text;
+            break;
+        default:
+            break; // the other controls are not typed into
         }
-        Control* field = nullptr;
-        if (controlName == QLatin1String("txtZusatz"))
-            field = &s.c.txtZusatz;
-        else if (controlName == QLatin1String("txtAbteilung"))
-            field = &s.c.txtAbteilung;
-        else if (controlName == QLatin1String("txtLosNeu"))
-            field = &s.c.txtLosNeu;
-        if (field)
-            field->text = text;
     });
 }
 
@@ -458,28 +461,19 @@ void FrmHolz::cmdAbzRinde_Click()
     handle([this] { m_lists->cmdAbzRinde_Click(); });
 }
 
-void FrmHolz::listSelect(const QString& listName, int index)
-{
-    handle([&] { m_lists->select(listName, index); });
-}
-
-void FrmHolz::listChoose(const QString& listName, int index)
+void FrmHolz::listSelect(ControlId list, int index)
 {
     handle([&] {
-        if (listName == QLatin1String("lstHolzart"))
-            m_lists->lstHolzart_Choose(index);
-        else if (listName == QLatin1String("lstGuete"))
-            m_lists->lstGuete_Choose(index);
-        else if (listName == QLatin1String("lstKlasse"))
-            m_lists->lstKlasse_Choose(index);
-        else if (listName == QLatin1String("lstStaerke"))
-            m_lists->lstStaerke_Choose(index);
-        else if (listName == QLatin1String("lstRinde"))
-            m_lists->lstRinde_Choose(index);
-        else if (listName == QLatin1String("lstLos"))
-            m_lists->lstLos_Choose(index);
-        else if (listName == QLatin1String("lstLosNeu"))
-            m_lists->lstLosNeu_Choose(index);
+        m_touched.set(list);
+        m_lists->select(list, index);
+    });
+}
+
+void FrmHolz::listChoose(ControlId list, int index)
+{
+    handle([&] {
+        m_touched.set(list);
+        m_lists->choose(list, index);
     });
 }
 
@@ -513,26 +507,51 @@ void FrmHolz::chooseSorte(const QString& sorte)
     handle([&] { m_lists->takeSorte(sorte); });
 }
 
+ControlId FrmHolz::comboControl(Combo combo)
+{
+    switch (combo) {
+    case Combo::Einschlag:
+        return ControlId::cmbEinschlag;
+    case Combo::Nutzung:
+        return ControlId::cmbNutzung;
+    case Combo::Preis:
+        break;
+    }
+    return ControlId::cmbpreis;
+}
+
 void FrmHolz::comboDropDown(Combo combo, bool open)
 {
-    handle([&] { m_lists->comboDropDown(combo, open); });
+    handle([&] {
+        m_touched.set(comboControl(combo));
+        m_lists->comboDropDown(combo, open);
+    });
 }
 
 void FrmHolz::comboChoose(Combo combo, int index)
 {
-    handle([&] { m_lists->comboChoose(combo, index); });
+    handle([&] {
+        m_touched.set(comboControl(combo));
+        m_lists->comboChoose(combo, index);
+    });
 }
 
 // ---- Record kind ----------------------------------------------------------------
 
 void FrmHolz::optEinzelstamm_Click()
 {
-    handle([this] { m_entry->optEinzelstamm_Click(); });
+    handle([this] {
+        m_touched |= {ControlId::optEinzelstamm, ControlId::optSortiment};
+        m_entry->optEinzelstamm_Click();
+    });
 }
 
 void FrmHolz::optSortiment_Click()
 {
-    handle([this] { m_entry->optSortiment_Click(); });
+    handle([this] {
+        m_touched |= {ControlId::optEinzelstamm, ControlId::optSortiment};
+        m_entry->optSortiment_Click();
+    });
 }
 
 void FrmHolz::cmdX_Click()
@@ -542,12 +561,18 @@ void FrmHolz::cmdX_Click()
 
 void FrmHolz::chkFolge_Click(bool checked)
 {
-    handle([&] { m_entry->chkFolge_Click(checked); });
+    handle([&] {
+        m_touched.set(ControlId::chkFolge);
+        m_entry->chkFolge_Click(checked);
+    });
 }
 
 void FrmHolz::chkKlammer_Click(bool checked)
 {
-    handle([&] { m_entry->chkKlammer_Click(checked); });
+    handle([&] {
+        m_touched.set(ControlId::chkKlammer);
+        m_entry->chkKlammer_Click(checked);
+    });
 }
 
 void FrmHolz::mnuKlammerstamm_Click()
@@ -913,7 +938,10 @@ void FrmHolz::mnuHilfeT_Click()
 
 void FrmHolz::mnuMehrfach_Click()
 {
-    handle([this] { m_s->c.mnuMehrfach.checked = !m_s->c.mnuMehrfach.checked; });
+    handle([this] {
+        m_touched.set(ControlId::mnuMehrfach);
+        m_s->c.mnuMehrfach.checked = !m_s->c.mnuMehrfach.checked;
+    });
 }
 
 QString FrmHolz::tableField(MenuCommand command)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "entry/ControlSet.h"
 #include "entry/EntryControls.h"
 #include "entry/EntryHooks.h"
 #include "entry/EntryLists.h"
@@ -49,10 +50,12 @@ class StatisticsModel;
 // and the table of the open list's records.
 //
 // How a view binds to it:
-// - After every handler the model emits changed() once; the view copies
-//   controls() (every control by its screen name) under a QSignalBlocker.
+// - After every handler the model emits changed() once, naming the
+//   controls that changed (perhaps none); the view copies those from
+//   controls() under a QSignalBlocker. The control a user event came from is
+//   always named, since its widget may have changed by itself.
 //   focusRequested() names the control that should take the focus
-//   ("txtEingabe": cursor at the end; "txtAbteilung": select all).
+//   (txtEingabe: cursor at the end; txtAbteilung: select all).
 // - listListen() and listDaten() are item models for the two tables; they
 //   report their own rows, and their selectedRow()/currentRow() signals say
 //   which row to select.
@@ -164,7 +167,7 @@ public:
     void priceEntryLeft();
     // Text typed into a field by the user (or set by a script): txtZusatz,
     // txtAbteilung, txtPreis, txtPreisfaktor, txtLosNeu, txtHolzart.
-    void textEdited(const QString& controlName, const QString& text);
+    void textEdited(ControlId control, const QString& text);
 
     // ---- Selection lists, drop-downs, quick buttons -----------------------
     void cmdHolzart_Click();
@@ -172,11 +175,11 @@ public:
     void cmdKlasse_Click();
     void cmdLos_Click();
     void cmdAbzRinde_Click();
-    // The view moved the selection of a list ("lstHolzart", "lstGuete",
-    // "lstKlasse", "lstStaerke", "lstRinde", "lstLos", "lstLosNeu").
-    void listSelect(const QString& listName, int index);
+    // The view moved the selection of a list (lstHolzart, lstGuete,
+    // lstKlasse, lstStaerke, lstRinde, lstLos, lstLosNeu).
+    void listSelect(ControlId list, int index);
     // A double click on a list entry.
-    void listChoose(const QString& listName, int index);
+    void listChoose(ControlId list, int index);
     void txtLosNeu_Enter(const QString& text);
     void Los_Pruefen(int lot);
     void cmdGuete_Click(int button); // quick buttons 1 … 3
@@ -304,14 +307,15 @@ public:
     bool Form_Unload();
 
 signals:
-    void changed();
-    void focusRequested(const QString& controlName);
+    void changed(const entry::ControlSet& controls);
+    void focusRequested(entry::ControlId control);
 
 private:
     class Publish;
     template <class F> auto handle(F&& handler) -> decltype(handler());
     void publish();
     Control* menuControl(MenuCommand command);
+    static ControlId comboControl(Combo combo);
     // Settles a pending price change before the screen moves to another record.
     void leavePriceEntry();
     // The field a table menu command changes; empty for the other commands.
@@ -337,6 +341,8 @@ private:
     std::unique_ptr<StatisticsModel> m_statistik;
     QHash<int, std::function<void()>> m_menuHandlers;
     int m_depth = 0;
+    EntryControls m_published; // the controls as the last changed() left them
+    ControlSet m_touched;      // controls a user event of this handler came from
 };
 
 } // namespace entry

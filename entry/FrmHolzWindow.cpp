@@ -27,6 +27,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSet>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -182,7 +183,7 @@ FrmHolzWindow::FrmHolzWindow(FrmHolz& model, store::Settings* settings, QWidget*
 
     qApp->installEventFilter(this);
     setDezimalpunkt(model.calc().Dezimalpunkt);
-    render();
+    render(ControlSet::all());
     m_listListen->showRow(model.listListen().selectedRow());
     m_listDaten->showRow(model.listDaten().currentRow());
 }
@@ -231,27 +232,34 @@ void FrmHolzWindow::bringToFront()
     activateWindow();
 }
 
-void FrmHolzWindow::render()
+void FrmHolzWindow::render(const ControlSet& changed)
 {
-    m_binder.render();
-    m_frame->render();
     const EntryControls& c = m_model.controls();
+    QSet<const Control*> controls;
+    for (int i = 0; i < ControlCount; ++i) {
+        if (changed.contains(ControlId(i)))
+            controls.insert(&c[ControlId(i)]);
+    }
+    m_binder.render([&controls](const Control& control) { return controls.contains(&control); });
+    // The bark button's look follows its mode and the assortment.
+    if (changed.intersects({ControlId::cmdAbzRinde, ControlId::txtSorte}))
+        m_frame->render();
     if (windowTitle() != c.caption)
         setWindowTitle(c.caption);
     m_listDaten->setMultiSelection(c.mnuMehrfach.checked);
     m_lists->place();
 }
 
-void FrmHolzWindow::focusControl(const QString& controlName)
+void FrmHolzWindow::focusControl(ControlId control)
 {
-    QWidget* target = controlName == QLatin1String("txtEingabe")
+    QWidget* target = control == ControlId::txtEingabe
                           ? m_keypad->buffer()
-                          : centralWidget()->findChild<QWidget*>(controlName);
+                          : centralWidget()->findChild<QWidget*>(controlName(control));
     if (!target || !target->isVisibleTo(this) || !target->isEnabled())
         return;
     target->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(target)) {
-        if (controlName == QLatin1String("txtAbteilung"))
+        if (control == ControlId::txtAbteilung)
             edit->selectAll();
         else
             edit->end(false);

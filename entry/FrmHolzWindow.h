@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "entry/ControlSet.h"
 #include "header/ControlBinder.h"
 
 #include <QMainWindow>
@@ -72,8 +73,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void render();
-    void focusControl(const QString& controlName);
+    void render(const ControlSet& changed);
+    void focusControl(ControlId control);
     void focusMoved(QWidget* from, QWidget* to);
     void beenden();
     bool handleKey(QWidget* target, QKeyEvent* event, bool press);

@@ -163,7 +163,7 @@ void ListsBrowser::Liste_Oeffnen()
     s.state.nummerErhoeht = false;
     s.state.sorteGeaendert = false;
     s.state.autoFolge = false;
-    s.state.Eingabefeld.clear();
+    s.state.Eingabefeld = EntryField::None;
     s.calc.Feldmodus = false;
 
     if (!s.store.Holz.isOpen() && !s.store.Holzliste_Oeffnen())

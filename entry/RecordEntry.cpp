@@ -30,13 +30,6 @@ QStringList items(std::initializer_list<const char*> texts)
     return list;
 }
 
-// Fields whose values carry decimals on the keypad.
-bool decimalsAllowed(const QString& feld)
-{
-    return is(feld, "Laenge") || is(feld, "Durchmesser") || is(feld, "Stueck") || is(feld, "Faktor") ||
-           is(feld, "Kubatur") || is(feld, "Preisfaktor") || is(feld, "Preis") || is(feld, "Rinde");
-}
-
 } // namespace
 
 void RecordEntry::newRecordIfSaved()
@@ -45,24 +38,23 @@ void RecordEntry::newRecordIfSaved()
         Neuer_Datensatz();
 }
 
-void RecordEntry::selectField(const QString& feld)
+void RecordEntry::selectField(EntryField feld)
 {
-    Control* control = s.fieldControl(feld);
     QString* text = s.fieldText(feld);
-    if (!control || !text)
+    if (!text)
         return;
     s.calc.Feldmodus = true;
     s.Auswahl_geaendert();
-    control->highlighted = true;
-    s.c.cmdKomma.enabled = decimalsAllowed(feld);
+    s.c[fieldControl(feld)].highlighted = true;
+    s.c.cmdKomma.enabled = fieldTakesDecimals(feld);
     newRecordIfSaved();
     s.state.gespeichert = false;
     s.state.Eingabefeld = feld;
-    if (is(feld, "Abteilung")) {
+    if (feld == EntryField::Abteilung) {
         // Kept and selected as a whole, so typing replaces it and keypad keys append.
         *text = text->trimmed();
     } else {
-        if (is(feld, "Kubatur")) {
+        if (feld == EntryField::Kubatur) {
             // A typed volume stands for itself: no length or diameter may
             // recompute it afterwards.
             s.record.txtLaenge = QStringLiteral("0");
@@ -74,7 +66,7 @@ void RecordEntry::selectField(const QString& feld)
         }
         text->clear();
     }
-    s.focus(EntryScreen::fieldControlName(feld));
+    s.focus(fieldControl(feld));
 }
 
 void RecordEntry::cmdStueck_Click()
@@ -89,7 +81,7 @@ void RecordEntry::cmdStueck_Click()
         }
         optSortiment_Click();
     }
-    selectField(QStringLiteral("Stueck"));
+    selectField(EntryField::Stueck);
 }
 
 void RecordEntry::cmdNummer_Click()
@@ -100,20 +92,20 @@ void RecordEntry::cmdNummer_Click()
         s.Eingabe_Daten();
         return;
     }
-    selectField(QStringLiteral("Nummer"));
+    selectField(EntryField::Nummer);
 }
 
 void RecordEntry::cmdKubatur_Click()
 {
     if (!s.c.cmdKubatur.enabled)
         return;
-    selectField(QStringLiteral("Kubatur"));
+    selectField(EntryField::Kubatur);
 }
 
 void RecordEntry::cmdStaerke_Click()
 {
     if (is(s.record.sortCode(), "H "))
-        selectField(QStringLiteral("Staerke"));
+        selectField(EntryField::Staerke);
     else
         txtStaerke_Click();
 }
@@ -131,13 +123,13 @@ void RecordEntry::txtStaerke_Click()
 void RecordEntry::Label3_Click()
 {
     s.c.txtPreis.highlighted = true;
-    s.focus(QStringLiteral("txtPreis"));
+    s.focus(ControlId::txtPreis);
 }
 
 void RecordEntry::txtRinde_Click()
 {
     if (is(s.record.cmdAbzRinde, " "))
-        selectField(QStringLiteral("Rinde"));
+        selectField(EntryField::Rinde);
 }
 
 void RecordEntry::txtZusatz_Click()
@@ -146,8 +138,8 @@ void RecordEntry::txtZusatz_Click()
     s.c.txtZusatz.highlighted = true;
     newRecordIfSaved();
     s.calc.Feldmodus = true;
-    s.state.Eingabefeld = QStringLiteral("Zusatz");
-    s.focus(QStringLiteral("txtZusatz"));
+    s.state.Eingabefeld = EntryField::Zusatz;
+    s.focus(ControlId::txtZusatz);
 }
 
 void RecordEntry::keypad(const QString& key)
@@ -176,30 +168,30 @@ void RecordEntry::cmdKomma_Click()
 
 void RecordEntry::fieldKey(const QString& key)
 {
-    const QString feld = s.state.Eingabefeld;
+    const EntryField feld = s.state.Eingabefeld;
     QString* text = s.fieldText(feld);
     if (!text)
         return;
-    if (is(feld, "Zusatz") || is(feld, "Preis")) {
+    if (feld == EntryField::Zusatz || feld == EntryField::Preis) {
         if (is(key, "b"))
             text->chop(1);
         else
             text->append(key);
-        if (is(feld, "Preis"))
+        if (feld == EntryField::Preis)
             s.price->priceKeyed(false);
         return;
     }
-    const rules::FieldKeyResult result = rules::Feld_Eingabe(feld, key, *text, s.record);
+    const rules::FieldKeyResult result = rules::Feld_Eingabe(entry::fieldKey(feld), key, *text, s.record);
     *text = result.text;
     if (result.decimalKeyEnabled)
         s.c.cmdKomma.enabled = *result.decimalKeyEnabled;
-    if (is(feld, "Faktor"))
+    if (feld == EntryField::Faktor)
         s.record.cmdKubatur = rules::kubaturCaption(s.record);
-    if (is(feld, "Preisfaktor"))
+    if (feld == EntryField::Preisfaktor)
         s.price->priceKeyed(true);
     if (result.refused) {
         s.ui.message(*result.message);
-        s.focus(EntryScreen::fieldControlName(feld));
+        s.focus(fieldControl(feld));
         return;
     }
     if (result.endsFieldEntry) {
@@ -415,9 +407,9 @@ void RecordEntry::Sorte(bool showClassList)
     if (showClassList && !classes.items.isEmpty()) {
         s.Listen_Ausblenden();
         classes.visible = true;
-        s.focus(QStringLiteral("lstStaerke"));
+        s.focus(ControlId::lstStaerke);
     } else if (is(code, "H ")) {
-        selectField(QStringLiteral("Staerke"));
+        selectField(EntryField::Staerke);
     } else {
         s.Eingabe_Daten();
     }

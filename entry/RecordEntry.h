@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "entry/EntryField.h"
+
 #include <QString>
 
 namespace entry {
@@ -17,19 +19,19 @@ public:
     // Starts field entry of a field ("Laenge", "Durchmesser", "Stueck",
     // "Faktor", "Kubatur", "Nummer", "Staerke", "Rinde", "Abteilung",
     // "Preisfaktor", "Preis").
-    void selectField(const QString& feld);
-    void cmdLaenge_Click() { selectField(QStringLiteral("Laenge")); }
-    void cmdDurchm_Click() { selectField(QStringLiteral("Durchmesser")); }
-    void cmdFaktor_Click() { selectField(QStringLiteral("Faktor")); }
+    void selectField(EntryField field);
+    void cmdLaenge_Click() { selectField(EntryField::Laenge); }
+    void cmdDurchm_Click() { selectField(EntryField::Durchmesser); }
+    void cmdFaktor_Click() { selectField(EntryField::Faktor); }
     void cmdStueck_Click();
     void cmdNummer_Click();
     void cmdKubatur_Click();
     void cmdStaerke_Click();
     void txtStaerke_Click();
     void txtRinde_Click();
-    void txtAbteilung_Click() { selectField(QStringLiteral("Abteilung")); }
-    void txtPreisfaktor_Click() { selectField(QStringLiteral("Preisfaktor")); }
-    void txtPreis_Click() { selectField(QStringLiteral("Preis")); }
+    void txtAbteilung_Click() { selectField(EntryField::Abteilung); }
+    void txtPreisfaktor_Click() { selectField(EntryField::Preisfaktor); }
+    void txtPreis_Click() { selectField(EntryField::Preis); }
     // The caption of the price: points at the price as it stands (highlight
     // and focus), without emptying it or preparing a new record.
     void Label3_Click();

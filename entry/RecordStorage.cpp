@@ -306,7 +306,7 @@ bool RecordStorage::Daten_Speichern()
     s.state.gespeichert = true;
     s.state.aendern = false;
     s.calc.Feldmodus = false;
-    s.state.Eingabefeld.clear();
+    s.state.Eingabefeld = EntryField::None;
     s.Auswahl_geaendert();
     s.c.txtEingabe.text.clear();
     s.Enable_Move();
@@ -433,7 +433,7 @@ void RecordStorage::showRow(const store::HolzRow& row)
     s.state.gespeichert = true;
     s.state.aendern = false;
     s.state.nummerErhoeht = false;
-    s.state.Eingabefeld.clear();
+    s.state.Eingabefeld = EntryField::None;
     s.calc.Feldmodus = false;
     s.calc.Durchmesser = float(row.Durchm);
     s.calc.Laenge = float(row.Laenge);

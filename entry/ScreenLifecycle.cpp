@@ -35,7 +35,7 @@ void ScreenLifecycle::Form_Load()
     s.lists->loadSpecies();
     s.c.cmbNutzung.visible = s.options.chkNutzung;
     s.c.cmbEinschlag.visible = s.options.chkEinschlagtyp;
-    s.focus(QStringLiteral("cmdNeu"));
+    s.focus(ControlId::cmdNeu);
 }
 
 void ScreenLifecycle::Form_Activate()

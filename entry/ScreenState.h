@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "entry/EntryField.h"
+
 #include <QSet>
 #include <QString>
 
@@ -10,10 +12,7 @@ namespace entry {
 // (Feldmodus, Durchmesser, Laenge and KubaturWert belong to the measurement
 // rules and live in rules::RecordState.)
 struct ScreenState {
-    // Active field in field entry: "Laenge", "Durchmesser", "Nummer", "Stueck",
-    // "Faktor", "Rinde", "Staerke", "Kubatur", "Preisfaktor", "Preis", "Abteilung" or
-    // "Zusatz" (free text typed on the keyboard).
-    QString Eingabefeld;
+    EntryField Eingabefeld = EntryField::None; // active field in field entry
     bool aendern = false;        // change mode: the save rewrites the current record
     bool gespeichert = true;     // the record shown is stored and unchanged
     bool sorteGeaendert = false; // a quick button or lstKlasse chose another assortment

@@ -15,32 +15,32 @@ SelectionLists::SelectionLists(FrmHolz& model, header::ControlBinder& binder, QW
     : QObject(overlay), m_model(model), m_overlay(overlay), m_anchors(anchors)
 {
     const EntryControls& c = model.controls();
+    using enum ControlId;
     const struct {
-        const char* name;
-        const Control& control;
+        ControlId id;
         const char* anchor;
         const char* besideOf;
         int width;
         const char* spoken;
     } lists[] = {
-        {"lstHolzart", c.lstHolzart, "txtHolzart", "", 230, "Holzarten"},
-        {"lstGuete", c.lstGuete, "txtGuete", "", 150, "Güten"},
-        {"lstKlasse", c.lstKlasse, "txtSorte", "", 150, "Sorten"},
-        {"lstStaerke", c.lstStaerke, "txtStaerke", "", 150, "Stärkeklassen"},
-        {"lstRinde", c.lstRinde, "txtRinde", "", 110, "Rindenabzug"},
-        {"lstLos", c.lstLos, "txtLos", "", 110, "Lose der Liste"},
-        {"lstLosNeu", c.lstLosNeu, "", "lstLos", 130, "Neue Lose"},
+        {lstHolzart, "txtHolzart", "", 230, "Holzarten"},
+        {lstGuete, "txtGuete", "", 150, "Güten"},
+        {lstKlasse, "txtSorte", "", 150, "Sorten"},
+        {lstStaerke, "txtStaerke", "", 150, "Stärkeklassen"},
+        {lstRinde, "txtRinde", "", 110, "Rindenabzug"},
+        {lstLos, "txtLos", "", 110, "Lose der Liste"},
+        {lstLosNeu, "", "lstLos", 130, "Neue Lose"},
     };
     for (const auto& l : lists) {
-        QListWidget* list = makeList(QLatin1String(l.name));
+        QListWidget* list = makeList(l.id);
         list->setAccessibleName(QString::fromUtf8(l.spoken));
-        binder.list(l.control, list);
+        binder.list(c[l.id], list);
         m_popups.push_back({list, QLatin1String(l.anchor), QLatin1String(l.besideOf), l.width});
     }
 
     // "Neues Los": a number typed above the new lot numbers.
     m_txtLosNeu = new QLineEdit(overlay);
-    m_txtLosNeu->setObjectName(QStringLiteral("txtLosNeu"));
+    m_txtLosNeu->setObjectName(controlName(ControlId::txtLosNeu));
     m_txtLosNeu->setAccessibleName(c.txtLosNeu.caption);
     m_txtLosNeu->setPlaceholderText(c.txtLosNeu.caption);
     m_txtLosNeu->setValidator(new QIntValidator(0, 999, m_txtLosNeu));
@@ -50,14 +50,14 @@ SelectionLists::SelectionLists(FrmHolz& model, header::ControlBinder& binder, QW
     m_txtLosNeu->setFont(f);
     m_txtLosNeu->hide();
     connect(m_txtLosNeu, &QLineEdit::textEdited, this,
-            [this](const QString& text) { m_model.textEdited(QStringLiteral("txtLosNeu"), text); });
+            [this](const QString& text) { m_model.textEdited(ControlId::txtLosNeu, text); });
     binder.field(c.txtLosNeu, m_txtLosNeu);
 }
 
-QListWidget* SelectionLists::makeList(const QString& name)
+QListWidget* SelectionLists::makeList(ControlId id)
 {
     auto* list = new QListWidget(m_overlay);
-    list->setObjectName(name);
+    list->setObjectName(controlName(id));
     list->hide();
     list->setUniformItemSizes(true);
     list->setFrameShape(QFrame::Box);
@@ -71,9 +71,9 @@ QListWidget* SelectionLists::makeList(const QString& name)
                                        "QListWidget::item:selected { background: #33691e; color: white; }"
                                        "QScrollBar:vertical { width: 22px; }"));
     connect(list, &QListWidget::currentRowChanged, this,
-            [this, name](int row) { m_model.listSelect(name, row); });
+            [this, id](int row) { m_model.listSelect(id, row); });
     connect(list, &QListWidget::itemClicked, this,
-            [this, name, list](QListWidgetItem* item) { m_model.listChoose(name, list->row(item)); });
+            [this, id, list](QListWidgetItem* item) { m_model.listChoose(id, list->row(item)); });
     return list;
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "entry/ControlId.h"
+
 #include <QObject>
 #include <vector>
 
@@ -40,7 +42,7 @@ private:
         QString besideOf; // or: the list it opens to the right of
         int width;
     };
-    QListWidget* makeList(const QString& name);
+    QListWidget* makeList(ControlId id);
 
     FrmHolz& m_model;
     QWidget* m_overlay;

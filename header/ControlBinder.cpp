@@ -153,51 +153,63 @@ void ControlBinder::widget(const Control& control, QWidget* widget)
 
 void ControlBinder::render() const
 {
+    for (const Binding& b : m_bindings)
+        render(b);
+}
+
+void ControlBinder::render(const std::function<bool(const Control&)>& changed) const
+{
     for (const Binding& b : m_bindings) {
-        const Control& c = *b.control;
-        switch (b.kind) {
-        case Kind::Button:
-        case Kind::ButtonKeepText:
-            renderButton(c, static_cast<QAbstractButton*>(b.target), b.kind == Kind::Button);
-            break;
-        case Kind::Check: {
-            auto* w = static_cast<QAbstractButton*>(b.target);
-            renderButton(c, w, true);
-            if (w->isChecked() != c.checked) {
-                const QSignalBlocker block(w);
-                // An exclusive option button cannot be unchecked by itself.
-                const bool exclusive = w->autoExclusive();
-                w->setAutoExclusive(false);
-                w->setChecked(c.checked);
-                w->setAutoExclusive(exclusive);
-            }
-            break;
+        if (changed(*b.control))
+            render(b);
+    }
+}
+
+void ControlBinder::render(const Binding& b)
+{
+    const Control& c = *b.control;
+    switch (b.kind) {
+    case Kind::Button:
+    case Kind::ButtonKeepText:
+        renderButton(c, static_cast<QAbstractButton*>(b.target), b.kind == Kind::Button);
+        break;
+    case Kind::Check: {
+        auto* w = static_cast<QAbstractButton*>(b.target);
+        renderButton(c, w, true);
+        if (w->isChecked() != c.checked) {
+            const QSignalBlocker block(w);
+            // An exclusive option button cannot be unchecked by itself.
+            const bool exclusive = w->autoExclusive();
+            w->setAutoExclusive(false);
+            w->setChecked(c.checked);
+            w->setAutoExclusive(exclusive);
         }
-        case Kind::Field:
-            renderField(c, static_cast<QLineEdit*>(b.target));
-            break;
-        case Kind::Label: {
-            auto* w = static_cast<QLabel*>(b.target);
-            const QString& text = c.text.isEmpty() ? c.caption : c.text;
-            if (w->text() != text)
-                w->setText(text);
-            setToolTip(c, w);
-            showAndEnable(c, w);
-            break;
-        }
-        case Kind::Combo:
-            renderCombo(c, static_cast<QComboBox*>(b.target));
-            break;
-        case Kind::List:
-            renderList(c, static_cast<QListWidget*>(b.target));
-            break;
-        case Kind::Action:
-            renderAction(c, static_cast<QAction*>(b.target));
-            break;
-        case Kind::Widget:
-            showAndEnable(c, static_cast<QWidget*>(b.target));
-            break;
-        }
+        break;
+    }
+    case Kind::Field:
+        renderField(c, static_cast<QLineEdit*>(b.target));
+        break;
+    case Kind::Label: {
+        auto* w = static_cast<QLabel*>(b.target);
+        const QString& text = c.text.isEmpty() ? c.caption : c.text;
+        if (w->text() != text)
+            w->setText(text);
+        setToolTip(c, w);
+        showAndEnable(c, w);
+        break;
+    }
+    case Kind::Combo:
+        renderCombo(c, static_cast<QComboBox*>(b.target));
+        break;
+    case Kind::List:
+        renderList(c, static_cast<QListWidget*>(b.target));
+        break;
+    case Kind::Action:
+        renderAction(c, static_cast<QAction*>(b.target));
+        break;
+    case Kind::Widget:
+        showAndEnable(c, static_cast<QWidget*>(b.target));
+        break;
     }
 }
 

@@ -4,6 +4,7 @@
 #include "header/Control.h"
 
 #include <QColor>
+#include <functional>
 #include <vector>
 
 class QAbstractButton;
@@ -44,6 +45,8 @@ public:
     void widget(const Control& control, QWidget* widget);
 
     void render() const;
+    // Only the bindings of the controls `changed` names.
+    void render(const std::function<bool(const Control&)>& changed) const;
 
 private:
     enum class Kind { Button, ButtonKeepText, Check, Field, Label, Combo, List, Action, Widget };
@@ -52,6 +55,7 @@ private:
         Kind kind;
         QObject* target;
     };
+    static void render(const Binding& binding);
     std::vector<Binding> m_bindings;
 };
 

@@ -282,7 +282,7 @@ void TestAppCli::addAssignsLotsAsTheScreenDoes()
         screen.ListListen_Click(screen.listListen().selectedRow());
         for (const Log& log : logs) {
             screen.optEinzelstamm_Click();
-            screen.textEdited(QStringLiteral("txtHolzart"), log.species);
+            screen.textEdited(entry::ControlId::txtHolzart, log.species);
             screen.chooseGrade(log.grade + QLatin1Char(' '));
             screen.chooseSorte(log.sorte + QLatin1Char(' '));
             screen.Los_Pruefen(log.lot.toInt());

@@ -62,7 +62,7 @@ void EntryFixture::letter(char key, Qt::KeyboardModifiers modifiers)
 void EntryFixture::chooseSpecies(const QString& species)
 {
     form->cmdHolzart_Click();
-    form->listChoose(QStringLiteral("lstHolzart"), c().lstHolzart.items.indexOf(species));
+    form->listChoose(entry::ControlId::lstHolzart, c().lstHolzart.items.indexOf(species));
 }
 
 void EntryFixture::field(const QString& feld, const QString& value)

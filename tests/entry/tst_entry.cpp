@@ -67,6 +67,7 @@ private slots:
     void letterKeys();
     void enterTakesOpenListChoice();
     void remarkLettersAreText();
+    void changeNamesWhatChanged();
     void piecesKey_data();
     void piecesKey();
     void assortmentRules();
@@ -195,7 +196,7 @@ void TestEntry::saveStoresTheRecordAndPreparesTheNext()
     QCOMPARE(row.Nutzung, u("00"));
     QVERIFY(f.c().txtgespeichert.visible);
     QCOMPARE(f.c().txtSatzNR.text, u("Nr. 1 von 1"));
-    QCOMPARE(focus.last().first().toString(), u("txtEingabe"));
+    QCOMPARE(focus.last().first().value<entry::ControlId>(), entry::ControlId::txtEingabe);
 
     const store::ListenRow list = f.listRow(List);
     QCOMPARE(list.Kubatur, 0.18);
@@ -790,7 +791,7 @@ void TestEntry::enterTakesOpenListChoice()
     f.form->cmdGuete_Click();
     QVERIFY(f.c().lstGuete.visible);
     const int index = f.c().lstGuete.items.indexOf(u("CD"));
-    f.form->listSelect(u("lstGuete"), index);
+    f.form->listSelect(entry::ControlId::lstGuete, index);
     f.form->keyDown(keys::Enter);
     QCOMPARE(f.record().txtGuete, u("CD"));
     QVERIFY(!f.c().lstGuete.visible);
@@ -811,11 +812,37 @@ void TestEntry::remarkLettersAreText()
     f.form->txtZusatz_Click();
     QVERIFY(!f.form->keyDown('B', Qt::NoModifier, u("B")));
     QVERIFY(!f.form->keyDown('K', Qt::ShiftModifier, u("K")));
-    f.form->textEdited(u("txtZusatz"), u("BK"));
+    f.form->textEdited(entry::ControlId::txtZusatz, u("BK"));
     QCOMPARE(f.record().txtGuete, u("C "));
     QCOMPARE(f.record().txtSorte, u("L "));
     f.type(u("EE"));
     QCOMPARE(f.records(List).last().Zusatztext, u("BK"));
+}
+
+// The window repaints only the controls a change names: one left out would
+// show a stale value.
+void TestEntry::changeNamesWhatChanged()
+{
+    using entry::ControlId;
+    EntryFixture f;
+    f.newList(List);
+    QSignalSpy changed(f.form.get(), &entry::FrmHolz::changed);
+    const auto last = [&] { return changed.last().first().value<entry::ControlSet>(); };
+
+    f.form->cmdLaenge_Click(); // highlights the field, which the record holds
+    QCOMPARE(changed.size(), 1);
+    QVERIFY(last().contains(ControlId::txtLaenge));
+    QVERIFY(!last().contains(ControlId::txtDurchmesser));
+    QVERIFY(!last().contains(ControlId::mnuBeenden));
+    f.form->keypad(u("4"));
+    QVERIFY(last().contains(ControlId::txtLaenge));
+    QVERIFY(!last().contains(ControlId::txtEingabe));
+
+    // A widget the user worked may hold a value the model did not take: the
+    // change names it even when the model stayed as it was.
+    f.form->textEdited(ControlId::txtZusatz, f.c().txtZusatz.text);
+    QVERIFY(last().contains(ControlId::txtZusatz));
+    QVERIFY(!last().contains(ControlId::txtLaenge));
 }
 
 void TestEntry::piecesKey_data()
@@ -860,7 +887,7 @@ void TestEntry::assortmentRules()
 
     f.form->chooseSorte(u("H "));
     QVERIFY(f.form->calc().Feldmodus);
-    QCOMPARE(f.form->state().Eingabefeld, u("Staerke"));
+    QVERIFY(f.form->state().Eingabefeld == entry::EntryField::Staerke);
     f.type(u("7"));
     QCOMPARE(f.record().txtStaerke, QString());
     f.type(u("3"));
@@ -869,7 +896,7 @@ void TestEntry::assortmentRules()
 
     // The grade quick buttons take over a grade chosen from the list.
     f.form->cmdGuete_Click();
-    f.form->listChoose(u("lstGuete"), f.c().lstGuete.items.indexOf(u("A")));
+    f.form->listChoose(entry::ControlId::lstGuete, f.c().lstGuete.items.indexOf(u("A")));
     QCOMPARE(f.c().cmdGuete1.caption, u("A "));
     QCOMPARE(f.c().cmdGuete3.caption, u("C "));
 }
@@ -880,7 +907,7 @@ void TestEntry::barkMessageOncePerRecord()
     f.settings->set(store::keys::RegionIndex, u("99")); // a region without species
     f.form->reloadOptions();
     f.newList(List);
-    f.form->textEdited(u("txtHolzart"), u("Fichte"));
+    f.form->textEdited(entry::ControlId::txtHolzart, u("Fichte"));
     f.form->chooseGrade(u("B "));
     f.form->chooseSorte(u("L "));
     f.ui.expectMessage(u("Keine Daten für automatischen Rindenabzug vorhanden"));
@@ -904,7 +931,7 @@ void TestEntry::lotChoice()
     QCOMPARE(f.record().txtLos, u("1"));
     f.form->cmdLos_Click();
     QVERIFY(f.c().lstLos.visible && f.c().lstLosNeu.visible);
-    f.form->listChoose(u("lstLosNeu"), 11);
+    f.form->listChoose(entry::ControlId::lstLosNeu, 11);
     QCOMPARE(f.record().txtLos, u("12"));
     QCOMPARE(f.c().lstLos.items, QStringList({u("1"), u("12")}));
     QCOMPARE(f.listRow(List).Los, store::LotRegister::entered(store::LotRegister::initial(), 12));
@@ -1009,7 +1036,7 @@ void TestEntry::closing()
     f.newList(List);
     f.log(u("425"));
     f.form->cmdGuete_Click();
-    f.form->listChoose(u("lstGuete"), f.c().lstGuete.items.indexOf(u("K")));
+    f.form->listChoose(entry::ControlId::lstGuete, f.c().lstGuete.items.indexOf(u("K")));
     f.type(typed);
     f.ui.expectMessage(u("Programm beenden ?"), Answer::Yes);
     f.ui.expectMessage(u("Datensatz nicht gespeichert !\nSpeichern ?"), Answer(answer));

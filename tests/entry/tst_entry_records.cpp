@@ -142,7 +142,7 @@ void TestEntryRecords::decimalBarkDeduction()
     barkBands(f, r1, r2 > 0 ? 27 : 0, r2);
     f.newList(List);
     f.chooseSpecies(u("Fichte"));
-    f.form->listChoose(u("lstRinde"), f.c().lstRinde.items.indexOf(u("a")));
+    f.form->listChoose(entry::ControlId::lstRinde, f.c().lstRinde.items.indexOf(u("a")));
     f.log(u("430"));
     QCOMPARE(f.record().txtRinde, shown);
 
@@ -173,7 +173,7 @@ void TestEntryRecords::decimalDeductionTypedAndShown()
     EntryFixture f;
     f.newList(List);
     f.chooseSpecies(u("Fichte"));
-    f.form->listChoose(u("lstRinde"), f.c().lstRinde.items.indexOf(u(" ")));
+    f.form->listChoose(entry::ControlId::lstRinde, f.c().lstRinde.items.indexOf(u(" ")));
     f.type(u("430"));
     f.form->txtRinde_Click();
     QVERIFY(f.c().cmdKomma.enabled);

@@ -44,7 +44,7 @@ struct SecondScreen {
     void log(const QString& buffer)
     {
         form->cmdHolzart_Click();
-        form->listChoose(QStringLiteral("lstHolzart"), form->controls().lstHolzart.items.indexOf(u("Fichte")));
+        form->listChoose(entry::ControlId::lstHolzart, form->controls().lstHolzart.items.indexOf(u("Fichte")));
         form->chooseGrade(u("B "));
         form->chooseSorte(u("L "));
         form->cmdLaenge_Click();

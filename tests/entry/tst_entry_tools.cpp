@@ -344,7 +344,7 @@ void TestEntryTools::changedPriceOfStoredRecordAsksToSave()
     f.log(u("430"));
     f.form->cmdErster_Click();
     f.form->cmbpreis_Click(f.c().cmbpreis.items.indexOf(u("€/fm")));
-    f.form->textEdited(u("txtPreisfaktor"), u("100"));
+    f.form->textEdited(entry::ControlId::txtPreisfaktor, u("100"));
     QCOMPARE(f.c().txtPreis.text, u("18,00"));
     QVERIFY(f.form->state().preisGeaendert);
 
@@ -362,7 +362,7 @@ void TestEntryTools::changedPriceOfStoredRecordAsksToSave()
     QVERIFY(f.ui.done());
 
     // Moving on to another record asks as well, before the fields change.
-    f.form->textEdited(u("txtPreisfaktor"), u("80"));
+    f.form->textEdited(entry::ControlId::txtPreisfaktor, u("80"));
     f.ui.expectMessage(u("Daten speichern ?"), Answer::Yes);
     f.form->cmdVor_Click();
     QVERIFY(f.ui.done());

@@ -163,7 +163,7 @@ void TestEntryTraps::barkModeReturnsAfterStackedWood()
     f.newList(List);
     f.chooseSpecies(u("Eiche"));
     f.form->cmdAbzRinde_Click();
-    f.form->listChoose(QStringLiteral("lstRinde"), f.c().lstRinde.items.indexOf(mode));
+    f.form->listChoose(entry::ControlId::lstRinde, f.c().lstRinde.items.indexOf(mode));
     QCOMPARE(f.record().cmdAbzRinde, mode);
     f.log(u("1250"), u("Eiche"));
     QCOMPARE(f.records(List).last().Kubatur, kubatur.replace(QLatin1Char(','), QLatin1Char('.')).toDouble());
@@ -218,7 +218,7 @@ void TestEntryTraps::gradesTypedPickedAndImportedGroupAsOne()
     f.type(u("425E"));
     // Picked from the grade list: "B".
     f.form->cmdGuete_Click();
-    f.form->listChoose(QStringLiteral("lstGuete"), f.c().lstGuete.items.indexOf(u("B")));
+    f.form->listChoose(entry::ControlId::lstGuete, f.c().lstGuete.items.indexOf(u("B")));
     QCOMPARE(f.record().txtGuete, u("B"));
     f.type(u("425E"));
     // Imported: the files' readers trim the grade.

@@ -491,7 +491,7 @@ void TestEntryUi::barkModeAndStatisticsAreInSight()
     QCOMPARE(bark->font().pointSizeF(), volume->font().pointSizeF());
     QVERIFY(bark->styleSheet().isEmpty());
     s.model().cmdAbzRinde_Click();
-    s.model().listChoose(QStringLiteral("lstRinde"),
+    s.model().listChoose(entry::ControlId::lstRinde,
                          s.model().controls().lstRinde.items.indexOf(QStringLiteral("o")));
     QCOMPARE(bark->text(), QStringLiteral("Rinde o"));
     QVERIFY(!bark->styleSheet().isEmpty());
