@@ -32,46 +32,45 @@ bool EntryKeys::keyDown(int keyCode, Qt::KeyboardModifiers modifiers, const QStr
 
     switch (keyCode) {
     case keys::Enter:
-        if (s.lists->chooseOpenList())
+        if (lists.chooseOpenList())
             return true;
-        if (s.price->pending()) {
-            s.price->Preis_Verlassen();
+        if (price.pending()) {
+            price.Preis_Verlassen();
             s.Eingabe_Daten();
             return true;
         }
         if (s.calc.Feldmodus) {
-            if (s.price)
-                s.price->lumpSumEntered();
+            price.lumpSumEntered();
             s.Auswahl_geaendert();
             s.calc.Feldmodus = false;
             s.Eingabe_Daten();
         } else {
-            s.storage->cmdSpeichern_Click();
+            storage.cmdSpeichern_Click();
             s.Eingabe_Daten();
         }
         return true;
     case keys::Esc:
-        if (!s.lists->closeOpenList())
-            s.entry->cmdEscape_Click();
+        if (!lists.closeOpenList())
+            entry.cmdEscape_Click();
         return true;
     case keys::Left:
     case keys::Right:
         if (s.calc.Feldmodus)
             return false;
         if (keyCode == keys::Left)
-            s.navigation->cmdZurueck_Click();
+            navigation.cmdZurueck_Click();
         else
-            s.navigation->cmdVor_Click();
+            navigation.cmdVor_Click();
         return true;
     case keys::Multiply:
     case keys::OemPlus:
-        s.entry->cmdX_Click();
+        entry.cmdX_Click();
         return true;
     default:
         break;
     }
     if (keyCode >= keys::F1 && keyCode <= keys::F13) {
-        s.presets->functionKey(keyCode, held);
+        presets.functionKey(keyCode, held);
         return true;
     }
 
@@ -82,21 +81,21 @@ bool EntryKeys::keyDown(int keyCode, Qt::KeyboardModifiers modifiers, const QStr
         return false;
 
     if (held.testFlag(Qt::ShiftModifier)) {
-        s.lists->assortmentByLetter(keyCode);
+        lists.assortmentByLetter(keyCode);
         return true;
     }
     if (held.testFlag(Qt::ControlModifier)) {
-        s.lists->gradeByLetter(keyCode);
+        lists.gradeByLetter(keyCode);
         return true;
     }
     if (held)
         return false;
-    if (keyCode < 95 && !s.lists->letterListOpen()) {
+    if (keyCode < 95 && !lists.letterListOpen()) {
         if (s.c.txtgespeichert.visible) {
             s.c.txtgespeichert.visible = false;
             s.Eingabe_Daten();
         }
-        if (s.lists->gradeByLetter(keyCode))
+        if (lists.gradeByLetter(keyCode))
             return true;
     }
     return typing(keyCode, text);
@@ -105,20 +104,20 @@ bool EntryKeys::keyDown(int keyCode, Qt::KeyboardModifiers modifiers, const QStr
 bool EntryKeys::typing(int keyCode, const QString& text)
 {
     if (keyCode == keys::Back) {
-        s.entry->keypad(QStringLiteral("b"));
+        entry.keypad(QStringLiteral("b"));
         return true;
     }
     if (text.size() != 1)
         return false;
     const QChar ch = text.front();
     if (ch.isDigit() && ch.unicode() < 128) {
-        s.entry->keypad(QString(ch));
+        entry.keypad(QString(ch));
         return true;
     }
     if (ch == QLatin1Char(',') || ch == QLatin1Char('.')) {
         if (s.calc.Feldmodus && !s.c.cmdKomma.enabled)
             return true; // one separator per field
-        s.entry->keypad(QString(ch));
+        entry.keypad(QString(ch));
         return true;
     }
     return false;

@@ -221,13 +221,13 @@ void EntryLists::lstHolzart_Choose(int index)
     if (!s.state.gespeichert)
         s.Datensatz_Berechnen();
     else
-        s.entry->Neuer_Datensatz();
+        entry.Neuer_Datensatz();
     s.Eingabe_Daten();
 }
 
 void EntryLists::takeGrade(const QString& grade)
 {
-    s.entry->newRecordIfSaved();
+    entry.newRecordIfSaved();
     s.record.txtGuete = grade;
     s.c.lstGuete.visible = false;
     if (s.options.chkGuete && !onButtons(grade, s.c.cmdGuete1, s.c.cmdGuete2, s.c.cmdGuete3))
@@ -246,7 +246,7 @@ void EntryLists::takeSorte(const QString& sorte)
     if (!rules::sameCode(sorte, s.record.txtSorte))
         s.state.sorteGeaendert = true;
     s.record.txtSorte = sorte;
-    s.entry->Sorte();
+    entry.Sorte();
 }
 
 void EntryLists::lstKlasse_Choose(int index)
@@ -266,7 +266,7 @@ void EntryLists::lstStaerke_Choose(int index)
     Control& list = s.c.lstStaerke;
     if (index < 0 || index >= list.items.size())
         return;
-    s.entry->newRecordIfSaved();
+    entry.newRecordIfSaved();
     s.record.txtStaerke = list.items.at(index);
     list.visible = false;
     s.calc.Feldmodus = false;
@@ -279,7 +279,7 @@ void EntryLists::lstRinde_Choose(int index)
     if (index < 0 || index >= list.items.size())
         return;
     list.visible = false;
-    s.entry->newRecordIfSaved();
+    entry.newRecordIfSaved();
     s.record.cmdAbzRinde = list.items.at(index);
     s.state.computeMessagesShown.clear();
     s.Datensatz_Berechnen();
@@ -295,7 +295,7 @@ void EntryLists::lstLos_Choose(int index)
     // cannot overwrite the lot just chosen.
     if (s.state.gespeichert) {
         s.state.gespeichert = false;
-        s.entry->Neuer_Datensatz();
+        entry.Neuer_Datensatz();
     }
     s.record.txtLos = list.items.at(index);
     list.visible = false;
@@ -327,7 +327,7 @@ void EntryLists::Los_Pruefen(int lot)
         s.Eingabe_Daten();
         return;
     }
-    s.entry->newRecordIfSaved();
+    entry.newRecordIfSaved();
     if (lot >= 1 && s.positionOnOpenList()) {
         try {
             s.store.Los_Eintragen(lot);
@@ -349,7 +349,7 @@ void EntryLists::cmdGuete_Quick(int button)
     const Control* buttons[] = {&s.c.cmdGuete1, &s.c.cmdGuete2, &s.c.cmdGuete3};
     if (button < 1 || button > 3)
         return;
-    s.entry->newRecordIfSaved();
+    entry.newRecordIfSaved();
     s.record.txtGuete = buttons[button - 1]->caption;
     s.Eingabe_Daten();
 }
@@ -376,7 +376,7 @@ bool EntryLists::assortmentByLetter(int keyCode)
     if (it == assortmentLetters().constEnd())
         return false;
     s.record.txtSorte = *it;
-    s.entry->Sorte();
+    entry.Sorte();
     return true;
 }
 
@@ -391,13 +391,13 @@ void EntryLists::comboChoose(Combo combo, int index)
     // The unit of the price belongs to the record on screen, stored or not:
     // choosing it prepares no new record.
     if (combo == Combo::Preis) {
-        s.price->cmbpreis_Click(index);
+        price.cmbpreis_Click(index);
         return;
     }
     Control& box = combo == Combo::Einschlag ? s.c.cmbEinschlag : s.c.cmbNutzung;
     if (index < -1 || index >= box.items.size())
         return;
-    s.entry->newRecordIfSaved();
+    entry.newRecordIfSaved();
     box.selected = index;
     box.text = index >= 0 ? box.items.at(index) : QString();
 }

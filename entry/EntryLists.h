@@ -8,6 +8,8 @@
 namespace entry {
 
 class EntryScreen;
+class RecordEntry;
+class RecordPrice;
 
 // The selection lists, drop-downs and quick buttons of the entry screen,
 // and the letter keys that choose a grade or an assortment.
@@ -15,7 +17,7 @@ class EntryLists {
 public:
     enum class Combo { Einschlag, Nutzung, Preis };
 
-    explicit EntryLists(EntryScreen& screen) : s(screen) {}
+    EntryLists(EntryScreen& screen, RecordEntry& entry, RecordPrice& price) : s(screen), entry(entry), price(price) {}
 
     // A quick button's caption for a code: a one-letter code gets a blank.
     static QString quickCaption(const QString& code)
@@ -76,6 +78,8 @@ public:
 private:
     void showList(ControlId list);
     EntryScreen& s;
+    RecordEntry& entry;
+    RecordPrice& price;
 };
 
 } // namespace entry

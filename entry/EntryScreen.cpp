@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EntryScreen.h"
 
-#include "entry/ListDatenModel.h"
-#include "entry/RecordPrice.h"
 #include "platform/UserInterface.h"
 #include "store/DbError.h"
 
@@ -91,8 +89,8 @@ void EntryScreen::Datensatz_Berechnen()
         ui.message(message);
         Eingabe_Daten();
     }
-    if (price)
-        price->Preis_berrechnen();
+    if (recomputed)
+        recomputed();
     c.lstKlasse.visible = false;
 }
 

@@ -11,6 +11,7 @@
 #include "store/MasterData.h"
 #include "store/TimberStore.h"
 
+#include <functional>
 #include <optional>
 
 namespace platform {
@@ -21,17 +22,6 @@ class DbError;
 }
 
 namespace entry {
-
-class RecordEntry;
-class EntryLists;
-class RecordStorage;
-class RecordNavigation;
-class ListsBrowser;
-class ListListenModel;
-class ListDatenModel;
-class RecordPrice;
-class FunctionKeyPresets;
-class StatisticsModel;
 
 // What all parts of the entry screen share: the databases, the controls,
 // the record on screen, the screen flags, and the small procedures every
@@ -65,16 +55,8 @@ public:
     bool batchSave = false;
     std::optional<ControlId> pendingFocus; // control that asked for the focus during the current handler
 
-    RecordEntry* entry = nullptr;
-    EntryLists* lists = nullptr;
-    RecordStorage* storage = nullptr;
-    RecordNavigation* navigation = nullptr;
-    ListsBrowser* browser = nullptr;
-    ListListenModel* listen = nullptr;
-    ListDatenModel* daten = nullptr;
-    RecordPrice* price = nullptr;
-    FunctionKeyPresets* presets = nullptr;
-    StatisticsModel* statistik = nullptr;
+    // Runs after every recomputation of the record (the price follows the volume).
+    std::function<void()> recomputed;
 
     // Focus on the input buffer, cursor at its end.
     void Eingabe_Daten() { focus(ControlId::txtEingabe); }

@@ -63,30 +63,25 @@ FrmHolz::FrmHolz(store::Database& holz, store::Database& master, store::Settings
     : QObject(parent), m_s(std::make_unique<EntryScreen>(holz, master, settings, ui))
 {
     EntryScreen& s = *m_s;
-    m_entry = std::make_unique<RecordEntry>(s);
-    m_lists = std::make_unique<EntryLists>(s);
-    m_storage = std::make_unique<RecordStorage>(s);
-    m_navigation = std::make_unique<RecordNavigation>(s);
-    m_browser = std::make_unique<ListsBrowser>(s);
-    m_keys = std::make_unique<EntryKeys>(s);
-    m_life = std::make_unique<ScreenLifecycle>(s);
+    // Each part gets the parts it calls, which are built before it: calls go
+    // one way (docs/architecture.md). The few calls back up are callbacks.
     m_listen = std::make_unique<ListListenModel>(s.store.Listen);
     m_daten = std::make_unique<ListDatenModel>(s.store.Holz);
-    m_header = std::make_unique<header::FrmListendaten>(s.store, ui);
-    m_price = std::make_unique<RecordPrice>(s);
-    m_presets = std::make_unique<FunctionKeyPresets>(s);
-    m_table = std::make_unique<MultiRecordChange>(s);
-    s.entry = m_entry.get();
-    s.lists = m_lists.get();
-    s.storage = m_storage.get();
-    s.navigation = m_navigation.get();
-    s.browser = m_browser.get();
-    s.listen = m_listen.get();
-    s.daten = m_daten.get();
-    s.price = m_price.get();
-    s.presets = m_presets.get();
     m_statistik = std::make_unique<StatisticsModel>();
-    s.statistik = m_statistik.get();
+    m_header = std::make_unique<header::FrmListendaten>(s.store, ui);
+    m_price = std::make_unique<RecordPrice>(
+        s, [this] { m_storage->cmdSpeichern_Click(); }, [this] { m_storage->Daten_Lesen(); });
+    s.recomputed = [this] { m_price->Preis_berrechnen(); };
+    m_storage = std::make_unique<RecordStorage>(s, *m_daten, *m_listen, *m_price,
+                                                [this] { m_entry->Neuer_Datensatz(); });
+    m_entry = std::make_unique<RecordEntry>(s, *m_price, *m_storage);
+    m_lists = std::make_unique<EntryLists>(s, *m_entry, *m_price);
+    m_navigation = std::make_unique<RecordNavigation>(s, *m_daten, *m_listen, *m_storage);
+    m_browser = std::make_unique<ListsBrowser>(s, *m_daten, *m_entry, *m_listen, *m_statistik, *m_storage);
+    m_presets = std::make_unique<FunctionKeyPresets>(s, *m_entry, *m_lists);
+    m_table = std::make_unique<MultiRecordChange>(s, *m_daten, *m_listen, *m_storage);
+    m_keys = std::make_unique<EntryKeys>(s, *m_entry, *m_lists, *m_navigation, *m_presets, *m_price, *m_storage);
+    m_life = std::make_unique<ScreenLifecycle>(s, *m_browser, *m_listen, *m_lists, *m_storage);
 
     connect(m_header.get(), &header::FrmListendaten::listSaved, this, &FrmHolz::onHeaderSaved);
     connect(m_header.get(), &header::FrmListendaten::listStored, this, &FrmHolz::onHeaderStored);

@@ -88,7 +88,7 @@ void FunctionKeyPresets::Vorgabe_Anwenden(int keyCode)
     const QStringList values = preset(keyCode);
     if (values.size() < 2 || values.size() > 4)
         return;
-    s.entry->newRecordIfSaved();
+    entry.newRecordIfSaved();
     if (values.size() >= 3) {
         s.record.txtHolzart = values.at(2);
         s.state.computeMessagesShown.clear();
@@ -97,14 +97,14 @@ void FunctionKeyPresets::Vorgabe_Anwenden(int keyCode)
         bool ok = false;
         const int lot = values.at(3).trimmed().toInt(&ok);
         if (ok && lot >= 0)
-            s.lists->Los_Pruefen(lot);
+            lists.Los_Pruefen(lot);
     }
     // The assortment goes through the same rules as a quick button, so a
     // preset of stacked wood also shows width, height and factor; the
     // preset's grade comes afterwards and is not replaced by their "-".
     if (!rules::sameCode(values.at(0), s.record.txtSorte)) {
         s.record.txtSorte = values.at(0);
-        s.entry->Sorte();
+        entry.Sorte();
     }
     s.record.txtGuete = values.at(1);
     if (!s.calc.Feldmodus)

@@ -8,6 +8,8 @@
 namespace entry {
 
 class EntryScreen;
+class RecordEntry;
+class EntryLists;
 
 // The presets of the function keys F1 … F13: the assortment and grade,
 // optionally also the species and the lot, of the record being typed.
@@ -16,7 +18,7 @@ class EntryScreen;
 // "assortment;grade[;species[;lot]]".
 class FunctionKeyPresets {
 public:
-    explicit FunctionKeyPresets(EntryScreen& screen) : s(screen) {}
+    FunctionKeyPresets(EntryScreen& screen, RecordEntry& entry, EntryLists& lists) : s(screen), entry(entry), lists(lists) {}
 
     // A function key (112 … 124) as the keyboard sent it. Alt stores four
     // values, Ctrl three, Shift two; when several are held the longer
@@ -35,6 +37,8 @@ public:
 
 private:
     EntryScreen& s;
+    RecordEntry& entry;
+    EntryLists& lists;
 };
 
 } // namespace entry

@@ -38,7 +38,7 @@ QString threeCharacters(const QString& value)
 
 void ListsBrowser::Liste_Daten()
 {
-    s.listen->reload();
+    listen.reload();
     if (!s.store.Listen.isOpen() || s.store.Listen.recordCount() == 0) {
         closeOpenList();
         return;
@@ -46,16 +46,16 @@ void ListsBrowser::Liste_Daten()
     int row = 0;
     const QString last = s.settings.get(store::keys::ListenNr);
     if (!last.isEmpty()) {
-        const int found = s.listen->findList(last);
+        const int found = listen.findList(last);
         if (found >= 0)
             row = found;
     }
-    s.listen->setSelectedRow(row);
+    listen.setSelectedRow(row);
 }
 
 bool ListsBrowser::Liste_Ausgewaehlt()
 {
-    if (s.listen->selectedRow() >= 0)
+    if (listen.selectedRow() >= 0)
         return true;
     s.noListMessage();
     return false;
@@ -63,7 +63,7 @@ bool ListsBrowser::Liste_Ausgewaehlt()
 
 bool ListsBrowser::positionOnSelected()
 {
-    const int row = s.listen->selectedRow();
+    const int row = listen.selectedRow();
     if (row < 0 || row >= s.store.Listen.recordCount())
         return false;
     s.store.Listen.move(row);
@@ -86,8 +86,8 @@ void ListsBrowser::columnClick(int column)
 
 bool ListsBrowser::typedRecordSettled(int row)
 {
-    if (!s.listOpen() || s.listen->listName(row).isEmpty() ||
-        store::jet::equal(s.listen->listName(row), s.state.listName))
+    if (!s.listOpen() || listen.listName(row).isEmpty() ||
+        store::jet::equal(listen.listName(row), s.state.listName))
         return true;
     const bool typed = !s.c.txtEingabe.text.trimmed().isEmpty() ||
                        rules::toSingle(s.record.txtDurchmesser).value_or(0.0f) != 0 ||
@@ -101,10 +101,10 @@ bool ListsBrowser::typedRecordSettled(int row)
         s.c.txtEingabe.text.clear();
         return true;
     }
-    if (s.storage->cmdSpeichern_Click())
+    if (storage.cmdSpeichern_Click())
         return true;
     // The record could not be stored: the open list stays selected with it.
-    s.listen->setSelectedRow(s.listen->findList(s.state.listName));
+    listen.setSelectedRow(listen.findList(s.state.listName));
     return false;
 }
 
@@ -114,7 +114,7 @@ void ListsBrowser::ListListen_Click(int row)
         s.Eingabe_Daten();
         return;
     }
-    s.listen->setSelectedRow(row);
+    listen.setSelectedRow(row);
     if (s.state.openListId != 0)
         Liste_Kubatur_Berechnen(true);
     if (!positionOnSelected())
@@ -124,8 +124,8 @@ void ListsBrowser::ListListen_Click(int row)
 
 void ListsBrowser::cmdBearbeiten_Click()
 {
-    if (s.listen->selectedRow() >= 0)
-        s.settings.set(store::keys::ListenNr, s.listen->selectedName());
+    if (listen.selectedRow() >= 0)
+        s.settings.set(store::keys::ListenNr, listen.selectedName());
     if (!Liste_Ausgewaehlt())
         return;
     s.store.Holz.close();
@@ -168,16 +168,16 @@ void ListsBrowser::Liste_Oeffnen()
 
     if (!s.store.Holz.isOpen() && !s.store.Holzliste_Oeffnen())
         s.ui.message(rules::ListName::missingMessage());
-    s.daten->reset();
+    daten.reset();
     s.c.lstLos.items = s.store.Lose_Anzeigen();
 
     if (s.store.Holz.isOpen() && s.store.Holz.recordCount() > 0) {
         s.store.Holz.moveLast();
         s.state.SatzNr = s.store.Holz.current().SatzNr;
-        s.storage->Daten_Lesen();
+        storage.Daten_Lesen();
     } else {
         s.state.SatzNr = 0;
-        s.entry->Neuer_Datensatz();
+        entry.Neuer_Datensatz();
         s.Satz_Position_Anzeigen();
         s.c.txtAbteilung.text =
             threeCharacters(list.Abteilung) + threeCharacters(list.UAbt) + threeCharacters(list.Bestand);
@@ -194,7 +194,7 @@ void ListsBrowser::closeOpenList()
     s.state.gespeichert = true;
     s.state.aendern = false;
     s.store.Holz.close();
-    s.daten->reset();
+    daten.reset();
     s.c.caption = QStringLiteral("Holz");
     s.c.TxtListenNR.text.clear();
     s.Disable_Move();
@@ -244,8 +244,8 @@ void ListsBrowser::Liste_Loeschen()
 void ListsBrowser::mnuLoescheng_Click()
 {
     Liste_Loeschen();
-    if (s.listen->selectedRow() >= 0)
-        ListListen_Click(s.listen->selectedRow());
+    if (listen.selectedRow() >= 0)
+        ListListen_Click(listen.selectedRow());
 }
 
 void ListsBrowser::Liste_Kubatur_Berechnen(bool still)
@@ -291,7 +291,7 @@ void ListsBrowser::Liste_Kubatur_Berechnen(bool still)
         s.store.Listen.update(list);
         transaction.commit();
     }
-    s.listen->listChanged(listId);
+    listen.listChanged(listId);
     if (listId == s.state.openListId)
         s.state.ListeKubatur = totals.volume;
     if (listId == s.state.openListId || s.state.openListId == 0)
@@ -308,7 +308,7 @@ void ListsBrowser::mnuKubatur_Click()
     const bool typing = !s.state.gespeichert || s.state.aendern;
     if (s.listOpen() && s.store.Holz.recordCount() > 0 && !typing) {
         s.store.Holz.moveLast();
-        s.storage->Daten_Lesen();
+        storage.Daten_Lesen();
     }
     s.Eingabe_Daten();
 }
@@ -319,11 +319,11 @@ void ListsBrowser::mnuStatistik_Click()
         s.noListMessage();
         return;
     }
-    s.statistik->load(s.store.database(), s.state.listName, s.c.lstHolzart.items, s.calc.Dezimalpunkt);
+    statistik.load(s.store.database(), s.state.listName, s.c.lstHolzart.items, s.calc.Dezimalpunkt);
     if (s.hooks.Statistik_Anzeigen)
         s.hooks.Statistik_Anzeigen();
     else
-        s.ui.message({s.statistik->text(), QStringLiteral("Statistik"), Buttons::Ok, Icon::Information});
+        s.ui.message({statistik.text(), QStringLiteral("Statistik"), Buttons::Ok, Icon::Information});
     s.Eingabe_Daten();
 }
 
@@ -331,9 +331,9 @@ void ListsBrowser::headerSaved(const QString& name)
 {
     s.store.Listen_Oeffnen();
     Liste_Daten();
-    s.listen->setSelectedRow(s.listen->findList(name));
-    if (s.listen->selectedRow() >= 0)
-        ListListen_Click(s.listen->selectedRow());
+    listen.setSelectedRow(listen.findList(name));
+    if (listen.selectedRow() >= 0)
+        ListListen_Click(listen.selectedRow());
 }
 
 void ListsBrowser::headerStored(const QString& name)
@@ -341,7 +341,7 @@ void ListsBrowser::headerStored(const QString& name)
     s.store.Listen_Oeffnen();
     Liste_Daten();
     const int open = s.state.openListId != 0 ? s.store.Listen.indexOfId(s.state.openListId) : -1;
-    s.listen->setSelectedRow(open >= 0 ? open : s.listen->findList(name));
+    listen.setSelectedRow(open >= 0 ? open : listen.findList(name));
 }
 
 void ListsBrowser::listRenamed(const QString& oldName, const QString& newName)

@@ -6,13 +6,18 @@
 namespace entry {
 
 class EntryScreen;
+class ListDatenModel;
+class RecordEntry;
+class ListListenModel;
+class StatisticsModel;
+class RecordStorage;
 
 // The list of lists: filling and ordering it, switching to and opening a
 // list, deleting a list with everything that belongs to it, and the list's
 // totals.
 class ListsBrowser {
 public:
-    explicit ListsBrowser(EntryScreen& screen) : s(screen) {}
+    ListsBrowser(EntryScreen& screen, ListDatenModel& daten, RecordEntry& entry, ListListenModel& listen, StatisticsModel& statistik, RecordStorage& storage) : s(screen), daten(daten), entry(entry), listen(listen), statistik(statistik), storage(storage) {}
 
     // Refills the list of lists and selects the list named in ListenNr.
     void Liste_Daten();
@@ -61,6 +66,11 @@ private:
     bool typedRecordSettled(int row);
 
     EntryScreen& s;
+    ListDatenModel& daten;
+    RecordEntry& entry;
+    ListListenModel& listen;
+    StatisticsModel& statistik;
+    RecordStorage& storage;
 };
 
 } // namespace entry

@@ -144,7 +144,7 @@ void MultiRecordChange::Tabelle_Mehrfach_Aendern(const QString& feld)
                                    "gestartet werden, erst dann ist Ändern aktiv"));
         return;
     }
-    const QList<int> rows = s.daten->selectedRows();
+    const QList<int> rows = daten.selectedRows();
     if (rows.isEmpty()) {
         information(QStringLiteral("Kein Datensatz selektiert !"));
         return;
@@ -245,7 +245,7 @@ void MultiRecordChange::changeField(const QString& feld, const QString& answer, 
                     reasons << SampleStack;
                 continue;
             }
-            s.storage->Daten_Lesen();
+            storage.Daten_Lesen();
             putValue(feld, *value);
             s.state.computeMessagesShown = messagesShown;
             // A stack measured by samples has its volume from the samples,
@@ -264,7 +264,7 @@ void MultiRecordChange::changeField(const QString& feld, const QString& answer, 
             }
             s.state.aendern = true;
             s.state.gespeichert = false;
-            if (!s.storage->Daten_Speichern())
+            if (!storage.Daten_Speichern())
                 throw SaveFailed();
             ++stored;
         }
@@ -288,11 +288,11 @@ void MultiRecordChange::changeField(const QString& feld, const QString& answer, 
         s.state.aendern = false;
         s.store.Listen.refresh();
         s.store.Holz.refresh();
-        s.daten->reset();
-        s.listen->listChanged(s.state.openListId);
+        daten.reset();
+        listen.listChanged(s.state.openListId);
         if (!rows.isEmpty()) {
             holz.move(rows.first());
-            s.storage->Daten_Lesen();
+            storage.Daten_Lesen();
         }
         s.ui.message({QStringLiteral("Die Datensätze wurden nicht geändert."), QStringLiteral("Information"),
                       Buttons::Ok, Icon::Information});
@@ -302,7 +302,7 @@ void MultiRecordChange::changeField(const QString& feld, const QString& answer, 
     if (is(feld, "Los") && stored > 0)
         s.c.lstLos.items = s.store.Lose_Anzeigen();
     // The screen ends on a record as it is stored.
-    s.storage->Daten_Lesen();
+    storage.Daten_Lesen();
     if (stored > 0)
         s.ui.playConfirmation();
     if (!refused.isEmpty()) {
@@ -310,7 +310,7 @@ void MultiRecordChange::changeField(const QString& feld, const QString& answer, 
                           QStringLiteral("\r\r") + reasons.join(QLatin1Char('\r')),
                       QStringLiteral("Information"), Buttons::Ok, Icon::Information});
     }
-    s.daten->setSelectedRows(rows);
+    daten.setSelectedRows(rows);
 }
 
 void MultiRecordChange::storeListTotals(const QString& list, const QList<int>& newLots, ListTotals* result)
@@ -370,9 +370,9 @@ void MultiRecordChange::moveRows(const QString& answer, const QList<int>& rows)
         return;
     }
     reopen(rows.first(), totals);
-    const int targetRow = s.listen->findList(target);
+    const int targetRow = listen.findList(target);
     if (targetRow >= 0)
-        s.listen->listChanged(s.store.Listen.idAt(targetRow));
+        listen.listChanged(s.store.Listen.idAt(targetRow));
     s.ui.playConfirmation();
 }
 
@@ -412,16 +412,16 @@ void MultiRecordChange::reopen(int firstRemovedRow, const ListTotals& totals)
         s.ui.message(rules::ListName::missingMessage());
     s.state.ListeKubatur = totals.volume;
     s.state.ListeStueck = qint32(totals.pieces);
-    s.daten->reset();
-    s.listen->listChanged(s.state.openListId);
+    daten.reset();
+    listen.listChanged(s.state.openListId);
     if (holz.isOpen() && holz.recordCount() > 0) {
         holz.move(std::min(firstRemovedRow, holz.recordCount() - 1));
-        s.storage->Daten_Lesen();
+        storage.Daten_Lesen();
     } else {
-        s.storage->Daten_Lesen(); // prepares a new record
+        storage.Daten_Lesen(); // prepares a new record
         s.Satz_Position_Anzeigen();
     }
-    s.daten->setSelectedRows({});
+    daten.setSelectedRows({});
 }
 
 } // namespace entry

@@ -7,6 +7,9 @@
 namespace entry {
 
 class EntryScreen;
+class ListDatenModel;
+class ListListenModel;
+class RecordStorage;
 struct ListTotals;
 
 // The table menu's change of several records at once: one field of every
@@ -24,7 +27,7 @@ struct ListTotals;
 // changing a length does not move records into other lots.
 class MultiRecordChange {
 public:
-    explicit MultiRecordChange(EntryScreen& screen) : s(screen) {}
+    MultiRecordChange(EntryScreen& screen, ListDatenModel& daten, ListListenModel& listen, RecordStorage& storage) : s(screen), daten(daten), listen(listen), storage(storage) {}
 
     // `feld`: "Guete", "Los", "Laenge", "Durchm", "Sorte", "Abteilung",
     // "Liste" (move) or "Loeschen" (delete). Acts on the rows selected in
@@ -44,6 +47,9 @@ private:
     void reopen(int firstRemovedRow, const ListTotals& totals);
     void information(const QString& text);
     EntryScreen& s;
+    ListDatenModel& daten;
+    ListListenModel& listen;
+    RecordStorage& storage;
 };
 
 } // namespace entry

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RecordEntry.h"
 
-#include "entry/EntryLists.h"
 #include "entry/EntryScreen.h"
 #include "entry/RecordPrice.h"
 #include "entry/RecordStorage.h"
@@ -178,7 +177,7 @@ void RecordEntry::fieldKey(const QString& key)
         else
             text->append(key);
         if (feld == EntryField::Preis)
-            s.price->priceKeyed(false);
+            price.priceKeyed(false);
         return;
     }
     const rules::FieldKeyResult result = rules::Feld_Eingabe(entry::fieldKey(feld), key, *text, s.record);
@@ -188,7 +187,7 @@ void RecordEntry::fieldKey(const QString& key)
     if (feld == EntryField::Faktor)
         s.record.cmdKubatur = rules::kubaturCaption(s.record);
     if (feld == EntryField::Preisfaktor)
-        s.price->priceKeyed(true);
+        price.priceKeyed(true);
     if (result.refused) {
         s.ui.message(*result.message);
         s.focus(fieldControl(feld));
@@ -419,8 +418,8 @@ void RecordEntry::Neuer_Datensatz()
 {
     // A changed price of the stored record is settled before the fields
     // are emptied; a save that fails keeps that record in change mode.
-    if (s.price && s.price->pending()) {
-        s.price->Preis_Verlassen();
+    if (price.pending()) {
+        price.Preis_Verlassen();
         if (s.state.aendern)
             return;
     }
@@ -493,7 +492,7 @@ void RecordEntry::cmdEscape_Click()
     s.Listen_Ausblenden();
     s.dropDownOpen = false;
     if (s.store.Holz.hasCurrent())
-        s.storage->Daten_Lesen();
+        storage.Daten_Lesen();
     s.Enable_Move();
     s.Eingabe_Daten();
 }

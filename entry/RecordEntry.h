@@ -8,13 +8,15 @@
 namespace entry {
 
 class EntryScreen;
+class RecordPrice;
+class RecordStorage;
 
 // The input side of the entry screen: choosing a field, the keypad in
 // quick entry and field entry, the record kind, the assortment rules,
 // preparing a new record and discarding the input.
 class RecordEntry {
 public:
-    explicit RecordEntry(EntryScreen& screen) : s(screen) {}
+    RecordEntry(EntryScreen& screen, RecordPrice& price, RecordStorage& storage) : s(screen), price(price), storage(storage) {}
 
     // Starts field entry of a field ("Laenge", "Durchmesser", "Stueck",
     // "Faktor", "Kubatur", "Nummer", "Staerke", "Rinde", "Abteilung",
@@ -62,6 +64,8 @@ public:
 private:
     void fieldKey(const QString& key);
     EntryScreen& s;
+    RecordPrice& price;
+    RecordStorage& storage;
 };
 
 } // namespace entry

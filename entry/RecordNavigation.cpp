@@ -42,7 +42,7 @@ void RecordNavigation::cmdZurueck_Click()
             {QStringLiteral("Erster Datensatz erreicht"), QString(), Buttons::Ok, Icon::Information});
         s.Eingabe_Daten();
     }
-    s.storage->Daten_Lesen();
+    storage.Daten_Lesen();
 }
 
 void RecordNavigation::cmdVor_Click()
@@ -59,7 +59,7 @@ void RecordNavigation::cmdVor_Click()
             {QStringLiteral("Letzter Datensatz erreicht"), QString(), Buttons::Ok, Icon::Information});
         s.Eingabe_Daten();
     }
-    s.storage->Daten_Lesen();
+    storage.Daten_Lesen();
 }
 
 void RecordNavigation::cmdErster_Click()
@@ -67,7 +67,7 @@ void RecordNavigation::cmdErster_Click()
     if (!s.c.cmdVor.enabled || !hasRecords())
         return;
     s.store.Holz.moveFirst();
-    s.storage->Daten_Lesen();
+    storage.Daten_Lesen();
     s.c.cmdVor.enabled = true;
     s.c.cmdZurueck.enabled = true;
 }
@@ -77,7 +77,7 @@ void RecordNavigation::cmdLetzter_Click()
     if (!s.c.cmdVor.enabled || !hasRecords())
         return;
     s.store.Holz.moveLast();
-    s.storage->Daten_Lesen();
+    storage.Daten_Lesen();
     s.c.cmdVor.enabled = true;
     s.c.cmdZurueck.enabled = true;
 }
@@ -165,9 +165,9 @@ void RecordNavigation::mnuLoeschen_Click()
 
     s.Satz_Position_Anzeigen();
     s.ui.playConfirmation();
-    s.daten->reset();
-    s.listen->listChanged(s.state.openListId);
-    s.storage->Daten_Lesen();
+    daten.reset();
+    listen.listChanged(s.state.openListId);
+    storage.Daten_Lesen();
     s.Eingabe_Daten();
 }
 

@@ -4,12 +4,15 @@
 namespace entry {
 
 class EntryScreen;
+class ListDatenModel;
+class ListListenModel;
+class RecordStorage;
 
 // Stepping through the open list's records, change mode, deleting a record
 // and the highest-number question.
 class RecordNavigation {
 public:
-    explicit RecordNavigation(EntryScreen& screen) : s(screen) {}
+    RecordNavigation(EntryScreen& screen, ListDatenModel& daten, ListListenModel& listen, RecordStorage& storage) : s(screen), daten(daten), listen(listen), storage(storage) {}
 
     void cmdZurueck_Click();
     void cmdVor_Click();
@@ -24,6 +27,9 @@ public:
 private:
     bool hasRecords() const;
     EntryScreen& s;
+    ListDatenModel& daten;
+    ListListenModel& listen;
+    RecordStorage& storage;
 };
 
 } // namespace entry

@@ -2,7 +2,6 @@
 #include "RecordPrice.h"
 
 #include "entry/EntryScreen.h"
-#include "entry/RecordStorage.h"
 #include "platform/UserInterface.h"
 #include "rules/Numbers.h"
 
@@ -133,10 +132,10 @@ void RecordPrice::Preis_Verlassen()
         s.c.txtgespeichert.visible = false;
         s.state.gespeichert = false;
         s.state.aendern = true;
-        s.storage->cmdSpeichern_Click();
+        m_store();
     } else {
         // The screen shows what is stored, not a price nobody will store.
-        s.storage->Daten_Lesen();
+        m_reread();
     }
 }
 

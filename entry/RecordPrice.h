@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 namespace entry {
@@ -18,7 +19,12 @@ class EntryScreen;
 // asked whether to store it ("Daten speichern ?").
 class RecordPrice {
 public:
-    explicit RecordPrice(EntryScreen& screen) : s(screen) {}
+    // `store` saves the record on screen in change mode, `reread` shows the
+    // stored record again: the two answers to "Daten speichern ?".
+    RecordPrice(EntryScreen& screen, std::function<void()> store, std::function<void()> reread)
+        : s(screen), m_store(std::move(store)), m_reread(std::move(reread))
+    {
+    }
 
     // The price for a volume in its measure; nullopt when there is nothing
     // to compute (no unit price or volume, a lump sum, no usable factor).
@@ -53,6 +59,8 @@ private:
     void changed();
     bool browsingStoredRecord() const;
     EntryScreen& s;
+    std::function<void()> m_store;
+    std::function<void()> m_reread;
 };
 
 } // namespace entry

@@ -5,7 +5,6 @@
 #include "entry/ListDatenModel.h"
 #include "entry/ListListenModel.h"
 #include "entry/ListTotals.h"
-#include "entry/RecordEntry.h"
 #include "entry/RecordPrice.h"
 #include "platform/UserInterface.h"
 #include "rules/Bark.h"
@@ -82,8 +81,7 @@ bool RecordStorage::cmdSpeichern_Click()
         s.calc.Laenge = rules::toSingle(s.record.txtLaenge).value_or(s.calc.Laenge);
     }
     s.Datensatz_Berechnen();
-    if (s.price)
-        s.price->lumpSumEntered();
+    price.lumpSumEntered();
 
     if (!s.state.aendern && s.state.gespeichert) {
         s.ui.message({QStringLiteral("Bereits gespeichert"), QStringLiteral("Information"), Buttons::Ok,
@@ -294,13 +292,13 @@ bool RecordStorage::Daten_Speichern()
     s.state.ListeKubatur = list.Kubatur;
     s.state.ListeStueck = list.Stueckzahl;
     s.Satz_Position_Anzeigen();
-    s.listen->listChanged(s.state.openListId);
+    listen.listChanged(s.state.openListId);
     const int index = holz.absolutePosition() - 1;
     if (neu)
-        s.daten->rowAppended();
+        daten.rowAppended();
     else
-        s.daten->rowChanged(index);
-    s.daten->setCurrentRow(index);
+        daten.rowChanged(index);
+    daten.setCurrentRow(index);
 
     s.state.sorteGeaendert = false;
     s.state.gespeichert = true;
@@ -321,7 +319,7 @@ void RecordStorage::Daten_Lesen()
 {
     store::RecordSet<store::HolzRow>& holz = s.store.Holz;
     if (!holz.isOpen() || holz.recordCount() == 0) {
-        s.entry->Neuer_Datensatz();
+        m_newRecord();
         return;
     }
     if (!holz.hasCurrent())
@@ -335,7 +333,7 @@ void RecordStorage::Daten_Lesen()
     }
     s.Satz_Position_Anzeigen();
     showRow(row);
-    s.daten->setCurrentRow(holz.absolutePosition() - 1);
+    daten.setCurrentRow(holz.absolutePosition() - 1);
     if (s.hooks.Daten_Lesen_Mantel)
         s.hooks.Daten_Lesen_Mantel();
 }

@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
+
 #include "store/HolzRow.h"
 
 namespace entry {
 
 class EntryScreen;
+class ListDatenModel;
+class ListListenModel;
+class RecordPrice;
 
 // Checking, storing and reading the record on screen.
 //
@@ -16,7 +21,12 @@ class EntryScreen;
 // totals as they were.
 class RecordStorage {
 public:
-    explicit RecordStorage(EntryScreen& screen) : s(screen) {}
+    // `newRecord` prepares the screen for a new record (when the list has none to read).
+    RecordStorage(EntryScreen& screen, ListDatenModel& daten, ListListenModel& listen, RecordPrice& price,
+                  std::function<void()> newRecord)
+        : s(screen), daten(daten), listen(listen), price(price), m_newRecord(std::move(newRecord))
+    {
+    }
 
     // Checks and saves; true when the record was stored.
     bool cmdSpeichern_Click();
@@ -36,6 +46,10 @@ private:
     store::HolzRow rowFromFields(const store::HolzRow& base);
     void showRow(const store::HolzRow& row);
     EntryScreen& s;
+    ListDatenModel& daten;
+    ListListenModel& listen;
+    RecordPrice& price;
+    std::function<void()> m_newRecord;
 };
 
 } // namespace entry

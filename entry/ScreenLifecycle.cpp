@@ -24,15 +24,15 @@ void ScreenLifecycle::Form_Load()
     namespace keys = store::keys;
     s.options = EntryOptions::load(s.settings);
     s.store.Listen_Oeffnen(store::ListenOrder::ListeDesc);
-    s.browser->Liste_Daten();
+    browser.Liste_Daten();
     s.c.cmdGuete1.caption = EntryLists::quickCaption(s.settings.get(keys::Guete1));
     s.c.cmdGuete2.caption = EntryLists::quickCaption(s.settings.get(keys::Guete2));
     s.c.cmdGuete3.caption = EntryLists::quickCaption(s.settings.get(keys::Guete3));
     s.c.cmdSorte1.caption = EntryLists::quickCaption(s.settings.get(keys::Sorte1));
     s.c.cmdSorte2.caption = EntryLists::quickCaption(s.settings.get(keys::Sorte2));
     s.c.cmdSorte3.caption = EntryLists::quickCaption(s.settings.get(keys::Sorte3));
-    s.lists->loadCodeLists();
-    s.lists->loadSpecies();
+    lists.loadCodeLists();
+    lists.loadSpecies();
     s.c.cmbNutzung.visible = s.options.chkNutzung;
     s.c.cmbEinschlag.visible = s.options.chkEinschlagtyp;
     s.focus(ControlId::cmdNeu);
@@ -40,8 +40,8 @@ void ScreenLifecycle::Form_Load()
 
 void ScreenLifecycle::Form_Activate()
 {
-    if (s.listen->selectedRow() >= 0)
-        s.browser->ListListen_Click(s.listen->selectedRow());
+    if (listen.selectedRow() >= 0)
+        browser.ListListen_Click(listen.selectedRow());
     s.Eingabe_Daten();
 }
 
@@ -58,21 +58,21 @@ void ScreenLifecycle::setOptions(const EntryOptions& options)
     s.c.cmbEinschlag.visible = s.options.chkEinschlagtyp;
     // The species and their bark tables are read once per region.
     if (s.options.RegionIndex != region)
-        s.lists->loadSpecies();
+        lists.loadSpecies();
 }
 
 void ScreenLifecycle::reloadMasterData()
 {
-    s.lists->loadCodeLists();
-    s.lists->loadSpecies();
+    lists.loadCodeLists();
+    lists.loadSpecies();
 }
 
 void ScreenLifecycle::refreshLists()
 {
     s.store.Listen_Oeffnen();
-    s.browser->Liste_Daten();
-    if (s.listen->selectedRow() >= 0)
-        s.browser->ListListen_Click(s.listen->selectedRow());
+    browser.Liste_Daten();
+    if (listen.selectedRow() >= 0)
+        browser.ListListen_Click(listen.selectedRow());
 }
 
 bool ScreenLifecycle::mnuBeenden_Click()
@@ -92,7 +92,7 @@ bool ScreenLifecycle::Form_Unload()
         const Answer answer = s.ui.message({QStringLiteral("Datensatz nicht gespeichert !\nSpeichern ?"),
                                             QStringLiteral("Abfrage"), Buttons::YesNo, Icon::Question});
         if (answer == Answer::Yes) {
-            if (!s.storage->cmdSpeichern_Click())
+            if (!storage.cmdSpeichern_Click())
                 return false;
         } else {
             s.Eingabe_Daten();
@@ -112,8 +112,8 @@ bool ScreenLifecycle::Form_Unload()
     add(keys::Guete1, s.c.cmdGuete1.caption.trimmed());
     add(keys::Guete2, s.c.cmdGuete2.caption.trimmed());
     add(keys::Guete3, s.c.cmdGuete3.caption.trimmed());
-    if (s.listen->selectedRow() >= 0)
-        add(keys::ListenNr, s.listen->selectedName());
+    if (listen.selectedRow() >= 0)
+        add(keys::ListenNr, listen.selectedName());
     s.settings.SaveSettings(QLatin1String(keys::App), QLatin1String(keys::Properties), values);
     return true;
 }

@@ -4,12 +4,16 @@
 namespace entry {
 
 class EntryScreen;
+class ListsBrowser;
+class ListListenModel;
+class EntryLists;
+class RecordStorage;
 struct EntryOptions;
 
 // Start-up, options and closing of the entry screen.
 class ScreenLifecycle {
 public:
-    explicit ScreenLifecycle(EntryScreen& screen) : s(screen) {}
+    ScreenLifecycle(EntryScreen& screen, ListsBrowser& browser, ListListenModel& listen, EntryLists& lists, RecordStorage& storage) : s(screen), browser(browser), listen(listen), lists(lists), storage(storage) {}
 
     // Options, list of lists, quick buttons, code lists and species.
     void Form_Load();
@@ -27,6 +31,10 @@ public:
 
 private:
     EntryScreen& s;
+    ListsBrowser& browser;
+    ListListenModel& listen;
+    EntryLists& lists;
+    RecordStorage& storage;
 };
 
 } // namespace entry
