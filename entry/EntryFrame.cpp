@@ -120,71 +120,58 @@ void EntryFrame::onClick(QWidget* widget, std::function<void()> onClick)
 }
 
 EntryFrame::EntryFrame(FrmHolz& model, header::ControlBinder& binder, QWidget* parent)
-    : QGroupBox(parent), m_model(model)
+    : QGroupBox(parent), m_model(model), m_binder(binder)
 {
-    setObjectName(QStringLiteral("frameEingabe"));
-    const EntryControls& c = model.controls();
-    setTitle(c.frameEingabe.caption);
+    setObjectName(controlName(ControlId::frameEingabe));
+    setTitle(model.controls().frameEingabe.caption);
 
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(6);
+    addRecordFields(grid);
+    grid->addLayout(quickButtons(), 4, 0, 1, 6);
+    auto* kind = kindToggles();
+    grid->addLayout(kind, 5, 0, 1, 6);
+    addTypedFields(grid, kind);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    grid->setColumnStretch(5, 2);
+    grid->setRowStretch(8, 1);
+}
 
+void EntryFrame::addRecordFields(QGridLayout* grid)
+{
     // The record's fields in three columns of button and box.
+    using enum ControlId;
     struct Field {
-        const char* button;
+        ControlId button;
         void (FrmHolz::*buttonClick)();
-        const char* box;
+        ControlId box;
         void (FrmHolz::*boxClick)(); // nullptr: a tap on the box does nothing
         int width;
     };
     const Field fields[4][3] = {
-        {{"cmdLos", &FrmHolz::cmdLos_Click, "txtLos", &FrmHolz::cmdLos_Click, 70},
-         {"cmdNummer", &FrmHolz::cmdNummer_Click, "txtNummer", nullptr, 90},
-         {"cmdHolzart", &FrmHolz::cmdHolzart_Click, "txtHolzart", &FrmHolz::cmdHolzart_Click, 150}},
-        {{"cmdLaenge", &FrmHolz::cmdLaenge_Click, "txtLaenge", &FrmHolz::cmdLaenge_Click, 70},
-         {"cmdDurchm", &FrmHolz::cmdDurchm_Click, "txtDurchmesser", &FrmHolz::cmdDurchm_Click, 90},
-         {"cmdStueck", &FrmHolz::cmdStueck_Click, "txtStueck", &FrmHolz::cmdStueck_Click, 150}},
-        {{"cmdGuete", &FrmHolz::cmdGuete_Click, "txtGuete", nullptr, 70},
-         {"cmdKlasse", &FrmHolz::cmdKlasse_Click, "txtSorte", &FrmHolz::cmdKlasse_Click, 90},
-         {"cmdStaerke", &FrmHolz::cmdStaerke_Click, "txtStaerke", &FrmHolz::txtStaerke_Click, 150}},
-        {{"cmdAbzRinde", &FrmHolz::cmdAbzRinde_Click, "txtRinde", &FrmHolz::txtRinde_Click, 70},
-         {"cmdFaktor", &FrmHolz::cmdFaktor_Click, "txtFaktor", nullptr, 90},
-         {"cmdKubatur", &FrmHolz::cmdKubatur_Click, "txtKubatur", nullptr, 150}},
+        {{cmdLos, &FrmHolz::cmdLos_Click, txtLos, &FrmHolz::cmdLos_Click, 70},
+         {cmdNummer, &FrmHolz::cmdNummer_Click, txtNummer, nullptr, 90},
+         {cmdHolzart, &FrmHolz::cmdHolzart_Click, txtHolzart, &FrmHolz::cmdHolzart_Click, 150}},
+        {{cmdLaenge, &FrmHolz::cmdLaenge_Click, txtLaenge, &FrmHolz::cmdLaenge_Click, 70},
+         {cmdDurchm, &FrmHolz::cmdDurchm_Click, txtDurchmesser, &FrmHolz::cmdDurchm_Click, 90},
+         {cmdStueck, &FrmHolz::cmdStueck_Click, txtStueck, &FrmHolz::cmdStueck_Click, 150}},
+        {{cmdGuete, &FrmHolz::cmdGuete_Click, txtGuete, nullptr, 70},
+         {cmdKlasse, &FrmHolz::cmdKlasse_Click, txtSorte, &FrmHolz::cmdKlasse_Click, 90},
+         {cmdStaerke, &FrmHolz::cmdStaerke_Click, txtStaerke, &FrmHolz::txtStaerke_Click, 150}},
+        {{cmdAbzRinde, &FrmHolz::cmdAbzRinde_Click, txtRinde, &FrmHolz::txtRinde_Click, 70},
+         {cmdFaktor, &FrmHolz::cmdFaktor_Click, txtFaktor, nullptr, 90},
+         {cmdKubatur, &FrmHolz::cmdKubatur_Click, txtKubatur, nullptr, 150}},
     };
-    const QHash<QString, const Control*> controls = {
-        {QStringLiteral("cmdLos"), &c.cmdLos},
-        {QStringLiteral("txtLos"), &c.txtLos},
-        {QStringLiteral("cmdNummer"), &c.cmdNummer},
-        {QStringLiteral("txtNummer"), &c.txtNummer},
-        {QStringLiteral("cmdHolzart"), &c.cmdHolzart},
-        {QStringLiteral("txtHolzart"), &c.txtHolzart},
-        {QStringLiteral("cmdLaenge"), &c.cmdLaenge},
-        {QStringLiteral("txtLaenge"), &c.txtLaenge},
-        {QStringLiteral("cmdDurchm"), &c.cmdDurchm},
-        {QStringLiteral("txtDurchmesser"), &c.txtDurchmesser},
-        {QStringLiteral("cmdStueck"), &c.cmdStueck},
-        {QStringLiteral("txtStueck"), &c.txtStueck},
-        {QStringLiteral("cmdGuete"), &c.cmdGuete},
-        {QStringLiteral("txtGuete"), &c.txtGuete},
-        {QStringLiteral("cmdKlasse"), &c.cmdKlasse},
-        {QStringLiteral("txtSorte"), &c.txtSorte},
-        {QStringLiteral("cmdStaerke"), &c.cmdStaerke},
-        {QStringLiteral("txtStaerke"), &c.txtStaerke},
-        {QStringLiteral("cmdAbzRinde"), &c.cmdAbzRinde},
-        {QStringLiteral("txtRinde"), &c.txtRinde},
-        {QStringLiteral("cmdFaktor"), &c.cmdFaktor},
-        {QStringLiteral("txtFaktor"), &c.txtFaktor},
-        {QStringLiteral("cmdKubatur"), &c.cmdKubatur},
-        {QStringLiteral("txtKubatur"), &c.txtKubatur},
-    };
+    const EntryControls& c = m_model.controls();
     for (int row = 0; row < 4; ++row) {
         for (int col = 0; col < 3; ++col) {
             const Field& f = fields[row][col];
-            QPushButton* button = fieldButton(QLatin1String(f.button), f.buttonClick);
+            QPushButton* button = fieldButton(f.button, f.buttonClick);
             // The bark button's caption is the bark mode alone; render() names it.
-            const bool barkMode = row == 3 && col == 0;
-            binder.button(*controls.value(QLatin1String(f.button)), button, !barkMode);
+            const bool barkMode = f.button == cmdAbzRinde;
+            m_binder.button(c[f.button], button, !barkMode);
             if (barkMode) {
                 // The mode decides every volume: it reads as large as the values.
                 button->setFont(sized(font(), 15, true));
@@ -192,26 +179,29 @@ EntryFrame::EntryFrame(FrmHolz& model, header::ControlBinder& binder, QWidget* p
                                                   "sonst ohne Abzug"));
                 m_cmdAbzRinde = button;
             }
-            QLineEdit* box = recordField(QLatin1String(f.box), f.width);
-            binder.field(*controls.value(QLatin1String(f.box)), box);
+            QLineEdit* box = recordField(f.box, f.width);
+            m_binder.field(c[f.box], box);
             if (f.boxClick)
                 onClick(box, [this, click = f.boxClick] { (m_model.*click)(); });
             grid->addWidget(button, row, col * 2);
             grid->addWidget(box, row, col * 2 + 1);
         }
     }
+}
 
-    // Quick buttons: the grades and assortments used most.
+QHBoxLayout* EntryFrame::quickButtons()
+{
+    // The grades and assortments used most.
     auto* quick = new QHBoxLayout;
     quick->setSpacing(6);
+    using enum ControlId;
     const struct {
         const char* label;
-        const char* name;
-        const Control* buttons[3];
+        ControlId buttons[3];
         void (FrmHolz::*click)(int);
     } quickGroups[] = {
-        {"Güte", "cmdGuete%1", {&c.cmdGuete1, &c.cmdGuete2, &c.cmdGuete3}, &FrmHolz::cmdGuete_Click},
-        {"Sorte", "cmdSorte%1", {&c.cmdSorte1, &c.cmdSorte2, &c.cmdSorte3}, &FrmHolz::cmdSorte_Click},
+        {"Güte", {cmdGuete1, cmdGuete2, cmdGuete3}, &FrmHolz::cmdGuete_Click},
+        {"Sorte", {cmdSorte1, cmdSorte2, cmdSorte3}, &FrmHolz::cmdSorte_Click},
     };
     for (const auto& group : quickGroups) {
         if (quick->count() > 0)
@@ -220,69 +210,79 @@ EntryFrame::EntryFrame(FrmHolz& model, header::ControlBinder& binder, QWidget* p
         label->setFont(sized(font(), 11, true));
         quick->addWidget(label);
         for (int i = 1; i <= 3; ++i) {
-            auto* button = toggle(QString::fromLatin1(group.name).arg(i));
+            auto* button = toggle(group.buttons[i - 1]);
             button->setCheckable(false);
             connect(button, &QPushButton::clicked, this,
                     [this, i, click = group.click] { (m_model.*click)(i); });
-            binder.button(*group.buttons[i - 1], button);
+            m_binder.button(m_model.controls()[group.buttons[i - 1]], button);
             quick->addWidget(button);
         }
     }
-    grid->addLayout(quick, 4, 0, 1, 6);
+    return quick;
+}
 
+QHBoxLayout* EntryFrame::kindToggles()
+{
     // Record kind and the follow-on and bracket logs, as large toggles.
     auto* kind = new QHBoxLayout;
     kind->setSpacing(6);
-    auto* optEinzelstamm = toggle(QStringLiteral("optEinzelstamm"));
+    const EntryControls& c = m_model.controls();
+    auto* optEinzelstamm = toggle(ControlId::optEinzelstamm);
     connect(optEinzelstamm, &QPushButton::clicked, this, [this] { m_model.optEinzelstamm_Click(); });
-    binder.check(c.optEinzelstamm, optEinzelstamm);
-    auto* optSortiment = toggle(QStringLiteral("optSortiment"));
+    m_binder.check(c.optEinzelstamm, optEinzelstamm);
+    auto* optSortiment = toggle(ControlId::optSortiment);
     connect(optSortiment, &QPushButton::clicked, this, [this] { m_model.optSortiment_Click(); });
-    binder.check(c.optSortiment, optSortiment);
-    auto* chkFolge = toggle(QStringLiteral("chkFolge"));
+    m_binder.check(c.optSortiment, optSortiment);
+    auto* chkFolge = toggle(ControlId::chkFolge);
     connect(chkFolge, &QPushButton::clicked, this, [this](bool on) { m_model.chkFolge_Click(on); });
-    binder.check(c.chkFolge, chkFolge);
-    auto* chkKlammer = toggle(QStringLiteral("chkKlammer"));
+    m_binder.check(c.chkFolge, chkFolge);
+    auto* chkKlammer = toggle(ControlId::chkKlammer);
     connect(chkKlammer, &QPushButton::clicked, this, [this](bool on) { m_model.chkKlammer_Click(on); });
-    binder.check(c.chkKlammer, chkKlammer);
+    m_binder.check(c.chkKlammer, chkKlammer);
     kind->addWidget(optEinzelstamm);
     kind->addWidget(optSortiment);
     kind->addSpacing(16);
     kind->addWidget(chkFolge);
     kind->addWidget(chkKlammer);
     kind->addStretch(1);
-    grid->addLayout(kind, 5, 0, 1, 6);
+    return kind;
+}
 
+QComboBox* EntryFrame::dropDown(ControlId id, FrmHolz::Combo combo)
+{
+    auto* box = new DropDown(this, [this, combo](bool open) { m_model.comboDropDown(combo, open); });
+    box->setObjectName(controlName(id));
+    box->setAccessibleName(spokenName(box->objectName()));
+    connect(box, &QComboBox::activated, this, [this, combo](int i) { m_model.comboChoose(combo, i); });
+    m_binder.combo(m_model.controls()[id], box);
+    return box;
+}
+
+void EntryFrame::addTypedFields(QGridLayout* grid, QHBoxLayout* kind)
+{
     // Felling and use type, compartment, remark and price share three rows
     // so that the frame stays narrow enough for a 1024 pixel wide screen.
-    const auto dropDown = [&](const QString& name, FrmHolz::Combo combo, const Control& control) {
-        auto* box = new DropDown(this, [this, combo](bool open) { m_model.comboDropDown(combo, open); });
-        box->setObjectName(name);
-        box->setAccessibleName(spokenName(name));
-        connect(box, &QComboBox::activated, this, [this, combo](int i) { m_model.comboChoose(combo, i); });
-        binder.combo(control, box);
-        return box;
-    };
+    const EntryControls& c = m_model.controls();
     auto* lists = new QHBoxLayout;
     lists->setSpacing(6);
     auto* einschlagLabel = new QLabel(c.mnuEinschlagtyp.caption, this);
-    binder.widget(c.cmbEinschlag, einschlagLabel);
+    m_binder.widget(c.cmbEinschlag, einschlagLabel);
     lists->addWidget(einschlagLabel);
-    lists->addWidget(dropDown(QStringLiteral("cmbEinschlag"), FrmHolz::Combo::Einschlag, c.cmbEinschlag), 1);
+    lists->addWidget(dropDown(ControlId::cmbEinschlag, FrmHolz::Combo::Einschlag), 1);
     auto* nutzungLabel = new QLabel(c.mnuNutzungsart.caption, this);
-    binder.widget(c.cmbNutzung, nutzungLabel);
+    m_binder.widget(c.cmbNutzung, nutzungLabel);
     lists->addWidget(nutzungLabel);
-    lists->addWidget(dropDown(QStringLiteral("cmbNutzung"), FrmHolz::Combo::Nutzung, c.cmbNutzung), 1);
+    lists->addWidget(dropDown(ControlId::cmbNutzung, FrmHolz::Combo::Nutzung), 1);
     kind->addWidget(
         captionButton(QStringLiteral("lblAbteilung"), c.txtAbteilung.caption, &FrmHolz::txtAbteilung_Click));
-    QLineEdit* txtAbteilung = recordField(QStringLiteral("txtAbteilung"), 120);
+    QLineEdit* txtAbteilung = recordField(ControlId::txtAbteilung, 120);
     txtAbteilung->setReadOnly(false);
     txtAbteilung->setMaxLength(10);
     grid->addLayout(lists, 6, 0, 1, 6);
     kind->addWidget(txtAbteilung);
 
     lists->addWidget(captionButton(QStringLiteral("Label1"), c.txtZusatz.caption, &FrmHolz::Label1_Click));
-    QLineEdit* txtZusatz = recordField(QStringLiteral("txtZusatz"), 120);
+    QLineEdit* txtZusatz = recordField(ControlId::txtZusatz, 120);
     txtZusatz->setReadOnly(false);
     txtZusatz->setMaxLength(50);
     lists->addWidget(txtZusatz, 2);
@@ -290,13 +290,13 @@ EntryFrame::EntryFrame(FrmHolz& model, header::ControlBinder& binder, QWidget* p
     auto* extra = new QHBoxLayout;
     extra->setSpacing(6);
     extra->addWidget(captionButton(QStringLiteral("Label2"), c.cmbpreis.caption, &FrmHolz::Label2_Click));
-    extra->addWidget(dropDown(QStringLiteral("cmbpreis"), FrmHolz::Combo::Preis, c.cmbpreis));
+    extra->addWidget(dropDown(ControlId::cmbpreis, FrmHolz::Combo::Preis));
     extra->addWidget(captionButton(QStringLiteral("Label3"), c.txtPreis.caption, &FrmHolz::Label3_Click));
-    QLineEdit* txtPreis = recordField(QStringLiteral("txtPreis"), 80);
+    QLineEdit* txtPreis = recordField(ControlId::txtPreis, 80);
     extra->addWidget(txtPreis, 1);
     extra->addWidget(
         captionButton(QStringLiteral("Label4"), c.txtPreisfaktor.caption, &FrmHolz::Label4_Click));
-    QLineEdit* txtPreisfaktor = recordField(QStringLiteral("txtPreisfaktor"), 80);
+    QLineEdit* txtPreisfaktor = recordField(ControlId::txtPreisfaktor, 80);
     extra->addWidget(txtPreisfaktor, 1);
     grid->addLayout(extra, 7, 0, 1, 6);
 
@@ -306,19 +306,14 @@ EntryFrame::EntryFrame(FrmHolz& model, header::ControlBinder& binder, QWidget* p
          {std::pair{txtAbteilung, ControlId::txtAbteilung}, std::pair{txtZusatz, ControlId::txtZusatz}}) {
         connect(box, &QLineEdit::textEdited, this,
                 [this, id](const QString& text) { m_model.textEdited(id, text); });
-        binder.field(c[id], box);
+        m_binder.field(c[id], box);
     }
-    binder.field(c.txtPreis, txtPreis);
-    binder.field(c.txtPreisfaktor, txtPreisfaktor);
+    m_binder.field(c.txtPreis, txtPreis);
+    m_binder.field(c.txtPreisfaktor, txtPreisfaktor);
     onClick(txtAbteilung, [this] { m_model.txtAbteilung_Click(); });
     onClick(txtZusatz, [this] { m_model.txtZusatz_Click(); });
     onClick(txtPreis, [this] { m_model.txtPreis_Click(); });
     onClick(txtPreisfaktor, [this] { m_model.txtPreisfaktor_Click(); });
-
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(3, 1);
-    grid->setColumnStretch(5, 2);
-    grid->setRowStretch(8, 1);
 }
 
 void EntryFrame::render()
@@ -339,10 +334,10 @@ void EntryFrame::render()
         m_cmdAbzRinde->setStyleSheet(style);
 }
 
-QPushButton* EntryFrame::fieldButton(const QString& name, void (FrmHolz::*click)())
+QPushButton* EntryFrame::fieldButton(ControlId id, void (FrmHolz::*click)())
 {
     auto* button = new QPushButton(this);
-    button->setObjectName(name);
+    button->setObjectName(controlName(id));
     button->setFocusPolicy(Qt::NoFocus);
     button->setAutoDefault(false);
     button->setMinimumSize(96, TouchHeight);
@@ -351,8 +346,9 @@ QPushButton* EntryFrame::fieldButton(const QString& name, void (FrmHolz::*click)
     return button;
 }
 
-QLineEdit* EntryFrame::recordField(const QString& name, int minimumWidth)
+QLineEdit* EntryFrame::recordField(ControlId id, int minimumWidth)
 {
+    const QString name = controlName(id);
     auto* box = new QLineEdit(this);
     box->setObjectName(name);
     box->setAccessibleName(spokenName(name));
@@ -364,10 +360,10 @@ QLineEdit* EntryFrame::recordField(const QString& name, int minimumWidth)
     return box;
 }
 
-QPushButton* EntryFrame::toggle(const QString& name)
+QPushButton* EntryFrame::toggle(ControlId id)
 {
     auto* button = new QPushButton(this);
-    button->setObjectName(name);
+    button->setObjectName(controlName(id));
     button->setCheckable(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setAutoDefault(false);

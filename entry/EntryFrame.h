@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "entry/FrmHolz.h"
+
 #include <QGroupBox>
 #include <functional>
 
 class QComboBox;
+class QGridLayout;
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 
@@ -14,7 +18,6 @@ class ControlBinder;
 
 namespace entry {
 
-class FrmHolz;
 
 // The frame "Holzeingabemaske": every field of the record with its button
 // beside it, the quick buttons for grade and assortment, the record kind,
@@ -32,12 +35,23 @@ public:
     static void onClick(QWidget* widget, std::function<void()> onClick);
 
 private:
-    QPushButton* fieldButton(const QString& name, void (FrmHolz::*click)());
-    QLineEdit* recordField(const QString& name, int minimumWidth);
-    QPushButton* toggle(const QString& name);
+    // The rows of the frame: the record's fields with their buttons; the
+    // quick buttons; the record kind and follow-on and bracket toggles; the
+    // fields typed on the keyboard (remark, compartment) with felling and use
+    // type and the price.
+    void addRecordFields(QGridLayout* grid);
+    QHBoxLayout* quickButtons();
+    QHBoxLayout* kindToggles();
+    void addTypedFields(QGridLayout* grid, QHBoxLayout* kind);
+
+    QComboBox* dropDown(ControlId id, FrmHolz::Combo combo);
+    QPushButton* fieldButton(ControlId id, void (FrmHolz::*click)());
+    QLineEdit* recordField(ControlId id, int minimumWidth);
+    QPushButton* toggle(ControlId id);
     QPushButton* captionButton(const QString& name, const QString& text, void (FrmHolz::*click)());
 
     FrmHolz& m_model;
+    header::ControlBinder& m_binder;
     QPushButton* m_cmdAbzRinde = nullptr;
 };
 

@@ -340,8 +340,22 @@ void RecordStorage::Daten_Lesen()
 
 void RecordStorage::showRow(const store::HolzRow& row)
 {
+    showKind(row);
+    showMeasures(row);
+    showUseTypes(row);
+    s.record.txtLos = QString::number(row.Los);
+    s.record.txtGuete = row.Guete;
+    s.record.txtKubatur = rules::formatTwo(row.Kubatur, s.calc.Dezimalpunkt);
+    showBarkMode(row);
+    s.c.txtZusatz.text = row.Zusatztext;
+    showPrice(row);
+    s.c.txtAbteilung.text = row.Abteilung;
+    markStored(row);
+}
+
+void RecordStorage::showKind(const store::HolzRow& row)
+{
     const bool dp = s.calc.Dezimalpunkt;
-    const bool stacked = row.isStackedWood();
     if (row.isSampleMeasured()) {
         s.c.optEinzelstamm.checked = false;
         s.c.optSortiment.checked = false;
@@ -359,7 +373,12 @@ void RecordStorage::showRow(const store::HolzRow& row)
         s.c.chkKlammer.visible = true;
     if (row.Folgestamm)
         s.c.chkFolge.visible = true;
+}
 
+void RecordStorage::showMeasures(const store::HolzRow& row)
+{
+    const bool dp = s.calc.Dezimalpunkt;
+    const bool stacked = row.isStackedWood();
     s.record.txtStueck = rules::formatPlain(float(row.Stueck), dp);
     s.c.txtNummer.text = QString::number(row.Nummer);
     s.record.txtLaenge = rules::formatPlain(float(row.Laenge), dp);
@@ -386,7 +405,10 @@ void RecordStorage::showRow(const store::HolzRow& row)
         s.c.cmdFaktor.visible = false;
         s.c.txtFaktor.visible = false;
     }
+}
 
+void RecordStorage::showUseTypes(const store::HolzRow& row)
+{
     if (!row.Nutzung.contains(QLatin1Char('-')) && row.Nutzung.size() >= 2) {
         choose(s.c.cmbEinschlag, positionFromDigit(row.Nutzung.at(0), s.c.cmbEinschlag));
         choose(s.c.cmbNutzung, positionFromDigit(row.Nutzung.at(1), s.c.cmbNutzung));
@@ -394,10 +416,11 @@ void RecordStorage::showRow(const store::HolzRow& row)
         choose(s.c.cmbEinschlag, -1);
         choose(s.c.cmbNutzung, -1);
     }
+}
 
-    s.record.txtLos = QString::number(row.Los);
-    s.record.txtGuete = row.Guete;
-    s.record.txtKubatur = rules::formatTwo(row.Kubatur, dp);
+void RecordStorage::showBarkMode(const store::HolzRow& row)
+{
+    const bool stacked = row.isStackedWood();
     // A stored stack brings "o" along; the mode the user had for logs waits
     // for the next log assortment. A stored log's own mode is the one kept.
     if (!stacked)
@@ -405,7 +428,10 @@ void RecordStorage::showRow(const store::HolzRow& row)
     else if (s.state.rindeVorSchichtholz.isEmpty())
         s.state.rindeVorSchichtholz = s.record.cmdAbzRinde;
     s.record.cmdAbzRinde = row.Rinde;
-    s.c.txtZusatz.text = row.Zusatztext;
+}
+
+void RecordStorage::showPrice(const store::HolzRow& row)
+{
     choose(s.c.cmbpreis, s.c.cmbpreis.items.indexOf(row.Preisart));
     s.c.txtPreis.text.clear();
     s.c.txtPreisfaktor.text.clear();
@@ -416,8 +442,11 @@ void RecordStorage::showRow(const store::HolzRow& row)
     // A lump sum has no unit price to show.
     s.c.txtPreisfaktor.visible = row.Preisart != Euro;
     s.state.preisGeaendert = false;
-    s.c.txtAbteilung.text = row.Abteilung;
+}
 
+void RecordStorage::markStored(const store::HolzRow& row)
+{
+    const bool stacked = row.isStackedWood();
     s.c.txtEingabe.text.clear();
     s.c.txtgespeichert.visible = true;
     if (row.Einzelstamm && row.Nummer > s.store.HoechsteNummer)

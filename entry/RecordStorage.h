@@ -45,6 +45,16 @@ private:
     bool confirmNumber();
     store::HolzRow rowFromFields(const store::HolzRow& base);
     void showRow(const store::HolzRow& row);
+    // The parts of showRow: single log, assortment or sampled stack with
+    // its bark deduction and follow-on and bracket marks; the measures and
+    // the captions that differ for stacked wood; felling and use type; the
+    // bark mode; the price; and the screen flags of a stored record.
+    void showKind(const store::HolzRow& row);
+    void showMeasures(const store::HolzRow& row);
+    void showUseTypes(const store::HolzRow& row);
+    void showBarkMode(const store::HolzRow& row);
+    void showPrice(const store::HolzRow& row);
+    void markStored(const store::HolzRow& row);
     EntryScreen& s;
     ListDatenModel& daten;
     ListListenModel& listen;
