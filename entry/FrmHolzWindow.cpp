@@ -56,23 +56,10 @@ FrmHolzWindow::FrmHolzWindow(FrmHolz& model, store::Settings* settings, QWidget*
     : QMainWindow(parent), m_model(model)
 {
     setObjectName(QStringLiteral("frmHolz"));
-    const EntryControls& c = model.controls();
     QFont base = font();
     base.setPointSizeF(std::max(base.pointSizeF(), 11.0));
     setFont(base);
-
-    setMenuBar(EntryMenus::build(model, m_binder, this, [this] { beenden(); }));
-    if (auto* program = menuBar()->findChild<QMenu*>(QStringLiteral("mnuProgram"))) {
-        QAction* ueber = program->addAction(QStringLiteral("Ü&ber Stemora"), this, [this] {
-            platform::showAboutBox(this, QStringLiteral("Stemora"),
-                                   QStringLiteral("Erfasst gefälltes Rundholz in Holzlisten, rechnet "
-                                                  "Kubatur und Stärkeklasse und wandelt Listen in "
-                                                  "Austauschdateien."));
-        });
-        ueber->setObjectName(QStringLiteral("mnuUeber"));
-        program->insertAction(program->actions().constFirst(), ueber);
-        program->insertSeparator(program->actions().at(1));
-    }
+    buildMenus();
 
     auto* central = new QWidget(this);
     setCentralWidget(central);
@@ -85,58 +72,8 @@ FrmHolzWindow::FrmHolzWindow(FrmHolz& model, store::Settings* settings, QWidget*
     topRow->addWidget(m_frame, 1);
     topRow->addWidget(m_keypad);
 
-    // The list of lists with the buttons that act on the selected list.
-    auto* listen = new QGroupBox(c.frameListen.caption, central);
-    listen->setObjectName(QStringLiteral("frameListen"));
-    auto* listenLayout = new QVBoxLayout(listen);
-    auto* listButtons = new QHBoxLayout;
-    const struct {
-        const char* name;
-        const Control& control;
-        void (FrmHolz::*click)();
-    } commands[] = {
-        {"cmdNeu", c.cmdNeu, &FrmHolz::cmdNeu_Click},
-        {"cmdListeBearbeiten", c.cmdListeBearbeiten, &FrmHolz::cmdListeBearbeiten_Click},
-        {"cmdBearbeiten", c.cmdBearbeiten, &FrmHolz::cmdBearbeiten_Click},
-    };
-    for (const auto& command : commands) {
-        auto* button = new QPushButton(command.control.caption, listen);
-        button->setObjectName(QLatin1String(command.name));
-        button->setMinimumHeight(44);
-        connect(button, &QPushButton::clicked, this, [this, click = command.click] { (m_model.*click)(); });
-        m_binder.button(command.control, button);
-        listButtons->addWidget(button);
-    }
-    listButtons->addStretch(1);
-    listenLayout->addLayout(listButtons);
-    m_listListen = new ListTable(model.listListen(), QStringLiteral("ListListen"), listen);
-    if (settings)
-        m_listListen->rememberWidths(*settings, store::keys::SpaltenListListen);
-    listenLayout->addWidget(m_listListen, 1);
-
-    auto* daten = new QGroupBox(QStringLiteral("Datensätze"), central);
-    daten->setObjectName(QStringLiteral("frameDaten"));
-    auto* datenLayout = new QVBoxLayout(daten);
-    // The open list's name stands above its records.
-    auto* activeRow = new QHBoxLayout;
-    activeRow->addWidget(new QLabel(c.TxtListenNR.caption, daten));
-    m_txtListenNR = new QLineEdit(daten);
-    m_txtListenNR->setObjectName(QStringLiteral("TxtListenNR"));
-    m_txtListenNR->setAccessibleName(QStringLiteral("Offene Liste"));
-    m_txtListenNR->setReadOnly(true);
-    m_txtListenNR->setFocusPolicy(Qt::NoFocus);
-    m_txtListenNR->setMinimumWidth(120);
-    QFont bold = m_txtListenNR->font();
-    bold.setBold(true);
-    m_txtListenNR->setFont(bold);
-    m_binder.field(c.TxtListenNR, m_txtListenNR);
-    activeRow->addWidget(m_txtListenNR, 1);
-    datenLayout->addLayout(activeRow);
-    m_listDaten = new ListTable(model.listDaten(), QStringLiteral("ListDaten"), daten);
-    if (settings)
-        m_listDaten->rememberWidths(*settings, store::keys::SpaltenListDaten);
-    datenLayout->addWidget(m_listDaten);
-
+    QWidget* listen = listsPane(central, settings);
+    QWidget* daten = recordsPane(central, settings);
     auto* tables = new QSplitter(Qt::Horizontal, central);
     tables->setObjectName(QStringLiteral("tablesSplitter"));
     tables->addWidget(listen);
@@ -167,25 +104,107 @@ FrmHolzWindow::FrmHolzWindow(FrmHolz& model, store::Settings* settings, QWidget*
         m_statisticsDialog->raise();
         m_statisticsDialog->activateWindow();
     };
-
-    connect(m_listListen, &ListTable::rowActivated, this, [this](int row) { m_model.ListListen_Click(row); });
-    connect(m_listListen, &ListTable::columnClicked, this,
-            [this](int column) { m_model.ListListen_ColumnClick(column); });
-    connect(&model.listListen(), &ListListenModel::selectedRowChanged, m_listListen, &ListTable::showRow);
-    connect(m_listDaten, &ListTable::rowActivated, this, [this](int row) { m_model.ListDaten_Click(row); });
-    connect(m_listDaten, &ListTable::selectionEdited, this,
-            [this](const QList<int>& rows) { m_model.ListDaten_SelectionChanged(rows); });
-    connect(&model.listDaten(), &ListDatenModel::currentRowChanged, m_listDaten, &ListTable::showRow);
-    connect(&model.listDaten(), &ListDatenModel::selectedRowsChanged, m_listDaten, &ListTable::showRows);
-    connect(qApp, &QApplication::focusChanged, this, &FrmHolzWindow::focusMoved);
-    connect(&model, &FrmHolz::changed, this, &FrmHolzWindow::render);
-    connect(&model, &FrmHolz::focusRequested, this, &FrmHolzWindow::focusControl);
+    connectModel();
 
     qApp->installEventFilter(this);
     setDezimalpunkt(model.calc().Dezimalpunkt);
     render(ControlSet::all());
     m_listListen->showRow(model.listListen().selectedRow());
     m_listDaten->showRow(model.listDaten().currentRow());
+}
+
+void FrmHolzWindow::buildMenus()
+{
+    setMenuBar(EntryMenus::build(m_model, m_binder, this, [this] { beenden(); }));
+    if (auto* program = menuBar()->findChild<QMenu*>(QStringLiteral("mnuProgram"))) {
+        QAction* ueber = program->addAction(QStringLiteral("Ü&ber Stemora"), this, [this] {
+            platform::showAboutBox(this, QStringLiteral("Stemora"),
+                                   QStringLiteral("Erfasst gefälltes Rundholz in Holzlisten, rechnet "
+                                                  "Kubatur und Stärkeklasse und wandelt Listen in "
+                                                  "Austauschdateien."));
+        });
+        ueber->setObjectName(QStringLiteral("mnuUeber"));
+        program->insertAction(program->actions().constFirst(), ueber);
+        program->insertSeparator(program->actions().at(1));
+    }
+}
+
+QWidget* FrmHolzWindow::listsPane(QWidget* parent, store::Settings* settings)
+{
+    const EntryControls& c = m_model.controls();
+    // The list of lists with the buttons that act on the selected list.
+    auto* listen = new QGroupBox(c.frameListen.caption, parent);
+    listen->setObjectName(QStringLiteral("frameListen"));
+    auto* listenLayout = new QVBoxLayout(listen);
+    auto* listButtons = new QHBoxLayout;
+    const struct {
+        const char* name;
+        const Control& control;
+        void (FrmHolz::*click)();
+    } commands[] = {
+        {"cmdNeu", c.cmdNeu, &FrmHolz::cmdNeu_Click},
+        {"cmdListeBearbeiten", c.cmdListeBearbeiten, &FrmHolz::cmdListeBearbeiten_Click},
+        {"cmdBearbeiten", c.cmdBearbeiten, &FrmHolz::cmdBearbeiten_Click},
+    };
+    for (const auto& command : commands) {
+        auto* button = new QPushButton(command.control.caption, listen);
+        button->setObjectName(QLatin1String(command.name));
+        button->setMinimumHeight(44);
+        connect(button, &QPushButton::clicked, this, [this, click = command.click] { (m_model.*click)(); });
+        m_binder.button(command.control, button);
+        listButtons->addWidget(button);
+    }
+    listButtons->addStretch(1);
+    listenLayout->addLayout(listButtons);
+    m_listListen = new ListTable(m_model.listListen(), QStringLiteral("ListListen"), listen);
+    if (settings)
+        m_listListen->rememberWidths(*settings, store::keys::SpaltenListListen);
+    listenLayout->addWidget(m_listListen, 1);
+    return listen;
+}
+
+QWidget* FrmHolzWindow::recordsPane(QWidget* parent, store::Settings* settings)
+{
+    const EntryControls& c = m_model.controls();
+    auto* daten = new QGroupBox(QStringLiteral("Datensätze"), parent);
+    daten->setObjectName(QStringLiteral("frameDaten"));
+    auto* datenLayout = new QVBoxLayout(daten);
+    // The open list's name stands above its records.
+    auto* activeRow = new QHBoxLayout;
+    activeRow->addWidget(new QLabel(c.TxtListenNR.caption, daten));
+    m_txtListenNR = new QLineEdit(daten);
+    m_txtListenNR->setObjectName(QStringLiteral("TxtListenNR"));
+    m_txtListenNR->setAccessibleName(QStringLiteral("Offene Liste"));
+    m_txtListenNR->setReadOnly(true);
+    m_txtListenNR->setFocusPolicy(Qt::NoFocus);
+    m_txtListenNR->setMinimumWidth(120);
+    QFont bold = m_txtListenNR->font();
+    bold.setBold(true);
+    m_txtListenNR->setFont(bold);
+    m_binder.field(c.TxtListenNR, m_txtListenNR);
+    activeRow->addWidget(m_txtListenNR, 1);
+    datenLayout->addLayout(activeRow);
+    m_listDaten = new ListTable(m_model.listDaten(), QStringLiteral("ListDaten"), daten);
+    if (settings)
+        m_listDaten->rememberWidths(*settings, store::keys::SpaltenListDaten);
+    datenLayout->addWidget(m_listDaten);
+    return daten;
+}
+
+void FrmHolzWindow::connectModel()
+{
+    connect(m_listListen, &ListTable::rowActivated, this, [this](int row) { m_model.ListListen_Click(row); });
+    connect(m_listListen, &ListTable::columnClicked, this,
+            [this](int column) { m_model.ListListen_ColumnClick(column); });
+    connect(&m_model.listListen(), &ListListenModel::selectedRowChanged, m_listListen, &ListTable::showRow);
+    connect(m_listDaten, &ListTable::rowActivated, this, [this](int row) { m_model.ListDaten_Click(row); });
+    connect(m_listDaten, &ListTable::selectionEdited, this,
+            [this](const QList<int>& rows) { m_model.ListDaten_SelectionChanged(rows); });
+    connect(&m_model.listDaten(), &ListDatenModel::currentRowChanged, m_listDaten, &ListTable::showRow);
+    connect(&m_model.listDaten(), &ListDatenModel::selectedRowsChanged, m_listDaten, &ListTable::showRows);
+    connect(qApp, &QApplication::focusChanged, this, &FrmHolzWindow::focusMoved);
+    connect(&m_model, &FrmHolz::changed, this, &FrmHolzWindow::render);
+    connect(&m_model, &FrmHolz::focusRequested, this, &FrmHolzWindow::focusControl);
 }
 
 FrmHolzWindow::~FrmHolzWindow()

@@ -73,6 +73,13 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The parts of the window: the menu bar, the list of lists with its
+    // buttons, the open list's name above its records, and the model's
+    // signals to the widgets.
+    void buildMenus();
+    QWidget* listsPane(QWidget* parent, store::Settings* settings);
+    QWidget* recordsPane(QWidget* parent, store::Settings* settings);
+    void connectModel();
     void render(const ControlSet& changed);
     void focusControl(ControlId control);
     void focusMoved(QWidget* from, QWidget* to);
