@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 namespace platform {
 class UserInterface;
@@ -53,14 +54,15 @@ public:
     // Many records are stored in one action (the table's multi-record
     // change): one confirmation sound at its end instead of one per record.
     bool batchSave = false;
-    std::optional<ControlId> pendingFocus; // control that asked for the focus during the current handler
 
     // Runs after every recomputation of the record (the price follows the volume).
     std::function<void()> recomputed;
 
     // Focus on the input buffer, cursor at its end.
     void Eingabe_Daten() { focus(ControlId::txtEingabe); }
-    void focus(ControlId control) { pendingFocus = control; }
+    void focus(ControlId control) { m_pendingFocus = control; }
+    // The control that asked for the focus during the current handler, once.
+    std::optional<ControlId> takeFocusRequest() { return std::exchange(m_pendingFocus, std::nullopt); }
     // The selection changed: field entry's buffer emptied, decimal key for
     // the assortments with decimals, every field back to its normal colour.
     void Auswahl_geaendert();
@@ -95,6 +97,7 @@ public:
 
 private:
     void setNavigation(bool enabled);
+    std::optional<ControlId> m_pendingFocus;
 };
 
 } // namespace entry

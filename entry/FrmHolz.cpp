@@ -107,7 +107,7 @@ void FrmHolz::publish()
     changedControls |= std::exchange(m_touched, ControlSet());
     m_published = m_s->c;
     emit changed(changedControls);
-    if (const std::optional<ControlId> focus = std::exchange(m_s->pendingFocus, std::nullopt))
+    if (const std::optional<ControlId> focus = m_s->takeFocusRequest())
         emit focusRequested(*focus);
 }
 
