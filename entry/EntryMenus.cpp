@@ -14,37 +14,37 @@ class MenuBuilder {
 public:
     MenuBuilder(FrmHolz& model, header::ControlBinder& binder) : m_model(model), m_binder(binder) {}
 
-    QMenu* menu(QWidget* parent, const char* name, const Control& control)
+    QMenu* menu(QWidget* parent, ControlId id)
     {
+        const Control& control = m_model.controls()[id];
         auto* menu = new QMenu(control.caption, parent);
-        menu->setObjectName(QLatin1String(name));
-        menu->menuAction()->setObjectName(QLatin1String(name));
+        menu->setObjectName(controlName(id));
+        menu->menuAction()->setObjectName(controlName(id));
         m_binder.action(control, menu->menuAction());
         return menu;
     }
 
-    QMenu* submenu(QMenu* parent, const char* name, const Control& control)
+    QMenu* submenu(QMenu* parent, ControlId id)
     {
-        QMenu* sub = menu(parent, name, control);
+        QMenu* sub = menu(parent, id);
         parent->addMenu(sub);
         return sub;
     }
 
-    template <class Target>
-    QAction* entry(Target* parent, const char* name, const Control& control, std::function<void()> handler)
+    template <class Target> QAction* entry(Target* parent, ControlId id, std::function<void()> handler)
     {
+        const Control& control = m_model.controls()[id];
         QAction* action = parent->addAction(control.caption);
-        action->setObjectName(QLatin1String(name));
+        action->setObjectName(controlName(id));
         QObject::connect(action, &QAction::triggered, parent, [handler = std::move(handler)] { handler(); });
         m_binder.action(control, action);
         return action;
     }
 
-    template <class Target>
-    QAction* entry(Target* parent, const char* name, const Control& control, void (FrmHolz::*handler)())
+    template <class Target> QAction* entry(Target* parent, ControlId id, void (FrmHolz::*handler)())
     {
         // The builder is gone when the menu runs: capture the model itself.
-        return entry(parent, name, control, [&model = m_model, handler] { (model.*handler)(); });
+        return entry(parent, id, [&model = m_model, handler] { (model.*handler)(); });
     }
 
 private:
@@ -57,76 +57,75 @@ private:
 QMenuBar* EntryMenus::build(FrmHolz& model, header::ControlBinder& binder, QWidget* parent,
                             std::function<void()> beenden)
 {
-    const EntryControls& c = model.controls();
     MenuBuilder b(model, binder);
     auto* bar = new QMenuBar(parent);
 
-    QMenu* holz = b.menu(bar, "mnuHolz", c.mnuHolz);
+    QMenu* holz = b.menu(bar, ControlId::mnuHolz);
     bar->addMenu(holz);
-    QMenu* liste = b.submenu(holz, "mnuListe", c.mnuListe);
-    b.entry(liste, "mnuKubatur", c.mnuKubatur, &FrmHolz::mnuKubatur_Click);
-    b.entry(liste, "mnuHoechsteNummer", c.mnuHoechsteNummer, &FrmHolz::mnuHoechsteNummer_Click);
-    QMenu* datensatz = b.submenu(holz, "mnuDatensatz", c.mnuDatensatz);
-    b.entry(datensatz, "mnuLoeschen", c.mnuLoeschen, &FrmHolz::mnuLoeschen_Click);
-    b.entry(datensatz, "mnuAendern", c.mnuAendern, &FrmHolz::mnuAendern_Click);
+    QMenu* liste = b.submenu(holz, ControlId::mnuListe);
+    b.entry(liste, ControlId::mnuKubatur, &FrmHolz::mnuKubatur_Click);
+    b.entry(liste, ControlId::mnuHoechsteNummer, &FrmHolz::mnuHoechsteNummer_Click);
+    QMenu* datensatz = b.submenu(holz, ControlId::mnuDatensatz);
+    b.entry(datensatz, ControlId::mnuLoeschen, &FrmHolz::mnuLoeschen_Click);
+    b.entry(datensatz, ControlId::mnuAendern, &FrmHolz::mnuAendern_Click);
     datensatz->addSeparator();
-    b.entry(datensatz, "mnuErster", c.mnuErster, &FrmHolz::mnuErster_Click);
-    b.entry(datensatz, "mnuLetzter", c.mnuLetzter, &FrmHolz::mnuLetzter_Click);
-    b.entry(holz, "mnuKlammerstamm", c.mnuKlammerstamm, &FrmHolz::mnuKlammerstamm_Click);
+    b.entry(datensatz, ControlId::mnuErster, &FrmHolz::mnuErster_Click);
+    b.entry(datensatz, ControlId::mnuLetzter, &FrmHolz::mnuLetzter_Click);
+    b.entry(holz, ControlId::mnuKlammerstamm, &FrmHolz::mnuKlammerstamm_Click);
     holz->addSeparator();
-    b.entry(holz, "mnuNutzungsart", c.mnuNutzungsart, &FrmHolz::mnuNutzungsart_Click);
-    b.entry(holz, "mnuEinschlagtyp", c.mnuEinschlagtyp, &FrmHolz::mnuEinschlagtyp_Click);
+    b.entry(holz, ControlId::mnuNutzungsart, &FrmHolz::mnuNutzungsart_Click);
+    b.entry(holz, ControlId::mnuEinschlagtyp, &FrmHolz::mnuEinschlagtyp_Click);
     holz->addSeparator();
-    b.entry(holz, "mnuMantel", c.mnuMantel, &FrmHolz::mnuMantel_Click);
+    b.entry(holz, ControlId::mnuMantel, &FrmHolz::mnuMantel_Click);
     holz->addSeparator();
-    b.entry(holz, "mnuHilfe", c.mnuHilfe, &FrmHolz::mnuHilfe_Click);
+    b.entry(holz, ControlId::mnuHilfe, &FrmHolz::mnuHilfe_Click);
 
-    QMenu* tabelle = b.menu(bar, "mnuTabelle", c.mnuTabelle);
+    QMenu* tabelle = b.menu(bar, ControlId::mnuTabelle);
     bar->addMenu(tabelle);
-    QAction* mehrfach = b.entry(tabelle, "mnuMehrfach", c.mnuMehrfach, &FrmHolz::mnuMehrfach_Click);
+    QAction* mehrfach = b.entry(tabelle, ControlId::mnuMehrfach, &FrmHolz::mnuMehrfach_Click);
     mehrfach->setCheckable(true);
-    QMenu* aendern = b.submenu(tabelle, "mnuAendernT", c.mnuAendernT);
-    b.entry(aendern, "mnuGuete", c.mnuGuete, &FrmHolz::mnuGuete_Click);
-    b.entry(aendern, "mnuLos", c.mnuLos, &FrmHolz::mnuLos_Click);
-    b.entry(aendern, "mnuLaenge", c.mnuLaenge, &FrmHolz::mnuLaenge_Click);
-    b.entry(aendern, "mnuDurchm", c.mnuDurchm, &FrmHolz::mnuDurchm_Click);
-    b.entry(aendern, "mnuSorteAendern", c.mnuSorteAendern, &FrmHolz::mnuSorteAendern_Click);
-    b.entry(aendern, "mnuAbteilungAendern", c.mnuAbteilungAendern, &FrmHolz::mnuAbteilungAendern_Click);
-    b.entry(tabelle, "mnuListeT", c.mnuListeT, &FrmHolz::mnuListeT_Click);
-    b.entry(tabelle, "mnuLoeschenT", c.mnuLoeschenT, &FrmHolz::mnuLoeschenT_Click);
+    QMenu* aendern = b.submenu(tabelle, ControlId::mnuAendernT);
+    b.entry(aendern, ControlId::mnuGuete, &FrmHolz::mnuGuete_Click);
+    b.entry(aendern, ControlId::mnuLos, &FrmHolz::mnuLos_Click);
+    b.entry(aendern, ControlId::mnuLaenge, &FrmHolz::mnuLaenge_Click);
+    b.entry(aendern, ControlId::mnuDurchm, &FrmHolz::mnuDurchm_Click);
+    b.entry(aendern, ControlId::mnuSorteAendern, &FrmHolz::mnuSorteAendern_Click);
+    b.entry(aendern, ControlId::mnuAbteilungAendern, &FrmHolz::mnuAbteilungAendern_Click);
+    b.entry(tabelle, ControlId::mnuListeT, &FrmHolz::mnuListeT_Click);
+    b.entry(tabelle, ControlId::mnuLoeschenT, &FrmHolz::mnuLoeschenT_Click);
     tabelle->addSeparator();
-    b.entry(tabelle, "mnuHilfeT", c.mnuHilfeT, &FrmHolz::mnuHilfeT_Click);
+    b.entry(tabelle, ControlId::mnuHilfeT, &FrmHolz::mnuHilfeT_Click);
 
-    QMenu* listendaten = b.menu(bar, "mnuListendaten", c.mnuListendaten);
+    QMenu* listendaten = b.menu(bar, ControlId::mnuListendaten);
     bar->addMenu(listendaten);
-    QMenu* listeL = b.submenu(listendaten, "mnuListeL", c.mnuListeL);
-    b.entry(listeL, "mnuNeu", c.mnuNeu, &FrmHolz::mnuNeu_Click);
-    b.entry(listeL, "mnuKopfdatenL", c.mnuKopfdatenL, &FrmHolz::mnuKopfdatenL_Click);
-    b.entry(listeL, "mnuLoescheng", c.mnuLoescheng, &FrmHolz::mnuLoescheng_Click);
+    QMenu* listeL = b.submenu(listendaten, ControlId::mnuListeL);
+    b.entry(listeL, ControlId::mnuNeu, &FrmHolz::mnuNeu_Click);
+    b.entry(listeL, ControlId::mnuKopfdatenL, &FrmHolz::mnuKopfdatenL_Click);
+    b.entry(listeL, ControlId::mnuLoescheng, &FrmHolz::mnuLoescheng_Click);
     listendaten->addSeparator();
-    b.entry(listendaten, "mnuKonvertieren", c.mnuKonvertieren, &FrmHolz::mnuKonvertieren_Click);
-    b.entry(listendaten, "mnuEinlesen", c.mnuEinlesen, &FrmHolz::mnuEinlesen_Click);
-    b.entry(listendaten, "mnuEldat", c.mnuEldat, &FrmHolz::mnuEldat_Click);
-    b.entry(listendaten, "mnuEldatEinlesen", c.mnuEldatEinlesen, &FrmHolz::mnuEldatEinlesen_Click);
-    b.entry(listendaten, "mnuCsv", c.mnuCsv, &FrmHolz::mnuCsv_Click);
-    b.entry(listendaten, "mnuExcel", c.mnuExcel, &FrmHolz::mnuExcel_Click);
+    b.entry(listendaten, ControlId::mnuKonvertieren, &FrmHolz::mnuKonvertieren_Click);
+    b.entry(listendaten, ControlId::mnuEinlesen, &FrmHolz::mnuEinlesen_Click);
+    b.entry(listendaten, ControlId::mnuEldat, &FrmHolz::mnuEldat_Click);
+    b.entry(listendaten, ControlId::mnuEldatEinlesen, &FrmHolz::mnuEldatEinlesen_Click);
+    b.entry(listendaten, ControlId::mnuCsv, &FrmHolz::mnuCsv_Click);
+    b.entry(listendaten, ControlId::mnuExcel, &FrmHolz::mnuExcel_Click);
     listendaten->addSeparator();
-    b.entry(listendaten, "mnuSortiment", c.mnuSortiment, &FrmHolz::mnuSortiment_Click);
-    b.entry(listendaten, "mnuStatistik", c.mnuStatistik, &FrmHolz::mnuStatistik_Click);
+    b.entry(listendaten, ControlId::mnuSortiment, &FrmHolz::mnuSortiment_Click);
+    b.entry(listendaten, ControlId::mnuStatistik, &FrmHolz::mnuStatistik_Click);
     listendaten->addSeparator();
-    b.entry(listendaten, "mnuHilfeListendaten", c.mnuHilfeListendaten, &FrmHolz::mnuHilfeListendaten_Click);
+    b.entry(listendaten, ControlId::mnuHilfeListendaten, &FrmHolz::mnuHilfeListendaten_Click);
 
-    QMenu* optionen = b.menu(bar, "mnuOptionen", c.mnuOptionen);
+    QMenu* optionen = b.menu(bar, ControlId::mnuOptionen);
     bar->addMenu(optionen);
-    b.entry(optionen, "mnuAuswahl", c.mnuAuswahl, &FrmHolz::mnuAuswahl_Click);
-    b.entry(optionen, "mnuAutoLos", c.mnuAutoLos, &FrmHolz::mnuAutoLos_Click);
-    b.entry(optionen, "mnuStammdaten", c.mnuStammdaten, &FrmHolz::mnuStammdaten_Click);
+    b.entry(optionen, ControlId::mnuAuswahl, &FrmHolz::mnuAuswahl_Click);
+    b.entry(optionen, ControlId::mnuAutoLos, &FrmHolz::mnuAutoLos_Click);
+    b.entry(optionen, ControlId::mnuStammdaten, &FrmHolz::mnuStammdaten_Click);
 
-    b.entry(bar, "mnuDrucken", c.mnuDrucken, &FrmHolz::mnuDrucken_Click);
+    b.entry(bar, ControlId::mnuDrucken, &FrmHolz::mnuDrucken_Click);
 
-    QMenu* program = b.menu(bar, "mnuProgram", c.mnuProgram);
+    QMenu* program = b.menu(bar, ControlId::mnuProgram);
     bar->addMenu(program);
-    b.entry(program, "mnuBeenden", c.mnuBeenden, std::move(beenden));
+    b.entry(program, ControlId::mnuBeenden, std::move(beenden));
     return bar;
 }
 

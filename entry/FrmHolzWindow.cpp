@@ -116,7 +116,7 @@ FrmHolzWindow::FrmHolzWindow(FrmHolz& model, store::Settings* settings, QWidget*
 void FrmHolzWindow::buildMenus()
 {
     setMenuBar(EntryMenus::build(m_model, m_binder, this, [this] { beenden(); }));
-    if (auto* program = menuBar()->findChild<QMenu*>(QStringLiteral("mnuProgram"))) {
+    if (auto* program = menuBar()->findChild<QMenu*>(controlName(ControlId::mnuProgram))) {
         QAction* ueber = program->addAction(QStringLiteral("Ü&ber Stemora"), this, [this] {
             platform::showAboutBox(this, QStringLiteral("Stemora"),
                                    QStringLiteral("Erfasst gefälltes Rundholz in Holzlisten, rechnet "
