@@ -5,6 +5,7 @@
 #include "ExportError.h"
 #include "ExportJob.h"
 #include "Fields.h"
+#include "rules/GeoPosition.h"
 
 #include <QIODevice>
 #include <QJsonArray>
@@ -294,7 +295,7 @@ QByteArray EldatWriter::document(const ExportJob& job)
                 positions.insert(los, *position);
             else
                 job.noteListLoss(
-                    QStringLiteral("GPS-Position von Los %1 („%2“) ist keine Position in Dezimalgrad")
+                    QStringLiteral("GPS-Position von Los %1 („%2“) ist keine GPS-Position")
                         .arg(los)
                         .arg(lager.GPS.trimmed()));
         }
@@ -411,17 +412,13 @@ QByteArray EldatWriter::document(const ExportJob& job)
 
 std::optional<QJsonObject> EldatWriter::coordinate(const QString& gps)
 {
-    static const QRegularExpression pair(
-        QStringLiteral("^\\s*([-+]?\\d{1,3}(?:\\.\\d+)?)\\s*[,;\\s]\\s*([-+]?\\d{1,3}(?:\\.\\d+)?)\\s*$"));
-    const QRegularExpressionMatch match = pair.match(gps);
-    if (!match.hasMatch())
+    // The storage-place window's parser, so every form the user may type
+    // there reaches the document.
+    const rules::GeoPosition::Parsed parsed = rules::GeoPosition::parse(gps);
+    if (!parsed.position)
         return std::nullopt;
-    const double latitude = match.captured(1).toDouble();
-    const double longitude = match.captured(2).toDouble();
-    if (std::abs(latitude) > 90 || std::abs(longitude) > 180)
-        return std::nullopt;
-    return QJsonObject{{QStringLiteral("longitude"), longitude},
-                       {QStringLiteral("latitude"), latitude},
+    return QJsonObject{{QStringLiteral("longitude"), parsed.position->longitude()},
+                       {QStringLiteral("latitude"), parsed.position->latitude()},
                        {QStringLiteral("crs"), QStringLiteral("4326")}};
 }
 

@@ -39,8 +39,8 @@ public:
     static QByteArray document(const ExportJob& job);
 
     // A storage place's position as the documents carry it (WGS 84,
-    // EPSG 4326): two decimal degrees, latitude first, separated by a comma,
-    // semicolon or blanks. Nullopt when the text is no such position.
+    // EPSG 4326), from any form rules::GeoPosition reads. Nullopt when the
+    // text is no position.
     static std::optional<QJsonObject> coordinate(const QString& gps);
     // The mid-diameter class of the documents for a record's Staerke;
     // nullopt for a class they do not know.

@@ -172,8 +172,11 @@ void TestOffice::eldatFieldEncoders()
     QCOMPARE(position->value(QStringLiteral("longitude")).toDouble(), 11.5678);
     QCOMPARE(position->value(QStringLiteral("crs")).toString(), QStringLiteral("4326"));
     QVERIFY(EldatWriter::coordinate(QStringLiteral("48.1 11.5")));
-    // A position with decimal commas is ambiguous, one out of range is none.
-    QVERIFY(!EldatWriter::coordinate(QStringLiteral("48,1234, 11,5678")));
+    // Typed with degrees and minutes, the same place.
+    const auto dms = EldatWriter::coordinate(QStringLiteral("N 48° 7.404' E 11° 34.068'"));
+    QVERIFY(dms);
+    QCOMPARE(dms->value(QStringLiteral("latitude")).toDouble(), 48.1234);
+    QCOMPARE(dms->value(QStringLiteral("longitude")).toDouble(), 11.5678);
     QVERIFY(!EldatWriter::coordinate(QStringLiteral("91.0, 11.0")));
     QVERIFY(!EldatWriter::coordinate(QStringLiteral("am Weg")));
 
