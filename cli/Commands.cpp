@@ -37,8 +37,8 @@ const QList<Command>& commands()
         {"summary", "LISTE", "Sortenzusammenstellung einer Liste zeigen", &runSummary},
         {"report", "LISTE --pdf DATEI [--verdichtet] [--losweise] [--fotos]",
          "Liste als PDF drucken (mit den Lagerorten der Lose; --fotos: eine Seite Fotos je Los)", &runReport},
-        {"word", "LISTE [--losweise] [--verdichtet] [--out ORDNER] [--ueberschrift TEXT]",
-         "Liste als Word-Dokument (.docx) schreiben", &runWord},
+        {"word", "LISTE [--losweise] [--verdichtet] [--fotos] [--out ORDNER] [--ueberschrift TEXT]",
+         "Liste als Word-Dokument (.docx) schreiben (--fotos: die Fotos der Lose am Ende)", &runWord},
         {"new-list",
          "LISTE [--name T] [--strasse T] [--ort T] [--forstamt T] [--revier T] [--abteilung T] [--uabt T] "
          "[--bestand T] [--lagerplatz T] [--datum TT.MM.JJJJ] [--bemerkung T]",

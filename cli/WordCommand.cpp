@@ -15,9 +15,9 @@ namespace cli {
 int runWord(CliContext& context, const QStringList& args)
 {
     const Options options(args, {QStringLiteral("out"), QStringLiteral("ueberschrift")},
-                          {QStringLiteral("losweise"), QStringLiteral("verdichtet")});
+                          {QStringLiteral("losweise"), QStringLiteral("verdichtet"), QStringLiteral("fotos")});
     options.expectPositional(
-        1, QStringLiteral("word LISTE [--losweise] [--verdichtet] [--out ORDNER] [--ueberschrift TEXT]"));
+        1, QStringLiteral("word LISTE [--losweise] [--verdichtet] [--fotos] [--out ORDNER] [--ueberschrift TEXT]"));
     ReportSource source(context, options.positional().at(0));
 
     report::WordExport::Options word;
@@ -28,6 +28,7 @@ int runWord(CliContext& context, const QStringList& args)
                        : context.settings().get(store::keys::Ueberschrift);
     word.folder = options.value(QStringLiteral("out"), report::DocumentFiles::folder());
     word.dezimalpunkt = source.dezimalpunkt();
+    word.photos = options.has(QStringLiteral("fotos"));
 
     QStringList written;
     try {

@@ -13,7 +13,10 @@ namespace {
 
 constexpr char Namespaces[] =
     "xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\" "
-    "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\"";
+    "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\" "
+    "xmlns:wp=\"http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing\" "
+    "xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\" "
+    "xmlns:pic=\"http://schemas.openxmlformats.org/drawingml/2006/picture\"";
 constexpr char XmlHead[] = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
 
 QByteArray contentTypes()
@@ -23,6 +26,7 @@ QByteArray contentTypes()
            "<Default Extension=\"rels\" "
            "ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
            "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+           "<Default Extension=\"jpeg\" ContentType=\"image/jpeg\"/>"
            "<Override PartName=\"/word/document.xml\" ContentType=\"application/"
            "vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"
            "<Override PartName=\"/word/styles.xml\" ContentType=\"application/"
@@ -50,8 +54,13 @@ QByteArray packageRelations()
            "</Relationships>";
 }
 
-QByteArray documentRelations()
+QByteArray documentRelations(qsizetype pictures)
 {
+    QByteArray media;
+    for (qsizetype i = 1; i <= pictures; ++i)
+        media += "<Relationship Id=\"rIdPicture" + QByteArray::number(i) +
+                 "\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/image\" "
+                 "Target=\"media/picture" + QByteArray::number(i) + ".jpeg\"/>";
     const QByteArray base = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
     return QByteArray(XmlHead) +
            "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
@@ -66,8 +75,8 @@ QByteArray documentRelations()
            "header\" Target=\"header1.xml\"/>"
            "<Relationship Id=\"rIdF1\" Type=\"" +
            base +
-           "footer\" Target=\"footer1.xml\"/>"
-           "</Relationships>";
+           "footer\" Target=\"footer1.xml\"/>" +
+           media + "</Relationships>";
 }
 
 QByteArray styles(const QString& font)
@@ -143,17 +152,19 @@ struct SourceDeleter {
 
 QByteArray DocxPackage::build(const Parts& parts)
 {
-    const QList<QPair<const char*, QByteArray>> files{
+    QList<QPair<QByteArray, QByteArray>> files{
         {"[Content_Types].xml", contentTypes()},
         {"_rels/.rels", packageRelations()},
         {"docProps/core.xml", core(parts.title)},
-        {"word/_rels/document.xml.rels", documentRelations()},
+        {"word/_rels/document.xml.rels", documentRelations(parts.pictures.size())},
         {"word/document.xml", document(parts.body)},
         {"word/styles.xml", styles(parts.font)},
         {"word/settings.xml", settings()},
         {"word/header1.xml", headerFooter("hdr", parts.header)},
         {"word/footer1.xml", headerFooter("ftr", parts.footer)},
     };
+    for (qsizetype i = 0; i < parts.pictures.size(); ++i)
+        files.append({"word/media/picture" + QByteArray::number(i + 1) + ".jpeg", parts.pictures.at(i)});
 
     zip_error_t error;
     zip_error_init(&error);
@@ -169,15 +180,18 @@ QByteArray DocxPackage::build(const Parts& parts)
         zip_source_t* source =
             zip_source_buffer(archive.get(), bytes.constData(), zip_uint64_t(bytes.size()), 0);
         if (!source)
-            fail(name, zip_get_error(archive.get()));
+            fail(name.constData(), zip_get_error(archive.get()));
         const zip_int64_t index =
-            zip_file_add(archive.get(), name, source, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE);
+            zip_file_add(archive.get(), name.constData(), source, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE);
         if (index < 0) {
             zip_source_free(source);
-            fail(name, zip_get_error(archive.get()));
+            fail(name.constData(), zip_get_error(archive.get()));
         }
         // Fast deflate: the parts are repetitive XML that compresses well at any level.
-        zip_set_file_compression(archive.get(), zip_uint64_t(index), ZIP_CM_DEFLATE, 1);
+        // Pictures are compressed already and are stored as they are.
+        zip_set_file_compression(archive.get(), zip_uint64_t(index),
+                                 name.startsWith("word/media/") ? ZIP_CM_STORE : ZIP_CM_DEFLATE,
+                                 name.startsWith("word/media/") ? 0 : 1);
     }
     // zip_close reads the part buffers, which `files` keeps alive until here.
     if (zip_close(archive.get()) != 0)

@@ -19,6 +19,9 @@ public:
         WordBody footer;
         QString title; // document property
         QString font = QStringLiteral("Arial");
+        // JPEG files, stored as word/media/pictureN.jpeg; WordBody::picture(N)
+        // shows the N-th (1-based).
+        QList<QByteArray> pictures;
     };
 
     // The bytes of the .docx file. Throws ReportError when the archive

@@ -194,4 +194,23 @@ void WordBody::pageNumbers(double points, Align align)
              props + "<w:t xml:space=\"preserve\"> von </w:t></w:r>" + field("NUMPAGES") + "</w:p>";
 }
 
+void WordBody::picture(int number, int widthTwips, int heightTwips)
+{
+    // Drawing sizes are in EMU, 635 to the twip.
+    const QByteArray cx = QByteArray::number(qint64(widthTwips) * 635);
+    const QByteArray cy = QByteArray::number(qint64(heightTwips) * 635);
+    const QByteArray n = QByteArray::number(number);
+    m_xml += "<w:p><w:pPr><w:jc w:val=\"center\"/></w:pPr><w:r><w:drawing><wp:inline distT=\"0\" distB=\"0\" "
+             "distL=\"0\" distR=\"0\"><wp:extent cx=\"" + cx + "\" cy=\"" + cy +
+             "\"/><wp:docPr id=\"" + n + "\" name=\"Foto " + n +
+             "\"/><wp:cNvGraphicFramePr><a:graphicFrameLocks noChangeAspect=\"1\"/></wp:cNvGraphicFramePr>"
+             "<a:graphic><a:graphicData uri=\"http://schemas.openxmlformats.org/drawingml/2006/picture\">"
+             "<pic:pic><pic:nvPicPr><pic:cNvPr id=\"" + n + "\" name=\"Foto " + n +
+             "\"/><pic:cNvPicPr/></pic:nvPicPr><pic:blipFill><a:blip r:embed=\"rIdPicture" + n +
+             "\"/><a:stretch><a:fillRect/></a:stretch></pic:blipFill><pic:spPr><a:xfrm><a:off x=\"0\" y=\"0\"/>"
+             "<a:ext cx=\"" + cx + "\" cy=\"" + cy +
+             "\"/></a:xfrm><a:prstGeom prst=\"rect\"><a:avLst/></a:prstGeom></pic:spPr></pic:pic></a:graphicData>"
+             "</a:graphic></wp:inline></w:drawing></w:r></w:p>";
+}
+
 } // namespace report

@@ -47,6 +47,9 @@ public:
     void paragraph(const QString& text, double points, bool bold = false);
     // A borderless table without shading.
     void table(const Table& table);
+    // A centred paragraph holding the package's picture `number` (1-based,
+    // see DocxPackage::Parts::pictures), `widthTwips` x `heightTwips`.
+    void picture(int number, int widthTwips, int heightTwips);
     // A paragraph "Seite <page> von <pages>" with the numbers as fields.
     void pageNumbers(double points, Align align = Align::Center);
 

@@ -7,6 +7,11 @@
 
 #include "rules/Numbers.h"
 
+#include <QBuffer>
+#include <QDir>
+#include <QImage>
+#include <QImageReader>
+
 namespace report {
 namespace {
 
@@ -86,6 +91,56 @@ void summary(WordBody& body, const AssortmentSummary& summary, std::optional<int
     body.paragraph(QStringLiteral("\t\t\t\tGesamt\t") + volume(summary.totalVolume()), 10, true, closing);
 }
 
+// A photo as the document carries it: upright as taken (EXIF orientation),
+// at most 1600 pixels on its long side and JPEG, so that a list with dozens
+// of phone photos stays a document one can mail. Null when the file is
+// missing or unreadable.
+QByteArray documentPicture(const QString& file, QSize* size)
+{
+    QImageReader reader(file);
+    reader.setAutoTransform(true);
+    QImage image = reader.read();
+    if (image.isNull())
+        return QByteArray();
+    if (image.width() > 1600 || image.height() > 1600)
+        image = image.scaled(1600, 1600, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.convertToFormat(QImage::Format_RGB32).save(&buffer, "JPEG", 85))
+        return QByteArray();
+    *size = image.size();
+    return bytes;
+}
+
+// Each lot's photos from a new page, under "Fotos von Los N", each at most
+// 15 x 10 cm with its caption; a missing file is named instead.
+void photoPages(DocxPackage::Parts& parts, const QList<LotPlaces::Photo>& photos)
+{
+    std::optional<int> lot;
+    for (const LotPlaces::Photo& photo : photos) {
+        if (photo.lot != lot) {
+            lot = photo.lot;
+            parts.body.paragraph(QStringLiteral("Fotos von Los %1").arg(photo.lot), 12, true,
+                                 Format{WordBody::Align::Left, {}, true, 0});
+        }
+        QSize size;
+        const QByteArray picture = documentPicture(photo.file, &size);
+        const Format caption{WordBody::Align::Center, {}, false, cm(0.1)};
+        if (picture.isEmpty()) {
+            parts.body.paragraph(QStringLiteral("Foto fehlt: ") + QDir::toNativeSeparators(photo.file), 9, false,
+                                 Format{WordBody::Align::Center, {}, false, cm(0.4)});
+            parts.body.paragraph(photo.caption, 9, false, caption);
+            continue;
+        }
+        const double scale = qMin(double(cm(15)) / size.width(), double(cm(10)) / size.height());
+        parts.pictures.append(picture);
+        parts.body.paragraph(QString(), 6, false, Format{WordBody::Align::Left, {}, false, cm(0.3)});
+        parts.body.picture(int(parts.pictures.size()), qRound(size.width() * scale), qRound(size.height() * scale));
+        parts.body.paragraph(photo.caption, 9, false, caption);
+    }
+}
+
 } // namespace
 
 QString WordDocument::volumeLine(double volume, bool dezimalpunkt)
@@ -157,6 +212,8 @@ QByteArray WordDocument::build(const Content& content)
             places.rows << QStringList{QString::number(place.lot), place.ort, place.gps, place.zusatz};
         body.table(places);
     }
+    if (content.photoPages)
+        photoPages(parts, content.places.photos);
     return DocxPackage::build(parts);
 }
 

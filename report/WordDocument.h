@@ -17,8 +17,8 @@ namespace report {
 // lot; the list header block; the records in borderless tables of
 // RecordsPerPage records, one table per page with its column head and one
 // empty closing row, each page headed by the list header block again; the
-// totals; optionally the assortment summary; page numbers in the footer of
-// every page.
+// totals; optionally the assortment summary; the lots' storage places and,
+// on request, their photos; page numbers in the footer of every page.
 class WordDocument {
 public:
     static constexpr int RecordsPerPage = 50;
@@ -31,6 +31,7 @@ public:
         HolzartCodes codes;
         std::optional<AssortmentSummary> summary;
         LotPlaces places; // after the totals, when there are any
+        bool photoPages = false; // and then the photos of places.photos, a new page per lot
         QDate today;
         bool dezimalpunkt = false;
     };

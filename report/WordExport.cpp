@@ -33,8 +33,11 @@ QString WordExport::writeOne(const store::ListenRow& list, std::optional<int> lo
         content.summary = AssortmentSummary::build(list.Liste, m_species, content.rows);
     // A lot's document names that lot's place only.
     content.places = LotPlaces::read(*m_holz, list.Liste);
-    if (lot)
+    if (lot) {
         content.places.places.removeIf([&](const LotPlaces::Place& place) { return place.lot != *lot; });
+        content.places.photos.removeIf([&](const LotPlaces::Photo& photo) { return photo.lot != *lot; });
+    }
+    content.photoPages = options.photos;
     const QString path = QDir(options.folder).filePath(DocumentFiles::documentName(list.Liste, lot));
     DocumentFiles::save(path, WordDocument::build(content));
     return path;

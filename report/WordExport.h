@@ -20,6 +20,7 @@ public:
         QString folder; // where the documents go; created when missing
         QDate today = QDate::currentDate();
         bool dezimalpunkt = false;
+        bool photos = false; // a page of photos per lot at the end
     };
 
     // `species`: the species of the current region, for short codes and the summary order.

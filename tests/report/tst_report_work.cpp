@@ -17,6 +17,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -60,6 +61,8 @@ bool wellFormed(const QByteArray& docx, QString* problem)
         return false;
     }
     for (const auto& [name, bytes] : parts) {
+        if (name.startsWith(QLatin1String("word/media/")))
+            continue;
         QXmlStreamReader xml(bytes);
         while (!xml.atEnd())
             xml.readNext();
@@ -184,9 +187,27 @@ private slots:
                     .folgestamm = i == 5,
                     .klammerstamm = i == 5});
         content.summary = AssortmentSummary::build(content.list.Liste, {}, content.rows);
+        // Photos on request: a phone-sized PNG goes in as a smaller JPEG, a
+        // missing file is named, each lot starts a page.
+        testing::TestFolder folder;
+        QImage big(2400, 1200, QImage::Format_RGB32);
+        big.fill(Qt::darkGreen);
+        const QString png = folder.file(QStringLiteral("gross.png"));
+        QVERIFY(big.save(png));
+        content.places.photos = {{1, png, QStringLiteral("14.03.2026 09:26")},
+                                 {2, folder.file(QStringLiteral("weg.jpg")), QStringLiteral("verschwunden")}};
+        QVERIFY(!part(WordDocument::build(content), QStringLiteral("word/document.xml")).contains("Fotos von Los"));
+        content.photoPages = true;
         const QByteArray docx = WordDocument::build(content);
         QString problem;
         QVERIFY2(wellFormed(docx, &problem), qPrintable(problem));
+        const QImage picture = QImage::fromData(part(docx, QStringLiteral("word/media/picture1.jpeg")), "JPEG");
+        QCOMPARE(picture.size(), QSize(1600, 800));
+        QVERIFY(part(docx, QStringLiteral("word/media/picture2.jpeg")).isEmpty());
+        QVERIFY(part(docx, QStringLiteral("word/_rels/document.xml.rels"))
+                    .contains("Id=\"rIdPicture1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
+                              "relationships/image\" Target=\"media/picture1.jpeg\""));
+        QVERIFY(part(docx, QStringLiteral("[Content_Types].xml")).contains("Extension=\"jpeg\" ContentType=\"image/jpeg\""));
 
         const QByteArray body = part(docx, QStringLiteral("word/document.xml"));
         // 120 records: tables of 50, 50 and 20 records with a head row and an
@@ -195,7 +216,14 @@ private slots:
         QCOMPARE(body.count("<w:tr>"), 126);
         const qsizetype firstTableEnd = body.indexOf("</w:tbl>");
         QCOMPARE(body.left(firstTableEnd).count("<w:tr>"), 52);
-        QCOMPARE(body.count("<w:pageBreakBefore/>"), 2);
+        QCOMPARE(body.count("<w:pageBreakBefore/>"), 4);
+        QCOMPARE(body.count("r:embed=\"rIdPicture1\""), 1);
+        // 15 cm wide at most, the height in proportion (EMU, 360000 to the cm).
+        const QRegularExpressionMatch extent =
+            QRegularExpression(QStringLiteral("<wp:extent cx=\"(\\d+)\" cy=\"(\\d+)\"/>")).match(QString::fromUtf8(body));
+        QVERIFY(qAbs(extent.captured(1).toInt() - 15 * 360000) < 2000);
+        QVERIFY(qAbs(extent.captured(1).toInt() - 2 * extent.captured(2).toInt()) < 2000);
+        QVERIFY(body.contains(">Fotos von Los 2<") && body.contains("Foto fehlt: ") && body.contains(">verschwunden<"));
         QCOMPARE(body.count("<w:top w:val=\"nil\"/>"), 3);
         QVERIFY(body.contains(">K*F*FI<"));
         QVERIFY(body.contains(">Dou<"));
