@@ -274,6 +274,7 @@ ReportDocument Form1::reportDocument() const
         document.summary = AssortmentSummary::build(m_takenOver->Liste, regionSpecies(), document.rows);
     document.lotTotals = m_losweise;
     document.places = m_places;
+    document.photoPages = m_fotos;
     document.dezimalpunkt = dezimalpunkt();
     return document;
 }
@@ -320,6 +321,7 @@ void Form1::cmdWord_Click()
         options.heading = documentHeading();
         options.folder = m_documentsFolder;
         options.dezimalpunkt = dezimalpunkt();
+        options.photos = m_fotos;
         written = WordExport(*m_holz, *m_work, regionSpecies()).write(*m_takenOver, options);
     } catch (const std::exception& error) {
         failed = true;
@@ -400,6 +402,12 @@ void Form1::mnuVerdichtet_Click()
 {
     m_verdichtet = !m_verdichtet;
     saveSetting(store::keys::Verdichtet, checkText(m_verdichtet));
+    emit stateChanged();
+}
+
+void Form1::chkFotos_Click()
+{
+    m_fotos = !m_fotos;
     emit stateChanged();
 }
 

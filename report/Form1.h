@@ -70,6 +70,9 @@ public:
     void mnuExcel_Click();
     void mnuLosweise_Click();
     void mnuVerdichtet_Click();
+    // "Fotos der Lose": the print (and the document) end with a page of
+    // photos per lot. Off at every start, since the photos make a long print.
+    void chkFotos_Click();
     void txtUeberschrift_Change(const QString& text);
     void mnuEnde_Click();
 
@@ -81,6 +84,7 @@ public:
     QString documentHeading() const;
     bool mnuLosweiseChecked() const { return m_losweise; }
     bool mnuVerdichtetChecked() const { return m_verdichtet; }
+    bool chkFotosChecked() const { return m_fotos; }
     bool cmdUebernehmenEnabled() const { return m_uebernehmenEnabled; }
     bool cmdDruckenEnabled() const { return m_druckenEnabled; }
     bool cmdDBaktVisible() const { return m_dbaktVisible; }
@@ -138,6 +142,7 @@ private:
     QString m_ueberschrift;
     bool m_losweise = true;
     bool m_verdichtet = true;
+    bool m_fotos = false;
     bool m_uebernehmenEnabled = false;
     bool m_druckenEnabled = false;
     bool m_dbaktVisible = false;

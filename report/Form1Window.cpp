@@ -8,6 +8,7 @@
 #include "platform/AboutBox.h"
 #include "rules/Numbers.h"
 
+#include <QCheckBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -94,9 +95,14 @@ Form1Window::Form1Window(Form1& model, QWidget* parent) : QMainWindow(parent), m
     m_dbakt = new QPushButton(QStringLiteral("Ausdruck wird vorbereitet"), side);
     m_dbakt->setEnabled(false);
     m_dbakt->setFlat(true);
+    m_fotos = new QCheckBox(QStringLiteral("&Fotos der Lose"), side);
+    m_fotos->setObjectName(QStringLiteral("chkFotos"));
+    m_fotos->setToolTip(QStringLiteral("Report und Word-Dokument enden mit den Fotos der Lose"));
     for (QPushButton* button : {m_uebernehmen, m_drucken, m_word, m_dbakt}) {
         button->setMinimumHeight(34);
         sideLayout->addWidget(button);
+        if (button == m_word)
+            sideLayout->addWidget(m_fotos);
     }
     sideLayout->addStretch(1);
     topLayout->addWidget(side);
@@ -127,6 +133,7 @@ Form1Window::Form1Window(Form1& model, QWidget* parent) : QMainWindow(parent), m
     connect(m_uebernehmen, &QPushButton::clicked, &model, &Form1::cmdUebernehmen_Click);
     connect(m_drucken, &QPushButton::clicked, &model, &Form1::cmdDrucken_Click);
     connect(m_word, &QPushButton::clicked, &model, &Form1::cmdWord_Click);
+    connect(m_fotos, &QCheckBox::clicked, &model, &Form1::chkFotos_Click);
     connect(m_ueberschrift, &QLineEdit::textEdited, &model, &Form1::txtUeberschrift_Change);
     // Selecting a row (click or arrow keys) takes the list over; a click on
     // the selected row tries again after a failed take-over.
@@ -190,6 +197,7 @@ void Form1Window::render()
     m_dbakt->setVisible(m_model.cmdDBaktVisible());
     m_losweise->setChecked(m_model.mnuLosweiseChecked());
     m_verdichtet->setChecked(m_model.mnuVerdichtetChecked());
+    m_fotos->setChecked(m_model.chkFotosChecked());
     setWindowTitle(m_model.caption());
     {
         // Only the list taken over shows as selected; the current row alone is not chosen yet.

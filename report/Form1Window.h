@@ -4,6 +4,7 @@
 #include <QMainWindow>
 
 class QAction;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -44,6 +45,7 @@ private:
     QPushButton* m_drucken = nullptr;
     QPushButton* m_word = nullptr;
     QPushButton* m_dbakt = nullptr;
+    QCheckBox* m_fotos = nullptr;
     QAction* m_losweise = nullptr;
     QAction* m_verdichtet = nullptr;
     QAction* m_report = nullptr;

@@ -388,6 +388,9 @@ private slots:
         QVERIFY(s.form->printTitle().startsWith(
             QStringLiteral("Andere\nHuber\n\nSortenzusammenstellung zu Holzliste Andere")));
         QCOMPARE(s.form->reportDocument().rows.size(), 2);
+        QVERIFY(!s.form->reportDocument().photoPages);
+        s.form->chkFotos_Click();
+        QVERIFY(s.form->reportDocument().photoPages);
 
         s.form->DataGrid1_RowColChange(s.form->grid().rowOf(QStringLiteral("Probe")));
         s.form->mnuWord_Click();
