@@ -27,9 +27,6 @@
 #include "store/SettingKeys.h"
 #include "store/Settings.h"
 
-#include <QAction>
-#include <QMenu>
-
 namespace app {
 
 StemoraProgram::StemoraProgram(const store::DataFolder& folder, store::Settings& settings,
@@ -146,21 +143,14 @@ void StemoraProgram::wireLots()
     lots::installAutoLos(*m_frmHolz, *m_lotRules);
     m_frmHolz->setMenuHandler(entry::MenuCommand::AutoLos,
                               [this] { m_frmLosDialog->open(m_options->autoLosMax()); });
-    // The storage places of the selected list's lots: from the list menu
-    // and beside the lots' totals ("Kubatur").
-    for (const char* menuName : {"mnuListeL", "mnuListe"}) {
-        if (auto* menu = m_window->findChild<QMenu*>(QLatin1String(menuName))) {
-            QAction* action = menu->addAction(QStringLiteral("Lagerorte und Fotos der Lose …"));
-            action->setObjectName(QStringLiteral("mnuLagerorte"));
-            connect(action, &QAction::triggered, this, [this] {
-                if (!m_frmHolz->listSelected()) {
-                    m_ui.inform(QStringLiteral("Bitte zuerst eine Liste auswählen."), QStringLiteral("Lagerorte"));
-                    return;
-                }
-                m_frmLagerDialog->open(m_frmHolz->listListen().selectedName());
-            });
+    // The storage places of the selected list's lots.
+    m_frmHolz->setMenuHandler(entry::MenuCommand::Lagerorte, [this] {
+        if (!m_frmHolz->listSelected()) {
+            m_ui.inform(QStringLiteral("Bitte zuerst eine Liste auswählen."), QStringLiteral("Lagerorte"));
+            return;
         }
-    }
+        m_frmLagerDialog->open(m_frmHolz->listListen().selectedName());
+    });
 }
 
 mantel::StackRecord StemoraProgram::stackRecord() const

@@ -57,6 +57,8 @@ namespace entry {
     X(mnuHilfeListendaten, "Hilfe") X(mnuEldat, "ELDATsmart exportieren")                                 \
     X(mnuEldatEinlesen, "ELDATsmart einlesen") X(mnuCsv, "Als CSV-Tabelle exportieren")                   \
     X(mnuExcel, "Als Excel-Arbeitsmappe exportieren")                                                     \
+    /* Beside "Kubatur" (the lots' totals) and in "Listendaten → Liste": one control, two entries */    \
+    X(mnuLagerorte, "Lagerorte und Fotos der Lose …")                                                     \
     /* Menus Optionen, Drucken, Programm */                                                               \
     X(mnuOptionen, "Optionen") X(mnuAuswahl, "Auswahl") X(mnuAutoLos, "AutoLos")                          \
     X(mnuStammdaten, "Stammdaten einlesen") X(mnuDrucken, "Drucken") X(mnuProgram, "&Programm")           \

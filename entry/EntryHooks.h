@@ -35,6 +35,7 @@ enum class MenuCommand {
     AutoLos,      // lot rules window
     Mantel,       // stack samples of the current record
     Drucken,      // report program
+    Lagerorte,    // storage places and photos of the selected list's lots
     // Exchange beyond the format of the options: ELDATsmart export and
     // import, CSV tables, workbook. Lists refreshed as after Konvertieren.
     Eldat,

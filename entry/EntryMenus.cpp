@@ -65,6 +65,7 @@ QMenuBar* EntryMenus::build(FrmHolz& model, header::ControlBinder& binder, QWidg
     QMenu* liste = b.submenu(holz, ControlId::mnuListe);
     b.entry(liste, ControlId::mnuKubatur, &FrmHolz::mnuKubatur_Click);
     b.entry(liste, ControlId::mnuHoechsteNummer, &FrmHolz::mnuHoechsteNummer_Click);
+    b.entry(liste, ControlId::mnuLagerorte, &FrmHolz::mnuLagerorte_Click);
     QMenu* datensatz = b.submenu(holz, ControlId::mnuDatensatz);
     b.entry(datensatz, ControlId::mnuLoeschen, &FrmHolz::mnuLoeschen_Click);
     b.entry(datensatz, ControlId::mnuAendern, &FrmHolz::mnuAendern_Click);
@@ -102,6 +103,8 @@ QMenuBar* EntryMenus::build(FrmHolz& model, header::ControlBinder& binder, QWidg
     b.entry(listeL, ControlId::mnuNeu, &FrmHolz::mnuNeu_Click);
     b.entry(listeL, ControlId::mnuKopfdatenL, &FrmHolz::mnuKopfdatenL_Click);
     b.entry(listeL, ControlId::mnuLoescheng, &FrmHolz::mnuLoescheng_Click);
+    b.entry(listeL, ControlId::mnuLagerorte, &FrmHolz::mnuLagerorte_Click)
+        ->setObjectName(QStringLiteral("mnuLagerorteL"));
     listendaten->addSeparator();
     b.entry(listendaten, ControlId::mnuKonvertieren, &FrmHolz::mnuKonvertieren_Click);
     b.entry(listendaten, ControlId::mnuEinlesen, &FrmHolz::mnuEinlesen_Click);

@@ -92,7 +92,7 @@ FrmHolz::FrmHolz(store::Database& holz, store::Database& master, store::Settings
     setDezimalpunkt(rules::detectDezimalpunkt(QLocale::system()));
     for (Control* menu : {&s.c.mnuKonvertieren, &s.c.mnuEinlesen, &s.c.mnuEldat, &s.c.mnuEldatEinlesen,
                           &s.c.mnuCsv, &s.c.mnuExcel, &s.c.mnuStammdaten, &s.c.mnuAuswahl,
-                          &s.c.mnuAutoLos, &s.c.mnuMantel, &s.c.mnuDrucken})
+                          &s.c.mnuAutoLos, &s.c.mnuMantel, &s.c.mnuDrucken, &s.c.mnuLagerorte})
         menu->enabled = false;
     m_s->syncControls();
     m_published = s.c;
@@ -213,6 +213,8 @@ Control* FrmHolz::menuControl(MenuCommand command)
         return &c.mnuMantel;
     case MenuCommand::Drucken:
         return &c.mnuDrucken;
+    case MenuCommand::Lagerorte:
+        return &c.mnuLagerorte;
     default:
         return nullptr; // the table's entries are the screen's own
     }

@@ -298,6 +298,7 @@ public:
     // record takes none (StackSampleRule) and opens nothing.
     void mnuMantel_Click();
     void mnuDrucken_Click() { menuCommand(MenuCommand::Drucken); }
+    void mnuLagerorte_Click() { menuCommand(MenuCommand::Lagerorte); }
 
     // ---- Closing ------------------------------------------------------------
     // "Programm beenden ?" and the closing steps; true when the program may end.

@@ -13,6 +13,7 @@
 #include "entry/SelectionLists.h"
 #include "entry/StatisticsDialog.h"
 #include "header/FrmListendatenDialog.h"
+#include "lots/FrmLagerDialog.h"
 #include "lots/FrmLosDialog.h"
 #include "lots/LotRule.h"
 #include "lots/LotRules.h"
@@ -339,6 +340,12 @@ void TestEntryUi::menusOpenTheirWindows()
     action("mnuAutoLos")->trigger();
     QVERIFY(s.program->lotRulesDialog().isVisible());
     s.program->lotRulesDialog().close();
+    // The storage places: beside the lots' totals and in the list data menu.
+    for (const char* name : {"mnuLagerorte", "mnuLagerorteL"}) {
+        action(name)->trigger();
+        QVERIFY2(s.program->storagePlacesDialog().isVisible(), name);
+        s.program->storagePlacesDialog().close();
+    }
 
     action("mnuHilfe")->trigger();
     action("mnuHilfeListendaten")->trigger();
