@@ -6,21 +6,26 @@
 
 namespace store::ListQueries {
 
-QByteArray listenIds(ListenOrder order)
+QByteArray listenOrder(ListenOrder order)
 {
     switch (order) {
     case ListenOrder::Unsorted:
-        return "SELECT Id FROM Listen ORDER BY Id";
+        return " ORDER BY Id";
     case ListenOrder::ListeDesc:
-        return "SELECT Id FROM Listen ORDER BY Liste COLLATE JET DESC, Id";
+        return " ORDER BY Liste COLLATE JET DESC, Id";
     case ListenOrder::ListeAsc:
-        return "SELECT Id FROM Listen ORDER BY Liste COLLATE JET ASC, Id";
+        return " ORDER BY Liste COLLATE JET ASC, Id";
     case ListenOrder::NameAsc:
-        return "SELECT Id FROM Listen ORDER BY Name COLLATE JET ASC, Id";
+        return " ORDER BY Name COLLATE JET ASC, Id";
     case ListenOrder::NameDesc:
-        return "SELECT Id FROM Listen ORDER BY Name COLLATE JET DESC, Id";
+        return " ORDER BY Name COLLATE JET DESC, Id";
     }
-    return "SELECT Id FROM Listen";
+    return QByteArray();
+}
+
+QByteArray listenIds(ListenOrder order)
+{
+    return "SELECT Id FROM Listen" + listenOrder(order);
 }
 
 QByteArray holzOrder(const QString& sortierung, bool listIsEmpty)
