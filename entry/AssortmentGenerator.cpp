@@ -6,7 +6,8 @@
 #include "rules/Codes.h"
 #include "rules/Numbers.h"
 #include "store/DbError.h"
-#include "store/ListQueries.h"
+#include "store/ListRepository.h"
+#include "store/RecordRepository.h"
 #include "store/TimberStore.h"
 #include "store/Transaction.h"
 
@@ -19,8 +20,6 @@ using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
 
-// Equal records must stand next to each other: lot, length, grade, diameter.
-const QString MergeOrder = QStringLiteral("2");
 constexpr qint64 ProgressStep = 1024;
 
 // What a run is compared by, as the values were compared when the lists
@@ -50,14 +49,128 @@ struct Run {
     qint64 length = 0;
     double volumeBefore = 0;
     qint64 countedBefore = 0; // what the run's records add to the list's piece count
-    std::vector<qint64> others;
+    QList<qint64> others;
 };
 
-struct Merge {
-    qint64 id;
-    qint64 pieces;
-    double kubatur;
+// What the pass found: the records that take their run's pieces and
+// volume, the records merged into them, and the list's totals after that.
+struct MergePlan {
+    std::vector<store::RecordRepository::Merged> merged;
+    QList<qint64> removed;
+    double volume = 0;
+    qint64 counted = 0;
+    qint64 runsWithoutPieces = 0;
 };
+
+// Finds the runs among the records of a list read in the merge order, one
+// record at a time.
+class RunFinder {
+public:
+    void add(const store::RecordRepository::MergeFields& record)
+    {
+        const RunKey key{float(record.laenge), float(record.durchm), record.los, record.sorte, record.guete};
+        const qint64 pieces = rules::roundHalfEven(record.stueck);
+        const qint64 pieceCount = ListTotals::pieceCount(key.sorte, double(pieces), record.folgestamm);
+        m_plan.volume += record.kubatur;
+        m_plan.counted += pieceCount;
+
+        // A stack measured by samples keeps its own pieces and volume (and
+        // its samples): it neither joins nor starts a run. A single log with
+        // its stem number keeps number and mark: it ends a run and stays as
+        // it is. One without a number that fits the run belongs to it as well.
+        const bool numberedLog = record.einzelstamm && record.nummer != 0;
+        if (record.sampleMeasured) {
+            closeRun();
+        } else if (m_inRun && key == m_run.key && !numberedLog) {
+            m_run.pieces += pieces;
+            ++m_run.length;
+            m_run.volumeBefore += record.kubatur;
+            m_run.countedBefore += pieceCount;
+            m_run.others.push_back(record.id);
+        } else {
+            closeRun();
+            if (!record.einzelstamm)
+                startRun(record.id, key, pieces, record.kubatur, record.folgestamm, pieceCount);
+        }
+    }
+
+    MergePlan finish()
+    {
+        closeRun();
+        return std::move(m_plan);
+    }
+
+private:
+    void startRun(qint64 id, const RunKey& key, qint64 pieces, double kubatur, bool folgestamm, qint64 pieceCount)
+    {
+        m_run.id = id;
+        m_run.key = key;
+        m_run.firstPieces = pieces;
+        m_run.firstKubatur = kubatur;
+        m_run.firstFolgestamm = folgestamm;
+        m_run.pieces = pieces;
+        m_run.length = 1;
+        m_run.volumeBefore = kubatur;
+        m_run.countedBefore = pieceCount;
+        m_run.others.clear();
+        m_inRun = true;
+    }
+
+    // A run of two or more records becomes its first record, which takes
+    // the run's pieces at its own volume per piece.
+    void closeRun()
+    {
+        if (!m_inRun)
+            return;
+        m_inRun = false;
+        if (m_run.length < 2)
+            return;
+        if (m_run.firstPieces == 0) {
+            ++m_plan.runsWithoutPieces;
+            return;
+        }
+        const double kubatur =
+            ListTotals::twoDecimals(double(m_run.pieces) * (m_run.firstKubatur / double(m_run.firstPieces)));
+        m_plan.merged.push_back({m_run.id, double(m_run.pieces), kubatur});
+        m_plan.removed += m_run.others;
+        m_plan.volume += kubatur - m_run.volumeBefore;
+        m_plan.counted +=
+            ListTotals::pieceCount(m_run.key.sorte, double(m_run.pieces), m_run.firstFolgestamm) -
+            m_run.countedBefore;
+    }
+
+    MergePlan m_plan;
+    Run m_run;
+    bool m_inRun = false;
+};
+
+// One pass in the merge order; what to write is collected and written
+// after the pass is done with the table.
+MergePlan findRuns(const store::RecordRepository& records, const QString& list, qint64 total,
+                   const AssortmentGenerator::Progress& progress)
+{
+    RunFinder finder;
+    qint64 position = 0;
+    records.forEachInMergeOrder(list, [&](const store::RecordRepository::MergeFields& record) {
+        finder.add(record);
+        ++position;
+        if (progress && position % ProgressStep == 0)
+            progress(position, total);
+    });
+    return finder.finish();
+}
+
+// Writes the merged runs, and the list's stored totals follow its records;
+// a list changed since its export says so.
+void storeMerges(store::Database& db, const QString& list, const MergePlan& plan, bool hasRecords)
+{
+    store::RecordRepository records(db);
+    records.storeMerged(plan.merged);
+    records.deleteRecords(plan.removed);
+    store::ListRepository(db).storeTotals(
+        list, {ListTotals::storedKubatur(plan.volume, hasRecords), plan.counted, records.highestNumber(list)},
+        QDate::currentDate());
+}
 
 } // namespace
 
@@ -66,117 +179,14 @@ AssortmentGenerator::Result AssortmentGenerator::compact(store::Database& db, co
 {
     Result result;
     store::Transaction transaction(db);
-    {
-        store::Statement count = db.prepare("SELECT count(*) FROM Holz WHERE Liste = ?");
-        count.bind(1, list);
-        result.recordsBefore = count.step() ? count.int64(0) : 0;
-    }
-
-    // One pass in the merge order; what to write is collected and written
-    // after the reading statement is done with the table.
-    std::vector<Merge> merges;
-    std::vector<qint64> deletes;
-    double volume = 0;
-    qint64 counted = 0;
-    Run run;
-    bool inRun = false;
-    const auto closeRun = [&] {
-        if (!inRun)
-            return;
-        inRun = false;
-        if (run.length < 2)
-            return;
-        if (run.firstPieces == 0) {
-            ++result.runsWithoutPieces;
-            return;
-        }
-        const double kubatur =
-            ListTotals::twoDecimals(double(run.pieces) * (run.firstKubatur / double(run.firstPieces)));
-        merges.push_back({run.id, run.pieces, kubatur});
-        deletes.insert(deletes.end(), run.others.begin(), run.others.end());
-        ++result.runsMerged;
-        volume += kubatur - run.volumeBefore;
-        counted += ListTotals::pieceCount(run.key.sorte, double(run.pieces), run.firstFolgestamm) -
-                   run.countedBefore;
-    };
-
-    {
-        store::Statement st = db.prepare(
-            "SELECT Id, Einzelstamm, Laenge, Durchm, Sorte, Guete, Los, Stueck, Kubatur, Folgestamm, Stamm, "
-            "Nummer "
-            "FROM Holz WHERE Liste = ?" +
-            store::ListQueries::holzOrder(MergeOrder, false));
-        st.bind(1, list);
-        qint64 position = 0;
-        while (st.step()) {
-            ++position;
-            const RunKey key{float(st.real(2)), float(st.real(3)), st.integer(6), st.text(4), st.text(5)};
-            const qint64 pieces = rules::roundHalfEven(st.real(7));
-            const double kubatur = st.real(8);
-            const bool folgestamm = st.boolean(9);
-            const qint64 pieceCount = ListTotals::pieceCount(key.sorte, double(pieces), folgestamm);
-            volume += kubatur;
-            counted += pieceCount;
-
-            // A stack measured by samples keeps its own pieces and volume
-            // (and its samples): it neither joins nor starts a run. A single
-            // log with its stem number keeps number and mark: it ends a run
-            // and stays as it is. One without a number that fits the run
-            // belongs to it as well.
-            const bool sampled = st.text(10) == QLatin1String("Mantl");
-            const bool numberedLog = st.boolean(1) && st.integer(11) != 0;
-            if (sampled) {
-                closeRun();
-            } else if (inRun && key == run.key && !numberedLog) {
-                run.pieces += pieces;
-                ++run.length;
-                run.volumeBefore += kubatur;
-                run.countedBefore += pieceCount;
-                run.others.push_back(st.int64(0));
-            } else {
-                closeRun();
-                if (!st.boolean(1)) {
-                    run.id = st.int64(0);
-                    run.key = key;
-                    run.firstPieces = pieces;
-                    run.firstKubatur = kubatur;
-                    run.firstFolgestamm = folgestamm;
-                    run.pieces = pieces;
-                    run.length = 1;
-                    run.volumeBefore = kubatur;
-                    run.countedBefore = pieceCount;
-                    run.others.clear();
-                    inRun = true;
-                }
-            }
-            if (progress && position % ProgressStep == 0)
-                progress(position, result.recordsBefore);
-        }
-        closeRun();
-    }
-
-    if (!merges.empty()) {
-        store::Statement update = db.prepare("UPDATE Holz SET Stueck = ?, Kubatur = ? WHERE Id = ?");
-        for (const Merge& merge : merges) {
-            update.bindAll(double(merge.pieces), merge.kubatur, merge.id);
-            update.run();
-            update.reset();
-        }
-        store::Statement remove = db.prepare("DELETE FROM Holz WHERE Id = ?");
-        for (const qint64 id : deletes) {
-            remove.bind(1, id);
-            remove.run();
-            remove.reset();
-        }
-        // The list's stored totals follow its records, and a list changed
-        // since its export says so.
-        result.recordsRemoved = qint64(deletes.size());
-        const bool hasRecords = result.recordsBefore > result.recordsRemoved;
-        store::Statement stamp = db.prepare("UPDATE Listen SET Kubatur = ?, Stueckzahl = ?, NummerHigh = ?, "
-                                            "Konvertiert = NULL, Bearbeitet = ? WHERE Liste = ?");
-        stamp.bindAll(ListTotals::storedKubatur(volume, hasRecords), counted,
-                      store::TimberStore::highestNumber(db, list), QDate::currentDate(), list);
-        stamp.run();
+    const store::RecordRepository records(db);
+    result.recordsBefore = records.recordCount(list);
+    const MergePlan plan = findRuns(records, list, result.recordsBefore, progress);
+    result.runsMerged = qint64(plan.merged.size());
+    result.runsWithoutPieces = plan.runsWithoutPieces;
+    if (!plan.merged.empty()) {
+        result.recordsRemoved = qint64(plan.removed.size());
+        storeMerges(db, list, plan, result.recordsBefore > result.recordsRemoved);
     }
     transaction.commit();
     result.recordsAfter = result.recordsBefore - result.recordsRemoved;

@@ -2,7 +2,7 @@
 #include "ListTotals.h"
 
 #include "rules/Numbers.h"
-#include "store/Database.h"
+#include "store/RecordRepository.h"
 
 #include <algorithm>
 #include <cmath>
@@ -64,11 +64,9 @@ void ListTotals::add(const QString& sorte, double stueck, bool folgestamm, int l
 ListTotals ListTotals::compute(store::Database& db, const QString& list)
 {
     ListTotals totals;
-    store::Statement st =
-        db.prepare("SELECT Sorte, Stueck, Folgestamm, Los, Kubatur FROM Holz WHERE Liste = ?");
-    st.bind(1, list);
-    while (st.step())
-        totals.add(st.text(0), st.real(1), st.boolean(2), st.integer(3), st.real(4));
+    store::RecordRepository(db).forEachTotalsFields(list, [&](const store::RecordRepository::TotalsFields& f) {
+        totals.add(f.sorte, f.stueck, f.folgestamm, f.los, f.kubatur);
+    });
     return totals;
 }
 

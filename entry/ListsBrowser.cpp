@@ -14,6 +14,8 @@
 #include "rules/Numbers.h"
 #include "store/DbError.h"
 #include "store/JetCollation.h"
+#include "store/ListRepository.h"
+#include "store/RecordRepository.h"
 #include "store/SettingKeys.h"
 #include "store/TimberStore.h"
 #include "store/Settings.h"
@@ -217,15 +219,7 @@ void ListsBrowser::Liste_Loeschen()
         store::Transaction transaction(db);
         store::PhotoFileChanges photos(store::LotPhotoFiles::of(db));
         photos.removeList(list.Liste);
-        for (const char* sql : {"DELETE FROM Holz WHERE Liste = ?", "DELETE FROM Mantel WHERE Liste = ?",
-                                "DELETE FROM Lager WHERE Liste = ?"}) {
-            store::Statement st = db.prepare(sql);
-            st.bind(1, list.Liste);
-            st.run();
-        }
-        store::Statement st = db.prepare("DELETE FROM Listen WHERE Id = ?");
-        st.bind(1, list.Id);
-        st.run();
+        store::ListRepository(db).deleteList(list);
         transaction.commit();
         photos.commit();
     } catch (const store::DbError& error) {
@@ -286,7 +280,7 @@ void ListsBrowser::Liste_Kubatur_Berechnen(bool still)
         store::ListenRow list = s.store.Listen.currentFresh();
         list.Kubatur = ListTotals::storedKubatur(totals.volume, totals.records > 0);
         list.Stueckzahl = int(totals.pieces);
-        const int highest = store::TimberStore::highestNumber(db, name);
+        const int highest = store::RecordRepository(db).highestNumber(name);
         list.NummerHigh = listId == s.state.openListId ? std::max(s.store.HoechsteNummer, highest) : highest;
         s.store.Listen.update(list);
         transaction.commit();

@@ -13,7 +13,9 @@
 #include "rules/RecordCheck.h"
 #include "store/DbError.h"
 #include "store/JetCollation.h"
+#include "store/ListRepository.h"
 #include "store/LotRegister.h"
+#include "store/RecordRepository.h"
 #include "store/Transaction.h"
 
 #include <functional>
@@ -317,17 +319,14 @@ void MultiRecordChange::storeListTotals(const QString& list, const QList<int>& n
 {
     store::Database& db = s.store.database();
     const ListTotals totals = ListTotals::compute(db, list);
-    store::Statement read = db.prepare("SELECT Los FROM Listen WHERE Liste = ?");
-    read.bind(1, list);
-    QString reg = read.step() ? read.text(0) : store::LotRegister::initial();
+    store::ListRepository lists(db);
+    QString reg = lists.lotRegister(list).value_or(store::LotRegister::initial());
     for (const int lot : newLots)
         reg = store::LotRegister::entered(reg, lot);
-    store::Statement write =
-        db.prepare("UPDATE Listen SET Kubatur = ?, Stueckzahl = ?, NummerHigh = ?, Los = ?, "
-                   "Konvertiert = NULL, Bearbeitet = ? WHERE Liste = ?");
-    write.bindAll(ListTotals::storedKubatur(totals.volume, totals.records > 0), qint64(totals.pieces),
-                  store::TimberStore::highestNumber(db, list), reg, QDate::currentDate(), list);
-    write.run();
+    lists.storeTotals(list,
+                      {ListTotals::storedKubatur(totals.volume, totals.records > 0), qint64(totals.pieces),
+                       store::RecordRepository(db).highestNumber(list)},
+                      reg, QDate::currentDate());
     if (result)
         *result = totals;
 }
@@ -335,13 +334,7 @@ void MultiRecordChange::storeListTotals(const QString& list, const QList<int>& n
 void MultiRecordChange::moveRows(const QString& answer, const QList<int>& rows)
 {
     store::Database& db = s.store.database();
-    QString target;
-    {
-        store::Statement find = db.prepare("SELECT Liste FROM Listen WHERE Liste = ? COLLATE JET");
-        find.bind(1, answer);
-        if (find.step())
-            target = find.text(0);
-    }
+    const QString target = store::ListRepository(db).find(answer).value_or(store::ListenRow()).Liste;
     if (target.isEmpty()) {
         information(QStringLiteral("Liste '") + answer + QStringLiteral("' nicht vorhanden!"));
         return;
@@ -361,7 +354,7 @@ void MultiRecordChange::moveRows(const QString& answer, const QList<int>& rows)
             lots << holz.at(row).Los;
             ids << holz.idAt(row);
         }
-        store::TimberStore::moveRecords(db, ids, target);
+        store::RecordRepository(db).moveRecords(ids, target);
         storeListTotals(s.state.listName, {}, &totals);
         storeListTotals(target, lots);
         transaction.commit();
@@ -387,12 +380,10 @@ void MultiRecordChange::deleteRows(const QString& answer, const QList<int>& rows
     ListTotals totals;
     try {
         store::Transaction transaction(db);
-        store::Statement remove = db.prepare("DELETE FROM Holz WHERE Id = ?");
-        for (const int row : rows) {
-            remove.bind(1, holz.idAt(row));
-            remove.run();
-            remove.reset();
-        }
+        QList<qint64> ids;
+        for (const int row : rows)
+            ids << holz.idAt(row);
+        store::RecordRepository(db).deleteRecords(ids);
         storeListTotals(s.state.listName, {}, &totals);
         transaction.commit();
     } catch (const store::DbError& error) {

@@ -8,6 +8,7 @@
 #include "entry/RecordStorage.h"
 #include "platform/UserInterface.h"
 #include "store/DbError.h"
+#include "store/RecordRepository.h"
 #include "store/TimberStore.h"
 #include "store/Transaction.h"
 
@@ -147,7 +148,7 @@ void RecordNavigation::mnuLoeschen_Click()
         list = s.store.Listen.currentFresh();
         holz.deleteCurrent();
         ListTotals::moveTotals(list, -old.Kubatur, -ListTotals::pieceCount(old),
-                               store::TimberStore::hasRecords(db, list.Liste));
+                               store::RecordRepository(db).hasRecords(list.Liste));
         s.store.Listen.update(list);
         transaction.commit();
     } catch (const store::DbError& error) {

@@ -11,6 +11,7 @@
 #include "rules/Numbers.h"
 #include "rules/RecordCheck.h"
 #include "store/DbError.h"
+#include "store/RecordRepository.h"
 #include "store/TimberStore.h"
 #include "store/Transaction.h"
 
@@ -119,7 +120,7 @@ bool RecordStorage::confirmNumber()
         // number costs no look-up in a long list.
         if (nummer > 0 && nummer <= s.store.HoechsteNummer)
             existing =
-                store::TimberStore::singleLogWithNumber(s.store.database(), s.state.listName, nummer, self);
+                store::RecordRepository(s.store.database()).singleLogWithNumber(s.state.listName, nummer, self);
     } catch (const store::DbError& error) {
         s.showError(error);
         return false;
@@ -235,7 +236,7 @@ bool RecordStorage::Daten_Speichern()
         qint64 pieces = 0;
         if (neu) {
             row = rowFromFields(store::HolzRow());
-            row.SatzNr = store::TimberStore::nextRecordNumber(db, list.Liste);
+            row.SatzNr = store::RecordRepository(db).nextRecordNumber(list.Liste);
         } else {
             const store::HolzRow old = holz.currentFresh();
             row = rowFromFields(old);
@@ -251,7 +252,7 @@ bool RecordStorage::Daten_Speichern()
             pieces -= ListTotals::pieceCount(old);
         }
         const int highest =
-            std::max(s.store.HoechsteNummer, store::TimberStore::highestNumber(db, list.Liste));
+            std::max(s.store.HoechsteNummer, store::RecordRepository(db).highestNumber(list.Liste));
         // A number the screen took for free but another program has used
         // meanwhile becomes the next free one. A number the user kept on
         // purpose (at or below the highest this screen knew) stays.

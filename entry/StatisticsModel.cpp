@@ -5,7 +5,7 @@
 #include "rules/Codes.h"
 #include "rules/Numbers.h"
 #include "store/JetCollation.h"
-#include "store/TimberStore.h"
+#include "store/RecordRepository.h"
 
 #include <QJsonArray>
 #include <QLocale>
@@ -57,7 +57,7 @@ void StatisticsModel::load(store::Database& holz, const QString& list, const QSt
 {
     // Species by their key (case does not part them, as in the database).
     std::map<QString, SpeciesGroups> bySpecies;
-    store::TimberStore::forEachRecord(holz, list, QString(), true, [&](const store::HolzRow& row) {
+    store::RecordRepository(holz).forEachRecord(list, QString(), true, [&](const store::HolzRow& row) {
         SpeciesGroups& groups = bySpecies[row.Holzart.trimmed().toCaseFolded()];
         if (groups.name.isEmpty())
             groups.name = row.Holzart.trimmed();

@@ -2,9 +2,12 @@
 #include "TimberStore.h"
 
 #include "JetCollation.h"
+#include "ListRepository.h"
 #include "LotRegister.h"
 #include "MantelSamples.h"
+#include "RecordRepository.h"
 #include "SettingKeys.h"
+#include "StackSampleRepository.h"
 
 #include <QDate>
 #include <algorithm>
@@ -20,7 +23,7 @@ TimberStore::TimberStore(Database& db, Settings& settings)
 void TimberStore::Listen_Oeffnen(ListenOrder order)
 {
     m_listenOrder = order;
-    Listen.open(ListQueries::listenIds(order));
+    ListRepository(*m_db).openInOrder(Listen, order);
 }
 
 bool TimberStore::moveToList(const QString& name)
@@ -40,9 +43,9 @@ bool TimberStore::Holzliste_Oeffnen()
     const ListenRow list = Listen.hasCurrent() ? Listen.current() : ListenRow();
     if (list.Liste.isEmpty())
         return false;
-    HoechsteNummer = highestNumber(*m_db, list.Liste);
-    const QString sortierung = m_settings->get(keys::Sortierung);
-    Holz.open(ListQueries::holzIds(sortierung, list.Kubatur == 0), {list.Liste});
+    const RecordRepository records(*m_db);
+    HoechsteNummer = records.highestNumber(list.Liste);
+    records.openRecords(Holz, list.Liste, m_settings->get(keys::Sortierung), list.Kubatur == 0);
     listOpen = true;
     return true;
 }
@@ -72,7 +75,7 @@ void TimberStore::Lager_Oeffnen()
 
 QList<int> TimberStore::Mantel_Lesen(qint64 holzId)
 {
-    Mantel.open("SELECT Id FROM Mantel WHERE HolzId = ? ORDER BY Indx, Id", {holzId});
+    StackSampleRepository(*m_db).openSamplesOf(Mantel, holzId);
     QList<int> diameters;
     for (int i = 0; i < Mantel.recordCount(); ++i)
         diameters << Mantel.at(i).Durchm;
@@ -87,97 +90,30 @@ void TimberStore::deleteSample(qint64 holzId, int indx)
 
 std::optional<double> TimberStore::setStackVolume(qint64 holzId, double kubatur, bool measured)
 {
-    Statement old = m_db->prepare("SELECT Kubatur, Liste FROM Holz WHERE Id = ?");
-    old.bind(1, holzId);
-    if (!old.step())
+    const std::optional<RecordRepository::StackBefore> before =
+        RecordRepository(*m_db).setStackVolume(holzId, kubatur, measured);
+    if (!before)
         return std::nullopt;
-    const double before = old.real(0);
-    const QString list = old.text(1);
-    old.reset();
-    // "1" is what every record that is not stacked wood carries otherwise.
-    Statement update = m_db->prepare("UPDATE Holz SET Kubatur = ?, Stamm = ? WHERE Id = ?");
-    update.bindAll(kubatur, measured ? HolzRow::sampleMark() : QStringLiteral("1"), holzId);
-    update.run();
-    Statement stamp = m_db->prepare("UPDATE Listen SET Konvertiert = NULL, Bearbeitet = ? WHERE Liste = ?");
-    stamp.bindAll(QDate::currentDate(), list);
-    stamp.run();
+    ListRepository(*m_db).stampChanged(before->list, QDate::currentDate());
     Holz.refresh();
     Listen.refresh();
-    return before;
-}
-
-int TimberStore::highestNumber(Database& db, const QString& list)
-{
-    Statement st = db.prepare("SELECT coalesce(max(Nummer), 0) FROM Holz WHERE Liste = ?");
-    st.bind(1, list);
-    return st.step() ? st.integer(0) : 0;
-}
-
-qint64 TimberStore::singleLogWithNumber(Database& db, const QString& list, int nummer, qint64 except)
-{
-    Statement st = db.prepare("SELECT Id FROM Holz WHERE Liste = ? AND Nummer = ? AND Id <> ? "
-                              "AND coalesce(Einzelstamm, 0) <> 0 ORDER BY Id LIMIT 1");
-    st.bindAll(list, nummer, except);
-    return st.step() ? st.int64(0) : 0;
-}
-
-void TimberStore::moveRecords(Database& db, const QList<qint64>& ids, const QString& target)
-{
-    qint64 satzNr = 0;
-    {
-        Statement last = db.prepare("SELECT coalesce(max(SatzNr), 0), count(*) FROM Holz WHERE Liste = ?");
-        last.bind(1, target);
-        if (last.step())
-            satzNr = std::max(last.int64(0), last.int64(1));
-    }
-    Statement move = db.prepare("UPDATE Holz SET Liste = ?, SatzNr = ? WHERE Id = ?");
-    for (const qint64 id : ids) {
-        move.bindAll(target, ++satzNr, id);
-        move.run();
-        move.reset();
-    }
-}
-
-int TimberStore::nextRecordNumber(Database& db, const QString& list)
-{
-    Statement st = db.prepare("SELECT coalesce(max(SatzNr), 0) FROM Holz WHERE Liste = ?");
-    st.bind(1, list);
-    return (st.step() ? std::max(0, st.integer(0)) : 0) + 1;
+    return before->kubatur;
 }
 
 std::optional<ListenRow> TimberStore::findList(Database& db, const QString& name)
 {
-    const auto& table = listenTable();
-    Statement st =
-        db.prepare("SELECT " + table.selectList() + " FROM Listen WHERE Liste = ? COLLATE JET ORDER BY Id LIMIT 1");
-    st.bind(1, name);
-    if (!st.step())
-        return std::nullopt;
-    return table.read(st);
-}
-
-bool TimberStore::hasRecords(Database& db, const QString& list)
-{
-    Statement st = db.prepare("SELECT 1 FROM Holz WHERE Liste = ? LIMIT 1");
-    st.bind(1, list);
-    return st.step();
+    return ListRepository(db).find(name);
 }
 
 bool TimberStore::listExists(Database& db, const QString& name)
 {
-    Statement st = db.prepare("SELECT 1 FROM Listen WHERE Liste = ? COLLATE JET LIMIT 1");
-    st.bind(1, name);
-    return st.step();
+    return ListRepository(db).exists(name);
 }
 
 void TimberStore::forEachRecord(Database& db, const QString& list, const QString& sortierung,
                                 bool listIsEmpty, const std::function<void(const HolzRow&)>& visit)
 {
-    Statement st = db.prepare(ListQueries::holzRows(sortierung, listIsEmpty));
-    st.bind(1, list);
-    const auto& table = holzTable();
-    while (st.step())
-        visit(table.read(st));
+    RecordRepository(db).forEachRecord(list, sortierung, listIsEmpty, visit);
 }
 
 } // namespace store

@@ -73,24 +73,10 @@ public:
     // the record's volume before; nullopt when the record is gone.
     std::optional<double> setStackVolume(qint64 holzId, double kubatur, bool measured);
 
-    // Queries that need no cursor. Both read one index entry, whatever the
-    // size of the list.
-    static int highestNumber(Database& db, const QString& list);
-    // The first single log of the list that carries this log number (its
-    // Holz row id), leaving out the row `except`; 0 when there is none.
-    static qint64 singleLogWithNumber(Database& db, const QString& list, int nummer, qint64 except = 0);
-    // Moves records into another list. They take the record numbers after
-    // the target's highest one, in the order given, so no number of the
-    // target is used twice. Runs in the caller's transaction; throws DbError.
-    static void moveRecords(Database& db, const QList<qint64>& ids, const QString& target);
-    // The record number (SatzNr) of the next record of the list: one above
-    // the highest stored, so a number is never given twice, not even after
-    // records were deleted.
-    static int nextRecordNumber(Database& db, const QString& list);
-    // The list of this name (compared without regard to case), if there is one.
+    // The list of this name (compared without regard to case), if there is
+    // one. These three are ListRepository's and RecordRepository's, kept
+    // here for the callers that hold no repository.
     static std::optional<ListenRow> findList(Database& db, const QString& name);
-    // True when the list holds at least one record.
-    static bool hasRecords(Database& db, const QString& list);
     // True when a list of this name exists (compared without regard to case).
     static bool listExists(Database& db, const QString& name);
     // Streams the records of a list in the order of `sortierung`.

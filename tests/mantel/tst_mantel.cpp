@@ -4,6 +4,7 @@
 #include "mantel/FrmMantel.h"
 #include "store/LotRegister.h"
 #include "store/MantelSamples.h"
+#include "store/RecordRepository.h"
 #include "store/Transaction.h"
 #include "tests/store/StoreFaults.h"
 
@@ -269,7 +270,7 @@ void TestMantel::samplesGoWithTheirRecord()
     // its samples go along, the other stack's stay.
     {
         store::Transaction move(*f.holz);
-        store::TimberStore::moveRecords(*f.holz, {second}, QStringLiteral("Nord"));
+        store::RecordRepository(*f.holz).moveRecords({second}, QStringLiteral("Nord"));
         move.commit();
     }
     const auto listOf = [&](qint64 record) {
