@@ -4,6 +4,8 @@
 #include "entry/KeyCodes.h"
 #include "import/DataFolderSetup.h"
 #include "store/DataFolder.h"
+#include "store/ListRepository.h"
+#include "store/RecordRepository.h"
 
 #include <QTest>
 
@@ -101,33 +103,19 @@ void EntryFixture::log(const QString& buffer, const QString& species, const QStr
 
 QList<store::HolzRow> EntryFixture::records(const QString& list) const
 {
-    const auto& table = store::holzTable();
-    store::Statement st =
-        holz->prepare("SELECT " + table.selectList() + " FROM Holz WHERE Liste = ? ORDER BY Id");
-    st.bind(1, list);
     QList<store::HolzRow> rows;
-    while (st.step())
-        rows << table.read(st);
+    store::RecordRepository(*holz).forEachRecord(list, QString(), true,
+                                                 [&](const store::HolzRow& row) { rows << row; });
     return rows;
 }
 
 store::ListenRow EntryFixture::listRow(const QString& list) const
 {
-    const auto& table = store::listenTable();
-    store::Statement st = holz->prepare("SELECT " + table.selectList() + " FROM Listen WHERE Liste = ?");
-    st.bind(1, list);
-    return st.step() ? table.read(st) : store::ListenRow();
+    return store::ListRepository(*holz).find(list).value_or(store::ListenRow());
 }
 
-int EntryFixture::count(const char* sql, const QString& list) const
-{
-    store::Statement st = holz->prepare(sql);
-    st.bind(1, list);
-    return st.step() ? st.integer(0) : -1;
-}
-
-void EntryFixture::insertRecord(const QString& list, int los, int nummer, double kubatur, double stueck,
-                                const QString& sorte, bool folgestamm)
+store::HolzRow EntryFixture::recordRow(const QString& list, int los, int nummer, double kubatur, double stueck,
+                                       const QString& sorte, bool folgestamm)
 {
     store::HolzRow row;
     row.Liste = list;
@@ -142,12 +130,42 @@ void EntryFixture::insertRecord(const QString& list, int los, int nummer, double
     row.Guete = QStringLiteral("B ");
     row.Laenge = 4;
     row.Durchm = 25;
-    insertRow(row);
+    return row;
+}
+
+void EntryFixture::insertRecord(const QString& list, int los, int nummer, double kubatur, double stueck,
+                                const QString& sorte, bool folgestamm)
+{
+    insertRow(recordRow(list, los, nummer, kubatur, stueck, sorte, folgestamm));
 }
 
 void EntryFixture::insertRow(const store::HolzRow& row)
 {
-    store::Statement st = holz->prepare(store::holzTable().insertSql());
-    store::holzTable().bindValues(st, row);
-    st.run();
+    store::RecordSet<store::HolzRow>(*holz, store::holzTable()).addNew(row);
+}
+
+void EntryFixture::changeRecords(const QString& list, const std::function<void(store::HolzRow&)>& change)
+{
+    store::RecordSet<store::HolzRow> rows(*holz, store::holzTable());
+    store::RecordRepository(*holz).openRecords(rows, list, QString(), true);
+    for (int i = 0; i < rows.recordCount(); ++i) {
+        rows.move(i);
+        store::HolzRow row = rows.current();
+        change(row);
+        rows.update(row);
+    }
+}
+
+void EntryFixture::changeListRow(const QString& list, const std::function<void(store::ListenRow&)>& change)
+{
+    store::RecordSet<store::ListenRow> lists(*holz, store::listenTable());
+    store::ListRepository(*holz).openInOrder(lists, store::ListenOrder::Unsorted);
+    for (int i = 0; i < lists.recordCount(); ++i) {
+        if (lists.at(i).Liste != list)
+            continue;
+        lists.move(i);
+        store::ListenRow row = lists.current();
+        change(row);
+        lists.update(row);
+    }
 }

@@ -10,6 +10,7 @@
 #include "tests/support/ScriptedUserInterface.h"
 #include "tests/support/TestFolder.h"
 
+#include <functional>
 #include <memory>
 
 // Test texts are UTF-8 literals.
@@ -45,12 +46,17 @@ struct EntryFixture {
     void log(const QString& buffer, const QString& species = QStringLiteral("Fichte"),
              const QString& grade = QStringLiteral("B "), const QString& sorte = QStringLiteral("L "));
 
-    // Database views.
+    // Database views: the records in entry order, the list row.
     QList<store::HolzRow> records(const QString& list) const;
     store::ListenRow listRow(const QString& list) const;
-    int count(const char* sql, const QString& list) const;
+    // A record of spruce, grade B, 4 m, 25 cm: a single log when it has a number.
+    static store::HolzRow recordRow(const QString& list, int los, int nummer, double kubatur, double stueck = 1,
+                                    const QString& sorte = QStringLiteral("L "), bool folgestamm = false);
     void insertRecord(const QString& list, int los, int nummer, double kubatur, double stueck = 1,
                       const QString& sorte = QStringLiteral("L "), bool folgestamm = false);
-    // Writes a record as it stands, past the screen.
+    // Writes past the screen, as another program would: a record as it
+    // stands, a change to every record of a list, a change to a list row.
     void insertRow(const store::HolzRow& row);
+    void changeRecords(const QString& list, const std::function<void(store::HolzRow&)>& change);
+    void changeListRow(const QString& list, const std::function<void(store::ListenRow&)>& change);
 };

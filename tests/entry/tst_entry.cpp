@@ -4,13 +4,17 @@
 #include "entry/KeyCodes.h"
 #include "entry/ListDatenModel.h"
 #include "entry/ListListenModel.h"
+#include "store/ListRepository.h"
 #include "store/LotRegister.h"
+#include "store/RecordRepository.h"
 #include "store/SettingKeys.h"
 #include "store/TimberStore.h"
+#include "tests/store/WriteFault.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <QTest>
+#include <optional>
 
 using header::HeaderField;
 using platform::Answer;
@@ -423,8 +427,12 @@ void TestEntry::changeKeepsFieldsTheScreenDoesNotShow()
 {
     EntryFixture f;
     openWithRecords(f, List, [&] {
-        f.insertRecord(List, 1, 1, 0.5);
-        f.holz->exec("UPDATE Holz SET RF = 'DK0815', Polter = 'P12', EST1 = 4, SatzNr = 9");
+        store::HolzRow row = EntryFixture::recordRow(List, 1, 1, 0.5);
+        row.RF = u("DK0815");
+        row.Polter = u("P12");
+        row.EST1 = 4;
+        row.SatzNr = 9;
+        f.insertRow(row);
     });
     f.form->cmdAendern_Click();
     f.field(u("Durchmesser"), u("30"));
@@ -577,7 +585,8 @@ void TestEntry::failedSaveKeepsRecordOnScreen()
     f.log(u("425"));
     // The list row is written after the record: its failure must take the
     // record back with it.
-    f.holz->exec("CREATE TRIGGER fail BEFORE UPDATE ON Listen BEGIN SELECT RAISE(ABORT, 'Platte voll'); END");
+    std::optional<testing::WriteFault> fault(std::in_place, *f.holz,
+                                             testing::WriteFault::Refusal{testing::WriteFault::Update, "Listen"});
     f.ui.expectMessage(u("Fehl.Nr"));
     f.type(u("530E"));
     QVERIFY(f.ui.done());
@@ -590,7 +599,7 @@ void TestEntry::failedSaveKeepsRecordOnScreen()
     QCOMPARE(f.form->store().Holz.recordCount(), 1);
     QCOMPARE(f.ui.confirmations(), 1);
 
-    f.holz->exec("DROP TRIGGER fail");
+    fault.reset();
     f.type(u("E"));
     QCOMPARE(f.records(List).size(), 2);
     QCOMPARE(f.records(List).last().Laenge, 5.0);
@@ -638,13 +647,19 @@ void TestEntry::deleteListWithEverything()
     f.newList(List);
     f.log(u("425"));
     f.log(u("430"));
-    for (const char* sql : {"INSERT INTO Mantel (Liste, StapelNr, Durchm) VALUES (?, 1, 30)",
-                            "INSERT INTO Lager (Liste, Los, Lagerort) VALUES (?, 1, 'Weg')"}) {
-        for (const QString& list : {List, u("Andere")}) {
-            store::Statement st = f.holz->prepare(sql);
-            st.bind(1, list);
-            st.run();
-        }
+    // Samples and storage rows stored under the list's name only.
+    store::TimberStore& store = f.form->store();
+    for (const QString& list : {List, u("Andere")}) {
+        store::MantelRow sample;
+        sample.Liste = list;
+        sample.StapelNr = 1;
+        sample.Durchm = 30;
+        store.Mantel.addNew(sample);
+        store::LagerRow place;
+        place.Liste = list;
+        place.Los = 1;
+        place.Lagerort = u("Weg");
+        store.Lager.addNew(place);
     }
     QCOMPARE(f.form->listListen().selectedName(), List);
     f.ui.expectMessage(u("Löschen Liste bestätigen ?"), Answer::Cancel);
@@ -657,16 +672,23 @@ void TestEntry::deleteListWithEverything()
     QCOMPARE(f.ui.shown().last().message.title, u("Liste Nr. '17' löschen"));
     // A window manager may cut the title: the question itself names the list.
     QVERIFY(f.ui.shown().last().message.text.contains(u("'17'")));
-    for (const char* sql :
-         {"SELECT count(*) FROM Holz WHERE Liste = ?", "SELECT count(*) FROM Mantel WHERE Liste = ?",
-          "SELECT count(*) FROM Lager WHERE Liste = ?", "SELECT count(*) FROM Listen WHERE Liste = ?"}) {
-        QCOMPARE(f.count(sql, List), 0);
-        QCOMPARE(f.count(sql, u("Andere")), 1);
-    }
+    const store::RecordRepository records(*f.holz);
+    QCOMPARE(records.recordCount(List), 0);
+    QCOMPARE(records.recordCount(u("Andere")), 1);
+    QVERIFY(!store::ListRepository(*f.holz).exists(List));
+    store.Mantel_Lesen(0);
+    QCOMPARE(store.Mantel.recordCount(), 1);
+    QCOMPARE(store.Mantel.at(0).Liste, u("Andere"));
+    store.Lager_Oeffnen();
+    QCOMPARE(store.Lager.recordCount(), 1);
     QCOMPARE(f.settings->get(store::keys::ListenNr), u("Andere"));
     QCOMPARE(f.form->listListen().rowCount(), 1);
     QCOMPARE(f.c().caption, u("Liste 'Andere'"));
     QCOMPARE(f.form->listDaten().rowCount(), 1);
+    // A new list of the name finds no storage row of the deleted one.
+    f.newList(List);
+    store.Lager_Oeffnen();
+    QCOMPARE(store.Lager.recordCount(), 0);
 }
 
 void TestEntry::deleteListIsAllOrNothing()
@@ -674,7 +696,7 @@ void TestEntry::deleteListIsAllOrNothing()
     EntryFixture f;
     f.newList(List);
     f.log(u("425"));
-    f.holz->exec("CREATE TRIGGER fail BEFORE DELETE ON Listen BEGIN SELECT RAISE(ABORT, 'gesperrt'); END");
+    const testing::WriteFault fault(*f.holz, {testing::WriteFault::Delete, "Listen"});
     f.ui.expectMessage(u("Löschen Liste bestätigen ?"), Answer::Ok);
     f.ui.expectMessage(u("Fehl.Nr"));
     f.form->mnuLoescheng_Click();
@@ -712,7 +734,10 @@ void TestEntry::totalsMessage()
     });
     // Switching to the list stored its totals; mark them to see that
     // showing them stores nothing.
-    f.holz->exec("UPDATE Listen SET Kubatur = 9.99, Stueckzahl = 99");
+    f.changeListRow(List, [](store::ListenRow& row) {
+        row.Kubatur = 9.99;
+        row.Stueckzahl = 99;
+    });
     f.form->store().Listen.refresh();
     f.ui.expectMessage(u("Kubatur ges.= 4,45 fm"));
     f.form->mnuKubatur_Click();

@@ -14,9 +14,12 @@
 #include "store/LotRegister.h"
 #include "store/SettingKeys.h"
 #include "store/TimberStore.h"
+#include "tests/store/WriteFault.h"
 
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
+#include <tuple>
 
 using platform::Answer;
 namespace keys = entry::keys;
@@ -82,26 +85,20 @@ void insertLogs(EntryFixture& f, const QList<Log>& logs)
         f.insertRow(row);
     }
     // The stored total as a save leaves it; 0 would mean "no records".
-    store::Statement st = f.holz->prepare("UPDATE Listen SET Kubatur = 1 WHERE Liste = ?");
-    st.bind(1, List);
-    st.run();
+    f.changeListRow(List, [](store::ListenRow& row) { row.Kubatur = 1; });
 }
 
 // (Stueck, Kubatur) of the list's records in the merge order.
 QList<QPair<double, double>> merged(EntryFixture& f)
 {
+    QList<store::HolzRow> records = f.records(List);
+    std::stable_sort(records.begin(), records.end(), [](const store::HolzRow& a, const store::HolzRow& b) {
+        return std::tie(a.Los, a.Laenge, a.Durchm) < std::tie(b.Los, b.Laenge, b.Durchm);
+    });
     QList<QPair<double, double>> rows;
-    store::Statement st =
-        f.holz->prepare("SELECT Stueck, Kubatur FROM Holz WHERE Liste = ? ORDER BY Los, Laenge, Durchm, Id");
-    st.bind(1, List);
-    while (st.step())
-        rows.append({st.real(0), st.real(1)});
+    for (const store::HolzRow& row : records)
+        rows.append({row.Stueck, row.Kubatur});
     return rows;
-}
-
-void failOn(EntryFixture& f, const char* trigger)
-{
-    f.holz->prepare(trigger).run();
 }
 
 } // namespace
@@ -527,8 +524,7 @@ void TestEntryTools::fieldChangeIsAllOrNothing()
     EntryFixture f;
     threeLogs(f);
     const double total = f.form->state().ListeKubatur;
-    failOn(f, "CREATE TRIGGER broken BEFORE UPDATE OF Guete ON Holz WHEN NEW.Nummer = 3 "
-              "BEGIN SELECT RAISE(ABORT, 'Datenträger voll'); END");
+    const testing::WriteFault fault(*f.holz, {testing::WriteFault::Update, "Holz", "Guete", "Nummer", 3});
     select(f, {0, 1, 2});
     f.ui.expectInput(u("Neue Guete eingeben"), u("D"));
     f.ui.expectMessage(u("Fehl.Nr"));
@@ -696,7 +692,7 @@ void TestEntryTools::assortmentRefusals()
     f.ui.expectMessage(u("Sortiment für Liste '17' automatisch erzeugen ?"), Answer::No);
     QVERIFY(!generator.Sortiment_Erzeugen());
     // A stored total of 0 says "no data", whatever the records say.
-    f.holz->prepare("UPDATE Listen SET Kubatur = 0").run();
+    f.changeListRow(List, [](store::ListenRow& row) { row.Kubatur = 0; });
     f.ui.expectMessage(u("Sortiment für Liste"), Answer::Yes);
     f.ui.expectMessage(u("Liste enhält keine Daten"));
     QVERIFY(!generator.Sortiment_Erzeugen());
@@ -711,8 +707,7 @@ void TestEntryTools::assortmentIsAllOrNothing()
     EntryFixture f;
     f.newList(List);
     insertLogs(f, {{1, 4, 25, 1, 0.2}, {1, 4, 25, 1, 0.2}, {1, 4, 30, 1, 0.3}, {1, 4, 30, 1, 0.3}});
-    failOn(f, "CREATE TRIGGER broken BEFORE DELETE ON Holz WHEN OLD.Durchm = 30 "
-              "BEGIN SELECT RAISE(ABORT, 'Datenträger voll'); END");
+    const testing::WriteFault fault(*f.holz, {testing::WriteFault::Delete, "Holz", nullptr, "Durchm", 30});
     store::TimberStore& store = f.form->store();
     QVERIFY(store.moveToList(List));
     f.ui.expectMessage(u("automatisch erzeugen ?"), Answer::Yes);
@@ -786,7 +781,10 @@ void TestEntryTools::optionsAndStackSamples()
     QCOMPARE(values.holzId, f.records(List).first().Id);
 
     // The sample window stored 0.50 for the first record (0.18 before).
-    f.holz->prepare("UPDATE Holz SET Kubatur = 0.5 WHERE Nummer = 1").run();
+    f.changeRecords(List, [](store::HolzRow& row) {
+        if (row.Nummer == 1)
+            row.Kubatur = 0.5;
+    });
     const double total = f.form->state().ListeKubatur;
     f.form->applyStackSample(u("0,50"), 0.18, 0.5, true);
     QCOMPARE(f.record().txtKubatur, u("0,50"));

@@ -119,8 +119,11 @@ void TestEntryTraps::sampleVolumeSurvivesAChange()
     f.field(u("Stueck"), u("12"));
     f.log(u("E1250"), u("Eiche"));
     // What the stack-sample window leaves: the samples' volume and the mark.
-    f.holz->exec("UPDATE Holz SET Stamm = 'Mantl', Kubatur = 7.77");
-    f.holz->exec("UPDATE Listen SET Kubatur = 7.77");
+    f.changeRecords(List, [](store::HolzRow& row) {
+        row.Stamm = store::HolzRow::sampleMark();
+        row.Kubatur = 7.77;
+    });
+    f.changeListRow(List, [](store::ListenRow& row) { row.Kubatur = 7.77; });
     f.form->store().Holz.refresh();
     f.form->store().Listen.refresh();
 
