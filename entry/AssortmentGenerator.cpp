@@ -101,7 +101,8 @@ public:
     }
 
 private:
-    void startRun(qint64 id, const RunKey& key, qint64 pieces, double kubatur, bool folgestamm, qint64 pieceCount)
+    void startRun(qint64 id, const RunKey& key, qint64 pieces, double kubatur, bool folgestamm,
+                  qint64 pieceCount)
     {
         m_run.id = id;
         m_run.key = key;

@@ -64,9 +64,10 @@ void ListTotals::add(const QString& sorte, double stueck, bool folgestamm, int l
 ListTotals ListTotals::compute(store::Database& db, const QString& list)
 {
     ListTotals totals;
-    store::RecordRepository(db).forEachTotalsFields(list, [&](const store::RecordRepository::TotalsFields& f) {
-        totals.add(f.sorte, f.stueck, f.folgestamm, f.los, f.kubatur);
-    });
+    store::RecordRepository(db).forEachTotalsFields(
+        list, [&](const store::RecordRepository::TotalsFields& f) {
+            totals.add(f.sorte, f.stueck, f.folgestamm, f.los, f.kubatur);
+        });
     return totals;
 }
 

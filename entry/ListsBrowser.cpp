@@ -17,8 +17,8 @@
 #include "store/ListRepository.h"
 #include "store/RecordRepository.h"
 #include "store/SettingKeys.h"
-#include "store/TimberStore.h"
 #include "store/Settings.h"
+#include "store/TimberStore.h"
 #include "store/Transaction.h"
 
 #include <algorithm>

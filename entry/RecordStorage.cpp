@@ -119,8 +119,8 @@ bool RecordStorage::confirmNumber()
         // A number above the highest is new by definition: the usual next
         // number costs no look-up in a long list.
         if (nummer > 0 && nummer <= s.store.HoechsteNummer)
-            existing =
-                store::RecordRepository(s.store.database()).singleLogWithNumber(s.state.listName, nummer, self);
+            existing = store::RecordRepository(s.store.database())
+                           .singleLogWithNumber(s.state.listName, nummer, self);
     } catch (const store::DbError& error) {
         s.showError(error);
         return false;

@@ -8,8 +8,8 @@ namespace store {
 std::optional<ListenRow> ListRepository::find(const QString& name) const
 {
     const auto& table = listenTable();
-    Statement st =
-        m_db->prepare("SELECT " + table.selectList() + " FROM Listen WHERE Liste = ? COLLATE JET ORDER BY Id LIMIT 1");
+    Statement st = m_db->prepare("SELECT " + table.selectList() +
+                                 " FROM Listen WHERE Liste = ? COLLATE JET ORDER BY Id LIMIT 1");
     st.bind(1, name);
     if (!st.step())
         return std::nullopt;
@@ -26,7 +26,8 @@ bool ListRepository::exists(const QString& name) const
 QList<ListenRow> ListRepository::rows(ListenOrder order) const
 {
     const auto& table = listenTable();
-    Statement st = m_db->prepare("SELECT " + table.selectList() + " FROM Listen" + ListQueries::listenOrder(order));
+    Statement st =
+        m_db->prepare("SELECT " + table.selectList() + " FROM Listen" + ListQueries::listenOrder(order));
     QList<ListenRow> lists;
     while (st.step())
         lists << table.read(st);
@@ -81,8 +82,9 @@ void ListRepository::stampExported(qint64 listId, const QDate& konvertiert)
 void ListRepository::renameRowsOf(const QString& oldName, const QString& newName)
 {
     // One statement per table: a list of any size is renamed with three.
-    for (const char* sql : {"UPDATE Holz SET Liste = ? WHERE Liste = ?", "UPDATE Mantel SET Liste = ? WHERE Liste = ?",
-                            "UPDATE Lager SET Liste = ? WHERE Liste = ?"}) {
+    for (const char* sql :
+         {"UPDATE Holz SET Liste = ? WHERE Liste = ?", "UPDATE Mantel SET Liste = ? WHERE Liste = ?",
+          "UPDATE Lager SET Liste = ? WHERE Liste = ?"}) {
         Statement st = m_db->prepare(sql);
         st.bindAll(newName, oldName);
         st.run();

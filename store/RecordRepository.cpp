@@ -14,8 +14,8 @@ const QString MergeOrder = QStringLiteral("2");
 
 } // namespace
 
-void RecordRepository::openRecords(RecordSet<HolzRow>& records, const QString& list, const QString& sortierung,
-                                   bool listIsEmpty) const
+void RecordRepository::openRecords(RecordSet<HolzRow>& records, const QString& list,
+                                   const QString& sortierung, bool listIsEmpty) const
 {
     records.open(ListQueries::holzIds(sortierung, listIsEmpty), {list});
 }
@@ -112,10 +112,10 @@ void RecordRepository::forEachTotalsFields(const QString& list,
 void RecordRepository::forEachInMergeOrder(const QString& list,
                                            const std::function<void(const MergeFields&)>& visit) const
 {
-    Statement st = m_db->prepare(
-        "SELECT Id, Einzelstamm, Laenge, Durchm, Sorte, Guete, Los, Stueck, Kubatur, Folgestamm, Stamm, Nummer "
-        "FROM Holz WHERE Liste = ?" +
-        ListQueries::holzOrder(MergeOrder, false));
+    Statement st = m_db->prepare("SELECT Id, Einzelstamm, Laenge, Durchm, Sorte, Guete, Los, Stueck, "
+                                 "Kubatur, Folgestamm, Stamm, Nummer "
+                                 "FROM Holz WHERE Liste = ?" +
+                                 ListQueries::holzOrder(MergeOrder, false));
     st.bind(1, list);
     MergeFields fields;
     while (st.step()) {
@@ -146,7 +146,7 @@ void RecordRepository::storeMerged(const std::vector<Merged>& merged)
 }
 
 std::optional<RecordRepository::StackBefore> RecordRepository::setStackVolume(qint64 holzId, double kubatur,
-                                                                             bool measured)
+                                                                              bool measured)
 {
     Statement old = m_db->prepare("SELECT Kubatur, Liste FROM Holz WHERE Id = ?");
     old.bind(1, holzId);

@@ -62,7 +62,8 @@ public:
         int los = 0;
         double kubatur = 0;
     };
-    void forEachTotalsFields(const QString& list, const std::function<void(const TotalsFields&)>& visit) const;
+    void forEachTotalsFields(const QString& list,
+                             const std::function<void(const TotalsFields&)>& visit) const;
 
     // What the assortment compaction compares and merges, read in its order
     // (lot, length, grade, diameter): equal records stand next to each other.

@@ -114,8 +114,8 @@ store::ListenRow EntryFixture::listRow(const QString& list) const
     return store::ListRepository(*holz).find(list).value_or(store::ListenRow());
 }
 
-store::HolzRow EntryFixture::recordRow(const QString& list, int los, int nummer, double kubatur, double stueck,
-                                       const QString& sorte, bool folgestamm)
+store::HolzRow EntryFixture::recordRow(const QString& list, int los, int nummer, double kubatur,
+                                       double stueck, const QString& sorte, bool folgestamm)
 {
     store::HolzRow row;
     row.Liste = list;

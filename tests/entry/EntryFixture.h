@@ -50,8 +50,9 @@ struct EntryFixture {
     QList<store::HolzRow> records(const QString& list) const;
     store::ListenRow listRow(const QString& list) const;
     // A record of spruce, grade B, 4 m, 25 cm: a single log when it has a number.
-    static store::HolzRow recordRow(const QString& list, int los, int nummer, double kubatur, double stueck = 1,
-                                    const QString& sorte = QStringLiteral("L "), bool folgestamm = false);
+    static store::HolzRow recordRow(const QString& list, int los, int nummer, double kubatur,
+                                    double stueck = 1, const QString& sorte = QStringLiteral("L "),
+                                    bool folgestamm = false);
     void insertRecord(const QString& list, int los, int nummer, double kubatur, double stueck = 1,
                       const QString& sorte = QStringLiteral("L "), bool folgestamm = false);
     // Writes past the screen, as another program would: a record as it

@@ -585,8 +585,8 @@ void TestEntry::failedSaveKeepsRecordOnScreen()
     f.log(u("425"));
     // The list row is written after the record: its failure must take the
     // record back with it.
-    std::optional<testing::WriteFault> fault(std::in_place, *f.holz,
-                                             testing::WriteFault::Refusal{testing::WriteFault::Update, "Listen"});
+    std::optional<testing::WriteFault> fault(
+        std::in_place, *f.holz, testing::WriteFault::Refusal{testing::WriteFault::Update, "Listen"});
     f.ui.expectMessage(u("Fehl.Nr"));
     f.type(u("530E"));
     QVERIFY(f.ui.done());

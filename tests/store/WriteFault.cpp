@@ -13,8 +13,8 @@ WriteFault::WriteFault(store::Database& db, const Refusal& refusal) : m_db(db)
         sql += QByteArray(" OF ") + refusal.column;
     sql += QByteArray(" ON main.") + refusal.table;
     if (refusal.whenColumn) {
-        sql += QByteArray(refusal.write == Delete ? " WHEN OLD." : " WHEN NEW.") + refusal.whenColumn + " = " +
-               QByteArray::number(refusal.value);
+        sql += QByteArray(refusal.write == Delete ? " WHEN OLD." : " WHEN NEW.") + refusal.whenColumn +
+               " = " + QByteArray::number(refusal.value);
     }
     sql += " BEGIN SELECT RAISE(ABORT, 'Datenträger voll'); END";
     m_db.exec(sql.constData());

@@ -149,8 +149,8 @@ void TestStoreRecords::listsFoundWithoutRegardToCaseAndInOrder()
              (QStringList{QStringLiteral("Abt"), QStringLiteral("Müller"), QStringLiteral("MÜLLER"),
                           QStringLiteral("Zaun")}));
     const QList<ListenRow> byName = lists.rows(ListenOrder::NameDesc);
-    QCOMPARE(names(byName), (QStringList{QStringLiteral("Zaun"), QStringLiteral("MÜLLER"), QStringLiteral("Müller"),
-                                         QStringLiteral("Abt")}));
+    QCOMPARE(names(byName), (QStringList{QStringLiteral("Zaun"), QStringLiteral("MÜLLER"),
+                                         QStringLiteral("Müller"), QStringLiteral("Abt")}));
     // The record set opens on the same rows in the same order.
     lists.openInOrder(f.lists, ListenOrder::NameDesc);
     QCOMPARE(f.lists.recordCount(), byName.size());
