@@ -6,26 +6,21 @@
 
 namespace store::ListQueries {
 
-QByteArray listenOrder(ListenOrder order)
+QByteArray listenIds(ListenOrder order)
 {
     switch (order) {
     case ListenOrder::Unsorted:
-        return " ORDER BY Id";
+        return "SELECT Id FROM Listen ORDER BY Id";
     case ListenOrder::ListeDesc:
-        return " ORDER BY Liste COLLATE JET DESC, Id";
+        return "SELECT Id FROM Listen ORDER BY Liste COLLATE JET DESC, Id";
     case ListenOrder::ListeAsc:
-        return " ORDER BY Liste COLLATE JET ASC, Id";
+        return "SELECT Id FROM Listen ORDER BY Liste COLLATE JET ASC, Id";
     case ListenOrder::NameAsc:
-        return " ORDER BY Name COLLATE JET ASC, Id";
+        return "SELECT Id FROM Listen ORDER BY Name COLLATE JET ASC, Id";
     case ListenOrder::NameDesc:
-        return " ORDER BY Name COLLATE JET DESC, Id";
+        return "SELECT Id FROM Listen ORDER BY Name COLLATE JET DESC, Id";
     }
-    return QByteArray();
-}
-
-QByteArray listenIds(ListenOrder order)
-{
-    return "SELECT Id FROM Listen" + listenOrder(order);
+    return "SELECT Id FROM Listen";
 }
 
 QByteArray holzOrder(const QString& sortierung, bool listIsEmpty)

@@ -19,8 +19,6 @@ enum class ListenOrder {
 // values are bound.
 namespace ListQueries {
 
-// ORDER BY clause (with leading blank) for the lists in the given order.
-QByteArray listenOrder(ListenOrder order);
 // Ids of all lists in the given order.
 QByteArray listenIds(ListenOrder order);
 

@@ -23,17 +23,6 @@ bool ListRepository::exists(const QString& name) const
     return st.step();
 }
 
-QList<ListenRow> ListRepository::rows(ListenOrder order) const
-{
-    const auto& table = listenTable();
-    Statement st =
-        m_db->prepare("SELECT " + table.selectList() + " FROM Listen" + ListQueries::listenOrder(order));
-    QList<ListenRow> lists;
-    while (st.step())
-        lists << table.read(st);
-    return lists;
-}
-
 void ListRepository::openInOrder(RecordSet<ListenRow>& lists, ListenOrder order) const
 {
     lists.open(ListQueries::listenIds(order));
@@ -70,25 +59,6 @@ void ListRepository::stampChanged(const QString& list, const QDate& bearbeitet)
     Statement st = m_db->prepare("UPDATE Listen SET Konvertiert = NULL, Bearbeitet = ? WHERE Liste = ?");
     st.bindAll(bearbeitet, list);
     st.run();
-}
-
-void ListRepository::stampExported(qint64 listId, const QDate& konvertiert)
-{
-    Statement st = m_db->prepare("UPDATE Listen SET Konvertiert = ? WHERE Id = ?");
-    st.bindAll(konvertiert, listId);
-    st.run();
-}
-
-void ListRepository::renameRowsOf(const QString& oldName, const QString& newName)
-{
-    // One statement per table: a list of any size is renamed with three.
-    for (const char* sql :
-         {"UPDATE Holz SET Liste = ? WHERE Liste = ?", "UPDATE Mantel SET Liste = ? WHERE Liste = ?",
-          "UPDATE Lager SET Liste = ? WHERE Liste = ?"}) {
-        Statement st = m_db->prepare(sql);
-        st.bindAll(newName, oldName);
-        st.run();
-    }
 }
 
 void ListRepository::deleteList(const ListenRow& list)

@@ -6,7 +6,6 @@
 #include "store/RecordSet.h"
 
 #include <QDate>
-#include <QList>
 #include <QString>
 #include <optional>
 
@@ -27,8 +26,6 @@ public:
     // the one stored first.
     std::optional<ListenRow> find(const QString& name) const;
     bool exists(const QString& name) const;
-    // Every list in the given order.
-    QList<ListenRow> rows(ListenOrder order) const;
     // Opens `lists` on every list in the given order.
     void openInOrder(RecordSet<ListenRow>& lists, ListenOrder order) const;
 
@@ -50,13 +47,7 @@ public:
                      const QDate& bearbeitet);
     // Stamps the list as edited on `bearbeitet` and not exported since.
     void stampChanged(const QString& list, const QDate& bearbeitet);
-    // Stamps the list row as exported on `konvertiert`.
-    void stampExported(qint64 listId, const QDate& konvertiert);
 
-    // Gives the records, stack samples and storage rows of a list the new
-    // name. The list's own row is left to the caller, whose record set
-    // holds it.
-    void renameRowsOf(const QString& oldName, const QString& newName);
     // Deletes the list row and everything stored under its name: records,
     // stack samples, storage rows.
     void deleteList(const ListenRow& list);

@@ -7,7 +7,6 @@
 #include "MantelSamples.h"
 #include "RecordRepository.h"
 #include "SettingKeys.h"
-#include "StackSampleRepository.h"
 
 #include <QDate>
 #include <algorithm>
@@ -75,7 +74,7 @@ void TimberStore::Lager_Oeffnen()
 
 QList<int> TimberStore::Mantel_Lesen(qint64 holzId)
 {
-    StackSampleRepository(*m_db).openSamplesOf(Mantel, holzId);
+    Mantel.open("SELECT Id FROM Mantel WHERE HolzId = ? ORDER BY Indx, Id", {holzId});
     QList<int> diameters;
     for (int i = 0; i < Mantel.recordCount(); ++i)
         diameters << Mantel.at(i).Durchm;

@@ -5,7 +5,7 @@
 #include "store/ListRepository.h"
 #include "store/RecordRepository.h"
 #include "store/Settings.h"
-#include "store/StackSampleRepository.h"
+#include "store/MantelSamples.h"
 #include "store/TimberStore.h"
 #include "store/Transaction.h"
 #include "tests/support/TestFolder.h"
@@ -82,14 +82,7 @@ struct Fixture {
         return rows;
     }
 
-    QList<int> sampleDiameters(qint64 holzId)
-    {
-        StackSampleRepository(*db).openSamplesOf(mantel, holzId);
-        QList<int> diameters;
-        for (int i = 0; i < mantel.recordCount(); ++i)
-            diameters << mantel.at(i).Durchm;
-        return diameters;
-    }
+    QList<MantelRow> samples(qint64 holzId) const { return MantelSamples(*db).ofRecord(holzId); }
 
     int storagePlaces(const QString& list)
     {
@@ -103,11 +96,11 @@ struct Fixture {
     }
 };
 
-QStringList names(const QList<ListenRow>& rows)
+QStringList names(const RecordSet<ListenRow>& lists)
 {
     QStringList result;
-    for (const ListenRow& row : rows)
-        result << row.Liste;
+    for (int i = 0; i < lists.recordCount(); ++i)
+        result << lists.at(i).Liste;
     return result;
 }
 
@@ -119,11 +112,11 @@ class TestStoreRecords : public QObject {
 private slots:
     void listsFoundWithoutRegardToCaseAndInOrder();
     void listTotalsAndStampsWriteOneList();
-    void listRenameAndDeleteTakeEverythingUnderTheName();
+    void listDeletionTakesEverythingUnderTheName();
     void recordQueriesOfOneList();
     void recordsMovedAndDeletedByTheirIds();
     void totalsAndMergeReadsAndMergeWrites();
-    void stackVolumeAndSamples();
+    void stackVolumeAndItsMark();
 };
 
 void TestStoreRecords::listsFoundWithoutRegardToCaseAndInOrder()
@@ -142,26 +135,19 @@ void TestStoreRecords::listsFoundWithoutRegardToCaseAndInOrder()
     QVERIFY(lists.exists(QStringLiteral("ZAUN")));
     QVERIFY(!lists.exists(QStringLiteral("Zau")));
 
-    QCOMPARE(names(lists.rows(ListenOrder::Unsorted)),
-             (QStringList{QStringLiteral("Müller"), QStringLiteral("MÜLLER"), QStringLiteral("Abt"),
-                          QStringLiteral("Zaun")}));
-    QCOMPARE(names(lists.rows(ListenOrder::ListeAsc)),
-             (QStringList{QStringLiteral("Abt"), QStringLiteral("Müller"), QStringLiteral("MÜLLER"),
-                          QStringLiteral("Zaun")}));
-    const QList<ListenRow> byName = lists.rows(ListenOrder::NameDesc);
-    QCOMPARE(names(byName), (QStringList{QStringLiteral("Zaun"), QStringLiteral("MÜLLER"),
-                                         QStringLiteral("Müller"), QStringLiteral("Abt")}));
-    // The record set opens on the same rows in the same order.
+    // Equal names keep the order in which they were stored.
+    lists.openInOrder(f.lists, ListenOrder::ListeAsc);
+    QCOMPARE(names(f.lists), (QStringList{QStringLiteral("Abt"), QStringLiteral("Müller"), QStringLiteral("MÜLLER"),
+                                          QStringLiteral("Zaun")}));
     lists.openInOrder(f.lists, ListenOrder::NameDesc);
-    QCOMPARE(f.lists.recordCount(), byName.size());
-    for (int i = 0; i < byName.size(); ++i)
-        QCOMPARE(f.lists.idAt(i), byName.at(i).Id);
+    QCOMPARE(names(f.lists), (QStringList{QStringLiteral("Zaun"), QStringLiteral("MÜLLER"),
+                                          QStringLiteral("Müller"), QStringLiteral("Abt")}));
 }
 
 void TestStoreRecords::listTotalsAndStampsWriteOneList()
 {
     Fixture f;
-    const qint64 nord = f.addList(QStringLiteral("Nord"));
+    f.addList(QStringLiteral("Nord"));
     f.addList(QStringLiteral("Süd"));
     ListRepository lists(*f.db);
 
@@ -183,8 +169,6 @@ void TestStoreRecords::listTotalsAndStampsWriteOneList()
     QCOMPARE(row.Los, QStringLiteral(" 1, 2,"));
     QCOMPARE(row.Bearbeitet, Today.addDays(1));
 
-    lists.stampExported(nord, Today);
-    QCOMPARE(lists.find(QStringLiteral("Nord"))->Konvertiert, Today);
     lists.stampChanged(QStringLiteral("Nord"), Today.addDays(2));
     row = *lists.find(QStringLiteral("Nord"));
     QVERIFY(row.Konvertiert.isNull());
@@ -198,7 +182,7 @@ void TestStoreRecords::listTotalsAndStampsWriteOneList()
     QVERIFY(sued.Bearbeitet.isNull());
 }
 
-void TestStoreRecords::listRenameAndDeleteTakeEverythingUnderTheName()
+void TestStoreRecords::listDeletionTakesEverythingUnderTheName()
 {
     Fixture f;
     f.addList(QStringLiteral("Alt"));
@@ -216,37 +200,23 @@ void TestStoreRecords::listRenameAndDeleteTakeEverythingUnderTheName()
     const RecordRepository records(*f.db);
 
     {
-        // Inside a transaction that is not committed nothing is renamed.
+        // Inside a transaction that is not committed nothing is deleted.
         Transaction transaction(*f.db);
-        lists.renameRowsOf(QStringLiteral("Alt"), QStringLiteral("Neu"));
+        lists.deleteList(*lists.find(QStringLiteral("Alt")));
     }
     QCOMPARE(records.recordCount(QStringLiteral("Alt")), 2);
 
-    lists.renameRowsOf(QStringLiteral("Alt"), QStringLiteral("Neu"));
+    lists.deleteList(*lists.find(QStringLiteral("Alt")));
+    QVERIFY(!lists.exists(QStringLiteral("Alt")));
     QCOMPARE(records.recordCount(QStringLiteral("Alt")), 0);
-    QCOMPARE(records.recordCount(QStringLiteral("Neu")), 2);
-    QCOMPARE(records.recordCount(QStringLiteral("Rest")), 1);
-    f.sampleDiameters(0);
-    QCOMPARE(f.mantel.at(0).Liste, QStringLiteral("Neu"));
-    QCOMPARE(f.mantel.at(1).Liste, QStringLiteral("Rest"));
-    // The list row itself is the caller's to rename.
-    ListenRow renamed = *lists.find(QStringLiteral("Alt"));
-    QCOMPARE(f.storagePlaces(QStringLiteral("Alt")), 0);
-    renamed.Liste = QStringLiteral("Neu");
-    lists.openInOrder(f.lists, ListenOrder::Unsorted);
-    f.lists.move(f.lists.indexOfId(renamed.Id));
-    f.lists.update(renamed);
-    QCOMPARE(f.storagePlaces(QStringLiteral("Neu")), 1);
-
-    lists.deleteList(renamed);
-    QVERIFY(!lists.exists(QStringLiteral("Neu")));
-    QCOMPARE(records.recordCount(QStringLiteral("Neu")), 0);
-    QCOMPARE(f.sampleDiameters(0), QList<int>{40});
+    const QList<MantelRow> samples = f.samples(0);
+    QCOMPARE(samples.size(), 1);
+    QCOMPARE(samples.at(0).Liste, QStringLiteral("Rest"));
     QCOMPARE(records.recordCount(QStringLiteral("Rest")), 1);
     QCOMPARE(f.storagePlaces(QStringLiteral("Rest")), 1);
     // A new list of the name starts without the old one's storage rows.
-    f.addList(QStringLiteral("Neu"));
-    QCOMPARE(f.storagePlaces(QStringLiteral("Neu")), 0);
+    f.addList(QStringLiteral("Alt"));
+    QCOMPARE(f.storagePlaces(QStringLiteral("Alt")), 0);
 }
 
 void TestStoreRecords::recordQueriesOfOneList()
@@ -379,27 +349,12 @@ void TestStoreRecords::totalsAndMergeReadsAndMergeWrites()
     QCOMPARE(rows.at(3).Id, thick);
 }
 
-void TestStoreRecords::stackVolumeAndSamples()
+void TestStoreRecords::stackVolumeAndItsMark()
 {
     Fixture f;
     const qint64 stack = f.addRecord(QStringLiteral("P"), 1, 0, false);
-    const qint64 other = f.addRecord(QStringLiteral("P"), 2, 0, false);
-    for (int indx = 1; indx <= 4; ++indx)
-        f.addSample(stack, QStringLiteral("P"), 5 - indx, 30 + indx);
-    f.addSample(other, QStringLiteral("P"), 3, 50);
+    f.addRecord(QStringLiteral("P"), 2, 0, false);
     RecordRepository records(*f.db);
-    StackSampleRepository samples(*f.db);
-
-    // In the order of their positions, not of their entry.
-    QCOMPARE(f.sampleDiameters(stack), (QList<int>{34, 33, 32, 31}));
-    samples.deleteSample(stack, 2);
-    QCOMPARE(f.sampleDiameters(stack), (QList<int>{34, 32, 31}));
-    QList<int> positions;
-    for (int i = 0; i < f.mantel.recordCount(); ++i)
-        positions << f.mantel.at(i).Indx;
-    QCOMPARE(positions, (QList<int>{1, 2, 3}));
-    f.sampleDiameters(other);
-    QCOMPARE(f.mantel.at(0).Indx, 3);
 
     const auto before = records.setStackVolume(stack, 2.75, true);
     QVERIFY(before);
