@@ -9,12 +9,11 @@
 #include "store/RecordRepository.h"
 #include "store/SettingKeys.h"
 #include "store/TimberStore.h"
-#include "tests/store/WriteFault.h"
+#include "tests/store/StoreFaults.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <QTest>
-#include <optional>
 
 using header::HeaderField;
 using platform::Answer;
@@ -585,8 +584,7 @@ void TestEntry::failedSaveKeepsRecordOnScreen()
     f.log(u("425"));
     // The list row is written after the record: its failure must take the
     // record back with it.
-    std::optional<testing::WriteFault> fault(
-        std::in_place, *f.holz, testing::WriteFault::Refusal{testing::WriteFault::Update, "Listen"});
+    testing::StoreFaults::refuseListChanges(*f.holz);
     f.ui.expectMessage(u("Fehl.Nr"));
     f.type(u("530E"));
     QVERIFY(f.ui.done());
@@ -599,7 +597,7 @@ void TestEntry::failedSaveKeepsRecordOnScreen()
     QCOMPARE(f.form->store().Holz.recordCount(), 1);
     QCOMPARE(f.ui.confirmations(), 1);
 
-    fault.reset();
+    testing::StoreFaults::allowListChanges(*f.holz);
     f.type(u("E"));
     QCOMPARE(f.records(List).size(), 2);
     QCOMPARE(f.records(List).last().Laenge, 5.0);
@@ -696,7 +694,7 @@ void TestEntry::deleteListIsAllOrNothing()
     EntryFixture f;
     f.newList(List);
     f.log(u("425"));
-    const testing::WriteFault fault(*f.holz, {testing::WriteFault::Delete, "Listen"});
+    testing::StoreFaults::refuseListDeletion(*f.holz);
     f.ui.expectMessage(u("Löschen Liste bestätigen ?"), Answer::Ok);
     f.ui.expectMessage(u("Fehl.Nr"));
     f.form->mnuLoescheng_Click();

@@ -14,7 +14,7 @@
 #include "store/LotRegister.h"
 #include "store/SettingKeys.h"
 #include "store/TimberStore.h"
-#include "tests/store/WriteFault.h"
+#include "tests/store/StoreFaults.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -524,7 +524,7 @@ void TestEntryTools::fieldChangeIsAllOrNothing()
     EntryFixture f;
     threeLogs(f);
     const double total = f.form->state().ListeKubatur;
-    const testing::WriteFault fault(*f.holz, {testing::WriteFault::Update, "Holz", "Guete", "Nummer", 3});
+    testing::StoreFaults::refuseGradeChangeOfNumber(*f.holz, 3);
     select(f, {0, 1, 2});
     f.ui.expectInput(u("Neue Guete eingeben"), u("D"));
     f.ui.expectMessage(u("Fehl.Nr"));
@@ -707,7 +707,7 @@ void TestEntryTools::assortmentIsAllOrNothing()
     EntryFixture f;
     f.newList(List);
     insertLogs(f, {{1, 4, 25, 1, 0.2}, {1, 4, 25, 1, 0.2}, {1, 4, 30, 1, 0.3}, {1, 4, 30, 1, 0.3}});
-    const testing::WriteFault fault(*f.holz, {testing::WriteFault::Delete, "Holz", nullptr, "Durchm", 30});
+    testing::StoreFaults::refuseRecordDeletionOfDiameter(*f.holz, 30);
     store::TimberStore& store = f.form->store();
     QVERIFY(store.moveToList(List));
     f.ui.expectMessage(u("automatisch erzeugen ?"), Answer::Yes);

@@ -38,4 +38,35 @@ void StoreFaults::refuseStorageChanges(store::Database& holz)
               "BEGIN SELECT RAISE(ABORT, 'Platte voll'); END;");
 }
 
+void StoreFaults::refuseListChanges(store::Database& holz)
+{
+    holz.exec("CREATE TEMP TRIGGER refuseList BEFORE UPDATE ON main.Listen "
+              "BEGIN SELECT RAISE(ABORT, 'Platte voll'); END;");
+}
+
+void StoreFaults::allowListChanges(store::Database& holz)
+{
+    holz.exec("DROP TRIGGER IF EXISTS temp.refuseList");
+}
+
+void StoreFaults::refuseListDeletion(store::Database& holz)
+{
+    holz.exec("CREATE TEMP TRIGGER refuseListDeletion BEFORE DELETE ON main.Listen "
+              "BEGIN SELECT RAISE(ABORT, 'gesperrt'); END;");
+}
+
+void StoreFaults::refuseGradeChangeOfNumber(store::Database& holz, int nummer)
+{
+    holz.exec(QByteArray("CREATE TEMP TRIGGER refuseGrade BEFORE UPDATE OF Guete ON main.Holz WHEN NEW.Nummer = " +
+                         QByteArray::number(nummer) + " BEGIN SELECT RAISE(ABORT, 'Datenträger voll'); END;")
+                  .constData());
+}
+
+void StoreFaults::refuseRecordDeletionOfDiameter(store::Database& holz, int durchm)
+{
+    holz.exec(QByteArray("CREATE TEMP TRIGGER refuseDeletion BEFORE DELETE ON main.Holz WHEN OLD.Durchm = " +
+                         QByteArray::number(durchm) + " BEGIN SELECT RAISE(ABORT, 'Datenträger voll'); END;")
+                  .constData());
+}
+
 } // namespace testing

@@ -26,6 +26,18 @@ public:
     static void allowNewRecords(store::Database& holz);
     // Storage rows cannot be changed while this connection lasts.
     static void refuseStorageChanges(store::Database& holz);
+
+    // No list row can be changed …
+    static void refuseListChanges(store::Database& holz);
+    // … until this.
+    static void allowListChanges(store::Database& holz);
+    // No list row can be deleted while this connection lasts.
+    static void refuseListDeletion(store::Database& holz);
+    // The grade of the record with this log number cannot be changed, nor
+    // can a record of this diameter be deleted, while this connection lasts:
+    // an action on several records fails part way through.
+    static void refuseGradeChangeOfNumber(store::Database& holz, int nummer);
+    static void refuseRecordDeletionOfDiameter(store::Database& holz, int durchm);
 };
 
 } // namespace testing
