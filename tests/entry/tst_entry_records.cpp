@@ -9,6 +9,8 @@
 #include "entry/ListListenModel.h"
 #include "export/Fields.h"
 #include "export/FixedLine.h"
+#include "store/MasterData.h"
+#include "store/MasterDataWriter.h"
 #include "store/TimberStore.h"
 
 #include <QTest>
@@ -28,10 +30,12 @@ void select(EntryFixture& f, const QList<int>& rows)
 // The first bark group (Fichte's in every region) with the bands given.
 void barkBands(EntryFixture& f, double r1, int d2, double r2)
 {
-    store::Statement st = f.master->prepare("UPDATE Rindenabzug SET D1 = 1, R1 = ?, D2 = ?, R2 = ?, D3 = 0, "
-                                            "R3 = 0, D4 = 0, R4 = 0, D5 = 0, R5 = 0 WHERE RindenIndex = 1");
-    st.bindAll(r1, d2, r2);
-    st.run();
+    const store::MasterData master(*f.master);
+    store::MasterDataWriter writer(*f.master);
+    for (const store::LaenderRow& region : master.laender()) {
+        if (master.barkRow(region.Landindex, 1))
+            writer.saveBarkRow(region.Landindex, 1, {{1, r1}, {d2, r2}, {0, 0.0}, {0, 0.0}, {0, 0.0}});
+    }
     // The screen reads the bark table when it loads.
     f.form = std::make_unique<entry::FrmHolz>(*f.holz, *f.master, *f.settings, f.ui);
     f.form->setDezimalpunkt(false);
