@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Commands.h"
 
-#include "store/ListRows.h"
+#include "store/ListRepository.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -19,7 +19,7 @@ QString germanDate(const QDate& date)
 int runLists(CliContext& context, const QStringList& args)
 {
     Options(args, {}).expectPositional(0, QStringLiteral("lists"));
-    const QList<store::ListenRow> lists = store::ListRows(context.holzDb()).all(store::ListenOrder::ListeAsc);
+    const QList<store::ListenRow> lists = store::ListRepository(context.holzDb()).all(store::ListenOrder::ListeAsc);
     QJsonArray rows;
 
     if (context.json()) {

@@ -10,8 +10,9 @@
 #include "platform/ProcessLauncher.h"
 #include "platform/UserInterface.h"
 #include "rules/ListName.h"
+#include "store/RecordRepository.h"
 #include "store/DbError.h"
-#include "store/ListRows.h"
+#include "store/ListRepository.h"
 #include "store/MasterData.h"
 #include "store/SettingKeys.h"
 #include "store/TimberStore.h"
@@ -104,7 +105,7 @@ bool writeFiles(const ExportFormat& format, const QStringList& paths, const Expo
 // since the lists were read, and must not be written back.
 void stampConverted(store::TimberStore& store)
 {
-    store::ListRows(store.database()).stampConverted(store.Listen.currentId(), QDate::currentDate());
+    store::ListRepository(store.database()).stampConverted(store.Listen.currentId(), QDate::currentDate());
     store.Listen.refresh();
 }
 
@@ -232,7 +233,7 @@ ExportDriver::Result ExportDriver::Konvertieren(store::TimberStore& store, const
         // is needed beforehand.
         store.Holz.close();
         const QString name = store.Listen.current().Liste;
-        const qint64 count = name.isEmpty() ? 0 : store::ListRows(store.database()).contents(name).records;
+        const qint64 count = name.isEmpty() ? 0 : store::ListRepository(store.database()).contents(name).records;
         if (name.isEmpty()) {
             m_ui.message(rules::ListName::missingMessage());
             result.outcome = Outcome::NoRecords;
@@ -289,7 +290,7 @@ ExportDriver::Result ExportDriver::write(store::TimberStore& store, const QStrin
     store::Database& db = store.database();
     job.setRecords(
         [&](const RecordVisitor& visit) {
-            store::TimberStore::forEachRecord(db, list.Liste, sortierung, list.Kubatur == 0, visit);
+            store::RecordRepository(db).forEachRecord(list.Liste, sortierung, list.Kubatur == 0, visit);
         },
         count);
     job.setProgress(

@@ -4,7 +4,7 @@
 #include "platform/UserInterface.h"
 #include "rules/ListName.h"
 #include "store/DbError.h"
-#include "store/ListRows.h"
+#include "store/ListRepository.h"
 #include "store/LotRegister.h"
 #include "store/PhotoFileChanges.h"
 #include "store/SettingKeys.h"
@@ -197,7 +197,7 @@ void FrmListendaten::setText(HeaderField f, const QString& text)
 
 bool FrmListendaten::Liste_Vorhanden(const QString& name)
 {
-    if (!store::TimberStore::listExists(m_store.database(), name))
+    if (!store::ListRepository(m_store.database()).exists(name))
         return false;
     m_ui.message(rules::ListName::existsMessage(name));
     return true;
@@ -390,7 +390,7 @@ bool FrmListendaten::renameInDatabase(const QString& oldName, const QString& new
         store::Transaction transaction(db);
         store::PhotoFileChanges photos(store::LotPhotoFiles::of(db));
         photos.moveList(oldName, newName);
-        store::ListRows(db).renameContents(oldName, newName);
+        store::ListRepository(db).renameContents(oldName, newName);
         store::ListenRow row = m_store.Listen.current();
         row.Liste = newName;
         m_store.Listen.update(row);

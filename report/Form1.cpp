@@ -20,7 +20,7 @@
 #include "store/MasterData.h"
 #include "store/SettingKeys.h"
 #include "store/Settings.h"
-#include "store/WorkCopyRepository.h"
+#include "store/ListRepository.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -135,7 +135,7 @@ void Form1::mnuDateioeffnen_Click()
     const QString previous = m_currentRow >= 0 ? Text11() : QString();
     try {
         m_holz = store::Database::open(databasePath(), store::DatabaseKind::Holz, store::OpenMode::ReadOnly);
-        m_grid.setLists(store::WorkCopyRepository::lists(*m_holz, store::ListenOrder::ListeDesc));
+        m_grid.setLists(store::ListRepository(*m_holz).all(store::ListenOrder::ListeDesc));
         m_uebernehmenEnabled = true;
         const int again = m_grid.rowOf(previous);
         setCurrentRow(again >= 0 ? again : (m_grid.rowCount() > 0 ? 0 : -1));
@@ -236,7 +236,7 @@ void Form1::takeOver()
     try {
         // The header as stored now, so that header and records are read together.
         const store::ListenRow& shown = m_grid.lists().at(m_currentRow);
-        const store::ListenRow header = store::WorkCopyRepository::list(*m_holz, shown.Id).value_or(shown);
+        const store::ListenRow header = store::ListRepository(*m_holz).byId(shown.Id).value_or(shown);
         m_work->takeOver(*m_holz, header.Liste);
         m_takenOver = header;
         m_places = LotPlaces::read(*m_holz, header.Liste);

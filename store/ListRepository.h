@@ -6,6 +6,7 @@
 #include "store/RecordSet.h"
 
 #include <QDate>
+#include <QList>
 #include <QString>
 #include <optional>
 
@@ -51,6 +52,26 @@ public:
     // Deletes the list row and everything stored under its name: records,
     // stack samples, storage rows.
     void deleteList(const ListenRow& list);
+
+    // Every list's header row, in the order of the lists browser.
+    QList<ListenRow> all(ListenOrder order) const;
+    // The header row with this Id, as stored now.
+    std::optional<ListenRow> byId(qint64 id) const;
+    // Sets the date of the last export of the list with this Id, and
+    // nothing else of its row: the rest may have changed since it was read.
+    void stampConverted(qint64 listId, const QDate& date);
+
+    // What a list holds besides its header row.
+    struct Contents {
+        qint64 records = 0;
+        qint64 samples = 0;     // stack samples
+        qint64 storageRows = 0; // storage places of its lots
+    };
+    Contents contents(const QString& list) const;
+    // Gives the records, stack samples and storage rows of list `from` the
+    // name `to`; the header row is the caller's. One transaction, so a list
+    // of any size moves completely or not at all.
+    void renameContents(const QString& from, const QString& to);
 
 private:
     Database* m_db;

@@ -125,26 +125,5 @@ QList<int> WorkCopyRepository::lots() const
     return lots;
 }
 
-QList<ListenRow> WorkCopyRepository::lists(Database& holz, ListenOrder order)
-{
-    // The record set reads the rows in pages, in the order of the id query.
-    RecordSet<ListenRow> set(holz, listenTable());
-    set.open(ListQueries::listenIds(order));
-    QList<ListenRow> lists;
-    lists.reserve(set.recordCount());
-    for (int i = 0; i < set.recordCount(); ++i)
-        lists << set.at(i);
-    return lists;
-}
-
-std::optional<ListenRow> WorkCopyRepository::list(Database& holz, qint64 id)
-{
-    const auto& table = listenTable();
-    Statement st = holz.prepare(table.selectByIdSql());
-    st.bind(1, id);
-    if (!st.step())
-        return std::nullopt;
-    return table.read(st);
-}
 
 } // namespace store

@@ -41,11 +41,6 @@ public:
     // The lots present, ascending (0 included when records carry it).
     QList<int> lots() const;
 
-    // The lists of the list database a copy can be made of, in `order`, and
-    // one of them by its id, as stored now.
-    static QList<ListenRow> lists(Database& holz, ListenOrder order);
-    static std::optional<ListenRow> list(Database& holz, qint64 id);
-
 private:
     Database* m_work;
 };

@@ -2,7 +2,7 @@
 #include "header/FrmListendaten.h"
 #include "import/DataFolderSetup.h"
 #include "store/Database.h"
-#include "store/ListRows.h"
+#include "store/ListRepository.h"
 #include "store/LotRegister.h"
 #include "store/SettingKeys.h"
 #include "store/Settings.h"
@@ -55,7 +55,7 @@ struct Dialog {
         form->Form_Activate(true, name);
     }
 
-    store::ListRows::Contents contents(const QString& list) { return store::ListRows(*db).contents(list); }
+    store::ListRepository::Contents contents(const QString& list) { return store::ListRepository(*db).contents(list); }
 
     // Two records, a sample that names no record (found by its list only)
     // and a storage row.
@@ -120,7 +120,7 @@ void TestHeader::cleansTheName()
     QVERIFY(d.create(typed));
     QCOMPARE(saved.count(), 1);
     QCOMPARE(saved.first().first().toString(), stored);
-    QVERIFY(store::TimberStore::listExists(*d.db, stored));
+    QVERIFY(store::ListRepository(*d.db).exists(stored));
     QCOMPARE(d.settings->get(store::keys::ListenNr), stored);
     QVERIFY(!d.form->visible);
 }
@@ -227,7 +227,7 @@ void TestHeader::nameLengthCountsCharacters()
         d.ui.expectMessage(QStringLiteral("Bezeichnung der Liste"));
     QCOMPARE(d.create(name), accepted);
     QVERIFY(d.ui.done());
-    QCOMPARE(store::TimberStore::listExists(*d.db, name), accepted);
+    QCOMPARE(store::ListRepository(*d.db).exists(name), accepted);
 }
 
 void TestHeader::refusesEmptyDuplicateAndBadDate()
@@ -246,7 +246,7 @@ void TestHeader::refusesEmptyDuplicateAndBadDate()
     QVERIFY(d.ui.done());
     QCOMPARE(saved.count(), 0);
     QVERIFY(d.form->visible);
-    QCOMPARE(store::ListRows(*d.db).all(store::ListenOrder::Unsorted).size(), 1);
+    QCOMPARE(store::ListRepository(*d.db).all(store::ListenOrder::Unsorted).size(), 1);
 }
 
 void TestHeader::editKeepsTheStoredName()
@@ -292,7 +292,7 @@ void TestHeader::cancelAsksOnlyAfterChanges()
     d.ui.expectMessage(QStringLiteral("Neue Liste 'Ost' anlegen ?"), Answer::No);
     d.form->cmdAbbrechen_Click();
     QVERIFY(d.ui.done());
-    QVERIFY(!store::TimberStore::listExists(*d.db, QStringLiteral("Ost")));
+    QVERIFY(!store::ListRepository(*d.db).exists(QStringLiteral("Ost")));
     QCOMPARE(dismissed.count(), 2);
 }
 
@@ -316,8 +316,8 @@ void TestHeader::renameMovesRecordsSamplesAndStorageRows()
     QVERIFY(moved.records > 0 && moved.samples > 0 && moved.storageRows > 0);
     const auto left = d.contents(QStringLiteral("Alt"));
     QCOMPARE(left.records + left.samples + left.storageRows, 0);
-    QVERIFY(store::TimberStore::listExists(*d.db, QStringLiteral("Neu1")));
-    QVERIFY(!store::TimberStore::listExists(*d.db, QStringLiteral("Alt")));
+    QVERIFY(store::ListRepository(*d.db).exists(QStringLiteral("Neu1")));
+    QVERIFY(!store::ListRepository(*d.db).exists(QStringLiteral("Alt")));
     QCOMPARE(d.contents(QStringLiteral("Andere")).records, 2);
     QCOMPARE(d.settings->get(store::keys::ListenNr), QStringLiteral("Neu1"));
 }
@@ -368,7 +368,7 @@ void TestHeader::renameIsAllOrNothing()
     d.form->Liste_Umbenennen();
     QVERIFY(d.ui.done());
     QCOMPARE(d.contents(QStringLiteral("Alt")).records, 2);
-    QVERIFY(store::TimberStore::listExists(*d.db, QStringLiteral("Alt")));
+    QVERIFY(store::ListRepository(*d.db).exists(QStringLiteral("Alt")));
     QCOMPARE(d.form->txtListenname.text, QStringLiteral("Alt"));
 }
 

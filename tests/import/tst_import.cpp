@@ -9,11 +9,12 @@
 #include "import/ListFileReader.h"
 #include "import/TextLines.h"
 #include "rules/Volume.h"
+#include "store/RecordRepository.h"
 #include "store/Database.h"
 #include "store/DatabaseCheck.h"
 #include "store/DbError.h"
 #include "store/ListImportWriter.h"
-#include "store/ListRows.h"
+#include "store/ListRepository.h"
 #include "store/MasterData.h"
 #include "store/SettingKeys.h"
 #include "store/Settings.h"
@@ -101,15 +102,15 @@ QString lastError(const ImportedList& list)
     return list.errors.last() ? list.errors.last()->description : QString();
 }
 
-store::ListRows::Contents contents(store::Database& db, const QString& list)
+store::ListRepository::Contents contents(store::Database& db, const QString& list)
 {
-    return store::ListRows(db).contents(list);
+    return store::ListRepository(db).contents(list);
 }
 
 QStringList listNames(store::Database& db)
 {
     QStringList names;
-    for (const auto& row : store::ListRows(db).all(store::ListenOrder::ListeAsc))
+    for (const auto& row : store::ListRepository(db).all(store::ListenOrder::ListeAsc))
         names << row.Liste;
     return names;
 }
@@ -653,7 +654,7 @@ private slots:
         QCOMPARE(result.listName, QStringLiteral("HangOst"));
         QCOMPARE(result.records, 5);
 
-        const QList<store::ListenRow> lists = store::ListRows(*w.holz).all(store::ListenOrder::Unsorted);
+        const QList<store::ListenRow> lists = store::ListRepository(*w.holz).all(store::ListenOrder::Unsorted);
         QCOMPARE(lists.size(), 1);
         const store::ListenRow header = lists.first();
         QCOMPARE(header.Name, QStringLiteral("Forstbetrieb Huber"));
@@ -754,7 +755,7 @@ private slots:
         qint64 all = 0;
         for (const QString& list : listNames(*w.holz)) {
             qint64 found = 0;
-            store::TimberStore::forEachRecord(*w.holz, list, QStringLiteral("0"), false,
+            store::RecordRepository(*w.holz).forEachRecord(list, QStringLiteral("0"), false,
                                               [&](const store::HolzRow& h) {
                                                   timber.Mantel_Lesen(h.Id);
                                                   const int samples = timber.Mantel.recordCount();

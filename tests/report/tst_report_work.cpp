@@ -10,7 +10,8 @@
 #include "report/WorkCopy.h"
 #include "store/SettingKeys.h"
 #include "store/Settings.h"
-#include "store/WorkCopyRepository.h"
+#include "store/ListRepository.h"
+#include "store/RecordRepository.h"
 #include "tests/store/StoreFaults.h"
 #include "tests/support/ScriptedUserInterface.h"
 #include "tests/support/TestFolder.h"
@@ -164,7 +165,13 @@ private slots:
         QCOMPARE(whole, QStringList{QDir(options.folder).filePath(QStringLiteral("Probe.docx"))});
 
         // A list without records gives no document at all.
-        holz->exec("DELETE FROM Holz");
+        {
+            store::RecordRepository records(*holz);
+            QList<qint64> ids;
+            records.forEachRecord(QStringLiteral("Probe"), QStringLiteral("0"), false,
+                                  [&ids](const store::HolzRow& row) { ids << row.Id; });
+            records.deleteRecords(ids);
+        }
         work.takeOver(*holz, QStringLiteral("Probe"));
         QVERIFY(QFile::remove(whole.first()));
         QVERIFY(WordExport(*holz, work, {}).write(holzList(*holz), options).isEmpty());
@@ -481,7 +488,7 @@ private:
     // The one list of the database.
     static store::ListenRow holzList(store::Database& db)
     {
-        return store::WorkCopyRepository::lists(db, store::ListenOrder::Unsorted).value(0);
+        return store::ListRepository(db).all(store::ListenOrder::Unsorted).value(0);
     }
 };
 

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The writes of the master-data import, the bulk writer of new lists and
 // the operations on whole lists, checked through what the program reads back.
+#include "store/RecordRepository.h"
 #include "store/Database.h"
 #include "store/DbError.h"
 #include "store/ListImportWriter.h"
-#include "store/ListRows.h"
+#include "store/ListRepository.h"
 #include "store/MasterData.h"
 #include "store/MasterDataWriter.h"
 #include "store/Settings.h"
@@ -71,7 +72,7 @@ QList<qint64> storeList(Database& db, const QString& name, int records)
 QList<HolzRow> recordsOf(Database& db, const QString& list)
 {
     QList<HolzRow> rows;
-    TimberStore::forEachRecord(db, list, QStringLiteral("0"), false,
+    store::RecordRepository(db).forEachRecord(list, QStringLiteral("0"), false,
                                [&](const HolzRow& row) { rows << row; });
     return rows;
 }
@@ -205,8 +206,8 @@ void TestStoreImport::importWriterStoresTheListWhole()
                    {QStringLiteral("Neu"), 3, 38, 0, 2, ids.at(2), 0}});
 
     QVERIFY(list.Id > 0);
-    QCOMPARE(TimberStore::findList(*db, QStringLiteral("neu"))->Id, list.Id);
-    QCOMPARE(TimberStore::findList(*db, QStringLiteral("Neu"))->Kubatur, 1.25);
+    QCOMPARE(store::ListRepository(*db).find(QStringLiteral("neu"))->Id, list.Id);
+    QCOMPARE(store::ListRepository(*db).find(QStringLiteral("Neu"))->Kubatur, 1.25);
     const QList<HolzRow> stored = recordsOf(*db, QStringLiteral("Neu"));
     QCOMPARE(stored.size(), rows.size());
     for (int i = 0; i < rows.size(); ++i) {
@@ -222,7 +223,7 @@ void TestStoreImport::importWriterStoresTheListWhole()
     TimberStore timber(*db, settings);
     QCOMPARE(timber.Mantel_Lesen(ids.at(2)), (QList<int>{41, 38}));
     QVERIFY(timber.Mantel_Lesen(ids.at(1)).isEmpty());
-    const ListRows::Contents contents = ListRows(*db).contents(QStringLiteral("Neu"));
+    const ListRepository::Contents contents = ListRepository(*db).contents(QStringLiteral("Neu"));
     QCOMPARE(contents.records, 4);
     QCOMPARE(contents.samples, 2);
     QCOMPARE(contents.storageRows, 1);
@@ -240,9 +241,9 @@ void TestStoreImport::importWriterRefusesAndForgets()
         QVERIFY(writer.begin(QStringLiteral("Halb")));
         writer.addRecord(record(QStringLiteral("Halb"), 1, 1));
     } // never finished
-    QVERIFY(!TimberStore::listExists(*db, QStringLiteral("Halb")));
-    QCOMPARE(ListRows(*db).contents(QStringLiteral("Halb")).records, 0);
-    QCOMPARE(ListRows(*db).contents(QStringLiteral("Wald")).records, 2);
+    QVERIFY(!store::ListRepository(*db).exists(QStringLiteral("Halb")));
+    QCOMPARE(ListRepository(*db).contents(QStringLiteral("Halb")).records, 0);
+    QCOMPARE(ListRepository(*db).contents(QStringLiteral("Wald")).records, 2);
 
     ListImportWriter idle(*db);
     QVERIFY_THROWS_EXCEPTION(DbError, idle.addRecord(record(QStringLiteral("X"), 1, 1)));
@@ -256,8 +257,8 @@ void TestStoreImport::importWriterRefusesAndForgets()
     writer.addRecord(record(QStringLiteral("Zweite"), 1, 5));
     ListenRow row = header(QStringLiteral("Zweite"));
     writer.finish(row, {}, {});
-    QCOMPARE(ListRows(*db).contents(QStringLiteral("Zweite")).records, 1);
-    QCOMPARE(ListRows(*db).contents(QStringLiteral("Halb")).records, 0);
+    QCOMPARE(ListRepository(*db).contents(QStringLiteral("Zweite")).records, 1);
+    QCOMPARE(ListRepository(*db).contents(QStringLiteral("Halb")).records, 0);
 }
 
 void TestStoreImport::listOperationsTouchOnlyTheirList()
@@ -266,7 +267,7 @@ void TestStoreImport::listOperationsTouchOnlyTheirList()
     auto db = Database::open(folder.file(QStringLiteral("Holz.db")), DatabaseKind::Holz);
     for (const QString& name : {QStringLiteral("b"), QStringLiteral("Ä"), QStringLiteral("C")})
         storeList(*db, name, 2);
-    ListRows lists(*db);
+    ListRepository lists(*db);
     QStringList names;
     for (const ListenRow& row : lists.all(ListenOrder::ListeAsc))
         names << row.Liste;
@@ -276,22 +277,22 @@ void TestStoreImport::listOperationsTouchOnlyTheirList()
         names << row.Liste;
     QCOMPARE(names, (QStringList{QStringLiteral("C"), QStringLiteral("b"), QStringLiteral("Ä")}));
 
-    const qint64 b = TimberStore::findList(*db, QStringLiteral("b"))->Id;
+    const qint64 b = store::ListRepository(*db).find(QStringLiteral("b"))->Id;
     lists.stampConverted(b, QDate(2026, 3, 4));
-    QCOMPARE(TimberStore::findList(*db, QStringLiteral("b"))->Konvertiert, QDate(2026, 3, 4));
-    QVERIFY(!TimberStore::findList(*db, QStringLiteral("C"))->Konvertiert.isValid());
+    QCOMPARE(store::ListRepository(*db).find(QStringLiteral("b"))->Konvertiert, QDate(2026, 3, 4));
+    QVERIFY(!store::ListRepository(*db).find(QStringLiteral("C"))->Konvertiert.isValid());
 
     lists.renameContents(QStringLiteral("b"), QStringLiteral("d"));
-    const ListRows::Contents moved = lists.contents(QStringLiteral("d"));
+    const ListRepository::Contents moved = lists.contents(QStringLiteral("d"));
     QCOMPARE(moved.records, 2);
     QCOMPARE(moved.samples, 3);
     QCOMPARE(moved.storageRows, 1);
-    const ListRows::Contents left = lists.contents(QStringLiteral("b"));
+    const ListRepository::Contents left = lists.contents(QStringLiteral("b"));
     QCOMPARE(left.records + left.samples + left.storageRows, 0);
     QCOMPARE(lists.contents(QStringLiteral("C")).records, 2);
     QCOMPARE(lists.contents(QStringLiteral("C")).samples, 3);
     // The header row is the caller's.
-    QVERIFY(TimberStore::listExists(*db, QStringLiteral("b")));
+    QVERIFY(store::ListRepository(*db).exists(QStringLiteral("b")));
 }
 
 QTEST_GUILESS_MAIN(TestStoreImport)

@@ -7,6 +7,7 @@
 #include "store/MantelSamples.h"
 #include "store/RecordSet.h"
 #include "store/Transaction.h"
+#include "store/ListRepository.h"
 #include "store/WorkCopyRepository.h"
 #include "tests/support/TestFolder.h"
 
@@ -273,28 +274,28 @@ private slots:
         db.addList(QStringLiteral("gamma"));
         db.addList(QStringLiteral("Äsche"));
         // Without regard to case, umlauts with their letter.
-        QCOMPARE(names(WorkCopyRepository::lists(*db.holz, ListenOrder::ListeDesc)),
+        QCOMPARE(names(ListRepository(*db.holz).all(ListenOrder::ListeDesc)),
                  (QStringList{QStringLiteral("gamma"), QStringLiteral("Beta"), QStringLiteral("Äsche"),
                               QStringLiteral("alpha")}));
-        QCOMPARE(names(WorkCopyRepository::lists(*db.holz, ListenOrder::ListeAsc)),
+        QCOMPARE(names(ListRepository(*db.holz).all(ListenOrder::ListeAsc)),
                  (QStringList{QStringLiteral("alpha"), QStringLiteral("Äsche"), QStringLiteral("Beta"),
                               QStringLiteral("gamma")}));
 
         // By id: the header as stored now.
         RecordSet<ListenRow> lists(*db.holz, listenTable());
-        ListenRow changed = WorkCopyRepository::list(*db.holz, beta).value();
+        ListenRow changed = ListRepository(*db.holz).byId(beta).value();
         QCOMPARE(changed.Id, beta);
         changed.Name = QStringLiteral("Säge Nord");
         changed.Kubatur = 12.5;
         lists.open("SELECT Id FROM Listen WHERE Id = ?", {beta});
         lists.update(changed);
-        const auto reread = WorkCopyRepository::list(*db.holz, beta);
+        const auto reread = ListRepository(*db.holz).byId(beta);
         QVERIFY(reread);
         QCOMPARE(reread->Liste, QStringLiteral("Beta"));
         QCOMPARE(reread->Name, QStringLiteral("Säge Nord"));
         QCOMPARE(reread->Kubatur, 12.5);
-        QCOMPARE(WorkCopyRepository::list(*db.holz, beta + 100), std::nullopt);
-        QVERIFY(WorkCopyRepository::lists(*Databases().holz, ListenOrder::ListeDesc).isEmpty());
+        QCOMPARE(ListRepository(*db.holz).byId(beta + 100), std::nullopt);
+        QVERIFY(ListRepository(*Databases().holz).all(ListenOrder::ListeDesc).isEmpty());
     }
 
     void samplesOfARecordInTheirOrder()
