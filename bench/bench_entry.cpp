@@ -26,6 +26,7 @@
 #include "store/Settings.h"
 
 #include "bench/BenchSupport.h"
+#include "bench/EngineFloor.h"
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -167,26 +168,13 @@ void saveModel(benchmark::State& state)
     state.counters["records"] = model.listDaten().rowCount();
 }
 
-// What a save cannot go below: one durable transaction that inserts a
-// record and moves its list's totals, on the same file with the same settings.
+// The engine alone, as the yardstick of the save above.
 void bareInsert(benchmark::State& state)
 {
     store::Database& db = *screen->holz;
     const QString list = listOf(state);
-    for (auto _ : state) {
-        db.exec("BEGIN IMMEDIATE");
-        store::Statement insert =
-            db.prepare("INSERT INTO Holz (SatzNr, Liste, Nummer, Einzelstamm, Los, Holzart, Guete, Sorte, Staerke, "
-                       "Laenge, Durchm, Stueck, Kubatur) VALUES (0, ?, 1, 1, 1, 'Fichte', 'B ', 'L ', '2a', 4, "
-                       "25, 1, 0.2)");
-        insert.bind(1, list);
-        insert.run();
-        store::Statement update = db.prepare(
-            "UPDATE Listen SET Kubatur = Kubatur + 0.2, Stueckzahl = Stueckzahl + 1, Bearbeitet = ? WHERE Liste = ?");
-        update.bindAll(QDate::currentDate(), list);
-        update.run();
-        db.exec("COMMIT");
-    }
+    for (auto _ : state)
+        bench::bareDurableInsert(db, list);
 }
 
 void openBigList(benchmark::State& state)

@@ -23,6 +23,7 @@
 #include "import/UseCodeLookup.h"
 #include "rules/BarkTable.h"
 #include "store/Database.h"
+#include "store/ListRepository.h"
 #include "store/MasterData.h"
 #include "store/SettingKeys.h"
 #include "store/Settings.h"
@@ -52,13 +53,12 @@ QByteArray fileBytes;
 
 void deleteList()
 {
+    store::ListRepository lists(*holz);
+    const auto list = lists.find(ListName);
+    if (!list)
+        return;
     store::Transaction transaction(*holz);
-    for (const char* sql : {"DELETE FROM Holz WHERE Liste = ?", "DELETE FROM Lager WHERE Liste = ?",
-                            "DELETE FROM Mantel WHERE Liste = ?", "DELETE FROM Listen WHERE Liste = ?"}) {
-        store::Statement st = holz->prepare(sql);
-        st.bind(1, ListName);
-        st.run();
-    }
+    lists.deleteList(*list);
     transaction.commit();
 }
 

@@ -9,6 +9,7 @@
 // an export. Peak memory of the whole process is reported as the counter
 // "peak_MB".
 #include "cli/ListGenerator.h"
+#include "store/RecordRepository.h"
 #include "store/Database.h"
 #include "store/DatabaseCheck.h"
 #include "store/SettingKeys.h"
@@ -64,7 +65,7 @@ void streamRecords(benchmark::State& state)
 {
     for (auto _ : state) {
         double sum = 0;
-        store::TimberStore::forEachRecord(*db, ListName, QStringLiteral("1"), false,
+        store::RecordRepository(*db).forEachRecord(ListName, QStringLiteral("1"), false,
                                           [&](const store::HolzRow& row) { sum += row.Kubatur; });
         benchmark::DoNotOptimize(sum);
     }

@@ -14,6 +14,7 @@
 #include "report/ReportTexts.h"
 #include "report/WordExport.h"
 #include "report/WorkCopy.h"
+#include "store/ListRepository.h"
 #include "store/Database.h"
 #include "store/MasterData.h"
 #include "store/TimberStore.h"
@@ -41,7 +42,7 @@ QList<store::HolzartRow> species()
 
 store::ListenRow listRow()
 {
-    return store::TimberStore::findList(*holz, ListName).value_or(store::ListenRow());
+    return store::ListRepository(*holz).find(ListName).value_or(store::ListenRow());
 }
 
 void takeOver(benchmark::State& state)

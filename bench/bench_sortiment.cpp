@@ -13,6 +13,8 @@
 #include "import/DataFolderSetup.h"
 #include "store/Database.h"
 #include "store/HolzRow.h"
+#include "store/ListImportWriter.h"
+#include "store/ListRepository.h"
 #include "store/ListenRow.h"
 #include "store/LotRegister.h"
 #include "store/Transaction.h"
@@ -64,18 +66,17 @@ void makeLogs()
 // The list as typed: its records and its header with the stored totals.
 void writeList()
 {
-    store::Transaction transaction(*holz);
-    for (const char* sql : {"DELETE FROM Holz WHERE Liste = ?", "DELETE FROM Listen WHERE Liste = ?"}) {
-        store::Statement st = holz->prepare(sql);
-        st.bind(1, ListName);
-        st.run();
+    store::ListRepository lists(*holz);
+    if (const auto old = lists.find(ListName)) {
+        store::Transaction transaction(*holz);
+        lists.deleteList(*old);
+        transaction.commit();
     }
+    store::ListImportWriter writer(*holz);
+    writer.begin(ListName);
     double total = 0;
-    store::Statement insert = holz->prepare(store::holzTable().insertSql());
     for (const store::HolzRow& row : logs) {
-        store::holzTable().bindValues(insert, row);
-        insert.run();
-        insert.reset();
+        writer.addRecord(row);
         total += row.Kubatur;
     }
     store::ListenRow list;
@@ -85,10 +86,7 @@ void writeList()
         list.Los = store::LotRegister::entered(list.Los, lot);
     list.Kubatur = std::round(total * 100) / 100;
     list.Stueckzahl = records;
-    store::Statement header = holz->prepare(store::listenTable().insertSql());
-    store::listenTable().bindValues(header, list);
-    header.run();
-    transaction.commit();
+    writer.finish(list, {}, {});
 }
 
 void compaction(benchmark::State& state)

@@ -2,6 +2,7 @@
 #include "Commands.h"
 
 #include "cli/EntrySession.h"
+#include "store/ListRepository.h"
 #include "store/TimberStore.h"
 
 namespace cli {
@@ -15,7 +16,7 @@ int runDeleteList(CliContext& context, const QStringList& args)
     context.ui().setQuiet(true);
     session.form().mnuLoescheng_Click();
     context.ui().setQuiet(false);
-    if (store::TimberStore::listExists(context.holzDb(), list)) {
+    if (store::ListRepository(context.holzDb()).exists(list)) {
         for (const QString& message : context.ui().messages())
             context.err() << message.trimmed() << Qt::endl;
         throw CommandError{QStringLiteral("Liste '%1' wurde nicht gelöscht.").arg(list)};

@@ -5,6 +5,7 @@
 #include "lots/AutoLosHook.h"
 #include "lots/LotRules.h"
 #include "rules/Numbers.h"
+#include "store/ListRepository.h"
 #include "store/SettingKeys.h"
 #include "store/Settings.h"
 #include "store/TimberStore.h"
@@ -25,7 +26,7 @@ EntrySession::EntrySession(CliContext& context) : m_context(context)
 EntrySession::~EntrySession()
 {
     // A deleted or renamed list is gone: then the name the model stored stays.
-    if (m_lastList.isEmpty() || store::TimberStore::listExists(m_context.holzDb(), m_lastList))
+    if (m_lastList.isEmpty() || store::ListRepository(m_context.holzDb()).exists(m_lastList))
         m_context.settings().set(store::keys::ListenNr, m_lastList);
 }
 

@@ -2,6 +2,7 @@
 #include "Commands.h"
 
 #include "cli/ListGenerator.h"
+#include "store/ListRepository.h"
 #include "store/MasterData.h"
 #include "store/SettingKeys.h"
 #include "store/TimberStore.h"
@@ -17,7 +18,7 @@ int runGenerate(CliContext& context, const QStringList& args)
     const int count = options.positional().at(1).toInt(&ok);
     if (!ok || count < 0 || count > 10'000'000)
         throw CommandError{QStringLiteral("ANZAHL muss eine Zahl von 0 bis 10000000 sein."), 2};
-    if (store::TimberStore::listExists(context.holzDb(), list))
+    if (store::ListRepository(context.holzDb()).exists(list))
         throw CommandError{QStringLiteral("Liste '%1' schon vorhanden").arg(list)};
     QStringList species;
     const int region = context.settings().number(store::keys::RegionIndex, 8);

@@ -2,6 +2,7 @@
 #include "Commands.h"
 
 #include "lots/StoragePlaceEditor.h"
+#include "store/ListRepository.h"
 #include "store/StoragePlaceRepository.h"
 #include "store/TimberStore.h"
 
@@ -97,7 +98,7 @@ int runLager(CliContext& context, const QStringList& args)
     const int lot = set ? lotNumber(positional[2]) : photo ? lotNumber(positional[3]) : 0;
 
     store::Database& db = context.holzDb();
-    const std::optional<store::ListenRow> list = store::TimberStore::findList(db, positional[0]);
+    const std::optional<store::ListenRow> list = store::ListRepository(db).find(positional[0]);
     if (!list)
         throw CommandError{QStringLiteral("Liste '%1' nicht gefunden.").arg(positional[0])};
     if (positional.size() == 1)

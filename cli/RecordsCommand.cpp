@@ -2,6 +2,8 @@
 #include "Commands.h"
 
 #include "entry/ListDatenModel.h"
+#include "store/ListRepository.h"
+#include "store/RecordRepository.h"
 #include "store/SettingKeys.h"
 #include "store/Settings.h"
 #include "store/TimberStore.h"
@@ -15,7 +17,7 @@ int runRecords(CliContext& context, const QStringList& args)
 {
     Options(args, {}).expectPositional(1, QStringLiteral("records LISTE"));
     store::Database& db = context.holzDb();
-    const std::optional<store::ListenRow> list = store::TimberStore::findList(db, args.first());
+    const std::optional<store::ListenRow> list = store::ListRepository(db).find(args.first());
     if (!list)
         throw CommandError{QStringLiteral("Liste '%1' gibt es nicht.").arg(args.first())};
     // The rows as the entry screen's table shows them, in the order it opens
@@ -27,7 +29,7 @@ int runRecords(CliContext& context, const QStringList& args)
 
     if (context.json()) {
         QJsonArray rows;
-        store::TimberStore::forEachRecord(db, list->Liste, sortierung, list->Kubatur == 0,
+        store::RecordRepository(db).forEachRecord(list->Liste, sortierung, list->Kubatur == 0,
                                           [&](const store::HolzRow& row) {
                                               ++position;
                                               QJsonObject object;
@@ -47,7 +49,7 @@ int runRecords(CliContext& context, const QStringList& args)
         out << entry::ListDatenModel::columnCaption(column);
     }
     out << '\n';
-    store::TimberStore::forEachRecord(db, list->Liste, sortierung, list->Kubatur == 0,
+    store::RecordRepository(db).forEachRecord(list->Liste, sortierung, list->Kubatur == 0,
                                       [&](const store::HolzRow& row) {
                                           ++position;
                                           // A character, not a C string: converting "\t" for

@@ -2,6 +2,7 @@
 #include "ReportSource.h"
 
 #include "cli/CliContext.h"
+#include "store/ListRepository.h"
 #include "store/Database.h"
 #include "store/MasterData.h"
 #include "store/SettingKeys.h"
@@ -13,7 +14,7 @@ namespace cli {
 ReportSource::ReportSource(CliContext& context, const QString& listName, Copy copy)
 {
     store::Database& holz = context.holzDb();
-    const std::optional<store::ListenRow> list = store::TimberStore::findList(holz, listName);
+    const std::optional<store::ListenRow> list = store::ListRepository(holz).find(listName);
     if (!list)
         throw CommandError{QStringLiteral("Liste „%1“ nicht vorhanden.").arg(listName)};
     m_list = *list;

@@ -13,9 +13,8 @@
 # *_ui libraries, the programs' wiring and the window programs. A file of no
 # such target (the window models, and every folder below the windows) may not.
 #
-# With STEMMO_CHECK_SQL_LAYER on, the test `sql_in_store` also holds every
-# C++ source outside store/ free of SQL (scripts/check-sql-in-store.sh).
-option(STEMMO_CHECK_SQL_LAYER "Test that no C++ source outside store/ holds SQL" OFF)
+# The test `sql_in_store` holds every C++ source outside store/ free of SQL
+# (scripts/check-sql-in-store.sh).
 
 # Sets <out> to TRUE when <target> reaches Qt6::Widgets or Qt6::PrintSupport
 # through its link libraries.
@@ -136,8 +135,6 @@ set(STEMMO_WIDGET_HEADERS "@widget_headers@")
 
     if(BUILD_TESTING)
         add_test(NAME layers COMMAND ${CMAKE_COMMAND} -DSETTINGS=${settings} -P ${script})
-        if(STEMMO_CHECK_SQL_LAYER)
-            add_test(NAME sql_in_store COMMAND ${PROJECT_SOURCE_DIR}/scripts/check-sql-in-store.sh ${PROJECT_SOURCE_DIR})
-        endif()
+        add_test(NAME sql_in_store COMMAND ${PROJECT_SOURCE_DIR}/scripts/check-sql-in-store.sh ${PROJECT_SOURCE_DIR})
     endif()
 endfunction()

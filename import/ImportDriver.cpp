@@ -15,6 +15,7 @@
 #include "platform/UserInterface.h"
 #include "rules/BarkTable.h"
 #include "rules/ListName.h"
+#include "store/ListRepository.h"
 #include "store/DbError.h"
 #include "store/MasterData.h"
 #include "store/SettingKeys.h"
@@ -62,7 +63,7 @@ private:
 // says so (the header dialog shows the same).
 bool Liste_Vorhanden(store::Database& db, const QString& name, platform::UserInterface& ui)
 {
-    if (!store::TimberStore::listExists(db, name))
+    if (!store::ListRepository(db).exists(name))
         return false;
     ui.message(rules::ListName::existsMessage(name));
     return true;

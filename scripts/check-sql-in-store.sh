@@ -28,7 +28,9 @@ sources() {
   fi
 }
 
-offenders=$(sources | grep -zv -e '^store/' -e '^tests/store/' | xargs -0 -r grep -nHE -e "$pattern" || true)
+# bench/EngineFloor.cpp is the benchmarks' yardstick: a bare durable insert
+# straight on the engine, which the program's save is measured against.
+offenders=$(sources | grep -zv -e '^store/' -e '^tests/store/' -e '^bench/EngineFloor\.cpp$' | xargs -0 -r grep -nHE -e "$pattern" || true)
 if [ -n "$offenders" ]; then
   printf '%s\n' "$offenders"
   count=$(printf '%s\n' "$offenders" | wc -l)

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ListRepository.h"
 #include "ListImportWriter.h"
 
 #include "Database.h"
@@ -23,7 +24,7 @@ bool ListImportWriter::begin(const QString& listName)
     m_record.reset();
     m_transaction.reset();
     m_transaction = std::make_unique<Transaction>(m_db);
-    if (TimberStore::listExists(m_db, listName)) {
+    if (ListRepository(m_db).exists(listName)) {
         m_transaction.reset();
         return false;
     }

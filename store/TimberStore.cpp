@@ -99,20 +99,4 @@ std::optional<double> TimberStore::setStackVolume(qint64 holzId, double kubatur,
     return before->kubatur;
 }
 
-std::optional<ListenRow> TimberStore::findList(Database& db, const QString& name)
-{
-    return ListRepository(db).find(name);
-}
-
-bool TimberStore::listExists(Database& db, const QString& name)
-{
-    return ListRepository(db).exists(name);
-}
-
-void TimberStore::forEachRecord(Database& db, const QString& list, const QString& sortierung,
-                                bool listIsEmpty, const std::function<void(const HolzRow&)>& visit)
-{
-    RecordRepository(db).forEachRecord(list, sortierung, listIsEmpty, visit);
-}
-
 } // namespace store

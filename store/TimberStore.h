@@ -73,16 +73,6 @@ public:
     // the record's volume before; nullopt when the record is gone.
     std::optional<double> setStackVolume(qint64 holzId, double kubatur, bool measured);
 
-    // The list of this name (compared without regard to case), if there is
-    // one. These three are ListRepository's and RecordRepository's, kept
-    // here for the callers that hold no repository.
-    static std::optional<ListenRow> findList(Database& db, const QString& name);
-    // True when a list of this name exists (compared without regard to case).
-    static bool listExists(Database& db, const QString& name);
-    // Streams the records of a list in the order of `sortierung`.
-    static void forEachRecord(Database& db, const QString& list, const QString& sortierung, bool listIsEmpty,
-                              const std::function<void(const HolzRow&)>& visit);
-
 private:
     Database* m_db;
     Settings* m_settings;

@@ -9,6 +9,7 @@
 #include "entry/ListListenModel.h"
 #include "export/Fields.h"
 #include "export/FixedLine.h"
+#include "store/ListRepository.h"
 #include "store/MasterData.h"
 #include "store/MasterDataWriter.h"
 #include "store/TimberStore.h"
@@ -370,7 +371,7 @@ void TestEntryRecords::headerMenuSaveKeepsTheOpenList()
     dialog.setText(header::HeaderField::Listenname, u("Nord"));
     dialog.mnuSpeichern_Click();
     QVERIFY(!dialog.visible);
-    QVERIFY(store::TimberStore::listExists(*f.holz, u("Nord")));
+    QVERIFY(store::ListRepository(*f.holz).exists(u("Nord")));
     QCOMPARE(f.form->state().listName, List);
     QCOMPARE(f.c().caption, u("Liste '17'"));
     QVERIFY(f.form->listListen().findList(u("Nord")) >= 0);

@@ -14,6 +14,7 @@
 #include "export/RecordColumns.h"
 #include "export/XlsxWriter.h"
 #include "import/ImportDriver.h"
+#include "store/RecordRepository.h"
 #include "store/SettingKeys.h"
 #include "tests/support/ScriptedUserInterface.h"
 
@@ -77,7 +78,7 @@ ExportDriver::Result exportList(ExportFixture& fixture, int format, const QStrin
 QList<HolzRow> storedRecords(ExportFixture& fixture, const QString& list)
 {
     QList<HolzRow> rows;
-    store::TimberStore::forEachRecord(*fixture.holz, list, QString(), true,
+    store::RecordRepository(*fixture.holz).forEachRecord(list, QString(), true,
                                       [&](const HolzRow& row) { rows << row; });
     return rows;
 }

@@ -6,6 +6,7 @@
 #include "export/ExportDriver.h"
 #include "export/ExportFormats.h"
 #include "import/ImportDriver.h"
+#include "store/RecordRepository.h"
 #include "store/ListImportWriter.h"
 #include "store/MasterData.h"
 #include "store/SettingKeys.h"
@@ -202,7 +203,7 @@ struct Workspace : importtest::DataFolderFixture {
     std::vector<store::HolzRow> records()
     {
         std::vector<store::HolzRow> rows;
-        store::TimberStore::forEachRecord(*holz, Name, QStringLiteral("0"), false,
+        store::RecordRepository(*holz).forEachRecord(Name, QStringLiteral("0"), false,
                                           [&](const store::HolzRow& row) { rows.push_back(row); });
         return rows;
     }

@@ -4,6 +4,7 @@
 #include "import/DataFolderSetup.h"
 #include "mantel/FrmMantel.h"
 #include "rules/BarkTable.h"
+#include "store/RecordRepository.h"
 #include "store/Database.h"
 #include "store/LotRegister.h"
 #include "store/MantelSamples.h"
@@ -87,7 +88,7 @@ struct Fixture {
     std::optional<store::HolzRow> stored() const
     {
         std::optional<store::HolzRow> found;
-        store::TimberStore::forEachRecord(*holz, QStringLiteral("Polter"), QStringLiteral("0"), false,
+        store::RecordRepository(*holz).forEachRecord(QStringLiteral("Polter"), QStringLiteral("0"), false,
                                           [&](const store::HolzRow& row) {
                                               if (row.Id == holzId)
                                                   found = row;

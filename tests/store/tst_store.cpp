@@ -2,6 +2,7 @@
 #include "import/DataFolderSetup.h"
 #include "import/MasterDataImport.h"
 #include "rules/BarkTable.h"
+#include "store/RecordRepository.h"
 #include "store/Database.h"
 #include "store/DbError.h"
 #include "store/JetCollation.h"
@@ -466,7 +467,7 @@ void TestStore::holzlisteOeffnenOrders()
     QCOMPARE(got, order);
     // The streaming query gives the same order.
     QList<int> streamed;
-    TimberStore::forEachRecord(*db, name, sortierung, false, [&](const HolzRow& r) { streamed << r.SatzNr; });
+    store::RecordRepository(*db).forEachRecord(name, sortierung, false, [&](const HolzRow& r) { streamed << r.SatzNr; });
     QCOMPARE(streamed, order);
 }
 

@@ -9,6 +9,7 @@
 #include "entry/Keypad.h"
 #include "header/FrmListendatenDialog.h"
 #include "import/DataFolderSetup.h"
+#include "store/RecordRepository.h"
 #include "store/Database.h"
 #include "store/Settings.h"
 #include "store/TimberStore.h"
@@ -143,7 +144,7 @@ QList<store::HolzRow> StemoraSession::rows(const QString& list) const
 {
     auto db = store::Database::open(data.holzDb(), store::DatabaseKind::Holz, store::OpenMode::ReadOnly);
     QList<store::HolzRow> rows;
-    store::TimberStore::forEachRecord(*db, list, QString(), true,
+    store::RecordRepository(*db).forEachRecord(list, QString(), true,
                                       [&rows](const store::HolzRow& row) { rows << row; });
     return rows;
 }

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "EngineFloor.h"
+
+#include "store/Database.h"
+
+#include <QDate>
+
+namespace bench {
+
+void bareDurableInsert(store::Database& db, const QString& list)
+{
+    db.exec("BEGIN IMMEDIATE");
+    store::Statement insert =
+        db.prepare("INSERT INTO Holz (SatzNr, Liste, Nummer, Einzelstamm, Los, Holzart, Guete, Sorte, Staerke, "
+                   "Laenge, Durchm, Stueck, Kubatur) VALUES (0, ?, 1, 1, 1, 'Fichte', 'B ', 'L ', '2a', 4, "
+                   "25, 1, 0.2)");
+    insert.bind(1, list);
+    insert.run();
+    store::Statement update = db.prepare(
+        "UPDATE Listen SET Kubatur = Kubatur + 0.2, Stueckzahl = Stueckzahl + 1, Bearbeitet = ? WHERE Liste = ?");
+    update.bindAll(QDate::currentDate(), list);
+    update.run();
+    db.exec("COMMIT");
+}
+
+} // namespace bench
