@@ -14,6 +14,13 @@ file(RELATIVE_PATH STEMMO_DATA_FROM_BIN
     "${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}"
     "${CMAKE_INSTALL_PREFIX}/${STEMMO_DATA_INSTALL_DIR}")
 
+# Programs only other programs start (the page program of the command-line
+# tool) lie off the PATH; in the build tree they lie beside their caller.
+set(STEMMO_HELPER_INSTALL_DIR "${CMAKE_INSTALL_LIBEXECDIR}/stemmo")
+file(RELATIVE_PATH STEMMO_HELPER_FROM_BIN
+    "${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}"
+    "${CMAKE_INSTALL_PREFIX}/${STEMMO_HELPER_INSTALL_DIR}")
+
 # The files an office may replace after installing: master data, help page,
 # confirmation sound. The programs also carry a built-in copy of each.
 set(STEMMO_SHIPPED_DATA

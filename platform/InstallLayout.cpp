@@ -19,6 +19,19 @@ QString InstallLayout::dataFolder(const QString& programFolder)
     return QDir::cleanPath(QDir(programFolder).filePath(QStringLiteral(STEMMO_DATA_FROM_BIN)));
 }
 
+QString InstallLayout::helperProgram(const QString& name, const QString& programFolder)
+{
+    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
+        return QString();
+    const QDir bin(programFolder);
+    for (const QString& path : {bin.filePath(QStringLiteral(STEMMO_HELPER_FROM_BIN "/") + name), bin.filePath(name)}) {
+        const QFileInfo info(path);
+        if (info.isFile() && info.isExecutable())
+            return QDir::cleanPath(info.filePath());
+    }
+    return QString();
+}
+
 QString InstallLayout::installedFile(const QString& name, const QString& programFolder)
 {
     if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))

@@ -11,6 +11,7 @@ namespace platform {
 // build runs from the build tree, from /usr and from any other prefix:
 //   <prefix>/bin/Stemora, Stemprint, stemmo
 //   <prefix>/share/stemmo/stammdaten.dat, startmo.htm, voicbeep.wav
+//   <prefix>/libexec/stemmo/stemmo-pages (started by stemmo only)
 class InstallLayout {
 public:
     // The folder of the running program's executable.
@@ -19,6 +20,12 @@ public:
     // The folder of the shipped data beside `programFolder`.
     static QString dataFolder(const QString& programFolder);
     static QString dataFolder() { return dataFolder(programFolder()); }
+
+    // Path of the helper program `name`: the installed one under
+    // libexec/stemmo, else the one beside `programFolder` (the build tree).
+    // Empty when neither is an executable file.
+    static QString helperProgram(const QString& name, const QString& programFolder);
+    static QString helperProgram(const QString& name) { return helperProgram(name, programFolder()); }
 
     // Path of the shipped file `name` when it is installed (a readable
     // file); empty otherwise.

@@ -17,6 +17,7 @@ class TestInstall : public QObject {
 private slots:
     void dataLiesBesideTheProgramFolder();
     void installedFileIsPreferredToTheBuiltInCopy();
+    void helperProgramIsInstalledOrBesideTheCaller();
     void usageLinesGiveTheirCompletionWords();
     void roffTextCannotStartARequest();
     void bashCompletesCommandsOptionsAndValues_data();
@@ -62,6 +63,33 @@ void TestInstall::installedFileIsPreferredToTheBuiltInCopy()
     // Neither copy readable.
     QCOMPARE(platform::InstallLayout::read(QStringLiteral("fehlt.dat"), root.file(QStringLiteral("nichts")), bin),
              QByteArray());
+}
+
+void TestInstall::helperProgramIsInstalledOrBesideTheCaller()
+{
+    testing::TestFolder root;
+    QVERIFY(QDir(root.path()).mkpath(QStringLiteral("bin")));
+    const QString bin = root.file(QStringLiteral("bin"));
+    const auto executable = [&root](const QString& name) {
+        const QString path = root.write(name, "#!/bin/sh\n");
+        QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner);
+        return QFileInfo(path).filePath();
+    };
+    const QString name = QStringLiteral("stemmo-pages");
+    QCOMPARE(platform::InstallLayout::helperProgram(name, bin), QString());
+
+    // A file that cannot be started is no program.
+    root.write(QStringLiteral("bin/stemmo-pages"), "x");
+    QCOMPARE(platform::InstallLayout::helperProgram(name, bin), QString());
+
+    // The build tree: beside the caller.
+    const QString beside = executable(QStringLiteral("bin/stemmo-pages"));
+    QCOMPARE(platform::InstallLayout::helperProgram(name, bin), beside);
+
+    // Installed: under libexec, even with a stray copy beside.
+    const QString installed = executable(QStringLiteral("libexec/stemmo/stemmo-pages"));
+    QCOMPARE(platform::InstallLayout::helperProgram(name, bin), installed);
+    QCOMPARE(platform::InstallLayout::helperProgram(QStringLiteral("../libexec/stemmo/stemmo-pages"), bin), QString());
 }
 
 void TestInstall::usageLinesGiveTheirCompletionWords()
