@@ -6,9 +6,9 @@
 
 namespace cli {
 
-// The application object for a run of the tool. Commands that paint pages
-// (fonts, PDF) get a GUI application on the offscreen platform, so they
-// need no display; all others a plain core application.
-std::unique_ptr<QCoreApplication> createApplication(int& argc, char** argv);
+// The application object of the page program: painting pages (fonts, PDF)
+// needs a GUI application, here on the offscreen platform, so it needs no
+// display.
+std::unique_ptr<QCoreApplication> createPageApplication(int& argc, char** argv);
 
 } // namespace cli

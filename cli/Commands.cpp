@@ -36,7 +36,7 @@ const QList<Command>& commands()
          &runOptions},
         {"summary", "LISTE", "Sortenzusammenstellung einer Liste zeigen", &runSummary},
         {"report", "LISTE --pdf DATEI [--verdichtet] [--losweise] [--fotos]",
-         "Liste als PDF drucken (mit den Lagerorten der Lose; --fotos: eine Seite Fotos je Los)", &runReport},
+         "Liste als PDF drucken (mit den Lagerorten der Lose; --fotos: eine Seite Fotos je Los)", &runInPageProgram},
         {"word", "LISTE [--losweise] [--verdichtet] [--fotos] [--out ORDNER] [--ueberschrift TEXT]",
          "Liste als Word-Dokument (.docx) schreiben (--fotos: die Fotos der Lose am Ende)", &runWord},
         {"new-list",

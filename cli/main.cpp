@@ -1,79 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/Application.h"
+#include "cli/CommandLine.h"
 #include "cli/Commands.h"
-#include "cli/Manual.h"
-
-#include "platform/Translations.h"
-#include "store/DbError.h"
 
 #include <QCoreApplication>
-#include <exception>
 
-namespace {
-
-void printHelp(QTextStream& out)
-{
-    cli::writeHelp(out);
-}
-
-} // namespace
-
+// The tool links no GUI library, so scripts calling it pay for loading only
+// what the text commands need; the commands that paint pages run in the page
+// program (PagesMain.cpp), which this program becomes for them.
 int main(int argc, char* argv[])
 {
-    // Page rendering needs a GUI application (offscreen); see createApplication.
-    const std::unique_ptr<QCoreApplication> application = cli::createApplication(argc, argv);
-    QCoreApplication& app = *application;
-    QCoreApplication::setApplicationName(QStringLiteral("stemmo"));
-    QCoreApplication::setOrganizationName(QStringLiteral("Stemmo"));
-    platform::installGermanTranslations(app);
-
-    QStringList args = app.arguments().mid(1);
-    QString dataFolder;
-    bool json = false;
-    QTextStream err(stderr);
-    QTextStream out(stdout);
-    while (!args.isEmpty() && args.first().startsWith(QLatin1String("--"))) {
-        const QString option = args.takeFirst();
-        if (option == QLatin1String("--json")) {
-            json = true;
-        } else if (option == QLatin1String("--data") && !args.isEmpty()) {
-            dataFolder = args.takeFirst();
-        } else if (option.startsWith(QLatin1String("--data="))) {
-            dataFolder = option.mid(7);
-        } else if (option == QLatin1String("--help")) {
-            printHelp(out);
-            return 0;
-        } else {
-            err << "Unbekannte Option " << option << Qt::endl;
-            printHelp(err);
-            return 2;
-        }
-    }
-    if (args.isEmpty() || args.first() == QLatin1String("help")) {
-        printHelp(args.isEmpty() ? err : out);
-        return args.isEmpty() ? 2 : 0;
-    }
-    const QString name = args.takeFirst();
-    for (const auto& command : cli::commands()) {
-        if (name != QLatin1String(command.name))
-            continue;
-        cli::CliContext context{store::DataFolder(dataFolder), json};
-        try {
-            return command.run(context, args);
-        } catch (const cli::CommandError& error) {
-            context.err() << error.message << Qt::endl;
-            return error.exitCode;
-        } catch (const store::DbError& error) {
-            // The description names the cause in German; the engine's own
-            // English text ("disk I/O error") tells a user nothing more.
-            context.err() << error.description() << Qt::endl;
-            return 1;
-        } catch (const std::exception& error) {
-            context.err() << QString::fromUtf8(error.what()) << Qt::endl;
-            return 1;
-        }
-    }
-    err << "Unbekannter Befehl " << name << Qt::endl;
-    printHelp(err);
-    return 2;
+    QCoreApplication app(argc, argv);
+    return cli::runCommandLine(app, cli::commands());
 }

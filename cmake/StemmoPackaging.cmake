@@ -4,6 +4,7 @@
 # by `cpack -G DEB` (scripts/package.sh).
 
 install(TARGETS Stemora Stemprint stemmo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS stemmo_pages RUNTIME DESTINATION ${STEMMO_HELPER_INSTALL_DIR})
 install(FILES ${STEMMO_SHIPPED_DATA} DESTINATION ${STEMMO_DATA_INSTALL_DIR})
 
 # Menu entries, icons and the software-centre description.

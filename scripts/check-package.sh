@@ -68,6 +68,17 @@ run "$usr/bin/stemmo" --data "$data" --json volume --length 4 --diameter 25 >"$s
 grep -q '"Staerke": *"2b"' "$scratch/out" || fail "stemmo volume: $(cat "$scratch/out")"
 run "$usr/bin/stemmo" version | grep -qF "Version $version " || fail "stemmo version nennt nicht $version"
 
+# stemmo loads no GUI library; printing runs in the installed page program,
+# which stemmo becomes for it.
+[ -x "$usr/libexec/stemmo/stemmo-pages" ] || fail "libexec/stemmo/stemmo-pages fehlt"
+if readelf -d "$usr/bin/stemmo" | grep -E "NEEDED.*(Qt6Gui|Qt6Widgets|Qt6PrintSupport)"; then
+  fail "stemmo lädt GUI-Bibliotheken"
+fi
+run "$usr/bin/stemmo" --data "$data" generate Probe 3 >/dev/null || fail "stemmo generate"
+run "$usr/bin/stemmo" --data "$data" report Probe --pdf "$scratch/probe.pdf" >"$scratch/out" 2>&1 ||
+  fail "stemmo report: $(cat "$scratch/out")"
+[ "$(head -c 4 "$scratch/probe.pdf")" = "%PDF" ] || fail "stemmo report schreibt kein PDF: $(cat "$scratch/out")"
+
 # The master data comes from the installed share/stemmo: a damaged file
 # there is refused when a new data folder is set up.
 cp "$usr/share/stemmo/stammdaten.dat" "$scratch/stammdaten.dat"
