@@ -55,7 +55,7 @@ const QList<Command>& commands()
         {"lager", "LISTE [set LOS [--ort TEXT] [--gps POSITION] [--zusatz TEXT] | photo add LOS DATEI]",
          "Lagerorte, GPS-Positionen und Fotos der Lose zeigen und setzen (Position in Dezimalgrad oder "
          "Grad/Minuten/Sekunden)",
-         &runLager},
+         &runInPageProgram},
         {"rename", "ALT NEU", "Liste mit allen Datensätzen umbenennen", &runRename},
         {"delete-list", "LISTE", "Liste mit allen Datensätzen löschen", &runDeleteList},
         {"sortiment", "LISTE", "gleiche Sortimentsdatensätze einer Liste zu je einem Datensatz zusammenfassen",

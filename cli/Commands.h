@@ -33,8 +33,9 @@ int runExport(CliContext& context, const QStringList& args);
 int runLots(CliContext& context, const QStringList& args);
 int runOptions(CliContext& context, const QStringList& args);
 int runSummary(CliContext& context, const QStringList& args);
-// In the table: hands the run to the page program (which links the GUI
-// libraries). The page program runs the command itself with runReport.
+// In the table for the commands that need the GUI libraries (painting
+// pages, reading photos): hands the run to the page program, which runs them
+// itself with runReport and runLager.
 int runInPageProgram(CliContext& context, const QStringList& args);
 int runReport(CliContext& context, const QStringList& args);
 int runWord(CliContext& context, const QStringList& args);

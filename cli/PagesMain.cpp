@@ -4,7 +4,7 @@
 #include "cli/Commands.h"
 
 // The page program: stemmo becomes it, with the same arguments, for the
-// commands that paint pages. It reads the command line as stemmo does, with
+// commands that need the GUI libraries (pages, photos). It reads the command line as stemmo does, with
 // those commands run here rather than handed on again.
 int main(int argc, char* argv[])
 {
@@ -13,6 +13,8 @@ int main(int argc, char* argv[])
     for (cli::Command& command : table) {
         if (qstrcmp(command.name, "report") == 0)
             command.run = &cli::runReport;
+        else if (qstrcmp(command.name, "lager") == 0)
+            command.run = &cli::runLager;
     }
     return cli::runCommandLine(*app, table);
 }

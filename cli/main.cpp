@@ -5,8 +5,8 @@
 #include <QCoreApplication>
 
 // The tool links no GUI library, so scripts calling it pay for loading only
-// what the text commands need; the commands that paint pages run in the page
-// program (PagesMain.cpp), which this program becomes for them.
+// what the text commands need; the commands that paint pages or read photos
+// run in the page program (PagesMain.cpp), which this program becomes for them.
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
