@@ -38,7 +38,7 @@ const QList<Command>& commands()
         {"report", "LISTE --pdf DATEI [--verdichtet] [--losweise] [--fotos]",
          "Liste als PDF drucken (mit den Lagerorten der Lose; --fotos: eine Seite Fotos je Los)", &runInPageProgram},
         {"word", "LISTE [--losweise] [--verdichtet] [--fotos] [--out ORDNER] [--ueberschrift TEXT]",
-         "Liste als Word-Dokument (.docx) schreiben (--fotos: die Fotos der Lose am Ende)", &runWord},
+         "Liste als Word-Dokument (.docx) schreiben (--fotos: die Fotos der Lose am Ende)", &runInPageProgram},
         {"new-list",
          "LISTE [--name T] [--strasse T] [--ort T] [--forstamt T] [--revier T] [--abteilung T] [--uabt T] "
          "[--bestand T] [--lagerplatz T] [--datum TT.MM.JJJJ] [--bemerkung T]",

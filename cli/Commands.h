@@ -35,7 +35,7 @@ int runOptions(CliContext& context, const QStringList& args);
 int runSummary(CliContext& context, const QStringList& args);
 // In the table for the commands that need the GUI libraries (painting
 // pages, reading photos): hands the run to the page program, which runs them
-// itself with runReport and runLager.
+// itself with runReport, runWord and runLager.
 int runInPageProgram(CliContext& context, const QStringList& args);
 int runReport(CliContext& context, const QStringList& args);
 int runWord(CliContext& context, const QStringList& args);

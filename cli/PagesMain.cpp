@@ -13,6 +13,8 @@ int main(int argc, char* argv[])
     for (cli::Command& command : table) {
         if (qstrcmp(command.name, "report") == 0)
             command.run = &cli::runReport;
+        else if (qstrcmp(command.name, "word") == 0)
+            command.run = &cli::runWord;
         else if (qstrcmp(command.name, "lager") == 0)
             command.run = &cli::runLager;
     }
