@@ -73,11 +73,11 @@ void EntryLists::loadCodeLists()
     s.c.cmbNutzung.items.clear();
     s.c.cmbEinschlag.items.clear();
     try {
-        c1.items = s.master.gueten();
-        s.c.lstKlasse.items = s.master.sorten();
-        for (const store::CodeRow& row : s.master.nutzungsarten())
+        c1.items = m_master.gueten();
+        s.c.lstKlasse.items = m_master.sorten();
+        for (const store::CodeRow& row : m_master.nutzungsarten())
             s.c.cmbNutzung.items << row.Name + QStringLiteral("  ") + row.Kuerzel;
-        for (const store::CodeRow& row : s.master.einschlagtypen())
+        for (const store::CodeRow& row : m_master.einschlagtypen())
             s.c.cmbEinschlag.items << row.Name + QStringLiteral("  ") + row.Kuerzel;
     } catch (const store::DbError&) {
         // A master-data file without these tables leaves the lists empty;
@@ -96,12 +96,12 @@ void EntryLists::loadCodeLists()
 void EntryLists::loadSpecies()
 {
     s.c.lstHolzart.items.clear();
-    s.barkTable.clear();
+    s.setBarkTable({});
     try {
-        const auto species = s.master.species(s.options.RegionIndex);
+        const auto species = m_master.species(s.options.RegionIndex);
         for (const store::HolzartRow& row : species)
             s.c.lstHolzart.items << row.Holzart;
-        s.barkTable = s.master.barkTable(s.options.RegionIndex, species);
+        s.setBarkTable(m_master.barkTable(s.options.RegionIndex, species));
     } catch (const store::DbError&) {
         // No species: the automatic deduction says so when it is asked for.
     }
@@ -211,13 +211,13 @@ void EntryLists::lstHolzart_Choose(int index)
     if (index > 5) {
         // Species picked from further down come first from now on.
         try {
-            s.master.moveSpeciesToFront(s.options.RegionIndex, species);
+            m_master.moveSpeciesToFront(s.options.RegionIndex, species);
         } catch (const store::DbError& error) {
             s.showError(error);
         }
         loadSpecies();
     }
-    s.state.computeMessagesShown.clear();
+    s.forgetShownMessages();
     if (!s.state.gespeichert)
         s.Datensatz_Berechnen();
     else
@@ -281,7 +281,7 @@ void EntryLists::lstRinde_Choose(int index)
     list.visible = false;
     entry.newRecordIfSaved();
     s.record.cmdAbzRinde = list.items.at(index);
-    s.state.computeMessagesShown.clear();
+    s.forgetShownMessages();
     s.Datensatz_Berechnen();
     s.Eingabe_Daten();
 }
@@ -382,12 +382,12 @@ bool EntryLists::assortmentByLetter(int keyCode)
 
 void EntryLists::comboDropDown(Combo, bool open)
 {
-    s.dropDownOpen = open;
+    m_dropDownOpen = open;
 }
 
 void EntryLists::comboChoose(Combo combo, int index)
 {
-    s.dropDownOpen = false;
+    m_dropDownOpen = false;
     // The unit of the price belongs to the record on screen, stored or not:
     // choosing it prepares no new record.
     if (combo == Combo::Preis) {
@@ -409,9 +409,9 @@ bool EntryLists::letterListOpen() const
 
 bool EntryLists::chooseOpenList()
 {
-    if (s.dropDownOpen) {
+    if (m_dropDownOpen) {
         // The view closes its drop-down and reports the choice itself.
-        s.dropDownOpen = false;
+        m_dropDownOpen = false;
         return true;
     }
     struct Open {
@@ -441,12 +441,12 @@ bool EntryLists::chooseOpenList()
 
 bool EntryLists::closeOpenList()
 {
-    const bool open = s.dropDownOpen || s.c.lstHolzart.visible || s.c.lstKlasse.visible ||
+    const bool open = m_dropDownOpen || s.c.lstHolzart.visible || s.c.lstKlasse.visible ||
                       s.c.lstGuete.visible || s.c.lstStaerke.visible || s.c.lstLos.visible ||
                       s.c.lstLosNeu.visible || s.c.lstRinde.visible;
     if (!open)
         return false;
-    s.dropDownOpen = false;
+    m_dropDownOpen = false;
     s.Listen_Ausblenden();
     s.Eingabe_Daten();
     return true;

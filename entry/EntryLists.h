@@ -2,6 +2,7 @@
 #pragma once
 
 #include "entry/ControlId.h"
+#include "store/MasterData.h"
 
 #include <QString>
 
@@ -17,7 +18,12 @@ class EntryLists {
 public:
     enum class Combo { Einschlag, Nutzung, Preis };
 
-    EntryLists(EntryScreen& screen, RecordEntry& entry, RecordPrice& price) : s(screen), entry(entry), price(price) {}
+    // `master` holds the code lists and the species of the regions, which
+    // only the selection lists read.
+    EntryLists(EntryScreen& screen, store::Database& master, RecordEntry& entry, RecordPrice& price)
+        : s(screen), m_master(master), entry(entry), price(price)
+    {
+    }
 
     // A quick button's caption for a code: a one-letter code gets a blank.
     static QString quickCaption(const QString& code)
@@ -74,12 +80,16 @@ public:
     bool closeOpenList();
     // Whether one of the lists in which letters do not choose a grade is open.
     bool letterListOpen() const;
+    // The screen dropped its input (Esc button): no drop-down counts as open.
+    void forgetDropDown() { m_dropDownOpen = false; }
 
 private:
     void showList(ControlId list);
     EntryScreen& s;
+    store::MasterData m_master;
     RecordEntry& entry;
     RecordPrice& price;
+    bool m_dropDownOpen = false; // cmbEinschlag or cmbNutzung is dropped down
 };
 
 } // namespace entry

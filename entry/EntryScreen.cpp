@@ -15,9 +15,8 @@ void hidden(std::initializer_list<Control*> controls)
 
 } // namespace
 
-EntryScreen::EntryScreen(store::Database& holz, store::Database& masterDb, store::Settings& settingsStore,
-                         platform::UserInterface& userInterface)
-    : store(holz, settingsStore), master(masterDb), settings(settingsStore), ui(userInterface)
+EntryScreen::EntryScreen(store::Database& holz, store::Settings& settingsStore, platform::UserInterface& userInterface)
+    : store(holz, settingsStore), settings(settingsStore), ui(userInterface)
 {
     // The screen design's caption "&a" is no bark mode at all: a record saved
     // before the user picked one would compute without deduction while the
@@ -79,18 +78,18 @@ void EntryScreen::Satz_Position_Anzeigen()
 void EntryScreen::Datensatz_Berechnen()
 {
     QList<platform::Message> messages;
-    rules::Datensatz_Berechnen(record, calc, barkTable, messages);
+    rules::Datensatz_Berechnen(record, calc, m_barkTable, messages);
     for (const platform::Message& message : messages) {
         // Every key release recomputes; a missing bark table is worth one
         // message per record, not one per key.
-        if (state.computeMessagesShown.contains(message.text))
+        if (m_messagesShown.contains(message.text))
             continue;
-        state.computeMessagesShown.insert(message.text);
+        m_messagesShown.insert(message.text);
         ui.message(message);
         Eingabe_Daten();
     }
-    if (recomputed)
-        recomputed();
+    if (m_recomputed)
+        m_recomputed();
     c.lstKlasse.visible = false;
 }
 
@@ -99,6 +98,27 @@ void EntryScreen::setKind(bool einzelstamm)
     record.optEinzelstamm = einzelstamm;
     c.optEinzelstamm.checked = einzelstamm;
     c.optSortiment.checked = !einzelstamm;
+}
+
+void EntryScreen::setStackBarkMode(const QString& mode)
+{
+    if (m_logBarkMode.isEmpty())
+        m_logBarkMode = record.cmdAbzRinde;
+    record.cmdAbzRinde = mode;
+}
+
+void EntryScreen::returnLogBarkMode()
+{
+    if (m_logBarkMode.isEmpty())
+        return;
+    record.cmdAbzRinde = m_logBarkMode;
+    m_logBarkMode.clear();
+}
+
+void EntryScreen::setStoredLogBarkMode(const QString& mode)
+{
+    m_logBarkMode.clear();
+    record.cmdAbzRinde = mode;
 }
 
 bool EntryScreen::positionOnOpenList()

@@ -8,8 +8,10 @@
 #include "rules/BarkTable.h"
 #include "rules/RecordFields.h"
 #include "rules/Volume.h"
-#include "store/MasterData.h"
 #include "store/TimberStore.h"
+
+#include <QSet>
+#include <QString>
 
 #include <functional>
 #include <optional>
@@ -24,10 +26,16 @@ class DbError;
 
 namespace entry {
 
-// What all parts of the entry screen share: the databases, the controls,
-// the record on screen, the screen flags, and the small procedures every
-// part calls. FrmHolz owns it together with the parts; it is not meant to
-// be used outside this folder.
+// What several parts of the entry screen share: the timber database, the
+// controls, the record on screen, the flags of ScreenState, and the small
+// procedures every part calls. State that one part alone uses lives in that
+// part (the master data and an open drop-down in EntryLists, the pending
+// price question in RecordPrice, the batch save in RecordStorage, the sort
+// order of the list of lists in ListsBrowser). The computation of the record
+// is this class's own: its bark table, the messages already shown and the
+// log bark mode kept during stacked wood change only through the operations
+// below. FrmHolz owns it together with the parts; it is not meant to be
+// used outside this folder.
 //
 // Identity of the open list: the screen remembers the open list by its
 // `Listen` row id rather than by its position in the list of lists, so
@@ -35,11 +43,9 @@ namespace entry {
 // totals into another list's row.
 class EntryScreen {
 public:
-    EntryScreen(store::Database& holz, store::Database& master, store::Settings& settings,
-                platform::UserInterface& ui);
+    EntryScreen(store::Database& holz, store::Settings& settings, platform::UserInterface& ui);
 
     store::TimberStore store;
-    store::MasterData master;
     store::Settings& settings;
     platform::UserInterface& ui;
 
@@ -49,14 +55,6 @@ public:
     ScreenState state;
     EntryOptions options;
     EntryHooks hooks;
-    rules::BarkTable barkTable; // of the region; reloaded when the region changes
-    bool dropDownOpen = false;  // cmbEinschlag or cmbNutzung is dropped down
-    // Many records are stored in one action (the table's multi-record
-    // change): one confirmation sound at its end instead of one per record.
-    bool batchSave = false;
-
-    // Runs after every recomputation of the record (the price follows the volume).
-    std::function<void()> recomputed;
 
     // Focus on the input buffer, cursor at its end.
     void Eingabe_Daten() { focus(ControlId::txtEingabe); }
@@ -73,10 +71,31 @@ public:
     // Recomputes volume and class of the record on screen; messages of the
     // computation are shown once per record.
     void Datensatz_Berechnen();
+    // Runs after every recomputation of the record (the price follows the
+    // volume); FrmHolz sets it once, when it builds the parts.
+    void onRecomputed(std::function<void()> callback) { m_recomputed = std::move(callback); }
+    // The region's bark table the computation deducts with; the selection
+    // lists reload it with the species when the region changes.
+    const rules::BarkTable& barkTable() const { return m_barkTable; }
+    void setBarkTable(rules::BarkTable table) { m_barkTable = std::move(table); }
+    // Another record or another species is on screen: the computation's
+    // messages are worth showing again.
+    void forgetShownMessages() { m_messagesShown.clear(); }
+    // The messages shown so far, for a change of many records that shows
+    // each message once for all of them.
+    const QSet<QString>& shownMessages() const { return m_messagesShown; }
+    void setShownMessages(QSet<QString> shown) { m_messagesShown = std::move(shown); }
 
     // Single log or assortment (option buttons and the rules' flag together).
     void setKind(bool einzelstamm);
     bool isStackedWood() const { return record.isStackedWood(); }
+    // The bark mode (cmdAbzRinde) across the record kinds: stacked wood
+    // carries its own mode ("o"), and the mode the user had for logs waits
+    // for the next log assortment, which takes it back; a stored log comes
+    // with its own mode, and none waits any more.
+    void setStackBarkMode(const QString& mode);
+    void returnLogBarkMode();
+    void setStoredLogBarkMode(const QString& mode);
 
     // True while a list is open for entry (its records are open).
     bool listOpen() const { return state.openListId != 0 && store.Holz.isOpen(); }
@@ -98,6 +117,14 @@ public:
 private:
     void setNavigation(bool enabled);
     std::optional<ControlId> m_pendingFocus;
+    rules::BarkTable m_barkTable; // of the region; reloaded when the region changes
+    std::function<void()> m_recomputed;
+    // Messages of the volume computation shown for the record on screen; the
+    // same one is not repeated on every key.
+    QSet<QString> m_messagesShown;
+    // The log bark mode waiting while stacked wood is on screen; empty
+    // while the record is no stacked wood.
+    QString m_logBarkMode;
 };
 
 } // namespace entry

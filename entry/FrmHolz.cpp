@@ -60,7 +60,7 @@ template <class F> auto FrmHolz::handle(F&& handler) -> decltype(handler())
 
 FrmHolz::FrmHolz(store::Database& holz, store::Database& master, store::Settings& settings,
                  platform::UserInterface& ui, QObject* parent)
-    : QObject(parent), m_s(std::make_unique<EntryScreen>(holz, master, settings, ui))
+    : QObject(parent), m_s(std::make_unique<EntryScreen>(holz, settings, ui))
 {
     EntryScreen& s = *m_s;
     // Each part gets the parts it calls, which are built before it: calls go
@@ -71,11 +71,11 @@ FrmHolz::FrmHolz(store::Database& holz, store::Database& master, store::Settings
     m_header = std::make_unique<header::FrmListendaten>(s.store, ui);
     m_price = std::make_unique<RecordPrice>(
         s, [this] { m_storage->cmdSpeichern_Click(); }, [this] { m_storage->Daten_Lesen(); });
-    s.recomputed = [this] { m_price->Preis_berrechnen(); };
+    s.onRecomputed([this] { m_price->Preis_berrechnen(); });
     m_storage = std::make_unique<RecordStorage>(s, *m_daten, *m_listen, *m_price,
                                                 [this] { m_entry->Neuer_Datensatz(); });
     m_entry = std::make_unique<RecordEntry>(s, *m_price, *m_storage);
-    m_lists = std::make_unique<EntryLists>(s, *m_entry, *m_price);
+    m_lists = std::make_unique<EntryLists>(s, master, *m_entry, *m_price);
     m_navigation = std::make_unique<RecordNavigation>(s, *m_daten, *m_listen, *m_storage);
     m_browser = std::make_unique<ListsBrowser>(s, *m_daten, *m_entry, *m_listen, *m_statistik, *m_storage);
     m_presets = std::make_unique<FunctionKeyPresets>(s, *m_entry, *m_lists);
@@ -412,7 +412,7 @@ void FrmHolz::textEdited(ControlId control, const QString& text)
         case ControlId::txtHolzart:
             m_entry->newRecordIfSaved();
             s.record.txtHolzart = text;
-            s.state.computeMessagesShown.clear();
+            s.forgetShownMessages();
             break;
         case ControlId::txtPreis:
             m_price->priceEdited(text);
@@ -591,7 +591,10 @@ void FrmHolz::Neuer_Datensatz()
 
 void FrmHolz::cmdEscape_Click()
 {
-    handle([this] { m_entry->cmdEscape_Click(); });
+    handle([this] {
+        m_lists->forgetDropDown();
+        m_entry->cmdEscape_Click();
+    });
 }
 
 void FrmHolz::Datensatz_Berechnen()
@@ -846,7 +849,7 @@ void FrmHolz::mnuSortiment_Click()
 
 const rules::BarkTable& FrmHolz::barkTable() const
 {
-    return m_s->barkTable;
+    return m_s->barkTable();
 }
 
 StatisticsModel& FrmHolz::statistics()

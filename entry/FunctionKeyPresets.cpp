@@ -91,7 +91,7 @@ void FunctionKeyPresets::Vorgabe_Anwenden(int keyCode)
     entry.newRecordIfSaved();
     if (values.size() >= 3) {
         s.record.txtHolzart = values.at(2);
-        s.state.computeMessagesShown.clear();
+        s.forgetShownMessages();
     }
     if (values.size() == 4) {
         bool ok = false;

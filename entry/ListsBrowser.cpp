@@ -76,11 +76,11 @@ void ListsBrowser::columnClick(int column)
 {
     store::ListenOrder order = store::ListenOrder::ListeDesc;
     if (column == 0) {
-        s.state.listeDescending = !s.state.listeDescending;
-        order = s.state.listeDescending ? store::ListenOrder::ListeDesc : store::ListenOrder::ListeAsc;
+        m_listeDescending = !m_listeDescending;
+        order = m_listeDescending ? store::ListenOrder::ListeDesc : store::ListenOrder::ListeAsc;
     } else if (column == 1) {
-        s.state.nameDescending = !s.state.nameDescending;
-        order = s.state.nameDescending ? store::ListenOrder::NameDesc : store::ListenOrder::NameAsc;
+        m_nameDescending = !m_nameDescending;
+        order = m_nameDescending ? store::ListenOrder::NameDesc : store::ListenOrder::NameAsc;
     }
     s.store.Listen_Oeffnen(order);
     Liste_Daten();
@@ -164,7 +164,7 @@ void ListsBrowser::Liste_Oeffnen()
     s.state.naechsteNummer = true;
     s.state.nummerErhoeht = false;
     s.state.sorteGeaendert = false;
-    s.state.autoFolge = false;
+    entry.listOpened();
     s.state.Eingabefeld = EntryField::None;
     s.calc.Feldmodus = false;
 
@@ -175,10 +175,8 @@ void ListsBrowser::Liste_Oeffnen()
 
     if (s.store.Holz.isOpen() && s.store.Holz.recordCount() > 0) {
         s.store.Holz.moveLast();
-        s.state.SatzNr = s.store.Holz.current().SatzNr;
         storage.Daten_Lesen();
     } else {
-        s.state.SatzNr = 0;
         entry.Neuer_Datensatz();
         s.Satz_Position_Anzeigen();
         s.c.txtAbteilung.text =

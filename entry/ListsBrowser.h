@@ -71,6 +71,8 @@ private:
     ListListenModel& listen;
     StatisticsModel& statistik;
     RecordStorage& storage;
+    bool m_listeDescending = false; // toggle of the "Liste" column header
+    bool m_nameDescending = false;  // toggle of the "Name" column header
 };
 
 } // namespace entry

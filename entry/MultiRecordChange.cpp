@@ -222,7 +222,7 @@ void MultiRecordChange::changeField(const QString& feld, const QString& answer, 
     // Computation messages (a missing bark table) once for the whole
     // change, not once per row.
     QSet<QString> messagesShown;
-    s.batchSave = true;
+    storage.setBatchSave(true);
     try {
         store::Transaction transaction(s.store.database());
         for (const int row : rows) {
@@ -249,12 +249,12 @@ void MultiRecordChange::changeField(const QString& feld, const QString& answer, 
             }
             storage.Daten_Lesen();
             putValue(feld, *value);
-            s.state.computeMessagesShown = messagesShown;
+            s.setShownMessages(messagesShown);
             // A stack measured by samples has its volume from the samples,
             // not from length and diameter.
             if (!old.isSampleMeasured())
                 s.Datensatz_Berechnen();
-            messagesShown = s.state.computeMessagesShown;
+            messagesShown = s.shownMessages();
             const QStringList lines = rules::recordCheckLines(s.record, s.calc.Durchmesser, s.calc.Laenge);
             if (!lines.isEmpty()) {
                 refused << QString::number(row + 1) + QLatin1Char(',');
@@ -280,7 +280,7 @@ void MultiRecordChange::changeField(const QString& feld, const QString& answer, 
         s.showError(error);
     } catch (const SaveFailed&) {
     }
-    s.batchSave = false;
+    storage.setBatchSave(false);
 
     if (!complete) {
         // The transaction took every row back; so do the screen's totals.

@@ -313,7 +313,7 @@ void RecordEntry::chkKlammer_Click(bool checked)
     s.c.chkKlammer.checked = checked;
     if (checked) {
         s.c.chkFolge.checked = false;
-        s.state.autoFolge = false;
+        m_autoFolge = false;
     }
 }
 
@@ -326,7 +326,7 @@ void RecordEntry::mnuKlammerstamm_Click()
     s.c.chkFolge.visible = true;
     s.c.chkKlammer.checked = true;
     s.c.chkFolge.checked = false;
-    s.state.autoFolge = false;
+    m_autoFolge = false;
     s.Eingabe_Daten();
 }
 
@@ -335,10 +335,7 @@ void RecordEntry::Sorte(bool showClassList)
     const QString code = s.record.sortCode();
     const bool stacked = s.isStackedWood();
     if (!stacked) {
-        if (!s.state.rindeVorSchichtholz.isEmpty()) {
-            s.record.cmdAbzRinde = s.state.rindeVorSchichtholz;
-            s.state.rindeVorSchichtholz.clear();
-        }
+        s.returnLogBarkMode();
         s.c.cmdDurchm.caption = QStringLiteral("Du&rch");
         s.c.cmdStueck.caption = QStringLiteral("St&ück");
         s.record.cmdKubatur = QStringLiteral("Kubatur");
@@ -376,9 +373,7 @@ void RecordEntry::Sorte(bool showClassList)
         s.c.cmdDurchm.caption = QStringLiteral("B&reite");
         s.c.cmdStueck.caption = QStringLiteral("Höh&e");
         s.c.cmdKomma.enabled = true;
-        if (s.state.rindeVorSchichtholz.isEmpty())
-            s.state.rindeVorSchichtholz = s.record.cmdAbzRinde;
-        s.record.cmdAbzRinde = QStringLiteral("o");
+        s.setStackBarkMode(QStringLiteral("o"));
         s.c.cmdFaktor.visible = true;
         s.c.txtFaktor.visible = true;
         if (s.record.txtFaktor.isEmpty())
@@ -387,7 +382,7 @@ void RecordEntry::Sorte(bool showClassList)
         s.c.cmdKubatur.enabled = true;
         s.c.chkFolge.checked = false;
         s.c.chkKlammer.checked = false;
-        s.state.autoFolge = false;
+        m_autoFolge = false;
     } else if (is(code, "LF")) {
         const bool measured = rules::toSingle(s.record.txtLaenge).value_or(0) > 0 &&
                               rules::toSingle(s.record.txtDurchmesser).value_or(0) > 0;
@@ -423,7 +418,7 @@ void RecordEntry::Neuer_Datensatz()
         if (s.state.aendern)
             return;
     }
-    s.state.preisGeaendert = false;
+    price.settle();
     s.state.gespeichert = false;
     s.c.txtgespeichert.visible = false;
     s.c.txtSatzNR.text = QStringLiteral("NEU");
@@ -446,15 +441,15 @@ void RecordEntry::Neuer_Datensatz()
     s.calc.Durchmesser = 0;
     s.record.txtKubatur.clear();
 
-    if (s.state.autoFolge) {
+    if (m_autoFolge) {
         s.c.chkFolge.checked = false;
-        s.state.autoFolge = false;
+        m_autoFolge = false;
     }
     if (s.c.chkKlammer.checked) {
         s.c.chkFolge.visible = true;
         s.c.chkFolge.checked = true;
         s.c.chkKlammer.checked = false;
-        s.state.autoFolge = true;
+        m_autoFolge = true;
     }
 
     if (s.store.Holz.isOpen() && s.store.Holz.recordCount() > 0) {
@@ -470,7 +465,7 @@ void RecordEntry::Neuer_Datensatz()
     }
     if (!s.options.UebernStaerke)
         s.record.txtStaerke.clear();
-    s.state.computeMessagesShown.clear();
+    s.forgetShownMessages();
 }
 
 void RecordEntry::cmdEscape_Click()
@@ -490,7 +485,6 @@ void RecordEntry::cmdEscape_Click()
     s.calc.Feldmodus = false;
     s.Auswahl_geaendert();
     s.Listen_Ausblenden();
-    s.dropDownOpen = false;
     if (s.store.Holz.hasCurrent())
         storage.Daten_Lesen();
     s.Enable_Move();

@@ -60,12 +60,16 @@ public:
     // A new record first when the stored record is still on screen.
     void newRecordIfSaved();
     void cmdEscape_Click();
+    // Another list was opened: a follow-on mark the previous list's
+    // bracketed log set does not carry over.
+    void listOpened() { m_autoFolge = false; }
 
 private:
     void fieldKey(const QString& key);
     EntryScreen& s;
     RecordPrice& price;
     RecordStorage& storage;
+    bool m_autoFolge = false; // chkFolge was set because the previous record was bracketed
 };
 
 } // namespace entry

@@ -105,22 +105,22 @@ bool RecordPrice::browsingStoredRecord() const
 void RecordPrice::changed()
 {
     if (browsingStoredRecord())
-        s.state.preisGeaendert = true;
+        m_changed = true;
 }
 
 bool RecordPrice::pending() const
 {
-    return s.state.preisGeaendert && browsingStoredRecord();
+    return m_changed && browsingStoredRecord();
 }
 
 void RecordPrice::Preis_Verlassen()
 {
     lumpSumEntered();
     if (!pending()) {
-        s.state.preisGeaendert = false;
+        m_changed = false;
         return;
     }
-    s.state.preisGeaendert = false;
+    m_changed = false;
     if (s.c.txtPreis.text.trimmed().isEmpty()) {
         s.c.cmbpreis.selected = -1;
         s.c.cmbpreis.text.clear();

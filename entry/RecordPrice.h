@@ -54,6 +54,9 @@ public:
     // price was changed; Yes stores it in change mode, No shows the record
     // as stored again.
     void Preis_Verlassen();
+    // The price on screen is as stored, or belongs to a record not stored
+    // yet: no question waits.
+    void settle() { m_changed = false; }
 
 private:
     void changed();
@@ -61,6 +64,9 @@ private:
     EntryScreen& s;
     std::function<void()> m_store;
     std::function<void()> m_reread;
+    // The price of the stored record on screen was changed without change
+    // mode; leaving the price fields asks whether to store it.
+    bool m_changed = false;
 };
 
 } // namespace entry

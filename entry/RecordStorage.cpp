@@ -310,8 +310,8 @@ bool RecordStorage::Daten_Speichern()
     s.c.txtEingabe.text.clear();
     s.Enable_Move();
     s.c.txtgespeichert.visible = true;
-    s.state.preisGeaendert = false;
-    if (!s.batchSave)
+    price.settle();
+    if (!m_batchSave)
         s.ui.playConfirmation();
     return true;
 }
@@ -424,11 +424,10 @@ void RecordStorage::showBarkMode(const store::HolzRow& row)
     const bool stacked = row.isStackedWood();
     // A stored stack brings "o" along; the mode the user had for logs waits
     // for the next log assortment. A stored log's own mode is the one kept.
-    if (!stacked)
-        s.state.rindeVorSchichtholz.clear();
-    else if (s.state.rindeVorSchichtholz.isEmpty())
-        s.state.rindeVorSchichtholz = s.record.cmdAbzRinde;
-    s.record.cmdAbzRinde = row.Rinde;
+    if (stacked)
+        s.setStackBarkMode(row.Rinde);
+    else
+        s.setStoredLogBarkMode(row.Rinde);
 }
 
 void RecordStorage::showPrice(const store::HolzRow& row)
@@ -442,7 +441,7 @@ void RecordStorage::showPrice(const store::HolzRow& row)
         s.c.txtPreisfaktor.text = row.Preisfaktor;
     // A lump sum has no unit price to show.
     s.c.txtPreisfaktor.visible = row.Preisart != Euro;
-    s.state.preisGeaendert = false;
+    price.settle();
 }
 
 void RecordStorage::markStored(const store::HolzRow& row)
@@ -466,7 +465,7 @@ void RecordStorage::markStored(const store::HolzRow& row)
     s.calc.Durchmesser = float(row.Durchm);
     s.calc.Laenge = float(row.Laenge);
     s.calc.KubaturWert = float(row.Kubatur);
-    s.state.computeMessagesShown.clear();
+    s.forgetShownMessages();
     s.Auswahl_geaendert();
     if (stacked)
         s.c.cmdKomma.enabled = true;

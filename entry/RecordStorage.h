@@ -37,6 +37,9 @@ public:
     bool Daten_Speichern();
     // Shows the current record of the open list.
     void Daten_Lesen();
+    // Many records are stored in one action (the table's multi-record
+    // change): one confirmation sound at its end instead of one per record.
+    void setBatchSave(bool on) { m_batchSave = on; }
 
 private:
     // Before a single log is stored: asks about a number the list holds
@@ -60,6 +63,7 @@ private:
     ListListenModel& listen;
     RecordPrice& price;
     std::function<void()> m_newRecord;
+    bool m_batchSave = false;
 };
 
 } // namespace entry
