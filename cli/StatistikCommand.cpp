@@ -17,7 +17,7 @@ int runStatistik(CliContext& context, const QStringList& args)
     entry::FrmHolz& form = session.form();
     // The screen's statistics, in German numbers as the screen shows them.
     entry::StatisticsModel statistik;
-    statistik.load(form.store().database(), form.state().listName, form.controls().lstHolzart.items, false);
+    statistik.load(form.store().database(), form.openListName(), form.controls().lstHolzart.items, false);
 
     if (context.json()) {
         context.printJson(statistik.json());

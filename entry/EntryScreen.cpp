@@ -123,11 +123,11 @@ void EntryScreen::setStoredLogBarkMode(const QString& mode)
 
 bool EntryScreen::positionOnOpenList()
 {
-    if (state.openListId == 0)
+    if (m_openListId == 0)
         return false;
-    if (store.Listen.currentId() == state.openListId)
+    if (store.Listen.currentId() == m_openListId)
         return true;
-    const int index = store.Listen.indexOfId(state.openListId);
+    const int index = store.Listen.indexOfId(m_openListId);
     if (index < 0)
         return false;
     store.Listen.move(index);

@@ -97,8 +97,19 @@ public:
     void returnLogBarkMode();
     void setStoredLogBarkMode(const QString& mode);
 
+    // The list open for entry: its `Listen` row id (0: none) and its name.
+    // Only the list of lists opens, closes and renames it.
+    qint64 openListId() const { return m_openListId; }
+    const QString& listName() const { return m_listName; }
+    void openList(qint64 id, const QString& name)
+    {
+        m_openListId = id;
+        m_listName = name;
+    }
+    void closeList() { openList(0, QString()); }
+    void renameOpenList(const QString& name) { m_listName = name; }
     // True while a list is open for entry (its records are open).
-    bool listOpen() const { return state.openListId != 0 && store.Holz.isOpen(); }
+    bool listOpen() const { return m_openListId != 0 && store.Holz.isOpen(); }
     // Moves `Listen` to the open list's row; false when there is none.
     bool positionOnOpenList();
 
@@ -117,6 +128,8 @@ public:
 private:
     void setNavigation(bool enabled);
     std::optional<ControlId> m_pendingFocus;
+    qint64 m_openListId = 0;
+    QString m_listName;
     rules::BarkTable m_barkTable; // of the region; reloaded when the region changes
     std::function<void()> m_recomputed;
     // Messages of the volume computation shown for the record on screen; the

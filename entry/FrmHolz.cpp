@@ -133,6 +133,11 @@ const ScreenState& FrmHolz::state() const
     return m_s->state;
 }
 
+const QString& FrmHolz::openListName() const
+{
+    return m_s->listName();
+}
+
 const EntryOptions& FrmHolz::options() const
 {
     return m_s->options;
@@ -861,7 +866,7 @@ StackRecordValues FrmHolz::stackRecordValues() const
 {
     const EntryScreen& s = *m_s;
     StackRecordValues values;
-    values.liste = s.state.listName;
+    values.liste = s.listName();
     values.txtLaenge = s.record.txtLaenge;
     values.txtRinde = s.record.txtRinde;
     values.txtHolzart = s.record.txtHolzart;
@@ -899,7 +904,7 @@ void FrmHolz::applyStackSample(const QString& txtKubatur, double oldKubatur, dou
                 transaction.commit();
             }
             s.state.ListeKubatur = list.Kubatur;
-            m_listen->listChanged(s.state.openListId);
+            m_listen->listChanged(s.openListId());
         } else {
             s.state.ListeKubatur += newKubatur - oldKubatur;
         }

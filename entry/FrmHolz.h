@@ -88,6 +88,8 @@ public:
     // Feldmodus, Dezimalpunkt, Durchmesser, Laenge, KubaturWert.
     const rules::RecordState& calc() const;
     const ScreenState& state() const;
+    // The name of the list open for entry; empty while none is.
+    const QString& openListName() const;
     const EntryOptions& options() const;
     int HoechsteNummer() const;
     ListListenModel& listListen();

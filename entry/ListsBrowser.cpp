@@ -89,7 +89,7 @@ void ListsBrowser::columnClick(int column)
 bool ListsBrowser::typedRecordSettled(int row)
 {
     if (!s.listOpen() || listen.listName(row).isEmpty() ||
-        store::jet::equal(listen.listName(row), s.state.listName))
+        store::jet::equal(listen.listName(row), s.listName()))
         return true;
     const bool typed = !s.c.txtEingabe.text.trimmed().isEmpty() ||
                        rules::toSingle(s.record.txtDurchmesser).value_or(0.0f) != 0 ||
@@ -106,7 +106,7 @@ bool ListsBrowser::typedRecordSettled(int row)
     if (storage.cmdSpeichern_Click())
         return true;
     // The record could not be stored: the open list stays selected with it.
-    listen.setSelectedRow(listen.findList(s.state.listName));
+    listen.setSelectedRow(listen.findList(s.listName()));
     return false;
 }
 
@@ -117,7 +117,7 @@ void ListsBrowser::ListListen_Click(int row)
         return;
     }
     listen.setSelectedRow(row);
-    if (s.state.openListId != 0)
+    if (s.openListId() != 0)
         Liste_Kubatur_Berechnen(true);
     if (!positionOnSelected())
         return;
@@ -156,8 +156,7 @@ void ListsBrowser::Liste_Oeffnen()
     if (!positionOnSelected())
         return;
     const store::ListenRow list = s.store.Listen.current();
-    s.state.listName = list.Liste;
-    s.state.openListId = list.Id;
+    s.openList(list.Id, list.Liste);
     s.c.caption = QStringLiteral("Liste '") + list.Liste + QLatin1Char('\'');
     s.c.TxtListenNR.text = s.c.caption;
     s.state.aendern = false;
@@ -189,8 +188,7 @@ void ListsBrowser::Liste_Oeffnen()
 
 void ListsBrowser::closeOpenList()
 {
-    s.state.openListId = 0;
-    s.state.listName.clear();
+    s.closeList();
     s.state.gespeichert = true;
     s.state.aendern = false;
     s.store.Holz.close();
@@ -245,8 +243,8 @@ void ListsBrowser::Liste_Kubatur_Berechnen(bool still)
     QString name;
     qint64 listId = 0;
     if (s.listOpen()) {
-        name = s.state.listName;
-        listId = s.state.openListId;
+        name = s.listName();
+        listId = s.openListId();
     } else if (positionOnSelected()) {
         const store::ListenRow list = s.store.Listen.current();
         name = list.Liste;
@@ -260,7 +258,7 @@ void ListsBrowser::Liste_Kubatur_Berechnen(bool still)
         s.ui.message({QStringLiteral("Liste '") + name + QStringLiteral("'\r") + totals.message(s.calc.Dezimalpunkt),
                       QStringLiteral("Berechnung Kubatur Liste '") + name + QLatin1Char('\''), Buttons::Ok,
                       Icon::Information});
-        if (listId == s.state.openListId || s.state.openListId == 0)
+        if (listId == s.openListId() || s.openListId() == 0)
             s.state.ListeStueck = qint32(totals.pieces);
         return;
     }
@@ -279,14 +277,14 @@ void ListsBrowser::Liste_Kubatur_Berechnen(bool still)
         list.Kubatur = ListTotals::storedKubatur(totals.volume, totals.records > 0);
         list.Stueckzahl = int(totals.pieces);
         const int highest = store::RecordRepository(db).highestNumber(name);
-        list.NummerHigh = listId == s.state.openListId ? std::max(s.store.HoechsteNummer, highest) : highest;
+        list.NummerHigh = listId == s.openListId() ? std::max(s.store.HoechsteNummer, highest) : highest;
         s.store.Listen.update(list);
         transaction.commit();
     }
     listen.listChanged(listId);
-    if (listId == s.state.openListId)
+    if (listId == s.openListId())
         s.state.ListeKubatur = totals.volume;
-    if (listId == s.state.openListId || s.state.openListId == 0)
+    if (listId == s.openListId() || s.openListId() == 0)
         s.state.ListeStueck = qint32(totals.pieces);
 }
 
@@ -311,7 +309,7 @@ void ListsBrowser::mnuStatistik_Click()
         s.noListMessage();
         return;
     }
-    statistik.load(s.store.database(), s.state.listName, s.c.lstHolzart.items, s.calc.Dezimalpunkt);
+    statistik.load(s.store.database(), s.listName(), s.c.lstHolzart.items, s.calc.Dezimalpunkt);
     if (s.hooks.Statistik_Anzeigen)
         s.hooks.Statistik_Anzeigen();
     else
@@ -332,14 +330,14 @@ void ListsBrowser::headerStored(const QString& name)
 {
     s.store.Listen_Oeffnen();
     Liste_Daten();
-    const int open = s.state.openListId != 0 ? s.store.Listen.indexOfId(s.state.openListId) : -1;
+    const int open = s.openListId() != 0 ? s.store.Listen.indexOfId(s.openListId()) : -1;
     listen.setSelectedRow(open >= 0 ? open : listen.findList(name));
 }
 
 void ListsBrowser::listRenamed(const QString& oldName, const QString& newName)
 {
-    if (store::jet::equal(s.state.listName, oldName)) {
-        s.state.listName = newName;
+    if (store::jet::equal(s.listName(), oldName)) {
+        s.renameOpenList(newName);
         s.c.caption = QStringLiteral("Liste '") + newName + QLatin1Char('\'');
         s.c.TxtListenNR.text = s.c.caption;
     }

@@ -291,7 +291,7 @@ void MultiRecordChange::changeField(const QString& feld, const QString& answer, 
         s.store.Listen.refresh();
         s.store.Holz.refresh();
         daten.reset();
-        listen.listChanged(s.state.openListId);
+        listen.listChanged(s.openListId());
         if (!rows.isEmpty()) {
             holz.move(rows.first());
             storage.Daten_Lesen();
@@ -339,7 +339,7 @@ void MultiRecordChange::moveRows(const QString& answer, const QList<int>& rows)
         information(QStringLiteral("Liste '") + answer + QStringLiteral("' nicht vorhanden!"));
         return;
     }
-    if (store::jet::equal(target, s.state.listName)) {
+    if (store::jet::equal(target, s.listName())) {
         information(QStringLiteral("Die Datensätze stehen schon in Liste '") + target + QStringLiteral("'."));
         return;
     }
@@ -355,7 +355,7 @@ void MultiRecordChange::moveRows(const QString& answer, const QList<int>& rows)
             ids << holz.idAt(row);
         }
         store::RecordRepository(db).moveRecords(ids, target);
-        storeListTotals(s.state.listName, {}, &totals);
+        storeListTotals(s.listName(), {}, &totals);
         storeListTotals(target, lots);
         transaction.commit();
     } catch (const store::DbError& error) {
@@ -384,7 +384,7 @@ void MultiRecordChange::deleteRows(const QString& answer, const QList<int>& rows
         for (const int row : rows)
             ids << holz.idAt(row);
         store::RecordRepository(db).deleteRecords(ids);
-        storeListTotals(s.state.listName, {}, &totals);
+        storeListTotals(s.listName(), {}, &totals);
         transaction.commit();
     } catch (const store::DbError& error) {
         s.showError(error);
@@ -404,7 +404,7 @@ void MultiRecordChange::reopen(int firstRemovedRow, const ListTotals& totals)
     s.state.ListeKubatur = totals.volume;
     s.state.ListeStueck = qint32(totals.pieces);
     daten.reset();
-    listen.listChanged(s.state.openListId);
+    listen.listChanged(s.openListId());
     if (holz.isOpen() && holz.recordCount() > 0) {
         holz.move(std::min(firstRemovedRow, holz.recordCount() - 1));
         storage.Daten_Lesen();

@@ -167,7 +167,7 @@ void RecordNavigation::mnuLoeschen_Click()
     s.Satz_Position_Anzeigen();
     s.ui.playConfirmation();
     daten.reset();
-    listen.listChanged(s.state.openListId);
+    listen.listChanged(s.openListId());
     storage.Daten_Lesen();
     s.Eingabe_Daten();
 }

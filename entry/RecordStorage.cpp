@@ -120,7 +120,7 @@ bool RecordStorage::confirmNumber()
         // number costs no look-up in a long list.
         if (nummer > 0 && nummer <= s.store.HoechsteNummer)
             existing = store::RecordRepository(s.store.database())
-                           .singleLogWithNumber(s.state.listName, nummer, self);
+                           .singleLogWithNumber(s.listName(), nummer, self);
     } catch (const store::DbError& error) {
         s.showError(error);
         return false;
@@ -168,7 +168,7 @@ store::HolzRow RecordStorage::rowFromFields(const store::HolzRow& base)
     // (the fields read from transfer files) when a record is changed.
     store::HolzRow row = base;
     const bool stacked = s.isStackedWood();
-    row.Liste = s.state.listName;
+    row.Liste = s.listName();
     row.Holzart = s.record.txtHolzart;
     row.Los = byteValue(s.record.txtLos);
     row.Guete = s.record.txtGuete;
@@ -293,7 +293,7 @@ bool RecordStorage::Daten_Speichern()
     s.state.ListeKubatur = list.Kubatur;
     s.state.ListeStueck = list.Stueckzahl;
     s.Satz_Position_Anzeigen();
-    listen.listChanged(s.state.openListId);
+    listen.listChanged(s.openListId());
     const int index = holz.absolutePosition() - 1;
     if (neu)
         daten.rowAppended();

@@ -21,9 +21,6 @@ struct ScreenState {
 
     double ListeKubatur = 0; // volume total of the open list (fm)
     qint32 ListeStueck = 0;  // piece count of the open list
-
-    qint64 openListId = 0; // Listen row of the open list; 0: none open
-    QString listName;      // name of the open list
 };
 
 } // namespace entry

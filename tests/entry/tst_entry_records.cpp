@@ -372,7 +372,7 @@ void TestEntryRecords::headerMenuSaveKeepsTheOpenList()
     dialog.mnuSpeichern_Click();
     QVERIFY(!dialog.visible);
     QVERIFY(store::ListRepository(*f.holz).exists(u("Nord")));
-    QCOMPARE(f.form->state().listName, List);
+    QCOMPARE(f.form->openListName(), List);
     QCOMPARE(f.c().caption, u("Liste '17'"));
     QVERIFY(f.form->listListen().findList(u("Nord")) >= 0);
     QCOMPARE(f.form->listListen().selectedRow(), f.form->listListen().findList(List));

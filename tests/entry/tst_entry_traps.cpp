@@ -332,7 +332,7 @@ void TestEntryTraps::switchingListsAsksForTheTypedRecord()
     // Not a record yet: no question.
     select(u("Nord"));
     QVERIFY(f.ui.done());
-    QCOMPARE(f.form->state().listName, u("Nord"));
+    QCOMPARE(f.form->openListName(), u("Nord"));
 
     // "No" drops the typed record.
     f.log(u("425"));
@@ -340,7 +340,7 @@ void TestEntryTraps::switchingListsAsksForTheTypedRecord()
     f.ui.expectMessage(question, Answer::No);
     select(List);
     QVERIFY(f.ui.done());
-    QCOMPARE(f.form->state().listName, List);
+    QCOMPARE(f.form->openListName(), List);
     QCOMPARE(f.records(u("Nord")).size(), 1);
     QCOMPARE(f.c().txtEingabe.text, QString());
 
@@ -351,7 +351,7 @@ void TestEntryTraps::switchingListsAsksForTheTypedRecord()
     select(u("Nord"));
     QVERIFY(f.ui.done());
     QCOMPARE(f.records(List).size(), 2);
-    QCOMPARE(f.form->state().listName, u("Nord"));
+    QCOMPARE(f.form->openListName(), u("Nord"));
 
     // A record that cannot be stored keeps its list open, with the input.
     f.type(u("4"));
@@ -359,7 +359,7 @@ void TestEntryTraps::switchingListsAsksForTheTypedRecord()
     f.ui.expectMessage(u("Keine Kubatur"));
     select(List);
     QVERIFY(f.ui.done());
-    QCOMPARE(f.form->state().listName, u("Nord"));
+    QCOMPARE(f.form->openListName(), u("Nord"));
     QCOMPARE(f.form->listListen().selectedName(), u("Nord"));
     QCOMPARE(f.records(u("Nord")).size(), 1);
 }
