@@ -34,7 +34,8 @@ namespace entry {
 // order of the list of lists in ListsBrowser). The computation of the record
 // is this class's own: its bark table, the messages already shown and the
 // log bark mode kept during stacked wood change only through the operations
-// below. FrmHolz owns it together with the parts; it is not meant to be
+// below, and so do the open list's id and name, which only the list of
+// lists changes. FrmHolz owns it together with the parts; it is not meant to be
 // used outside this folder.
 //
 // Identity of the open list: the screen remembers the open list by its
@@ -45,6 +46,10 @@ class EntryScreen {
 public:
     EntryScreen(store::Database& holz, store::Settings& settings, platform::UserInterface& ui);
 
+    // Shared by most parts, each reading and writing its share: the list
+    // database, the settings, the message boxes, the controls, the record
+    // with its measurement state, the flags several parts use, the options
+    // of the screen and the hooks other windows plug in.
     store::TimberStore store;
     store::Settings& settings;
     platform::UserInterface& ui;
