@@ -3,6 +3,7 @@
 
 #include "DocumentFiles.h"
 #include "HolzartCodes.h"
+#include "PhotoImage.h"
 #include "RecordCells.h"
 #include "ReportError.h"
 #include "ReportTexts.h"
@@ -11,7 +12,6 @@
 
 #include <QBuffer>
 #include <QFontMetricsF>
-#include <QImageReader>
 #include <QMap>
 #include <QPageLayout>
 #include <QPainter>
@@ -538,14 +538,8 @@ private:
             const double x = MarginX + (i % 2) * (cellWidth + gap);
             const double y = gridTop + (i / 2) * cellHeight;
             const QRectF box = rect(x, y, cellWidth, cellHeight - captionHeight - 8);
-            QImageReader reader(photo.file);
-            reader.setAutoTransform(true);
             // Read at the size it is printed at (300 dpi), not at the camera's.
-            const QSize full = reader.size();
-            const QSize wanted = QSizeF(box.size() * (300.0 / 72.0 / u)).toSize();
-            if (full.isValid() && (full.width() > wanted.width() || full.height() > wanted.height()))
-                reader.setScaledSize(full.scaled(wanted, Qt::KeepAspectRatio));
-            const QImage image = reader.read();
+            const QImage image = readPhoto(photo.file, QSizeF(box.size() * (300.0 / 72.0 / u)).toSize());
             double bottom = box.bottom() / u; // the caption goes right under the picture
             if (image.isNull()) {
                 p.setPen(QPen(QColor(150, 150, 150), 0.6 * u));

@@ -2,6 +2,7 @@
 #include "WordDocument.h"
 
 #include "DocxPackage.h"
+#include "PhotoImage.h"
 #include "RecordCells.h"
 #include "ReportTexts.h"
 
@@ -10,7 +11,6 @@
 #include <QBuffer>
 #include <QDir>
 #include <QImage>
-#include <QImageReader>
 
 namespace report {
 namespace {
@@ -97,13 +97,9 @@ void summary(WordBody& body, const AssortmentSummary& summary, std::optional<int
 // missing or unreadable.
 QByteArray documentPicture(const QString& file, QSize* size)
 {
-    QImageReader reader(file);
-    reader.setAutoTransform(true);
-    QImage image = reader.read();
+    const QImage image = readPhoto(file, QSize(1600, 1600));
     if (image.isNull())
         return QByteArray();
-    if (image.width() > 1600 || image.height() > 1600)
-        image = image.scaled(1600, 1600, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
