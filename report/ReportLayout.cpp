@@ -548,7 +548,8 @@ private:
                 p.drawText(box, Qt::AlignCenter, QStringLiteral("Foto fehlt"));
             } else {
                 const QSizeF size = QSizeF(image.size()).scaled(box.size(), Qt::KeepAspectRatio);
-                const QRectF target(box.x() + (box.width() - size.width()) / 2, box.y(), size.width(), size.height());
+                const QRectF target(box.x() + (box.width() - size.width()) / 2, box.y(), size.width(),
+                                    size.height());
                 p.drawImage(target, image);
                 bottom = target.bottom() / u;
             }

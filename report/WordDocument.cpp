@@ -124,15 +124,16 @@ void photoPages(DocxPackage::Parts& parts, const QList<LotPlaces::Photo>& photos
         const QByteArray picture = documentPicture(photo.file, &size);
         const Format caption{WordBody::Align::Center, {}, false, cm(0.1)};
         if (picture.isEmpty()) {
-            parts.body.paragraph(QStringLiteral("Foto fehlt: ") + QDir::toNativeSeparators(photo.file), 9, false,
-                                 Format{WordBody::Align::Center, {}, false, cm(0.4)});
+            parts.body.paragraph(QStringLiteral("Foto fehlt: ") + QDir::toNativeSeparators(photo.file), 9,
+                                 false, Format{WordBody::Align::Center, {}, false, cm(0.4)});
             parts.body.paragraph(photo.caption, 9, false, caption);
             continue;
         }
         const double scale = qMin(double(cm(15)) / size.width(), double(cm(10)) / size.height());
         parts.pictures.append(picture);
         parts.body.paragraph(QString(), 6, false, Format{WordBody::Align::Left, {}, false, cm(0.3)});
-        parts.body.picture(int(parts.pictures.size()), qRound(size.width() * scale), qRound(size.height() * scale));
+        parts.body.picture(int(parts.pictures.size()), qRound(size.width() * scale),
+                           qRound(size.height() * scale));
         parts.body.paragraph(photo.caption, 9, false, caption);
     }
 }
@@ -198,12 +199,13 @@ QByteArray WordDocument::build(const Content& content)
     if (content.summary)
         summary(body, *content.summary, content.lot, content.dezimalpunkt);
     if (!content.places.isEmpty()) {
-        body.paragraph(QStringLiteral("Lagerorte der Lose"), 11, true, {WordBody::Align::Left, {}, false, cm(0.6)});
+        body.paragraph(QStringLiteral("Lagerorte der Lose"), 11, true,
+                       {WordBody::Align::Left, {}, false, cm(0.6)});
         WordBody::Table places;
         places.widthsTwips = {700, 3200, 2600, 3400};
         places.rightAligned = {false, false, false, false};
-        places.head = QStringList{QStringLiteral("Los"), QStringLiteral("Lagerort"), QStringLiteral("GPS-Position"),
-                                  QStringLiteral("Zusatz")};
+        places.head = QStringList{QStringLiteral("Los"), QStringLiteral("Lagerort"),
+                                  QStringLiteral("GPS-Position"), QStringLiteral("Zusatz")};
         for (const LotPlaces::Place& place : content.places.places)
             places.rows << QStringList{QString::number(place.lot), place.ort, place.gps, place.zusatz};
         body.table(places);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Pages, the window and the command line of the report program.
-#include "ReportFixture.h"
+#include "tests/store/ListFixture.h"
 
 #include "report/Form1.h"
 #include "report/Form1Window.h"

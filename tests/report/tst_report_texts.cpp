@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of the report program: padding, header text, list header
 // block, assortment summary, species codes and document names.
-#include "ReportFixture.h"
+#include "tests/store/ListFixture.h"
 
 #include "report/AssortmentSummary.h"
 #include "report/DocumentFiles.h"

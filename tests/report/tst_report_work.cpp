@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The documents and the window model of the report program, made from its working copy.
-#include "ReportFixture.h"
+#include "tests/store/ListFixture.h"
 
 #include "report/AssortmentSummary.h"
 #include "report/DocxPackage.h"

@@ -4,11 +4,12 @@
 // any engine behind them.
 #include "store/DbError.h"
 #include "store/HolzRow.h"
+#include "store/ListRepository.h"
 #include "store/MantelSamples.h"
 #include "store/RecordSet.h"
 #include "store/Transaction.h"
-#include "store/ListRepository.h"
 #include "store/WorkCopyRepository.h"
+#include "tests/store/ListFixture.h"
 #include "tests/support/TestFolder.h"
 
 #include <QTest>
@@ -17,16 +18,7 @@ using namespace store;
 
 namespace {
 
-struct Log {
-    int los = 1;
-    int nummer = 0; // 0: an assortment
-    QString holzart = QStringLiteral("Fichte");
-    QString sorte = QStringLiteral("L ");
-    QString guete = QStringLiteral("B ");
-    double laenge = 4;
-    double durchm = 30;
-    double kubatur = 0.5;
-};
+using fixture::Log;
 
 struct Databases {
     testing::TestFolder folder;
@@ -35,36 +27,10 @@ struct Databases {
     std::unique_ptr<Database> work =
         Database::open(folder.file(QStringLiteral("vorl.db")), DatabaseKind::Work);
 
-    qint64 addList(const QString& name)
-    {
-        ListenRow row;
-        row.Liste = name;
-        return RecordSet<ListenRow>(*holz, listenTable()).addNew(row);
-    }
-
+    qint64 addList(const QString& name) { return fixture::addList(*holz, name); }
     QList<qint64> addLogs(const QString& list, const QList<Log>& logs)
     {
-        RecordSet<HolzRow> records(*holz, holzTable());
-        Transaction transaction(*holz);
-        QList<qint64> ids;
-        for (const Log& log : logs) {
-            HolzRow row;
-            row.Liste = list;
-            row.Los = log.los;
-            row.Nummer = log.nummer;
-            row.Einzelstamm = log.nummer > 0;
-            row.Holzart = log.holzart;
-            row.Sorte = log.sorte;
-            row.Guete = log.guete;
-            row.Staerke = QStringLiteral("2b");
-            row.Laenge = log.laenge;
-            row.Durchm = log.durchm;
-            row.Stueck = 1;
-            row.Kubatur = log.kubatur;
-            ids << records.addNew(row);
-        }
-        transaction.commit();
-        return ids;
+        return fixture::addLogs(*holz, list, logs);
     }
 
     // Single logs and assortments of two lots, entered out of order.
@@ -355,9 +321,10 @@ private slots:
         {
             // A list database as the first version wrote it: samples by number.
             auto db = Database::open(path, DatabaseKind::Holz);
-            db->exec("DROP TRIGGER HolzMantelLoeschen; DROP TRIGGER HolzMantelListe; DROP INDEX MantelHolz;"
-                     "ALTER TABLE Mantel DROP COLUMN HolzId; DROP TRIGGER LagerFotoLoeschen; DROP TABLE LagerFoto;"
-                     "PRAGMA user_version=1;");
+            db->exec(
+                "DROP TRIGGER HolzMantelLoeschen; DROP TRIGGER HolzMantelListe; DROP INDEX MantelHolz;"
+                "ALTER TABLE Mantel DROP COLUMN HolzId; DROP TRIGGER LagerFotoLoeschen; DROP TABLE LagerFoto;"
+                "PRAGMA user_version=1;");
             db->exec(
                 "INSERT INTO Holz (Liste, Nummer, Einzelstamm, Stamm, Id) VALUES"
                 " ('A', 0, 0, '1', 1), ('A', 7, 1, '1', 2), ('A', 7, 0, 'Mantl', 3), ('B', 0, 0, '1', 4);"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ReportFixture.h"
+#include "ListFixture.h"
 
 #include "store/LotRegister.h"
 #include "store/RecordSet.h"
@@ -12,24 +12,25 @@ std::unique_ptr<store::Database> holzDb(const QString& path)
     return store::Database::open(path, store::DatabaseKind::Holz);
 }
 
-void addList(store::Database& db, const store::ListenRow& list)
+qint64 addList(store::Database& db, const store::ListenRow& list)
 {
     store::ListenRow row = list;
     if (row.Los.isEmpty())
         row.Los = store::LotRegister::initial();
-    store::RecordSet<store::ListenRow>(db, store::listenTable()).addNew(row);
+    return store::RecordSet<store::ListenRow>(db, store::listenTable()).addNew(row);
 }
 
-void addList(store::Database& db, const QString& name)
+qint64 addList(store::Database& db, const QString& name)
 {
     store::ListenRow row;
     row.Liste = name;
     row.Kubatur = 1;
-    addList(db, row);
+    return addList(db, row);
 }
 
-void addLogs(store::Database& db, const QString& list, const QList<Log>& logs)
+QList<qint64> addLogs(store::Database& db, const QString& list, const QList<Log>& logs)
 {
+    QList<qint64> ids;
     store::RecordSet<store::HolzRow> records(db, store::holzTable());
     store::Transaction t(db);
     int satz = 0;
@@ -51,9 +52,10 @@ void addLogs(store::Database& db, const QString& list, const QList<Log>& logs)
         row.RindenAbzug = 2;
         row.Folgestamm = log.folgestamm;
         row.Klammerstamm = log.klammerstamm;
-        records.addNew(row);
+        ids << records.addNew(row);
     }
     t.commit();
+    return ids;
 }
 
 std::unique_ptr<store::Database> masterDb(const QString& path)

@@ -9,8 +9,8 @@
 
 #include <memory>
 
-// Lists, records and species for the report tests, written straight into
-// fresh databases.
+// Lists, records and species for the tests that read them back (the
+// working copy, the reports), written straight into fresh databases.
 namespace fixture {
 
 struct Log {
@@ -29,9 +29,10 @@ struct Log {
 };
 
 std::unique_ptr<store::Database> holzDb(const QString& path);
-void addList(store::Database& db, const store::ListenRow& list);
-void addList(store::Database& db, const QString& name);
-void addLogs(store::Database& db, const QString& list, const QList<Log>& logs);
+// Each returns the Id of what it stored; the logs are numbered in the order given.
+qint64 addList(store::Database& db, const store::ListenRow& list);
+qint64 addList(store::Database& db, const QString& name);
+QList<qint64> addLogs(store::Database& db, const QString& list, const QList<Log>& logs);
 
 std::unique_ptr<store::Database> masterDb(const QString& path);
 // A species of `region`: name, short code, display order.
