@@ -211,18 +211,24 @@ void ListsBrowser::Liste_Loeschen()
         return;
 
     store::Database& db = s.store.database();
+    QStringList photoNotes;
     try {
         store::Transaction transaction(db);
         store::PhotoFileChanges photos(store::LotPhotoFiles::of(db));
         photos.removeList(list.Liste);
         store::ListRepository(db).deleteList(list);
         transaction.commit();
-        photos.commit();
+        photoNotes = photos.commit();
     } catch (const store::DbError& error) {
         // Nothing was deleted.
         s.showError(error);
         return;
     }
+    // The list is gone; photo files that could not be removed are named.
+    if (!photoNotes.isEmpty())
+        s.ui.message({photoNotes.join(QLatin1Char('\n')),
+                      QStringLiteral("Liste Nr. '") + list.Liste + QStringLiteral("' löschen"), Buttons::Ok,
+                      Icon::Warning});
 
     closeOpenList();
     s.store.Listen_Oeffnen();

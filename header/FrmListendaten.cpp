@@ -384,6 +384,7 @@ void FrmListendaten::Liste_Umbenennen()
 bool FrmListendaten::renameInDatabase(const QString& oldName, const QString& newName)
 {
     store::Database& db = m_store.database();
+    QStringList photoNotes;
     try {
         // The contents and the header row in one transaction: a list of
         // any size is renamed completely or not at all.
@@ -395,11 +396,15 @@ bool FrmListendaten::renameInDatabase(const QString& oldName, const QString& new
         row.Liste = newName;
         m_store.Listen.update(row);
         transaction.commit();
-        photos.commit();
+        photoNotes = photos.commit();
     } catch (const store::DbError& error) {
         m_ui.message({error.userText(), QString(), Buttons::Ok, Icon::Critical});
         return false;
     }
+    // The list is renamed; photos whose folder could not follow are named.
+    if (!photoNotes.isEmpty())
+        m_ui.message({photoNotes.join(QLatin1Char('\n')), QStringLiteral("Liste umbenennen"), Buttons::Ok,
+                      Icon::Warning});
     // Rows read before still carry the old name.
     m_store.Holz.refresh();
     m_store.Lager.refresh();
