@@ -6,8 +6,9 @@
 
 namespace store {
 
-DataFolder::DataFolder(QString path)
-    : m_path(QDir::cleanPath(QDir(path.isEmpty() ? defaultPath() : path).absolutePath()))
+DataFolder::DataFolder(QString path, QString database)
+    : m_path(QDir::cleanPath(QDir(path.isEmpty() ? defaultPath() : path).absolutePath())),
+      m_server((database.trimmed().isEmpty() ? qEnvironmentVariable("STEMMO_DATABASE") : database).trimmed())
 {
 }
 
@@ -21,12 +22,12 @@ QString DataFolder::defaultPath()
 
 QString DataFolder::holzDb() const
 {
-    return file(QStringLiteral("Holz.db"));
+    return onServer() ? m_server.text() : file(QStringLiteral("Holz.db"));
 }
 
 QString DataFolder::masterDb() const
 {
-    return file(QStringLiteral("MRinden.db"));
+    return onServer() ? m_server.text() : file(QStringLiteral("MRinden.db"));
 }
 
 QString DataFolder::workDb() const
