@@ -227,7 +227,7 @@ Control* FrmHolz::menuControl(MenuCommand command)
 
 void FrmHolz::setMenuHandler(MenuCommand command, std::function<void()> handler)
 {
-    if (!tableField(command).isEmpty())
+    if (tableChange(command))
         return;
     handle([&] {
         const bool enabled = bool(handler);
@@ -812,10 +812,10 @@ void FrmHolz::ListDaten_SelectionChanged(const QList<int>& rows)
 void FrmHolz::ListDaten_KeyDown(int keyCode)
 {
     if (keyCode == keys::Delete)
-        Tabelle_Mehrfach_Aendern(QStringLiteral("Loeschen"));
+        Tabelle_Mehrfach_Aendern(TableChange::Loeschen);
 }
 
-void FrmHolz::Tabelle_Mehrfach_Aendern(const QString& feld)
+void FrmHolz::Tabelle_Mehrfach_Aendern(TableChange feld)
 {
     handle([&] {
         leavePriceEntry();
@@ -949,33 +949,32 @@ void FrmHolz::mnuMehrfach_Click()
     });
 }
 
-QString FrmHolz::tableField(MenuCommand command)
+std::optional<TableChange> FrmHolz::tableChange(MenuCommand command)
 {
     switch (command) {
     case MenuCommand::AendernGuete:
-        return QStringLiteral("Guete");
+        return TableChange::Guete;
     case MenuCommand::AendernLos:
-        return QStringLiteral("Los");
+        return TableChange::Los;
     case MenuCommand::AendernLaenge:
-        return QStringLiteral("Laenge");
+        return TableChange::Laenge;
     case MenuCommand::AendernDurchm:
-        return QStringLiteral("Durchm");
+        return TableChange::Durchm;
     case MenuCommand::AendernSorte:
-        return QStringLiteral("Sorte");
+        return TableChange::Sorte;
     case MenuCommand::AendernAbteilung:
-        return QStringLiteral("Abteilung");
+        return TableChange::Abteilung;
     case MenuCommand::ListeT:
-        return QStringLiteral("Liste");
+        return TableChange::Liste;
     default:
-        return QString();
+        return std::nullopt;
     }
 }
 
 void FrmHolz::menuCommand(MenuCommand command)
 {
-    const QString field = tableField(command);
-    if (!field.isEmpty()) {
-        Tabelle_Mehrfach_Aendern(field);
+    if (const std::optional<TableChange> change = tableChange(command)) {
+        Tabelle_Mehrfach_Aendern(*change);
         return;
     }
     handle([&] {

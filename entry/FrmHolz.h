@@ -8,6 +8,7 @@
 #include "entry/EntryOptions.h"
 #include "entry/ScreenState.h"
 #include "entry/StackRecordValues.h"
+#include "entry/TableChange.h"
 #include "rules/BarkTable.h"
 #include "rules/RecordFields.h"
 #include "rules/Volume.h"
@@ -16,6 +17,7 @@
 #include <QObject>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace platform {
 class UserInterface;
@@ -251,15 +253,15 @@ public:
     // The table menu's changes of the selected rows: a new grade, lot,
     // length, diameter, assortment or compartment, moving them to another
     // list, deleting them. See MultiRecordChange.
-    void Tabelle_Mehrfach_Aendern(const QString& feld);
-    void mnuGuete_Click() { Tabelle_Mehrfach_Aendern(QStringLiteral("Guete")); }
-    void mnuLos_Click() { Tabelle_Mehrfach_Aendern(QStringLiteral("Los")); }
-    void mnuLaenge_Click() { Tabelle_Mehrfach_Aendern(QStringLiteral("Laenge")); }
-    void mnuDurchm_Click() { Tabelle_Mehrfach_Aendern(QStringLiteral("Durchm")); }
-    void mnuSorteAendern_Click() { Tabelle_Mehrfach_Aendern(QStringLiteral("Sorte")); }
-    void mnuAbteilungAendern_Click() { Tabelle_Mehrfach_Aendern(QStringLiteral("Abteilung")); }
-    void mnuListeT_Click() { Tabelle_Mehrfach_Aendern(QStringLiteral("Liste")); }
-    void mnuLoeschenT_Click() { Tabelle_Mehrfach_Aendern(QStringLiteral("Loeschen")); }
+    void Tabelle_Mehrfach_Aendern(TableChange feld);
+    void mnuGuete_Click() { Tabelle_Mehrfach_Aendern(TableChange::Guete); }
+    void mnuLos_Click() { Tabelle_Mehrfach_Aendern(TableChange::Los); }
+    void mnuLaenge_Click() { Tabelle_Mehrfach_Aendern(TableChange::Laenge); }
+    void mnuDurchm_Click() { Tabelle_Mehrfach_Aendern(TableChange::Durchm); }
+    void mnuSorteAendern_Click() { Tabelle_Mehrfach_Aendern(TableChange::Sorte); }
+    void mnuAbteilungAendern_Click() { Tabelle_Mehrfach_Aendern(TableChange::Abteilung); }
+    void mnuListeT_Click() { Tabelle_Mehrfach_Aendern(TableChange::Liste); }
+    void mnuLoeschenT_Click() { Tabelle_Mehrfach_Aendern(TableChange::Loeschen); }
 
     // ---- Assortment generation ------------------------------------------
     // "Sortiment": merges the selected list's runs of equal assortment
@@ -322,7 +324,7 @@ private:
     // Settles a pending price change before the screen moves to another record.
     void leavePriceEntry();
     // The field a table menu command changes; empty for the other commands.
-    static QString tableField(MenuCommand command);
+    static std::optional<TableChange> tableChange(MenuCommand command);
     void onHeaderSaved(const QString& name);
     void onHeaderStored(const QString& name);
     void onListRenamed(const QString& oldName, const QString& newName);

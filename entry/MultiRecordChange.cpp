@@ -31,11 +31,6 @@ using platform::Icon;
 // A save failed and has told the user why.
 struct SaveFailed {};
 
-bool is(const QString& text, const char* value)
-{
-    return text == QLatin1String(value);
-}
-
 // Only the letters a to z become capitals; umlauts stay as typed.
 QString capitals(QString text)
 {
@@ -65,10 +60,10 @@ private:
 
 // The new value as the field stores it; nullopt when the field cannot hold it.
 // `codes` are the grades or assortments the screen's list offers.
-std::optional<QString> fieldValue(const QString& feld, const QString& answer, bool dezimalpunkt,
+std::optional<QString> fieldValue(TableChange feld, const QString& answer, bool dezimalpunkt,
                                   const QStringList& codes)
 {
-    if (is(feld, "Guete") || is(feld, "Sorte")) {
+    if (feld == TableChange::Guete || feld == TableChange::Sorte) {
         // A code the list offers is stored as the list holds it, so that a
         // change gives the same code as picking it; others (up to three
         // characters) as the quick buttons write them.
@@ -81,20 +76,20 @@ std::optional<QString> fieldValue(const QString& feld, const QString& answer, bo
         }
         return EntryLists::quickCaption(typed);
     }
-    if (is(feld, "Los")) {
+    if (feld == TableChange::Los) {
         bool ok = false;
         const int lot = answer.trimmed().toInt(&ok);
         if (!ok || lot < 0 || lot > 255)
             return std::nullopt;
         return QString::number(lot);
     }
-    if (is(feld, "Laenge") || is(feld, "Durchm")) {
+    if (feld == TableChange::Laenge || feld == TableChange::Durchm) {
         const std::optional<float> value = rules::toSingle(answer);
         if (!value || *value < 0)
             return std::nullopt;
         return rules::formatPlain(*value, dezimalpunkt);
     }
-    if (is(feld, "Abteilung"))
+    if (feld == TableChange::Abteilung)
         return answer;
     return std::nullopt;
 }
@@ -139,7 +134,7 @@ void MultiRecordChange::information(const QString& text)
     s.Eingabe_Daten();
 }
 
-void MultiRecordChange::Tabelle_Mehrfach_Aendern(const QString& feld)
+void MultiRecordChange::Tabelle_Mehrfach_Aendern(TableChange feld)
 {
     if (!s.listOpen()) {
         information(QStringLiteral("Nach dem Start von Stemmo muß mindestens einmal die Holdateneingabe "
@@ -159,11 +154,11 @@ void MultiRecordChange::Tabelle_Mehrfach_Aendern(const QString& feld)
         return;
     }
 
-    const bool remove = is(feld, "Loeschen");
+    const bool remove = feld == TableChange::Loeschen;
     const QString title = remove ? QStringLiteral("Bestätigen mit 'JA'") : QStringLiteral("Daten ändern");
     const QString prompt = remove
                                ? QStringLiteral("Datensatz ") + rowKeys(rows) + QStringLiteral(" loeschen ?")
-                               : QStringLiteral("Neue ") + feld + QStringLiteral(" eingeben");
+                               : QStringLiteral("Neue ") + tableChangeWord(feld) + QStringLiteral(" eingeben");
     const std::optional<QString> answer = s.ui.inputBox(prompt, title);
     if (!answer || answer->trimmed().isEmpty()) {
         s.Eingabe_Daten();
@@ -173,28 +168,28 @@ void MultiRecordChange::Tabelle_Mehrfach_Aendern(const QString& feld)
     const AutoLosSuspended autoLos(s.hooks.AutoLos_Zuordnen);
     if (remove)
         deleteRows(*answer, rows);
-    else if (is(feld, "Liste"))
+    else if (feld == TableChange::Liste)
         moveRows(answer->trimmed(), rows);
     else
         changeField(feld, capitals(*answer), rows);
     s.Eingabe_Daten();
 }
 
-bool MultiRecordChange::putValue(const QString& feld, const QString& value)
+bool MultiRecordChange::putValue(TableChange feld, const QString& value)
 {
-    if (is(feld, "Guete")) {
+    if (feld == TableChange::Guete) {
         s.record.txtGuete = value;
-    } else if (is(feld, "Sorte")) {
+    } else if (feld == TableChange::Sorte) {
         s.record.txtSorte = value;
-    } else if (is(feld, "Los")) {
+    } else if (feld == TableChange::Los) {
         s.record.txtLos = value;
-    } else if (is(feld, "Laenge")) {
+    } else if (feld == TableChange::Laenge) {
         s.record.txtLaenge = value;
         s.calc.Laenge = rules::toSingle(value).value_or(0.0f);
-    } else if (is(feld, "Durchm")) {
+    } else if (feld == TableChange::Durchm) {
         s.record.txtDurchmesser = value;
         s.calc.Durchmesser = rules::toSingle(value).value_or(0.0f);
-    } else if (is(feld, "Abteilung")) {
+    } else if (feld == TableChange::Abteilung) {
         s.c.txtAbteilung.text = value;
     } else {
         return false;
@@ -202,9 +197,9 @@ bool MultiRecordChange::putValue(const QString& feld, const QString& value)
     return true;
 }
 
-void MultiRecordChange::changeField(const QString& feld, const QString& answer, const QList<int>& rows)
+void MultiRecordChange::changeField(TableChange feld, const QString& answer, const QList<int>& rows)
 {
-    const QStringList& codes = is(feld, "Guete") ? s.c.lstGuete.items : s.c.lstKlasse.items;
+    const QStringList& codes = feld == TableChange::Guete ? s.c.lstGuete.items : s.c.lstKlasse.items;
     const std::optional<QString> value = fieldValue(feld, answer, s.calc.Dezimalpunkt, codes);
     if (!value) {
         information(QStringLiteral("Diese Eingabe ist nicht zulässig"));
@@ -233,7 +228,7 @@ void MultiRecordChange::changeField(const QString& feld, const QString& answer, 
             // Stacked wood keeps width and height where a log keeps diameter
             // and pieces: computed from the other kind's fields, a log of
             // 25 cm would become a stack 25 m wide. Such a change is refused.
-            if (is(feld, "Sorte") && kindOf(old.Sorte) != kindOf(*value)) {
+            if (feld == TableChange::Sorte && kindOf(old.Sorte) != kindOf(*value)) {
                 refused << QString::number(row + 1) + QLatin1Char(',');
                 if (!reasons.contains(NoVolume))
                     reasons << NoVolume;
@@ -241,7 +236,7 @@ void MultiRecordChange::changeField(const QString& feld, const QString& answer, 
             }
             // A stack measured by samples keeps the length its samples
             // were computed for.
-            if (old.isSampleMeasured() && is(feld, "Laenge")) {
+            if (old.isSampleMeasured() && feld == TableChange::Laenge) {
                 refused << QString::number(row + 1) + QLatin1Char(',');
                 if (!reasons.contains(SampleStack))
                     reasons << SampleStack;
@@ -271,7 +266,7 @@ void MultiRecordChange::changeField(const QString& feld, const QString& answer, 
             ++stored;
         }
         const int lot = value->toInt();
-        if (is(feld, "Los") && stored > 0 && lot >= 1 && lot <= store::LotRegister::MaxLot &&
+        if (feld == TableChange::Los && stored > 0 && lot >= 1 && lot <= store::LotRegister::MaxLot &&
             s.positionOnOpenList())
             s.store.Los_Eintragen(lot);
         transaction.commit();
@@ -301,7 +296,7 @@ void MultiRecordChange::changeField(const QString& feld, const QString& answer, 
         return;
     }
 
-    if (is(feld, "Los") && stored > 0)
+    if (feld == TableChange::Los && stored > 0)
         s.c.lstLos.items = s.store.Lose_Anzeigen();
     // The screen ends on a record as it is stored.
     storage.Daten_Lesen();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "entry/TableChange.h"
+
 #include <QList>
 #include <QString>
 
@@ -29,18 +31,16 @@ class MultiRecordChange {
 public:
     MultiRecordChange(EntryScreen& screen, ListDatenModel& daten, ListListenModel& listen, RecordStorage& storage) : s(screen), daten(daten), listen(listen), storage(storage) {}
 
-    // `feld`: "Guete", "Los", "Laenge", "Durchm", "Sorte", "Abteilung",
-    // "Liste" (move) or "Loeschen" (delete). Acts on the rows selected in
-    // the table (ListDatenModel::selectedRows()).
-    void Tabelle_Mehrfach_Aendern(const QString& feld);
+    // Acts on the rows selected in the table (ListDatenModel::selectedRows()).
+    void Tabelle_Mehrfach_Aendern(TableChange feld);
 
 private:
-    void changeField(const QString& feld, const QString& value, const QList<int>& rows);
+    void changeField(TableChange feld, const QString& value, const QList<int>& rows);
     void moveRows(const QString& answer, const QList<int>& rows);
     void deleteRows(const QString& answer, const QList<int>& rows);
     // Puts the new value into the record on screen; false when the field
     // cannot hold it.
-    bool putValue(const QString& feld, const QString& value);
+    bool putValue(TableChange feld, const QString& value);
     // Stores a list's totals and lot register after records left or joined it.
     void storeListTotals(const QString& list, const QList<int>& newLots, ListTotals* totals = nullptr);
     // The records are read again after rows were removed from the list.

@@ -427,25 +427,26 @@ void TestEntryTools::refusedRowsAreNamed()
 
 void TestEntryTools::valuesTheFieldCannotHold_data()
 {
-    QTest::addColumn<QString>("feld");
+    QTest::addColumn<int>("feld");
     QTest::addColumn<QString>("value");
-    QTest::newRow("lot not a number") << u("Los") << u("x1");
-    QTest::newRow("lot beyond a byte") << u("Los") << u("300");
-    QTest::newRow("grade of four letters") << u("Guete") << u("ABCD");
-    QTest::newRow("length not a number") << u("Laenge") << u("vier");
+    QTest::newRow("lot not a number") << int(entry::TableChange::Los) << u("x1");
+    QTest::newRow("lot beyond a byte") << int(entry::TableChange::Los) << u("300");
+    QTest::newRow("grade of four letters") << int(entry::TableChange::Guete) << u("ABCD");
+    QTest::newRow("length not a number") << int(entry::TableChange::Laenge) << u("vier");
 }
 
 void TestEntryTools::valuesTheFieldCannotHold()
 {
-    QFETCH(QString, feld);
+    QFETCH(int, feld);
     QFETCH(QString, value);
+    const auto change = entry::TableChange(feld);
     EntryFixture f;
     threeLogs(f);
     const auto before = f.records(List);
     select(f, {0, 1});
-    f.ui.expectInput(u("Neue ") + feld, value);
+    f.ui.expectInput(u("Neue ") + entry::tableChangeWord(change), value);
     f.ui.expectMessage(u("Diese Eingabe ist nicht zulässig"));
-    f.form->Tabelle_Mehrfach_Aendern(feld);
+    f.form->Tabelle_Mehrfach_Aendern(change);
     QVERIFY(f.ui.done());
     const auto after = f.records(List);
     for (int i = 0; i < before.size(); ++i) {
