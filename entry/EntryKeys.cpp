@@ -19,8 +19,8 @@ constexpr Qt::KeyboardModifiers Modifiers = Qt::ShiftModifier | Qt::ControlModif
 
 bool EntryKeys::freeTextField() const
 {
-    return s.calc.Feldmodus && (s.state.Eingabefeld == EntryField::Zusatz ||
-                                s.state.Eingabefeld == EntryField::Abteilung);
+    return s.calc.Feldmodus && (s.state().Eingabefeld == EntryField::Zusatz ||
+                                s.state().Eingabefeld == EntryField::Abteilung);
 }
 
 bool EntryKeys::keyDown(int keyCode, Qt::KeyboardModifiers modifiers, const QString& text)
@@ -127,7 +127,7 @@ void EntryKeys::keyUp(int, Qt::KeyboardModifiers)
 {
     // A stored record on screen keeps its stored values: recomputing it with
     // master data changed since would show a volume that is not the one stored.
-    if (s.state.gespeichert && !s.state.aendern)
+    if (s.state().gespeichert && !s.state().aendern)
         return;
     if (freeTextField())
         return;

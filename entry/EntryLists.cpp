@@ -98,10 +98,10 @@ void EntryLists::loadSpecies()
     s.c.lstHolzart.items.clear();
     s.setBarkTable({});
     try {
-        const auto species = m_master.species(s.options.RegionIndex);
+        const auto species = m_master.species(s.options().RegionIndex);
         for (const store::HolzartRow& row : species)
             s.c.lstHolzart.items << row.Holzart;
-        s.setBarkTable(m_master.barkTable(s.options.RegionIndex, species));
+        s.setBarkTable(m_master.barkTable(s.options().RegionIndex, species));
     } catch (const store::DbError&) {
         // No species: the automatic deduction says so when it is asked for.
     }
@@ -211,14 +211,14 @@ void EntryLists::lstHolzart_Choose(int index)
     if (index > 5) {
         // Species picked from further down come first from now on.
         try {
-            m_master.moveSpeciesToFront(s.options.RegionIndex, species);
+            m_master.moveSpeciesToFront(s.options().RegionIndex, species);
         } catch (const store::DbError& error) {
             s.showError(error);
         }
         loadSpecies();
     }
     s.forgetShownMessages();
-    if (!s.state.gespeichert)
+    if (!s.state().gespeichert)
         s.Datensatz_Berechnen();
     else
         entry.Neuer_Datensatz();
@@ -230,7 +230,7 @@ void EntryLists::takeGrade(const QString& grade)
     entry.newRecordIfSaved();
     s.record.txtGuete = grade;
     s.c.lstGuete.visible = false;
-    if (s.options.chkGuete && !onButtons(grade, s.c.cmdGuete1, s.c.cmdGuete2, s.c.cmdGuete3))
+    if (s.options().chkGuete && !onButtons(grade, s.c.cmdGuete1, s.c.cmdGuete2, s.c.cmdGuete3))
         shiftCaptions(grade, s.c.cmdGuete1, s.c.cmdGuete2, s.c.cmdGuete3);
     s.Eingabe_Daten();
 }
@@ -244,7 +244,7 @@ void EntryLists::lstGuete_Choose(int index)
 void EntryLists::takeSorte(const QString& sorte)
 {
     if (!rules::sameCode(sorte, s.record.txtSorte))
-        s.state.sorteGeaendert = true;
+        s.markSorteChosen();
     s.record.txtSorte = sorte;
     entry.Sorte();
 }
@@ -256,7 +256,7 @@ void EntryLists::lstKlasse_Choose(int index)
         return;
     const QString sorte = list.items.at(index);
     list.visible = false;
-    if (s.options.chkSorte && !onButtons(sorte, s.c.cmdSorte1, s.c.cmdSorte2, s.c.cmdSorte3))
+    if (s.options().chkSorte && !onButtons(sorte, s.c.cmdSorte1, s.c.cmdSorte2, s.c.cmdSorte3))
         shiftCaptions(sorte, s.c.cmdSorte1, s.c.cmdSorte2, s.c.cmdSorte3);
     takeSorte(sorte);
 }
@@ -293,8 +293,8 @@ void EntryLists::lstLos_Choose(int index)
         return;
     // lstLos_Uebernehmen. The new record comes first, so that preparing it
     // cannot overwrite the lot just chosen.
-    if (s.state.gespeichert) {
-        s.state.gespeichert = false;
+    if (s.state().gespeichert) {
+        s.markEdited();
         entry.Neuer_Datensatz();
     }
     s.record.txtLos = list.items.at(index);

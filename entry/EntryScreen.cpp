@@ -15,8 +15,9 @@ void hidden(std::initializer_list<Control*> controls)
 
 } // namespace
 
-EntryScreen::EntryScreen(store::Database& holz, store::Settings& settingsStore, platform::UserInterface& userInterface)
-    : store(holz, settingsStore), settings(settingsStore), ui(userInterface)
+EntryScreen::EntryScreen(store::Database& holz, store::Settings& settingsStore, platform::UserInterface& userInterface,
+                         const EntryHooks& hooks)
+    : store(holz, settingsStore), settings(settingsStore), ui(userInterface), m_hooks(hooks)
 {
     // The screen design's caption "&a" is no bark mode at all: a record saved
     // before the user picked one would compute without deduction while the

@@ -44,12 +44,14 @@ namespace entry {
 // totals into another list's row.
 class EntryScreen {
 public:
-    EntryScreen(store::Database& holz, store::Settings& settings, platform::UserInterface& ui);
+    // `hooks` belong to FrmHolz, which lets other windows plug them in; the
+    // parts only run them.
+    EntryScreen(store::Database& holz, store::Settings& settings, platform::UserInterface& ui,
+                const EntryHooks& hooks);
 
     // Shared by most parts, each reading and writing its share: the list
     // database, the settings, the message boxes, the controls, the record
-    // with its measurement state, the flags several parts use, the options
-    // of the screen and the hooks other windows plug in.
+    // with its measurement state.
     store::TimberStore store;
     store::Settings& settings;
     platform::UserInterface& ui;
@@ -57,9 +59,100 @@ public:
     EntryControls c;
     rules::RecordFields record;
     rules::RecordState calc; // Feldmodus, Dezimalpunkt, Durchmesser, Laenge, KubaturWert
-    ScreenState state;
-    EntryOptions options;
-    EntryHooks hooks;
+
+    // ---- What happened to the record on screen ----------------------------
+    // Every part reads the flags; each change is one of the operations
+    // below, named after what happened, so a flag never says "stored" while
+    // another part still thinks the record is being changed.
+    const ScreenState& state() const { return m_state; }
+    // Field entry edits `field` now (the rules' Feldmodus is the caller's).
+    void beginFieldEntry(EntryField field) { m_state.Eingabefeld = field; }
+    // Field entry ends: no active field, keys go to the input buffer again.
+    void endFieldEntry()
+    {
+        m_state.Eingabefeld = EntryField::None;
+        calc.Feldmodus = false;
+    }
+    // The input on screen differs from any stored record.
+    void markEdited() { m_state.gespeichert = false; }
+    // The stored record on screen is being changed: its save rewrites it.
+    void startChange()
+    {
+        m_state.aendern = true;
+        m_state.gespeichert = false;
+    }
+    // Change mode ends without a save (Esc, a deleted record, a change of
+    // many records taken back).
+    void endChange() { m_state.aendern = false; }
+    // The screen shows a record as it is stored (or none): the next input
+    // starts a new record.
+    void markStored()
+    {
+        m_state.gespeichert = true;
+        m_state.aendern = false;
+    }
+    // The record on screen was saved: field entry ends, and the next
+    // record keeps grade and length unless an assortment is chosen again.
+    void markSaved()
+    {
+        m_state.sorteGeaendert = false;
+        markStored();
+        endFieldEntry();
+    }
+    // A stored record was read into the fields.
+    void markStoredRecordShown()
+    {
+        markStored();
+        m_state.nummerErhoeht = false;
+        endFieldEntry();
+    }
+    // A list was opened for entry: no change, no raised number, no new
+    // assortment, and the next-number question is on.
+    void startListEntry()
+    {
+        m_state.aendern = false;
+        m_state.naechsteNummer = true;
+        m_state.nummerErhoeht = false;
+        m_state.sorteGeaendert = false;
+    }
+    // A quick button or lstKlasse chose another assortment; the new record
+    // forgets it once it has emptied grade and length.
+    void markSorteChosen() { m_state.sorteGeaendert = true; }
+    void forgetSorteChoice() { m_state.sorteGeaendert = false; }
+    // The number of the record being prepared was raised past the highest
+    // one; the raise is forgotten when a save is tried or input discarded.
+    void markNumberRaised() { m_state.nummerErhoeht = true; }
+    void forgetNumberRaise() { m_state.nummerErhoeht = false; }
+    // Whether a save with a number at or below the highest offers the next one.
+    void offerNextNumber(bool offer) { m_state.naechsteNummer = offer; }
+
+    // ---- The open list's totals -------------------------------------------
+    // As last stored in the list's row or counted by ListTotals; written by
+    // whoever stored or counted them.
+    double listVolume() const { return m_listVolume; }
+    qint32 listPieces() const { return m_listPieces; }
+    void setListTotals(double volume, qint64 pieces)
+    {
+        m_listVolume = volume;
+        m_listPieces = qint32(pieces);
+    }
+    void setListPieces(qint64 pieces) { m_listPieces = qint32(pieces); }
+    void moveListVolume(double by) { m_listVolume += by; }
+
+    // ---- Options and hooks -------------------------------------------------
+    // The options are read from the settings by ScreenLifecycle, or set by
+    // the options window through FrmHolz; the parts only read them.
+    const EntryOptions& options() const { return m_options; }
+    void setOptions(const EntryOptions& options) { m_options = options; }
+    const EntryHooks& hooks() const { return m_hooks; }
+    // Step 0 of every save: the lot rules' hook, unless a change of many
+    // records holds it off (it must not move records into other lots).
+    void assignLot() const
+    {
+        if (!m_lotAssignmentHeld && m_hooks.AutoLos_Zuordnen)
+            m_hooks.AutoLos_Zuordnen();
+    }
+    void holdLotAssignment(bool held) { m_lotAssignmentHeld = held; }
 
     // Focus on the input buffer, cursor at its end.
     void Eingabe_Daten() { focus(ControlId::txtEingabe); }
@@ -132,6 +225,12 @@ public:
 
 private:
     void setNavigation(bool enabled);
+    ScreenState m_state;
+    double m_listVolume = 0; // fm
+    qint32 m_listPieces = 0;
+    EntryOptions m_options;
+    const EntryHooks& m_hooks;
+    bool m_lotAssignmentHeld = false;
     std::optional<ControlId> m_pendingFocus;
     qint64 m_openListId = 0;
     QString m_listName;

@@ -60,7 +60,7 @@ template <class F> auto FrmHolz::handle(F&& handler) -> decltype(handler())
 
 FrmHolz::FrmHolz(store::Database& holz, store::Database& master, store::Settings& settings,
                  platform::UserInterface& ui, QObject* parent)
-    : QObject(parent), m_s(std::make_unique<EntryScreen>(holz, settings, ui))
+    : QObject(parent), m_s(std::make_unique<EntryScreen>(holz, settings, ui, m_hooks))
 {
     EntryScreen& s = *m_s;
     // Each part gets the parts it calls, which are built before it: calls go
@@ -130,7 +130,17 @@ const rules::RecordState& FrmHolz::calc() const
 
 const ScreenState& FrmHolz::state() const
 {
-    return m_s->state;
+    return m_s->state();
+}
+
+double FrmHolz::listVolume() const
+{
+    return m_s->listVolume();
+}
+
+qint32 FrmHolz::listPieces() const
+{
+    return m_s->listPieces();
 }
 
 const QString& FrmHolz::openListName() const
@@ -140,7 +150,7 @@ const QString& FrmHolz::openListName() const
 
 const EntryOptions& FrmHolz::options() const
 {
-    return m_s->options;
+    return m_s->options();
 }
 
 int FrmHolz::HoechsteNummer() const
@@ -189,7 +199,7 @@ void FrmHolz::setDezimalpunkt(bool dezimalpunkt)
 
 EntryHooks& FrmHolz::hooks()
 {
-    return m_s->hooks;
+    return m_hooks;
 }
 
 Control* FrmHolz::menuControl(MenuCommand command)
@@ -263,7 +273,9 @@ void FrmHolz::setOptions(const EntryOptions& options)
 void FrmHolz::setNutzungVisible(bool visible)
 {
     handle([&] {
-        m_s->options.chkNutzung = visible;
+        EntryOptions options = m_s->options();
+        options.chkNutzung = visible;
+        m_s->setOptions(options);
         m_s->c.cmbNutzung.visible = visible;
     });
 }
@@ -271,7 +283,9 @@ void FrmHolz::setNutzungVisible(bool visible)
 void FrmHolz::setEinschlagtypVisible(bool visible)
 {
     handle([&] {
-        m_s->options.chkEinschlagtyp = visible;
+        EntryOptions options = m_s->options();
+        options.chkEinschlagtyp = visible;
+        m_s->setOptions(options);
         m_s->c.cmbEinschlag.visible = visible;
     });
 }
@@ -834,7 +848,7 @@ void FrmHolz::mnuSortiment_Click()
             return;
         // The list is opened again afterwards, which would drop a record
         // being typed or changed.
-        if (s.listOpen() && (!s.state.gespeichert || s.state.aendern)) {
+        if (s.listOpen() && (!s.state().gespeichert || s.state().aendern)) {
             s.ui.message({QStringLiteral("Der Datensatz auf dem Bildschirm ist noch nicht gespeichert.\n"
                                          "Erst speichern oder mit Esc verwerfen."),
                           QStringLiteral("Information"), platform::Buttons::Ok, platform::Icon::Information});
@@ -877,7 +891,7 @@ StackRecordValues FrmHolz::stackRecordValues() const
     values.txtSorte = s.record.txtSorte;
     // A record being typed is not stored yet; a stored one shown or being
     // changed is the current row.
-    const bool stored = s.state.gespeichert || s.state.aendern;
+    const bool stored = s.state().gespeichert || s.state().aendern;
     values.holzId = s.listOpen() && stored ? s.store.Holz.currentId() : 0;
     return values;
 }
@@ -903,10 +917,10 @@ void FrmHolz::applyStackSample(const QString& txtKubatur, double oldKubatur, dou
                 s.store.Listen.update(list);
                 transaction.commit();
             }
-            s.state.ListeKubatur = list.Kubatur;
+            s.setListTotals(list.Kubatur, s.listPieces());
             m_listen->listChanged(s.openListId());
         } else {
-            s.state.ListeKubatur += newKubatur - oldKubatur;
+            s.moveListVolume(newKubatur - oldKubatur);
         }
         s.store.Holz.refresh();
         if (s.store.Holz.hasCurrent())

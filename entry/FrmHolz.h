@@ -90,6 +90,9 @@ public:
     // Feldmodus, Dezimalpunkt, Durchmesser, Laenge, KubaturWert.
     const rules::RecordState& calc() const;
     const ScreenState& state() const;
+    // The open list's totals as last stored or counted (fm, pieces).
+    double listVolume() const;
+    qint32 listPieces() const;
     // The name of the list open for entry; empty while none is.
     const QString& openListName() const;
     const EntryOptions& options() const;
@@ -329,6 +332,9 @@ private:
     void onHeaderStored(const QString& name);
     void onListRenamed(const QString& oldName, const QString& newName);
 
+    // Plugged in by other windows through hooks(); the parts only run them.
+    // Declared before m_s, which keeps a reference to them.
+    EntryHooks m_hooks;
     std::unique_ptr<EntryScreen> m_s;
     std::unique_ptr<RecordEntry> m_entry;
     std::unique_ptr<EntryLists> m_lists;

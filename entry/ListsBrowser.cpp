@@ -94,7 +94,7 @@ bool ListsBrowser::typedRecordSettled(int row)
     const bool typed = !s.c.txtEingabe.text.trimmed().isEmpty() ||
                        rules::toSingle(s.record.txtDurchmesser).value_or(0.0f) != 0 ||
                        s.calc.Durchmesser != 0;
-    if (!s.state.aendern && (s.state.gespeichert || !typed))
+    if (!s.state().aendern && (s.state().gespeichert || !typed))
         return true;
     const Answer answer = s.ui.message({QStringLiteral("Datensatz nicht gespeichert !\nSpeichern ?"),
                                         QStringLiteral("Abfrage"), Buttons::YesNo, Icon::Question});
@@ -159,13 +159,9 @@ void ListsBrowser::Liste_Oeffnen()
     s.openList(list.Id, list.Liste);
     s.c.caption = QStringLiteral("Liste '") + list.Liste + QLatin1Char('\'');
     s.c.TxtListenNR.text = s.c.caption;
-    s.state.aendern = false;
-    s.state.naechsteNummer = true;
-    s.state.nummerErhoeht = false;
-    s.state.sorteGeaendert = false;
+    s.startListEntry();
     entry.listOpened();
-    s.state.Eingabefeld = EntryField::None;
-    s.calc.Feldmodus = false;
+    s.endFieldEntry();
 
     if (!s.store.Holz.isOpen() && !s.store.Holzliste_Oeffnen())
         s.ui.message(rules::ListName::missingMessage());
@@ -181,16 +177,14 @@ void ListsBrowser::Liste_Oeffnen()
         s.c.txtAbteilung.text =
             threeCharacters(list.Abteilung) + threeCharacters(list.UAbt) + threeCharacters(list.Bestand);
     }
-    s.state.ListeStueck = list.Stueckzahl;
-    s.state.ListeKubatur = list.Kubatur;
+    s.setListTotals(list.Kubatur, list.Stueckzahl);
     s.Eingabe_Daten();
 }
 
 void ListsBrowser::closeOpenList()
 {
     s.closeList();
-    s.state.gespeichert = true;
-    s.state.aendern = false;
+    s.markStored();
     s.store.Holz.close();
     daten.reset();
     s.c.caption = QStringLiteral("Holz");
@@ -265,7 +259,7 @@ void ListsBrowser::Liste_Kubatur_Berechnen(bool still)
                       QStringLiteral("Berechnung Kubatur Liste '") + name + QLatin1Char('\''), Buttons::Ok,
                       Icon::Information});
         if (listId == s.openListId() || s.openListId() == 0)
-            s.state.ListeStueck = qint32(totals.pieces);
+            s.setListPieces(totals.pieces);
         return;
     }
     const int index = s.store.Listen.indexOfId(listId);
@@ -289,9 +283,9 @@ void ListsBrowser::Liste_Kubatur_Berechnen(bool still)
     }
     listen.listChanged(listId);
     if (listId == s.openListId())
-        s.state.ListeKubatur = totals.volume;
-    if (listId == s.openListId() || s.openListId() == 0)
-        s.state.ListeStueck = qint32(totals.pieces);
+        s.setListTotals(totals.volume, totals.pieces);
+    else if (s.openListId() == 0)
+        s.setListPieces(totals.pieces);
 }
 
 void ListsBrowser::mnuKubatur_Click()
@@ -301,7 +295,7 @@ void ListsBrowser::mnuKubatur_Click()
     Liste_Kubatur_Berechnen(false);
     // The last record comes back on screen, unless the user is typing a new
     // one or changing one: that input stays.
-    const bool typing = !s.state.gespeichert || s.state.aendern;
+    const bool typing = !s.state().gespeichert || s.state().aendern;
     if (s.listOpen() && s.store.Holz.recordCount() > 0 && !typing) {
         s.store.Holz.moveLast();
         storage.Daten_Lesen();
@@ -316,8 +310,8 @@ void ListsBrowser::mnuStatistik_Click()
         return;
     }
     statistik.load(s.store.database(), s.listName(), s.c.lstHolzart.items, s.calc.Dezimalpunkt);
-    if (s.hooks.Statistik_Anzeigen)
-        s.hooks.Statistik_Anzeigen();
+    if (s.hooks().Statistik_Anzeigen)
+        s.hooks().Statistik_Anzeigen();
     else
         s.ui.message({statistik.text(), QStringLiteral("Statistik"), Buttons::Ok, Icon::Information});
     s.Eingabe_Daten();

@@ -45,17 +45,13 @@ QString capitals(QString text)
 // again however the change ends.
 class AutoLosSuspended {
 public:
-    explicit AutoLosSuspended(std::function<void()>& hook) : m_hook(hook), m_saved(std::move(hook))
-    {
-        m_hook = nullptr;
-    }
-    ~AutoLosSuspended() { m_hook = std::move(m_saved); }
+    explicit AutoLosSuspended(EntryScreen& screen) : m_screen(screen) { m_screen.holdLotAssignment(true); }
+    ~AutoLosSuspended() { m_screen.holdLotAssignment(false); }
     AutoLosSuspended(const AutoLosSuspended&) = delete;
     AutoLosSuspended& operator=(const AutoLosSuspended&) = delete;
 
 private:
-    std::function<void()>& m_hook;
-    std::function<void()> m_saved;
+    EntryScreen& m_screen;
 };
 
 // The new value as the field stores it; nullopt when the field cannot hold it.
@@ -148,7 +144,7 @@ void MultiRecordChange::Tabelle_Mehrfach_Aendern(TableChange feld)
     }
     // Every row is read into the fields on its way: input on screen that
     // is not stored would be lost.
-    if (!s.state.gespeichert || s.state.aendern) {
+    if (!s.state().gespeichert || s.state().aendern) {
         information(QStringLiteral("Der Datensatz auf dem Bildschirm ist noch nicht gespeichert.\n"
                                    "Erst speichern oder mit Esc verwerfen, dann in der Tabelle ändern."));
         return;
@@ -165,7 +161,7 @@ void MultiRecordChange::Tabelle_Mehrfach_Aendern(TableChange feld)
         return;
     }
 
-    const AutoLosSuspended autoLos(s.hooks.AutoLos_Zuordnen);
+    const AutoLosSuspended autoLos(s);
     if (remove)
         deleteRows(*answer, rows);
     else if (feld == TableChange::Liste)
@@ -207,8 +203,8 @@ void MultiRecordChange::changeField(TableChange feld, const QString& answer, con
     }
 
     store::RecordSet<store::HolzRow>& holz = s.store.Holz;
-    const double volume = s.state.ListeKubatur;
-    const qint32 pieces = s.state.ListeStueck;
+    const double volume = s.listVolume();
+    const qint32 pieces = s.listPieces();
     const int highest = s.store.HoechsteNummer;
     QStringList refused;
     QStringList reasons;
@@ -259,8 +255,7 @@ void MultiRecordChange::changeField(TableChange feld, const QString& answer, con
                 }
                 continue;
             }
-            s.state.aendern = true;
-            s.state.gespeichert = false;
+            s.startChange();
             if (!storage.Daten_Speichern())
                 throw SaveFailed();
             ++stored;
@@ -279,10 +274,9 @@ void MultiRecordChange::changeField(TableChange feld, const QString& answer, con
 
     if (!complete) {
         // The transaction took every row back; so do the screen's totals.
-        s.state.ListeKubatur = volume;
-        s.state.ListeStueck = pieces;
+        s.setListTotals(volume, pieces);
         s.store.HoechsteNummer = highest;
-        s.state.aendern = false;
+        s.endChange();
         s.store.Listen.refresh();
         s.store.Holz.refresh();
         daten.reset();
@@ -396,8 +390,7 @@ void MultiRecordChange::reopen(int firstRemovedRow, const ListTotals& totals)
     holz.close();
     if (s.positionOnOpenList() && !s.store.Holzliste_Oeffnen())
         s.ui.message(rules::ListName::missingMessage());
-    s.state.ListeKubatur = totals.volume;
-    s.state.ListeStueck = qint32(totals.pieces);
+    s.setListTotals(totals.volume, totals.pieces);
     daten.reset();
     listen.listChanged(s.openListId());
     if (holz.isOpen() && holz.recordCount() > 0) {

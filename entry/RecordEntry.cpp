@@ -33,7 +33,7 @@ QStringList items(std::initializer_list<const char*> texts)
 
 void RecordEntry::newRecordIfSaved()
 {
-    if (!s.state.aendern && s.state.gespeichert)
+    if (!s.state().aendern && s.state().gespeichert)
         Neuer_Datensatz();
 }
 
@@ -47,8 +47,8 @@ void RecordEntry::selectField(EntryField feld)
     s.c[fieldControl(feld)].highlighted = true;
     s.c.cmdKomma.enabled = fieldTakesDecimals(feld);
     newRecordIfSaved();
-    s.state.gespeichert = false;
-    s.state.Eingabefeld = feld;
+    s.markEdited();
+    s.beginFieldEntry(feld);
     if (feld == EntryField::Abteilung) {
         // Kept and selected as a whole, so typing replaces it and keypad keys append.
         *text = text->trimmed();
@@ -137,7 +137,7 @@ void RecordEntry::txtZusatz_Click()
     s.c.txtZusatz.highlighted = true;
     newRecordIfSaved();
     s.calc.Feldmodus = true;
-    s.state.Eingabefeld = EntryField::Zusatz;
+    s.beginFieldEntry(EntryField::Zusatz);
     s.focus(ControlId::txtZusatz);
 }
 
@@ -167,7 +167,7 @@ void RecordEntry::cmdKomma_Click()
 
 void RecordEntry::fieldKey(const QString& key)
 {
-    const EntryField feld = s.state.Eingabefeld;
+    const EntryField feld = s.state().Eingabefeld;
     QString* text = s.fieldText(feld);
     if (!text)
         return;
@@ -217,7 +217,7 @@ void RecordEntry::Schnelleingabe()
 {
     using Outcome = rules::QuickEntryResult::Outcome;
     const rules::QuickEntryResult result =
-        rules::Schnelleingabe(s.c.txtEingabe.text, s.record, s.state.gespeichert);
+        rules::Schnelleingabe(s.c.txtEingabe.text, s.record, s.state().gespeichert);
     switch (result.outcome) {
     case Outcome::Nothing:
         break;
@@ -234,7 +234,7 @@ void RecordEntry::Schnelleingabe()
         break;
     case Outcome::SetDiameter:
         s.calc.Durchmesser = result.durchmesser;
-        s.state.gespeichert = false;
+        s.markEdited();
         s.Datensatz_Berechnen();
         break;
     case Outcome::SetLengthAndDiameter:
@@ -257,7 +257,7 @@ void RecordEntry::optEinzelstamm_Click()
 {
     s.Auswahl_geaendert();
     s.c.cmdX.visible = false;
-    if (s.state.gespeichert)
+    if (s.state().gespeichert)
         Neuer_Datensatz();
     s.setKind(true);
     s.c.txtNummer.text = QString::number(s.store.HoechsteNummer + 1);
@@ -272,7 +272,7 @@ void RecordEntry::optSortiment_Click()
 {
     s.Auswahl_geaendert();
     s.c.cmdX.visible = true;
-    if (s.state.gespeichert)
+    if (s.state().gespeichert)
         Neuer_Datensatz();
     s.setKind(false);
     s.c.txtNummer.text = QStringLiteral("0");
@@ -415,11 +415,11 @@ void RecordEntry::Neuer_Datensatz()
     // are emptied; a save that fails keeps that record in change mode.
     if (price.pending()) {
         price.Preis_Verlassen();
-        if (s.state.aendern)
+        if (s.state().aendern)
             return;
     }
     price.settle();
-    s.state.gespeichert = false;
+    s.markEdited();
     s.c.txtgespeichert.visible = false;
     s.c.txtSatzNR.text = QStringLiteral("NEU");
     s.c.txtSatzNR.toolTip.clear();
@@ -429,11 +429,11 @@ void RecordEntry::Neuer_Datensatz()
     s.record.txtRinde = QStringLiteral("0");
     s.record.txtStueck = QStringLiteral("1");
     s.Disable_Move();
-    if (s.state.sorteGeaendert) {
+    if (s.state().sorteGeaendert) {
         s.record.txtGuete.clear();
         s.record.txtLaenge = QStringLiteral("0");
         s.calc.Laenge = 0;
-        s.state.sorteGeaendert = false;
+        s.forgetSorteChoice();
     }
     s.record.txtDurchmesser = QStringLiteral("0");
     // The diameter is never a default: without this the next key release
@@ -453,24 +453,24 @@ void RecordEntry::Neuer_Datensatz()
     }
 
     if (s.store.Holz.isOpen() && s.store.Holz.recordCount() > 0) {
-        if (s.record.optEinzelstamm && !s.state.nummerErhoeht && s.store.HoechsteNummer >= 1) {
+        if (s.record.optEinzelstamm && !s.state().nummerErhoeht && s.store.HoechsteNummer >= 1) {
             bool ok = false;
             const int shown = s.c.txtNummer.text.trimmed().toInt(&ok);
             s.c.txtNummer.text = QString::number((ok ? shown : s.store.HoechsteNummer) + 1);
-            s.state.nummerErhoeht = true;
+            s.markNumberRaised();
         }
     } else {
         s.record.txtLos = QStringLiteral("1");
         s.c.txtNummer.text = s.record.optEinzelstamm ? QStringLiteral("1") : QStringLiteral("0");
     }
-    if (!s.options.UebernStaerke)
+    if (!s.options().UebernStaerke)
         s.record.txtStaerke.clear();
     s.forgetShownMessages();
 }
 
 void RecordEntry::cmdEscape_Click()
 {
-    s.state.aendern = false;
+    s.endChange();
     if (!s.record.optEinzelstamm)
         s.record.txtStueck = QStringLiteral("1");
     s.c.txtEingabe.text.clear();
@@ -480,8 +480,8 @@ void RecordEntry::cmdEscape_Click()
     s.calc.Laenge = 0;
     s.calc.Durchmesser = 0;
     s.c.txtSatzNR.text = QStringLiteral("Neu");
-    s.state.gespeichert = true;
-    s.state.nummerErhoeht = false;
+    s.markStored();
+    s.forgetNumberRaise();
     s.calc.Feldmodus = false;
     s.Auswahl_geaendert();
     s.Listen_Ausblenden();

@@ -85,7 +85,7 @@ void RecordNavigation::cmdLetzter_Click()
 
 void RecordNavigation::cmdAendern_Click()
 {
-    if (s.state.aendern)
+    if (s.state().aendern)
         return;
     if (!s.store.Holz.hasCurrent()) {
         s.Eingabe_Daten();
@@ -93,7 +93,7 @@ void RecordNavigation::cmdAendern_Click()
     }
     // Change mode rewrites the current stored record with the fields. With a
     // new, unsaved record on screen that would overwrite another record.
-    if (!s.state.gespeichert) {
+    if (!s.state().gespeichert) {
         s.ui.message({QStringLiteral("Der Datensatz auf dem Bildschirm ist noch nicht gespeichert.\n"
                                      "Erst speichern oder mit Esc verwerfen, dann ändern."),
                       QStringLiteral("Information"), Buttons::Ok, Icon::Information});
@@ -102,8 +102,7 @@ void RecordNavigation::cmdAendern_Click()
     }
     s.Disable_Move();
     s.c.txtgespeichert.visible = false;
-    s.state.aendern = true;
-    s.state.gespeichert = false;
+    s.startChange();
     s.c.txtSatzNR.text = QStringLiteral("Ändern Satz - ") + QString::number(s.store.Holz.absolutePosition());
     s.Eingabe_Daten();
 }
@@ -117,7 +116,7 @@ void RecordNavigation::mnuLoeschen_Click()
     }
     // The delete removes the current stored record; a new record being typed
     // is not that record.
-    if (!s.state.gespeichert && !s.state.aendern) {
+    if (!s.state().gespeichert && !s.state().aendern) {
         s.ui.message({QStringLiteral("Der Datensatz auf dem Bildschirm ist noch nicht gespeichert.\n"
                                      "Mit Esc verwerfen oder einen gespeicherten Datensatz anzeigen."),
                       QStringLiteral("Information"), Buttons::Ok, Icon::Information});
@@ -156,9 +155,8 @@ void RecordNavigation::mnuLoeschen_Click()
         s.Eingabe_Daten();
         return;
     }
-    s.state.ListeKubatur = list.Kubatur;
-    s.state.ListeStueck = list.Stueckzahl;
-    s.state.aendern = false;
+    s.setListTotals(list.Kubatur, list.Stueckzahl);
+    s.endChange();
     if (position >= 2)
         holz.movePrevious();
     else if (holz.recordCount() > 0)
@@ -178,7 +176,7 @@ void RecordNavigation::mnuHoechsteNummer_Click()
         s.ui.message({QStringLiteral("Höchste Nummer = ") + QString::number(s.store.HoechsteNummer) +
                           QStringLiteral("\rAbfrage nächste Nummer aktivieren"),
                       QStringLiteral("Abfrage"), Buttons::YesNo, Icon::Question});
-    s.state.naechsteNummer = answer == Answer::Yes;
+    s.offerNextNumber(answer == Answer::Yes);
     s.Eingabe_Daten();
 }
 

@@ -99,7 +99,7 @@ void RecordPrice::priceKeyed(bool unitPrice)
 
 bool RecordPrice::browsingStoredRecord() const
 {
-    return s.state.gespeichert && !s.state.aendern && s.listOpen() && s.store.Holz.hasCurrent();
+    return s.state().gespeichert && !s.state().aendern && s.listOpen() && s.store.Holz.hasCurrent();
 }
 
 void RecordPrice::changed()
@@ -130,8 +130,7 @@ void RecordPrice::Preis_Verlassen()
                       platform::Buttons::YesNo, platform::Icon::Question});
     if (answer == platform::Answer::Yes) {
         s.c.txtgespeichert.visible = false;
-        s.state.gespeichert = false;
-        s.state.aendern = true;
+        s.startChange();
         m_store();
     } else {
         // The screen shows what is stored, not a price nobody will store.

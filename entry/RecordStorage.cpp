@@ -77,14 +77,14 @@ bool RecordStorage::cmdSpeichern_Click()
         s.noListMessage();
         return false;
     }
-    if (s.state.aendern) {
+    if (s.state().aendern) {
         s.calc.Durchmesser = rules::toSingle(s.record.txtDurchmesser).value_or(s.calc.Durchmesser);
         s.calc.Laenge = rules::toSingle(s.record.txtLaenge).value_or(s.calc.Laenge);
     }
     s.Datensatz_Berechnen();
     price.lumpSumEntered();
 
-    if (!s.state.aendern && s.state.gespeichert) {
+    if (!s.state().aendern && s.state().gespeichert) {
         s.ui.message({QStringLiteral("Bereits gespeichert"), QStringLiteral("Information"), Buttons::Ok,
                       Icon::Information});
         Daten_Lesen();
@@ -98,7 +98,7 @@ bool RecordStorage::cmdSpeichern_Click()
         if (!confirmNumber())
             return false;
     }
-    s.state.nummerErhoeht = false;
+    s.forgetNumberRaise();
     const bool saved = Daten_Speichern();
     if (saved)
         s.c.txtEingabe.text.clear();
@@ -115,7 +115,7 @@ bool RecordStorage::confirmNumber()
     // duplicates in unasked.
     qint64 existing = 0;
     try {
-        const qint64 self = s.state.aendern ? s.store.Holz.currentId() : 0;
+        const qint64 self = s.state().aendern ? s.store.Holz.currentId() : 0;
         // A number above the highest is new by definition: the usual next
         // number costs no look-up in a long list.
         if (nummer > 0 && nummer <= s.store.HoechsteNummer)
@@ -138,7 +138,7 @@ bool RecordStorage::confirmNumber()
             s.c.txtNummer.text = QString::number(next);
         return true;
     }
-    if (!s.state.aendern && s.state.naechsteNummer) {
+    if (!s.state().aendern && s.state().naechsteNummer) {
         if (nummer <= s.store.HoechsteNummer) {
             const Answer answer =
                 s.ui.message({QStringLiteral("Nächsthöhere Nummer ") + QString::number(next) +
@@ -147,7 +147,7 @@ bool RecordStorage::confirmNumber()
             if (answer == Answer::Yes)
                 s.c.txtNummer.text = QString::number(next);
             else
-                s.state.naechsteNummer = false;
+                s.offerNextNumber(false);
         }
     }
     return true;
@@ -210,14 +210,13 @@ store::HolzRow RecordStorage::rowFromFields(const store::HolzRow& base)
 
 bool RecordStorage::Daten_Speichern()
 {
-    if (s.hooks.AutoLos_Zuordnen)
-        s.hooks.AutoLos_Zuordnen();
+    s.assignLot();
     if (!s.listOpen() || !s.positionOnOpenList()) {
         s.noListMessage();
         return false;
     }
     store::RecordSet<store::HolzRow>& holz = s.store.Holz;
-    const bool neu = !s.state.aendern;
+    const bool neu = !s.state().aendern;
     if (!neu && !holz.hasCurrent()) {
         s.noListMessage();
         return false;
@@ -256,7 +255,7 @@ bool RecordStorage::Daten_Speichern()
         // A number the screen took for free but another program has used
         // meanwhile becomes the next free one. A number the user kept on
         // purpose (at or below the highest this screen knew) stays.
-        if (neu && row.Einzelstamm && s.state.naechsteNummer && row.Nummer > s.store.HoechsteNummer &&
+        if (neu && row.Einzelstamm && s.state().naechsteNummer && row.Nummer > s.store.HoechsteNummer &&
             row.Nummer <= highest)
             row.Nummer = highest + 1;
         volume += row.Kubatur;
@@ -290,8 +289,7 @@ bool RecordStorage::Daten_Speichern()
 
     if (row.Einzelstamm)
         s.c.txtNummer.text = QString::number(row.Nummer);
-    s.state.ListeKubatur = list.Kubatur;
-    s.state.ListeStueck = list.Stueckzahl;
+    s.setListTotals(list.Kubatur, list.Stueckzahl);
     s.Satz_Position_Anzeigen();
     listen.listChanged(s.openListId());
     const int index = holz.absolutePosition() - 1;
@@ -301,11 +299,7 @@ bool RecordStorage::Daten_Speichern()
         daten.rowChanged(index);
     daten.setCurrentRow(index);
 
-    s.state.sorteGeaendert = false;
-    s.state.gespeichert = true;
-    s.state.aendern = false;
-    s.calc.Feldmodus = false;
-    s.state.Eingabefeld = EntryField::None;
+    s.markSaved();
     s.Auswahl_geaendert();
     s.c.txtEingabe.text.clear();
     s.Enable_Move();
@@ -335,8 +329,8 @@ void RecordStorage::Daten_Lesen()
     s.Satz_Position_Anzeigen();
     showRow(row);
     daten.setCurrentRow(holz.absolutePosition() - 1);
-    if (s.hooks.Daten_Lesen_Mantel)
-        s.hooks.Daten_Lesen_Mantel();
+    if (s.hooks().Daten_Lesen_Mantel)
+        s.hooks().Daten_Lesen_Mantel();
 }
 
 void RecordStorage::showRow(const store::HolzRow& row)
@@ -457,11 +451,7 @@ void RecordStorage::markStored(const store::HolzRow& row)
     // record, a save without input says it is stored already. The measured
     // values follow the fields, so the next key release cannot bring back
     // the values of the record shown before.
-    s.state.gespeichert = true;
-    s.state.aendern = false;
-    s.state.nummerErhoeht = false;
-    s.state.Eingabefeld = EntryField::None;
-    s.calc.Feldmodus = false;
+    s.markStoredRecordShown();
     s.calc.Durchmesser = float(row.Durchm);
     s.calc.Laenge = float(row.Laenge);
     s.calc.KubaturWert = float(row.Kubatur);

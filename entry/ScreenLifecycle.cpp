@@ -22,7 +22,7 @@ using platform::Icon;
 void ScreenLifecycle::Form_Load()
 {
     namespace keys = store::keys;
-    s.options = EntryOptions::load(s.settings);
+    s.setOptions(EntryOptions::load(s.settings));
     s.store.Listen_Oeffnen(store::ListenOrder::ListeDesc);
     browser.Liste_Daten();
     s.c.cmdGuete1.caption = EntryLists::quickCaption(s.settings.get(keys::Guete1));
@@ -33,8 +33,8 @@ void ScreenLifecycle::Form_Load()
     s.c.cmdSorte3.caption = EntryLists::quickCaption(s.settings.get(keys::Sorte3));
     lists.loadCodeLists();
     lists.loadSpecies();
-    s.c.cmbNutzung.visible = s.options.chkNutzung;
-    s.c.cmbEinschlag.visible = s.options.chkEinschlagtyp;
+    s.c.cmbNutzung.visible = s.options().chkNutzung;
+    s.c.cmbEinschlag.visible = s.options().chkEinschlagtyp;
     s.focus(ControlId::cmdNeu);
 }
 
@@ -52,12 +52,12 @@ void ScreenLifecycle::reloadOptions()
 
 void ScreenLifecycle::setOptions(const EntryOptions& options)
 {
-    const int region = s.options.RegionIndex;
-    s.options = options;
-    s.c.cmbNutzung.visible = s.options.chkNutzung;
-    s.c.cmbEinschlag.visible = s.options.chkEinschlagtyp;
+    const int region = s.options().RegionIndex;
+    s.setOptions(options);
+    s.c.cmbNutzung.visible = s.options().chkNutzung;
+    s.c.cmbEinschlag.visible = s.options().chkEinschlagtyp;
     // The species and their bark tables are read once per region.
-    if (s.options.RegionIndex != region)
+    if (s.options().RegionIndex != region)
         lists.loadSpecies();
 }
 
@@ -88,7 +88,7 @@ bool ScreenLifecycle::mnuBeenden_Click()
 
 bool ScreenLifecycle::Form_Unload()
 {
-    if (s.listOpen() && !s.state.gespeichert) {
+    if (s.listOpen() && !s.state().gespeichert) {
         const Answer answer = s.ui.message({QStringLiteral("Datensatz nicht gespeichert !\nSpeichern ?"),
                                             QStringLiteral("Abfrage"), Buttons::YesNo, Icon::Question});
         if (answer == Answer::Yes) {

@@ -7,10 +7,11 @@
 
 namespace entry {
 
-// The flags and running values of the entry screen that several of its
-// parts read and write (a flag one part alone uses is a member of that
-// part). (Feldmodus, Durchmesser, Laenge and KubaturWert belong to the measurement
-// rules and live in rules::RecordState.)
+// The flags of the entry screen that several of its parts read. EntryScreen
+// keeps them and changes them only through its named operations (a flag one
+// part alone uses is a member of that part). (Feldmodus, Durchmesser, Laenge
+// and KubaturWert belong to the measurement rules and live in
+// rules::RecordState.)
 struct ScreenState {
     EntryField Eingabefeld = EntryField::None; // active field in field entry
     bool aendern = false;        // change mode: the save rewrites the current record
@@ -18,9 +19,6 @@ struct ScreenState {
     bool sorteGeaendert = false; // a quick button or lstKlasse chose another assortment
     bool naechsteNummer = false; // offer the next log number when a lower one is saved
     bool nummerErhoeht = false;  // the number of the record being prepared was raised
-
-    double ListeKubatur = 0; // volume total of the open list (fm)
-    qint32 ListeStueck = 0;  // piece count of the open list
 };
 
 } // namespace entry

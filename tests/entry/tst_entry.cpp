@@ -376,7 +376,7 @@ void TestEntry::assortmentAndFollowOnTotals()
     QCOMPARE(rows[0].Nummer, 0);
     QCOMPARE(rows[0].Stueck, 12.0);
     QCOMPARE(f.listRow(List).Stueckzahl, 12);
-    QCOMPARE(f.form->state().ListeStueck, 12);
+    QCOMPARE(f.form->listPieces(), 12);
     QCOMPARE(f.form->listDaten().text(0, 2), u("*12"));
     QCOMPARE(f.form->listDaten().text(0, 11), u("Sortiment"));
 }
@@ -401,7 +401,7 @@ void TestEntry::changeModeRewritesRecordAndTotals()
     QVERIFY(rows[0].Kubatur < before);
     QCOMPARE(f.listRow(List).Stueckzahl, 10);
     QCOMPARE(f.listRow(List).Kubatur, rows[0].Kubatur);
-    QCOMPARE(f.form->state().ListeKubatur, rows[0].Kubatur);
+    QCOMPARE(f.form->listVolume(), rows[0].Kubatur);
     QVERIFY(!f.form->state().aendern);
     QCOMPARE(f.form->listDaten().rowCount(), 1);
 }
@@ -552,7 +552,7 @@ void TestEntry::deleteFollowOnKeepsPieces()
     QVERIFY(f.ui.done());
     QCOMPARE(f.listRow(List).Stueckzahl, 1);
     QCOMPARE(f.listRow(List).Kubatur, first);
-    QCOMPARE(f.form->state().ListeStueck, 1);
+    QCOMPARE(f.form->listPieces(), 1);
 
     f.ui.expectMessage(u("Satz löschen bestätigen ?"), Answer::Ok);
     f.form->mnuLoeschen_Click();
@@ -592,7 +592,7 @@ void TestEntry::failedSaveKeepsRecordOnScreen()
     QVERIFY(!f.form->state().gespeichert);
     QVERIFY(!f.c().txtgespeichert.visible);
     QCOMPARE(f.record().txtLaenge, u("5"));
-    QCOMPARE(f.form->state().ListeKubatur, 0.18);
+    QCOMPARE(f.form->listVolume(), 0.18);
     QCOMPARE(f.form->listDaten().rowCount(), 1);
     QCOMPARE(f.form->store().Holz.recordCount(), 1);
     QCOMPARE(f.ui.confirmations(), 1);
@@ -745,7 +745,7 @@ void TestEntry::totalsMessage()
     QCOMPARE(f.ui.shown().last().message.title, u("Berechnung Kubatur Liste '17'"));
     // Showing the totals stores nothing; switching to the list does.
     QCOMPARE(f.listRow(List).Kubatur, 9.99);
-    QCOMPARE(f.form->state().ListeStueck, 6);
+    QCOMPARE(f.form->listPieces(), 6);
     f.form->ListListen_Click(f.form->listListen().findList(List));
     QCOMPARE(f.listRow(List).Kubatur, 4.45);
     QCOMPARE(f.listRow(List).Stueckzahl, 6);

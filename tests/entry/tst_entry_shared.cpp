@@ -103,8 +103,8 @@ void TestEntryShared::savesBuildOnWhatTheOtherSaved()
     checkTotals(a, 5);
     QCOMPARE(a.listRow(List).NummerHigh, 5);
     // Each screen shows the totals as stored after its own save.
-    QCOMPARE(a.form->state().ListeStueck, 5);
-    QCOMPARE(b.form->state().ListeStueck, 4);
+    QCOMPARE(a.form->listPieces(), 5);
+    QCOMPARE(b.form->listPieces(), 4);
     QVERIFY(a.ui.done());
     QVERIFY(b.ui.done());
 }

@@ -373,7 +373,7 @@ void TestEntryTools::gradeOfThreeRows()
     EntryFixture f;
     threeLogs(f);
     const auto before = f.records(List);
-    const double total = f.form->state().ListeKubatur;
+    const double total = f.form->listVolume();
     QSignalSpy reselected(&f.form->listDaten(), &entry::ListDatenModel::selectedRowsChanged);
     select(f, {2, 0, 1});
     const int sounds = f.ui.confirmations();
@@ -390,7 +390,7 @@ void TestEntryTools::gradeOfThreeRows()
         QCOMPARE(after[i].Nummer, before[i].Nummer);
     }
     QCOMPARE(f.records(List).size(), 3);
-    QCOMPARE(f.form->state().ListeKubatur, total);
+    QCOMPARE(f.form->listVolume(), total);
     QCOMPARE(f.ui.confirmations(), sounds + 1);
     QCOMPARE(f.form->listDaten().text(1, 6), u("B"));
     QCOMPARE(reselected.last().first().value<QList<int>>(), (QList<int>{0, 1, 2}));
@@ -422,7 +422,7 @@ void TestEntryTools::refusedRowsAreNamed()
     QVERIFY(rows[2].Kubatur > 0.35);
     const double sum = rows[0].Kubatur + rows[1].Kubatur + rows[2].Kubatur;
     QCOMPARE(f.listRow(List).Kubatur, entry::ListTotals::twoDecimals(sum));
-    QCOMPARE(f.form->state().ListeKubatur, sum);
+    QCOMPARE(f.form->listVolume(), sum);
 }
 
 void TestEntryTools::valuesTheFieldCannotHold_data()
@@ -497,7 +497,6 @@ void TestEntryTools::autoLosIsOffDuringTheChange()
         QCOMPARE(row.Los, 1);
     }
     // On again for the next save.
-    QVERIFY(bool(f.form->hooks().AutoLos_Zuordnen));
     f.type(u("430E"));
     QCOMPARE(assigned, 1);
     QCOMPARE(f.records(List).last().Los, 9);
@@ -523,7 +522,7 @@ void TestEntryTools::fieldChangeIsAllOrNothing()
 {
     EntryFixture f;
     threeLogs(f);
-    const double total = f.form->state().ListeKubatur;
+    const double total = f.form->listVolume();
     testing::StoreFaults::refuseGradeChangeOfNumber(*f.holz, 3);
     select(f, {0, 1, 2});
     f.ui.expectInput(u("Neue Guete eingeben"), u("D"));
@@ -533,7 +532,7 @@ void TestEntryTools::fieldChangeIsAllOrNothing()
     QVERIFY(f.ui.done());
     for (const store::HolzRow& row : f.records(List))
         QCOMPARE(row.Guete, u("C "));
-    QCOMPARE(f.form->state().ListeKubatur, total);
+    QCOMPARE(f.form->listVolume(), total);
     QCOMPARE(f.form->listDaten().text(0, 6), u("C "));
     QCOMPARE(f.record().txtGuete, u("C "));
     QVERIFY(!f.form->state().aendern);
@@ -570,8 +569,8 @@ void TestEntryTools::moveRows()
     const double rest = stay[0].Kubatur + stay[1].Kubatur;
     QCOMPARE(f.listRow(List).Kubatur, entry::ListTotals::twoDecimals(rest));
     QCOMPARE(f.listRow(List).Stueckzahl, 2);
-    QCOMPARE(f.form->state().ListeKubatur, rest);
-    QCOMPARE(f.form->state().ListeStueck, 2);
+    QCOMPARE(f.form->listVolume(), rest);
+    QCOMPARE(f.form->listPieces(), 2);
     QCOMPARE(f.c().txtSatzNR.text, u("Nr. 2 von 2"));
 }
 
@@ -742,7 +741,7 @@ void TestEntryTools::assortmentFromTheMenu()
     QCOMPARE(rows[0].Kubatur, 0.54);
     // The screen opened the list again: table, totals and list of lists agree.
     QCOMPARE(f.form->listDaten().rowCount(), 2);
-    QCOMPARE(f.form->state().ListeStueck, 4);
+    QCOMPARE(f.form->listPieces(), 4);
     QCOMPARE(f.listRow(List).Stueckzahl, 4);
     QCOMPARE(f.form->listListen().text(f.form->listListen().findList(List), 2),
              rules::formatTwo(rows[0].Kubatur + rows[1].Kubatur, false));
@@ -785,10 +784,10 @@ void TestEntryTools::optionsAndStackSamples()
         if (row.Nummer == 1)
             row.Kubatur = 0.5;
     });
-    const double total = f.form->state().ListeKubatur;
+    const double total = f.form->listVolume();
     f.form->applyStackSample(u("0,50"), 0.18, 0.5, true);
     QCOMPARE(f.record().txtKubatur, u("0,50"));
-    QCOMPARE(f.form->state().ListeKubatur, total + 0.32);
+    QCOMPARE(f.form->listVolume(), total + 0.32);
     QCOMPARE(f.listRow(List).Kubatur, entry::ListTotals::twoDecimals(total + 0.32));
     QCOMPARE(f.form->listDaten().text(0, 12), u("0,50"));
 
