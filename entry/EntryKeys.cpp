@@ -19,7 +19,7 @@ constexpr Qt::KeyboardModifiers Modifiers = Qt::ShiftModifier | Qt::ControlModif
 
 bool EntryKeys::freeTextField() const
 {
-    return s.calc.Feldmodus && (s.state().Eingabefeld == EntryField::Zusatz ||
+    return s.calc().Feldmodus && (s.state().Eingabefeld == EntryField::Zusatz ||
                                 s.state().Eingabefeld == EntryField::Abteilung);
 }
 
@@ -39,10 +39,10 @@ bool EntryKeys::keyDown(int keyCode, Qt::KeyboardModifiers modifiers, const QStr
             s.Eingabe_Daten();
             return true;
         }
-        if (s.calc.Feldmodus) {
+        if (s.calc().Feldmodus) {
             price.lumpSumEntered();
             s.Auswahl_geaendert();
-            s.calc.Feldmodus = false;
+            s.setFieldMode(false);
             s.Eingabe_Daten();
         } else {
             storage.cmdSpeichern_Click();
@@ -55,7 +55,7 @@ bool EntryKeys::keyDown(int keyCode, Qt::KeyboardModifiers modifiers, const QStr
         return true;
     case keys::Left:
     case keys::Right:
-        if (s.calc.Feldmodus)
+        if (s.calc().Feldmodus)
             return false;
         if (keyCode == keys::Left)
             navigation.cmdZurueck_Click();
@@ -115,7 +115,7 @@ bool EntryKeys::typing(int keyCode, const QString& text)
         return true;
     }
     if (ch == QLatin1Char(',') || ch == QLatin1Char('.')) {
-        if (s.calc.Feldmodus && !s.c.cmdKomma.enabled)
+        if (s.calc().Feldmodus && !s.c.cmdKomma.enabled)
             return true; // one separator per field
         entry.keypad(QString(ch));
         return true;

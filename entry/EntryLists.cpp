@@ -269,7 +269,7 @@ void EntryLists::lstStaerke_Choose(int index)
     entry.newRecordIfSaved();
     s.record.txtStaerke = list.items.at(index);
     list.visible = false;
-    s.calc.Feldmodus = false;
+    s.setFieldMode(false);
     s.Eingabe_Daten();
 }
 

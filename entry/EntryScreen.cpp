@@ -2,6 +2,7 @@
 #include "EntryScreen.h"
 
 #include "platform/UserInterface.h"
+#include "rules/Numbers.h"
 #include "store/DbError.h"
 
 namespace entry {
@@ -39,9 +40,22 @@ EntryScreen::EntryScreen(store::Database& holz, store::Settings& settingsStore, 
     setNavigation(false);
 }
 
+void EntryScreen::measureFromFields()
+{
+    m_calc.Durchmesser = rules::toSingle(record.txtDurchmesser).value_or(m_calc.Durchmesser);
+    m_calc.Laenge = rules::toSingle(record.txtLaenge).value_or(m_calc.Laenge);
+}
+
+void EntryScreen::measureStored(float laenge, float durchmesser, float kubatur)
+{
+    m_calc.Durchmesser = durchmesser;
+    m_calc.Laenge = laenge;
+    m_calc.KubaturWert = kubatur;
+}
+
 void EntryScreen::Auswahl_geaendert()
 {
-    if (calc.Feldmodus)
+    if (m_calc.Feldmodus)
         c.txtEingabe.text.clear();
     const QString code = record.sortCode();
     c.cmdKomma.enabled =
@@ -79,7 +93,7 @@ void EntryScreen::Satz_Position_Anzeigen()
 void EntryScreen::Datensatz_Berechnen()
 {
     QList<platform::Message> messages;
-    rules::Datensatz_Berechnen(record, calc, m_barkTable, messages);
+    rules::Datensatz_Berechnen(record, m_calc, m_barkTable, messages);
     for (const platform::Message& message : messages) {
         // Every key release recomputes; a missing bark table is worth one
         // message per record, not one per key.

@@ -58,7 +58,32 @@ public:
 
     EntryControls c;
     rules::RecordFields record;
-    rules::RecordState calc; // Feldmodus, Dezimalpunkt, Durchmesser, Laenge, KubaturWert
+
+    // ---- The measured values of the record on screen ----------------------
+    // Feldmodus, Dezimalpunkt, Durchmesser, Laenge, KubaturWert. Only the
+    // recomputation (Datensatz_Berechnen) and the operations below change
+    // them; each says where the values come from.
+    const rules::RecordState& calc() const { return m_calc; }
+    // Decided once from the system locale (FrmHolz).
+    void setDezimalpunkt(bool dezimalpunkt) { m_calc.Dezimalpunkt = dezimalpunkt; }
+    // Keys go to the active field (true) or to the input buffer (false).
+    void setFieldMode(bool on) { m_calc.Feldmodus = on; }
+    // No length and no diameter measured yet.
+    void clearMeasurement()
+    {
+        m_calc.Laenge = 0;
+        m_calc.Durchmesser = 0;
+    }
+    void measureLength(float laenge) { m_calc.Laenge = laenge; }
+    void measureDiameter(float durchmesser) { m_calc.Durchmesser = durchmesser; }
+    // In change mode the fields may have been edited directly: the measured
+    // values follow what the fields can be read as, and keep their value
+    // where a field cannot be read.
+    void measureFromFields();
+    // A stored record was read: its values, not the previous record's.
+    void measureStored(float laenge, float durchmesser, float kubatur);
+    // The stack samples gave the record's volume.
+    void setVolume(float kubatur) { m_calc.KubaturWert = kubatur; }
 
     // ---- What happened to the record on screen ----------------------------
     // Every part reads the flags; each change is one of the operations
@@ -71,7 +96,7 @@ public:
     void endFieldEntry()
     {
         m_state.Eingabefeld = EntryField::None;
-        calc.Feldmodus = false;
+        m_calc.Feldmodus = false;
     }
     // The input on screen differs from any stored record.
     void markEdited() { m_state.gespeichert = false; }
@@ -225,6 +250,7 @@ public:
 
 private:
     void setNavigation(bool enabled);
+    rules::RecordState m_calc;
     ScreenState m_state;
     double m_listVolume = 0; // fm
     qint32 m_listPieces = 0;

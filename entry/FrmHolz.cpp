@@ -125,7 +125,7 @@ const rules::RecordFields& FrmHolz::record() const
 
 const rules::RecordState& FrmHolz::calc() const
 {
-    return m_s->calc;
+    return m_s->calc();
 }
 
 const ScreenState& FrmHolz::state() const
@@ -192,7 +192,7 @@ bool FrmHolz::listOpen() const
 
 void FrmHolz::setDezimalpunkt(bool dezimalpunkt)
 {
-    m_s->calc.Dezimalpunkt = dezimalpunkt;
+    m_s->setDezimalpunkt(dezimalpunkt);
     m_listen->setDezimalpunkt(dezimalpunkt);
     m_daten->setDezimalpunkt(dezimalpunkt);
 }
@@ -902,7 +902,7 @@ void FrmHolz::applyStackSample(const QString& txtKubatur, double oldKubatur, dou
     handle([&] {
         EntryScreen& s = *m_s;
         s.record.txtKubatur = txtKubatur;
-        s.calc.KubaturWert = float(newKubatur);
+        s.setVolume(float(newKubatur));
         if (!rowUpdated || !s.listOpen())
             return;
         // The sample window stored the record's volume; the list's stored

@@ -107,7 +107,7 @@ void FunctionKeyPresets::Vorgabe_Anwenden(int keyCode)
         entry.Sorte();
     }
     s.record.txtGuete = values.at(1);
-    if (!s.calc.Feldmodus)
+    if (!s.calc().Feldmodus)
         s.Eingabe_Daten();
 }
 

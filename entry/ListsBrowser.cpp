@@ -93,7 +93,7 @@ bool ListsBrowser::typedRecordSettled(int row)
         return true;
     const bool typed = !s.c.txtEingabe.text.trimmed().isEmpty() ||
                        rules::toSingle(s.record.txtDurchmesser).value_or(0.0f) != 0 ||
-                       s.calc.Durchmesser != 0;
+                       s.calc().Durchmesser != 0;
     if (!s.state().aendern && (s.state().gespeichert || !typed))
         return true;
     const Answer answer = s.ui.message({QStringLiteral("Datensatz nicht gespeichert !\nSpeichern ?"),
@@ -148,8 +148,7 @@ void ListsBrowser::Liste_Oeffnen()
     s.record.txtGuete.clear();
     s.record.txtLaenge.clear();
     s.record.txtDurchmesser.clear();
-    s.calc.Laenge = 0;
-    s.calc.Durchmesser = 0;
+    s.clearMeasurement();
     s.c.lstLos.items.clear();
     s.Auswahl_geaendert();
 
@@ -255,7 +254,7 @@ void ListsBrowser::Liste_Kubatur_Berechnen(bool still)
     if (!still) {
         const ListTotals totals = ListTotals::compute(s.store.database(), name);
         // The title alone may be cut by the window manager: the body names the list too.
-        s.ui.message({QStringLiteral("Liste '") + name + QStringLiteral("'\r") + totals.message(s.calc.Dezimalpunkt),
+        s.ui.message({QStringLiteral("Liste '") + name + QStringLiteral("'\r") + totals.message(s.calc().Dezimalpunkt),
                       QStringLiteral("Berechnung Kubatur Liste '") + name + QLatin1Char('\''), Buttons::Ok,
                       Icon::Information});
         if (listId == s.openListId() || s.openListId() == 0)
@@ -309,7 +308,7 @@ void ListsBrowser::mnuStatistik_Click()
         s.noListMessage();
         return;
     }
-    statistik.load(s.store.database(), s.listName(), s.c.lstHolzart.items, s.calc.Dezimalpunkt);
+    statistik.load(s.store.database(), s.listName(), s.c.lstHolzart.items, s.calc().Dezimalpunkt);
     if (s.hooks().Statistik_Anzeigen)
         s.hooks().Statistik_Anzeigen();
     else

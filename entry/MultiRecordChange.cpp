@@ -181,10 +181,10 @@ bool MultiRecordChange::putValue(TableChange feld, const QString& value)
         s.record.txtLos = value;
     } else if (feld == TableChange::Laenge) {
         s.record.txtLaenge = value;
-        s.calc.Laenge = rules::toSingle(value).value_or(0.0f);
+        s.measureLength(rules::toSingle(value).value_or(0.0f));
     } else if (feld == TableChange::Durchm) {
         s.record.txtDurchmesser = value;
-        s.calc.Durchmesser = rules::toSingle(value).value_or(0.0f);
+        s.measureDiameter(rules::toSingle(value).value_or(0.0f));
     } else if (feld == TableChange::Abteilung) {
         s.c.txtAbteilung.text = value;
     } else {
@@ -196,7 +196,7 @@ bool MultiRecordChange::putValue(TableChange feld, const QString& value)
 void MultiRecordChange::changeField(TableChange feld, const QString& answer, const QList<int>& rows)
 {
     const QStringList& codes = feld == TableChange::Guete ? s.c.lstGuete.items : s.c.lstKlasse.items;
-    const std::optional<QString> value = fieldValue(feld, answer, s.calc.Dezimalpunkt, codes);
+    const std::optional<QString> value = fieldValue(feld, answer, s.calc().Dezimalpunkt, codes);
     if (!value) {
         information(QStringLiteral("Diese Eingabe ist nicht zulässig"));
         return;
@@ -246,7 +246,7 @@ void MultiRecordChange::changeField(TableChange feld, const QString& answer, con
             if (!old.isSampleMeasured())
                 s.Datensatz_Berechnen();
             messagesShown = s.shownMessages();
-            const QStringList lines = rules::recordCheckLines(s.record, s.calc.Durchmesser, s.calc.Laenge);
+            const QStringList lines = rules::recordCheckLines(s.record, s.calc().Durchmesser, s.calc().Laenge);
             if (!lines.isEmpty()) {
                 refused << QString::number(row + 1) + QLatin1Char(',');
                 for (const QString& line : lines) {

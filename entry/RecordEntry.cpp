@@ -42,7 +42,7 @@ void RecordEntry::selectField(EntryField feld)
     QString* text = s.fieldText(feld);
     if (!text)
         return;
-    s.calc.Feldmodus = true;
+    s.setFieldMode(true);
     s.Auswahl_geaendert();
     s.c[fieldControl(feld)].highlighted = true;
     s.c.cmdKomma.enabled = fieldTakesDecimals(feld);
@@ -58,8 +58,7 @@ void RecordEntry::selectField(EntryField feld)
             // recompute it afterwards.
             s.record.txtLaenge = QStringLiteral("0");
             s.record.txtDurchmesser = QStringLiteral("0");
-            s.calc.Laenge = 0;
-            s.calc.Durchmesser = 0;
+            s.clearMeasurement();
             if (s.record.txtStueck.isEmpty())
                 s.record.txtStueck = QStringLiteral("0");
         }
@@ -136,14 +135,14 @@ void RecordEntry::txtZusatz_Click()
     s.Auswahl_geaendert();
     s.c.txtZusatz.highlighted = true;
     newRecordIfSaved();
-    s.calc.Feldmodus = true;
+    s.setFieldMode(true);
     s.beginFieldEntry(EntryField::Zusatz);
     s.focus(ControlId::txtZusatz);
 }
 
 void RecordEntry::keypad(const QString& key)
 {
-    if (s.calc.Feldmodus) {
+    if (s.calc().Feldmodus) {
         fieldKey(key);
         return;
     }
@@ -162,7 +161,7 @@ void RecordEntry::cmdKomma_Click()
 {
     if (!s.c.cmdKomma.enabled)
         return;
-    keypad(s.calc.Dezimalpunkt ? QStringLiteral(".") : QStringLiteral(","));
+    keypad(s.calc().Dezimalpunkt ? QStringLiteral(".") : QStringLiteral(","));
 }
 
 void RecordEntry::fieldKey(const QString& key)
@@ -195,7 +194,7 @@ void RecordEntry::fieldKey(const QString& key)
     }
     if (result.endsFieldEntry) {
         s.Auswahl_geaendert();
-        s.calc.Feldmodus = false;
+        s.setFieldMode(false);
         s.Eingabe_Daten();
         return;
     }
@@ -233,13 +232,13 @@ void RecordEntry::Schnelleingabe()
         Neuer_Datensatz();
         break;
     case Outcome::SetDiameter:
-        s.calc.Durchmesser = result.durchmesser;
+        s.measureDiameter(result.durchmesser);
         s.markEdited();
         s.Datensatz_Berechnen();
         break;
     case Outcome::SetLengthAndDiameter:
-        s.calc.Laenge = result.laenge;
-        s.calc.Durchmesser = result.durchmesser;
+        s.measureLength(result.laenge);
+        s.measureDiameter(result.durchmesser);
         s.Datensatz_Berechnen();
         break;
     case Outcome::Error: {
@@ -432,13 +431,13 @@ void RecordEntry::Neuer_Datensatz()
     if (s.state().sorteGeaendert) {
         s.record.txtGuete.clear();
         s.record.txtLaenge = QStringLiteral("0");
-        s.calc.Laenge = 0;
+        s.measureLength(0);
         s.forgetSorteChoice();
     }
     s.record.txtDurchmesser = QStringLiteral("0");
     // The diameter is never a default: without this the next key release
     // would bring back the previous record's diameter and volume.
-    s.calc.Durchmesser = 0;
+    s.measureDiameter(0);
     s.record.txtKubatur.clear();
 
     if (m_autoFolge) {
@@ -477,12 +476,11 @@ void RecordEntry::cmdEscape_Click()
     s.record.txtLaenge.clear();
     s.record.txtDurchmesser.clear();
     s.record.txtKubatur.clear();
-    s.calc.Laenge = 0;
-    s.calc.Durchmesser = 0;
+    s.clearMeasurement();
     s.c.txtSatzNR.text = QStringLiteral("Neu");
     s.markStored();
     s.forgetNumberRaise();
-    s.calc.Feldmodus = false;
+    s.setFieldMode(false);
     s.Auswahl_geaendert();
     s.Listen_Ausblenden();
     if (s.store.Holz.hasCurrent())

@@ -43,7 +43,7 @@ void RecordPrice::Preis_berrechnen()
     // Only a computed price is rewritten: a lump sum being typed keeps
     // every key the user pressed.
     if (price)
-        s.c.txtPreis.text = rules::formatTwo(double(*price), s.calc.Dezimalpunkt);
+        s.c.txtPreis.text = rules::formatTwo(double(*price), s.calc().Dezimalpunkt);
 }
 
 void RecordPrice::lumpSumEntered()
@@ -51,7 +51,7 @@ void RecordPrice::lumpSumEntered()
     if (s.c.cmbpreis.text != Euro || s.c.txtPreis.text.trimmed().isEmpty())
         return;
     if (const std::optional<float> typed = rules::toSingle(s.c.txtPreis.text))
-        s.c.txtPreis.text = rules::formatTwo(double(*typed), s.calc.Dezimalpunkt);
+        s.c.txtPreis.text = rules::formatTwo(double(*typed), s.calc().Dezimalpunkt);
 }
 
 void RecordPrice::cmbpreis_Click(int index)

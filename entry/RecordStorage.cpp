@@ -78,8 +78,7 @@ bool RecordStorage::cmdSpeichern_Click()
         return false;
     }
     if (s.state().aendern) {
-        s.calc.Durchmesser = rules::toSingle(s.record.txtDurchmesser).value_or(s.calc.Durchmesser);
-        s.calc.Laenge = rules::toSingle(s.record.txtLaenge).value_or(s.calc.Laenge);
+        s.measureFromFields();
     }
     s.Datensatz_Berechnen();
     price.lumpSumEntered();
@@ -155,7 +154,7 @@ bool RecordStorage::confirmNumber()
 
 bool RecordStorage::Daten_Kontrolle()
 {
-    const auto message = rules::Daten_Kontrolle(s.record, s.calc.Durchmesser, s.calc.Laenge);
+    const auto message = rules::Daten_Kontrolle(s.record, s.calc().Durchmesser, s.calc().Laenge);
     if (!message)
         return true;
     s.ui.message(*message);
@@ -340,7 +339,7 @@ void RecordStorage::showRow(const store::HolzRow& row)
     showUseTypes(row);
     s.record.txtLos = QString::number(row.Los);
     s.record.txtGuete = row.Guete;
-    s.record.txtKubatur = rules::formatTwo(row.Kubatur, s.calc.Dezimalpunkt);
+    s.record.txtKubatur = rules::formatTwo(row.Kubatur, s.calc().Dezimalpunkt);
     showBarkMode(row);
     s.c.txtZusatz.text = row.Zusatztext;
     showPrice(row);
@@ -350,7 +349,7 @@ void RecordStorage::showRow(const store::HolzRow& row)
 
 void RecordStorage::showKind(const store::HolzRow& row)
 {
-    const bool dp = s.calc.Dezimalpunkt;
+    const bool dp = s.calc().Dezimalpunkt;
     if (row.isSampleMeasured()) {
         s.c.optEinzelstamm.checked = false;
         s.c.optSortiment.checked = false;
@@ -372,7 +371,7 @@ void RecordStorage::showKind(const store::HolzRow& row)
 
 void RecordStorage::showMeasures(const store::HolzRow& row)
 {
-    const bool dp = s.calc.Dezimalpunkt;
+    const bool dp = s.calc().Dezimalpunkt;
     const bool stacked = row.isStackedWood();
     s.record.txtStueck = rules::formatPlain(float(row.Stueck), dp);
     s.c.txtNummer.text = QString::number(row.Nummer);
@@ -452,9 +451,7 @@ void RecordStorage::markStored(const store::HolzRow& row)
     // values follow the fields, so the next key release cannot bring back
     // the values of the record shown before.
     s.markStoredRecordShown();
-    s.calc.Durchmesser = float(row.Durchm);
-    s.calc.Laenge = float(row.Laenge);
-    s.calc.KubaturWert = float(row.Kubatur);
+    s.measureStored(float(row.Laenge), float(row.Durchm), float(row.Kubatur));
     s.forgetShownMessages();
     s.Auswahl_geaendert();
     if (stacked)
