@@ -27,16 +27,17 @@ class DbError;
 namespace entry {
 
 // What several parts of the entry screen share: the timber database, the
-// controls, the record on screen, the flags of ScreenState, and the small
+// controls, the record on screen, the flags of ScreenState, the measured
+// values, the open list and its totals, the options, and the small
 // procedures every part calls. State that one part alone uses lives in that
 // part (the master data and an open drop-down in EntryLists, the pending
 // price question in RecordPrice, the batch save in RecordStorage, the sort
-// order of the list of lists in ListsBrowser). The computation of the record
-// is this class's own: its bark table, the messages already shown and the
-// log bark mode kept during stacked wood change only through the operations
-// below, and so do the open list's id and name, which only the list of
-// lists changes. FrmHolz owns it together with the parts; it is not meant to be
-// used outside this folder.
+// order of the list of lists in ListsBrowser). Apart from the controls and
+// the record's texts, the shared state is private: the parts read it through
+// const accessors and change it through operations named after what
+// happened (a record saved, a change begun), so no flag is set by raw
+// assignment from anywhere. FrmHolz owns it together with the parts; it is
+// not meant to be used outside this folder.
 //
 // Identity of the open list: the screen remembers the open list by its
 // `Listen` row id rather than by its position in the list of lists, so
