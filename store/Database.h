@@ -4,16 +4,15 @@
 #include "store/Statement.h"
 
 #include <QByteArray>
-#include <QHash>
 #include <QString>
 #include <functional>
 #include <memory>
 #include <vector>
 
-struct sqlite3;
-struct sqlite3_stmt;
-
 namespace store {
+
+class Engine;
+class EngineStatement;
 
 // The three database files of the system.
 enum class DatabaseKind {
@@ -28,26 +27,24 @@ enum class OpenMode {
     ReadOnly,          // never write, never create
 };
 
-// One connection to one database file of ours.
+// One connection to one database of ours: a file of the data folder or a
+// database on a server (DatabaseLocation). The engine behind it
+// (SqliteEngine, PgEngine) keeps what differs between the two; the
+// repositories write one SQL for both. Every write goes through a
+// Transaction, which takes the writers' lock first, so what a write reads
+// to compute what it writes is read under that lock.
 //
-// Durability: the file runs in WAL mode with synchronous=FULL, so a
-// transaction is on disk once commit() returned. Every write goes through
-// a Transaction (BEGIN IMMEDIATE), because a deferred transaction that
-// reads first fails at once with "database is locked" when the other
-// program committed in between; the busy timeout covers the rest.
-//
-// Safety: before anything is written, the file is probed read-only. A file
-// that is not a database, belongs to another application or carries a newer
-// schema version is refused with a German message and left untouched.
+// Safety: a database that belongs to another application or carries a
+// newer schema version is refused with a German message and left untouched.
 class Database {
 public:
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
-    // Opens (and when allowed creates and upgrades) the database at path.
-    // Throws DbError.
-    static std::unique_ptr<Database> open(const QString& path, DatabaseKind kind,
+    // Opens (and when allowed creates and upgrades) the database at the
+    // location: a file path or a server's connection string. Throws DbError.
+    static std::unique_ptr<Database> open(const QString& location, DatabaseKind kind,
                                           OpenMode mode = OpenMode::ReadWrite);
 
     // A prepared statement; statements are cached by their SQL text.
@@ -63,7 +60,10 @@ public:
     // by itself; nothing may run until the owner has noticed.
     bool transactionVanished() const;
     bool readOnly() const { return m_readOnly; }
+    // The file's absolute path, or the server location without its password.
     const QString& path() const { return m_path; }
+    // True when the database lies on a server, shared by several workstations.
+    bool onServer() const;
     DatabaseKind kind() const { return m_kind; }
     int schemaVersion() const;
 
@@ -74,27 +74,16 @@ public:
     // Counts outer transactions; lets an object take one snapshot per transaction.
     quint64 transactionSerial() const { return m_transactionSerial; }
 
-    // Throws the DbError for an engine result code, with this connection's message.
-    [[noreturn]] void raise(int rc) const;
-
-    // Used by Statement and Transaction.
-    void recycle(sqlite3_stmt* stmt);
-    sqlite3* handle() const { return m_db; }
-
 private:
     friend class Transaction;
-    Database(sqlite3* db, QString path, DatabaseKind kind, bool readOnly);
-    void configure();
-    void upgrade();
-    void upgradeSchema(int target);
-    void addLookupIndexes();
+    friend class Statement;
+    Database(std::unique_ptr<Engine> engine, QString path, DatabaseKind kind, bool readOnly);
     void finishTransaction(bool committed);
 
-    sqlite3* m_db = nullptr;
+    std::unique_ptr<Engine> m_engine;
     QString m_path;
     DatabaseKind m_kind;
     bool m_readOnly = false;
-    QHash<QByteArray, std::vector<sqlite3_stmt*>> m_cache;
     int m_transactionDepth = 0;
     quint64 m_transactionSerial = 0;
     bool m_rollbackOnly = false;
@@ -102,7 +91,6 @@ private:
     // Statements that outlive their connection finalize themselves instead
     // of returning to the cache.
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
-    friend class Statement;
 };
 
 } // namespace store

@@ -87,3 +87,8 @@ QString DbError::describe(int engineCode, int systemError)
 }
 
 } // namespace store
+
+static_assert(store::DbError::Busy == SQLITE_BUSY && store::DbError::ReadOnly == SQLITE_READONLY &&
+              store::DbError::Full == SQLITE_FULL && store::DbError::CantOpen == SQLITE_CANTOPEN &&
+              store::DbError::Constraint == SQLITE_CONSTRAINT && store::DbError::Auth == SQLITE_AUTH &&
+              store::DbError::IoError == SQLITE_IOERR);

@@ -11,6 +11,15 @@ namespace store {
 // user; detail() the engine's own text for the technically minded.
 class DbError : public std::runtime_error {
 public:
+    // The file engine's primary result codes, which the server engine's
+    // errors are mapped onto, so callers and messages know one numbering.
+    static constexpr int IoError = 10;
+    static constexpr int Busy = 5;
+    static constexpr int ReadOnly = 8;
+    static constexpr int Full = 13;
+    static constexpr int CantOpen = 14;
+    static constexpr int Constraint = 19;
+    static constexpr int Auth = 23;
     // Codes of our own, outside the engine's range.
     static constexpr int NoCurrentRecord = 3021; // "no current record", as callers test for it
     static constexpr int NotOurDatabase = 9001;

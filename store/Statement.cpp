@@ -3,13 +3,12 @@
 
 #include "Database.h"
 #include "DbError.h"
-
-#include <cmath>
-#include <sqlite3.h>
+#include "Engine.h"
+#include "EngineStatement.h"
 
 namespace store {
 
-Statement::Statement(Database& db, sqlite3_stmt* stmt) : m_db(&db), m_stmt(stmt), m_dbAlive(db.m_alive) {}
+Statement::Statement(Database& db, EngineStatement* stmt) : m_db(&db), m_stmt(stmt), m_dbAlive(db.m_alive) {}
 
 Statement::Statement(Statement&& other) noexcept
     : m_db(other.m_db), m_stmt(other.m_stmt), m_dbAlive(std::move(other.m_dbAlive))
@@ -22,35 +21,28 @@ Statement::~Statement()
     if (!m_stmt)
         return;
     if (m_dbAlive.expired())
-        sqlite3_finalize(m_stmt); // the connection closes once its last statement is gone
+        delete m_stmt;
     else
-        m_db->recycle(m_stmt);
-}
-
-void Statement::check(int rc) const
-{
-    if (rc != SQLITE_OK)
-        m_db->raise(rc);
+        m_db->m_engine->recycle(m_stmt);
 }
 
 Statement& Statement::bind(int index, const QString& value)
 {
     if (value.isNull())
         return bindNull(index);
-    const QByteArray utf8 = value.toUtf8();
-    check(sqlite3_bind_text(m_stmt, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT));
+    m_stmt->bindText(index, value);
     return *this;
 }
 
 Statement& Statement::bind(int index, qint64 value)
 {
-    check(sqlite3_bind_int64(m_stmt, index, value));
+    m_stmt->bindInt(index, value);
     return *this;
 }
 
 Statement& Statement::bind(int index, double value)
 {
-    check(sqlite3_bind_double(m_stmt, index, value));
+    m_stmt->bindReal(index, value);
     return *this;
 }
 
@@ -85,7 +77,7 @@ Statement& Statement::bind(int index, const QVariant& value)
 
 Statement& Statement::bindNull(int index)
 {
-    check(sqlite3_bind_null(m_stmt, index));
+    m_stmt->bindNull(index);
     return *this;
 }
 
@@ -94,13 +86,7 @@ bool Statement::step()
     if (m_db->transactionVanished())
         throw DbError(DbError::RolledBack, DbError::describe(DbError::RolledBack),
                       QStringLiteral("statement after the engine rolled back the transaction"));
-    const int rc = sqlite3_step(m_stmt);
-    if (rc == SQLITE_ROW)
-        return true;
-    if (rc == SQLITE_DONE)
-        return false;
-    sqlite3_reset(m_stmt);
-    m_db->raise(rc);
+    return m_stmt->step();
 }
 
 void Statement::run()
@@ -112,41 +98,32 @@ void Statement::run()
 
 void Statement::reset()
 {
-    sqlite3_reset(m_stmt);
+    m_stmt->reset();
 }
 
 int Statement::columnCount() const
 {
-    return sqlite3_column_count(m_stmt);
+    return m_stmt->columnCount();
 }
 
 bool Statement::isNull(int column) const
 {
-    return sqlite3_column_type(m_stmt, column) == SQLITE_NULL;
+    return m_stmt->isNull(column);
 }
 
 QString Statement::text(int column) const
 {
-    const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
-    if (!data)
-        return QString();
-    const int size = sqlite3_column_bytes(m_stmt, column);
-    if (size == 0)
-        return QStringLiteral("");
-    return QString::fromUtf8(data, size);
+    return m_stmt->text(column);
 }
 
 qint64 Statement::int64(int column) const
 {
-    // Numbers stored as text by other tools still read as numbers.
-    if (sqlite3_column_type(m_stmt, column) == SQLITE_FLOAT)
-        return qint64(std::llround(sqlite3_column_double(m_stmt, column)));
-    return sqlite3_column_int64(m_stmt, column);
+    return m_stmt->int64(column);
 }
 
 double Statement::real(int column) const
 {
-    return sqlite3_column_double(m_stmt, column);
+    return m_stmt->real(column);
 }
 
 QDate Statement::date(int column) const
@@ -173,16 +150,7 @@ std::optional<double> Statement::optionalReal(int column) const
 
 QVariant Statement::value(int column) const
 {
-    switch (sqlite3_column_type(m_stmt, column)) {
-    case SQLITE_INTEGER:
-        return QVariant(qint64(sqlite3_column_int64(m_stmt, column)));
-    case SQLITE_FLOAT:
-        return QVariant(sqlite3_column_double(m_stmt, column));
-    case SQLITE_NULL:
-        return QVariant();
-    default:
-        return QVariant(text(column));
-    }
+    return m_stmt->value(column);
 }
 
 } // namespace store

@@ -7,11 +7,10 @@
 #include <memory>
 #include <optional>
 
-struct sqlite3_stmt;
-
 namespace store {
 
 class Database;
+class EngineStatement;
 
 // A prepared statement of a Database. Values are always bound, never
 // pasted into the SQL text. Parameter and column indexes count from 1 and 0
@@ -19,7 +18,7 @@ class Database;
 // text column reads as a null QString, so "no value" survives a round trip.
 class Statement {
 public:
-    Statement(Database& db, sqlite3_stmt* stmt);
+    Statement(Database& db, EngineStatement* stmt);
     Statement(Statement&& other) noexcept;
     Statement& operator=(Statement&&) = delete;
     Statement(const Statement&) = delete;
@@ -64,12 +63,9 @@ public:
     std::optional<double> optionalReal(int column) const;
     QVariant value(int column) const;
 
-    sqlite3_stmt* handle() const { return m_stmt; }
-
 private:
-    void check(int rc) const;
     Database* m_db;
-    sqlite3_stmt* m_stmt;
+    EngineStatement* m_stmt;
     std::weak_ptr<bool> m_dbAlive;
 };
 

@@ -3,8 +3,7 @@
 
 #include "Database.h"
 #include "DbError.h"
-
-#include <sqlite3.h>
+#include "Engine.h"
 
 namespace store {
 
@@ -12,8 +11,8 @@ Transaction::Transaction(Database& db) : m_db(db), m_outer(db.m_transactionDepth
 {
     if (m_outer) {
         if (db.m_readOnly)
-            throw DbError(SQLITE_READONLY, DbError::describe(SQLITE_READONLY));
-        db.exec("BEGIN IMMEDIATE");
+            throw DbError(DbError::ReadOnly, DbError::describe(DbError::ReadOnly));
+        db.m_engine->begin();
         db.m_rollbackOnly = false;
         ++db.m_transactionSerial;
     }
@@ -29,8 +28,7 @@ Transaction::~Transaction()
         m_db.m_rollbackOnly = true;
         return;
     }
-    if (!sqlite3_get_autocommit(m_db.handle()))
-        sqlite3_exec(m_db.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+    m_db.m_engine->rollback();
     m_db.finishTransaction(false);
 }
 
@@ -42,23 +40,24 @@ void Transaction::commit()
     --m_db.m_transactionDepth;
     if (!m_outer)
         return;
-    sqlite3* handle = m_db.handle();
-    auto fail = [&](int number, const QString& detail) {
-        const int systemError = sqlite3_system_errno(handle);
-        if (!sqlite3_get_autocommit(handle))
-            sqlite3_exec(handle, "ROLLBACK", nullptr, nullptr, nullptr);
+    Engine& engine = *m_db.m_engine;
+    auto fail = [&](DbError error) {
+        engine.rollback();
         m_db.finishTransaction(false);
-        DbError error(number, DbError::describe(number, systemError), detail);
         error.setTransactionLost(true);
         throw error;
     };
     if (m_db.m_rollbackOnly)
-        fail(DbError::RolledBack, QStringLiteral("a nested step failed"));
-    if (sqlite3_get_autocommit(handle))
-        fail(DbError::RolledBack, QStringLiteral("transaction rolled back by the engine"));
-    const int rc = sqlite3_exec(handle, "COMMIT", nullptr, nullptr, nullptr);
-    if (rc != SQLITE_OK)
-        fail(rc, QString::fromUtf8(sqlite3_errmsg(handle)));
+        fail(DbError(DbError::RolledBack, DbError::describe(DbError::RolledBack),
+                     QStringLiteral("a nested step failed")));
+    if (engine.transactionGone())
+        fail(DbError(DbError::RolledBack, DbError::describe(DbError::RolledBack),
+                     QStringLiteral("transaction rolled back by the engine")));
+    try {
+        engine.commit();
+    } catch (const DbError& error) {
+        fail(error);
+    }
     m_db.finishTransaction(true);
 }
 
