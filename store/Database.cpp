@@ -3,6 +3,7 @@
 
 #include "DatabaseLocation.h"
 #include "Engine.h"
+#include "PgEngine.h"
 #include "SqliteEngine.h"
 
 namespace store {
@@ -22,7 +23,12 @@ std::unique_ptr<Database> Database::open(const QString& location, DatabaseKind k
 {
     std::unique_ptr<Engine> engine;
     QString path;
-    engine = SqliteEngine::open(location, kind, mode, path);
+    if (DatabaseLocation::isServer(location)) {
+        path = DatabaseLocation(location).forDisplay();
+        engine = PgEngine::open(location, kind, mode);
+    } else {
+        engine = SqliteEngine::open(location, kind, mode, path);
+    }
     const bool readOnly = mode == OpenMode::ReadOnly;
     std::unique_ptr<Database> db(new Database(std::move(engine), path, kind, readOnly));
     if (!readOnly)

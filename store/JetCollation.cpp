@@ -130,6 +130,18 @@ int compare(const QString& a, const QString& b)
     return compare(ua.constData(), int(ua.size()), ub.constData(), int(ub.size()));
 }
 
+char32_t lowerLetter(char32_t c)
+{
+    return lower(c);
+}
+
+char32_t baseLetter(char32_t c)
+{
+    if (c == 0xDF || c == 0x1E9E)
+        return 0;
+    return base(c);
+}
+
 void registerCollation(sqlite3* db)
 {
     sqlite3_create_collation_v2(db, "JET", SQLITE_UTF8, nullptr, &collate, nullptr);

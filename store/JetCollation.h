@@ -22,5 +22,12 @@ inline bool equal(const QString& a, const QString& b)
 
 void registerCollation(sqlite3* db);
 
+// The two levels of the comparison for one code point, for engines that
+// sort by keys instead of calling compare(): the lower-case letter, and its
+// base letter (0 for ß and ẞ, which count as "ss"). Both change only ASCII
+// and Latin-1 letters.
+char32_t lowerLetter(char32_t c);
+char32_t baseLetter(char32_t c);
+
 } // namespace jet
 } // namespace store

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LotPhotoFiles.h"
 
+#include "DataFolder.h"
+
 #include "Database.h"
 
 #include <QDir>
@@ -32,6 +34,9 @@ QString safe(const QString& text, bool encode)
 
 LotPhotoFiles LotPhotoFiles::of(const Database& db)
 {
+    // A server holds no files: the photos stay in this PC's data folder.
+    if (db.onServer())
+        return LotPhotoFiles(QDir(DataFolder::defaultPath()).filePath(QStringLiteral("Fotos")));
     return LotPhotoFiles(QFileInfo(db.path()).absoluteDir().filePath(QStringLiteral("Fotos")));
 }
 

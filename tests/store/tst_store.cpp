@@ -13,6 +13,7 @@
 #include "store/Settings.h"
 #include "store/TimberStore.h"
 #include "store/Transaction.h"
+#include "tests/store/TestDatabase.h"
 #include "tests/support/TestFolder.h"
 
 #include <QCryptographicHash>
@@ -91,6 +92,8 @@ class TestStore : public QObject {
 private slots:
     void createsAndReopensSchema();
     void refusesForeignFilesWithoutTouchingThem();
+    void serverDatabaseIsCreatedOnceAndGuarded();
+    void serverFailuresNameTheServerWithoutPassword();
     void transactionsCommitRollBackAndNest();
     void diskFullRollsBackWholeAction();
     void twoProcessesWriteWithoutLocking();
@@ -166,10 +169,102 @@ void TestStore::refusesForeignFilesWithoutTouchingThem()
     QVERIFY_THROWS_EXCEPTION(DbError, Database::open(dir.path(), DatabaseKind::Holz));
 }
 
-void TestStore::transactionsCommitRollBackAndNest()
+void TestStore::serverDatabaseIsCreatedOnceAndGuarded()
+{
+    if (!TestDatabase::serverRun())
+        QSKIP("needs a server (STEMMO_TEST_DATABASE)");
+    auto tableExists = [](Database& db, const char* table) {
+        Statement st = db.prepare("SELECT to_regclass(?) IS NOT NULL");
+        st.bind(1, QString::fromLatin1(table));
+        st.step();
+        return st.boolean(0);
+    };
+    {
+        // Lists and master data share one database; the working copy stays local.
+        TestDatabase dir;
+        {
+            auto holz = Database::open(dir.holz(), DatabaseKind::Holz);
+            auto master = Database::open(dir.master(), DatabaseKind::MasterData);
+            QVERIFY(holz->onServer());
+            QCOMPARE(holz->schemaVersion(), 3);
+            QCOMPARE(master->schemaVersion(), 1);
+            QVERIFY(tableExists(*master, "Listen") && tableExists(*holz, "Holzart"));
+            QVERIFY_THROWS_EXCEPTION(DbError, Database::open(dir.holz(), DatabaseKind::Work));
+            holz->exec("UPDATE stemmo_schema SET version = 7 WHERE kind = 'holz'");
+        }
+        try {
+            Database::open(dir.holz(), DatabaseKind::Holz, OpenMode::ReadOnly);
+            QFAIL("opened a newer schema");
+        } catch (const DbError& error) {
+            QCOMPARE(error.number(), DbError::NewerSchema);
+            QVERIFY(error.description().contains(QStringLiteral("Datenbankversion 7")));
+            QVERIFY(error.description().contains(QStringLiteral("nicht verändert")));
+        }
+    }
+    {
+        // Tables of the same names without our version row belong to someone else.
+        TestDatabase dir;
+        {
+            auto master = Database::open(dir.master(), DatabaseKind::MasterData);
+            master->exec("CREATE TABLE Listen (Kunde text); INSERT INTO Listen VALUES ('Huber')");
+        }
+        try {
+            Database::open(dir.holz(), DatabaseKind::Holz);
+            QFAIL("opened a foreign database");
+        } catch (const DbError& error) {
+            QCOMPARE(error.number(), DbError::NotOurDatabase);
+            QVERIFY(error.description().contains(QStringLiteral("Listen")));
+        }
+        auto master = Database::open(dir.master(), DatabaseKind::MasterData);
+        QVERIFY(!tableExists(*master, "Holz"));
+        Statement kunde = master->prepare("SELECT Kunde FROM Listen");
+        QVERIFY(kunde.step());
+        QCOMPARE(kunde.text(0), QStringLiteral("Huber"));
+    }
+    {
+        // Reading never creates: an empty database stays empty.
+        TestDatabase dir;
+        QVERIFY_THROWS_EXCEPTION(DbError, Database::open(dir.holz(), DatabaseKind::Holz, OpenMode::ReadOnly));
+        QVERIFY_THROWS_EXCEPTION(DbError,
+                                 Database::open(dir.holz(), DatabaseKind::Holz, OpenMode::ReadWriteExisting));
+        auto db = Database::open(dir.holz(), DatabaseKind::Holz);
+        auto reader = Database::open(dir.holz(), DatabaseKind::Holz, OpenMode::ReadOnly);
+        QVERIFY_THROWS_EXCEPTION(DbError, Transaction{*reader});
+        Statement write = reader->prepare("INSERT INTO Listen (Liste) VALUES ('x')");
+        QVERIFY_THROWS_EXCEPTION(DbError, write.run());
+    }
+}
+
+void TestStore::serverFailuresNameTheServerWithoutPassword()
 {
     testing::TestFolder dir;
-    auto db = Database::open(dir.file(QStringLiteral("Holz.db")), DatabaseKind::Holz);
+    const QString nowhere = QStringLiteral("host=%1 port=1 dbname=holz user=forst password=geheim connect_timeout=2")
+                                .arg(dir.path());
+    try {
+        Database::open(nowhere, DatabaseKind::Holz);
+        QFAIL("connected to no server");
+    } catch (const DbError& error) {
+        QVERIFY2(error.description().contains(QStringLiteral("nicht erreichbar")), qPrintable(error.description()));
+        QVERIFY(error.description().contains(QStringLiteral("dbname=holz")));
+        QVERIFY(!error.description().contains(QStringLiteral("geheim")));
+    }
+    if (!TestDatabase::serverRun())
+        return;
+    const QString missing = QString::fromUtf8(qgetenv("STEMMO_TEST_DATABASE")) +
+                            QStringLiteral(" dbname=stemmo_gibt_es_nicht");
+    try {
+        Database::open(missing, DatabaseKind::Holz);
+        QFAIL("opened a missing database");
+    } catch (const DbError& error) {
+        QVERIFY2(error.description().contains(QStringLiteral("gibt es auf dem Server nicht")),
+                 qPrintable(error.description()));
+    }
+}
+
+void TestStore::transactionsCommitRollBackAndNest()
+{
+    TestDatabase dir;
+    auto db = Database::open(dir.holz(), DatabaseKind::Holz);
     auto count = [&] {
         Statement st = db->prepare("SELECT count(*) FROM Listen");
         st.step();
@@ -211,8 +306,10 @@ void TestStore::transactionsCommitRollBackAndNest()
 
 void TestStore::diskFullRollsBackWholeAction()
 {
-    testing::TestFolder dir;
-    auto db = Database::open(dir.file(QStringLiteral("Holz.db")), DatabaseKind::Holz);
+    if (TestDatabase::serverRun())
+        QSKIP("a full disk is simulated with the file's page limit");
+    TestDatabase dir;
+    auto db = Database::open(dir.holz(), DatabaseKind::Holz);
     RecordSet<ListenRow> lists(*db, listenTable());
     lists.open(ListQueries::listenIds(ListenOrder::Unsorted));
     lists.addNew(newList(QStringLiteral("vorher")));
@@ -249,8 +346,8 @@ void TestStore::diskFullRollsBackWholeAction()
 
 void TestStore::twoProcessesWriteWithoutLocking()
 {
-    testing::TestFolder dir;
-    const QString path = dir.file(QStringLiteral("Holz.db"));
+    TestDatabase dir;
+    const QString path = dir.holz();
     Database::open(path, DatabaseKind::Holz);
     const int each = 150;
     QProcess a, b;
@@ -271,8 +368,8 @@ void TestStore::twoProcessesWriteWithoutLocking()
 
 void TestStore::jetCollationOrdersAndCompares()
 {
-    testing::TestFolder dir;
-    auto db = Database::open(dir.file(QStringLiteral("Holz.db")), DatabaseKind::Holz);
+    TestDatabase dir;
+    auto db = Database::open(dir.holz(), DatabaseKind::Holz);
     const QStringList names{QStringLiteral("Zander"),   QStringLiteral("öl"),      QStringLiteral("Müller"),
                             QStringLiteral("Apfel"),    QStringLiteral("Straße"),  QStringLiteral("abc"),
                             QStringLiteral("Muller"),   QStringLiteral("ÄRGER"),   QStringLiteral("Ozean"),
@@ -297,12 +394,50 @@ void TestStore::jetCollationOrdersAndCompares()
 
     QVERIFY(jet::equal(QStringLiteral("Müller"), QStringLiteral("MÜLLER")));
     QVERIFY(!jet::equal(QStringLiteral("Müller"), QStringLiteral("Muller")));
+
+    // Whatever the engine sorts with, the database's order is jet::compare's,
+    // also where an engine's own rules would differ: punctuation against
+    // digits, accents as a tie-break, ß against "ss", case variants, empty
+    // text, and NULL before everything.
+    const QStringList corpus{
+        QStringLiteral("a-b"),  QStringLiteral("a b"),    QStringLiteral("a1"),     QStringLiteral("a_1"),
+        QStringLiteral("A1"),   QStringLiteral("a.1"),    QStringLiteral("10"),     QStringLiteral("9"),
+        QStringLiteral("-9"),   QStringLiteral("éclair"), QStringLiteral("Eclair"), QStringLiteral("eclair"),
+        QStringLiteral("Ècole"), QStringLiteral("ecole"), QStringLiteral("Maß"),    QStringLiteral("MASS"),
+        QStringLiteral("Mass"), QStringLiteral("Masse"),  QStringLiteral("Maße"),   QStringLiteral("ÄRGER"),
+        QStringLiteral("ärger"), QStringLiteral("Arger"), QStringLiteral("Æsop"),   QStringLiteral("Øl"),
+        QStringLiteral("ol"),   QStringLiteral("Ñu"),     QStringLiteral("nu"),     QStringLiteral("ÿ"),
+        QStringLiteral("y"),    QStringLiteral("Ÿ"),      QStringLiteral("€"),      QStringLiteral(""),
+        QStringLiteral(" "),    QStringLiteral("þorn"),   QStringLiteral("ẞ"),      QStringLiteral("sS")};
+    {
+        Transaction t(*db);
+        int number = 0;
+        Statement st = db->prepare("INSERT INTO Listen (Liste, Name) VALUES (?, ?)");
+        for (const QString& name : corpus) {
+            st.bindAll(QStringLiteral("k%1").arg(++number), name);
+            st.run();
+        }
+        st.bindAll(QStringLiteral("k-null"), QString());
+        st.run();
+        t.commit();
+    }
+    QStringList expected = corpus;
+    std::stable_sort(expected.begin(), expected.end(),
+                     [](const QString& a, const QString& b) { return jet::compare(a, b) < 0; });
+    expected.prepend(QString());
+    lists.open(ListQueries::listenIds(ListenOrder::NameAsc));
+    QStringList sorted;
+    for (int i = 0; i < lists.recordCount(); ++i)
+        if (lists.at(i).Liste.startsWith(QLatin1Char('k')))
+            sorted << lists.at(i).Name;
+    QCOMPARE(sorted, expected);
+    QVERIFY(sorted.first().isNull());
 }
 
 void TestStore::recordSetNavigation()
 {
-    testing::TestFolder dir;
-    auto db = Database::open(dir.file(QStringLiteral("Holz.db")), DatabaseKind::Holz);
+    TestDatabase dir;
+    auto db = Database::open(dir.holz(), DatabaseKind::Holz);
     RecordSet<HolzRow> rs(*db, holzTable());
     QVERIFY(!rs.isOpen());
     QVERIFY(rs.bof() && rs.eof());
@@ -349,8 +484,8 @@ void TestStore::recordSetNavigation()
 
 void TestStore::recordSetWritesAndRollback()
 {
-    testing::TestFolder dir;
-    auto db = Database::open(dir.file(QStringLiteral("Holz.db")), DatabaseKind::Holz);
+    TestDatabase dir;
+    auto db = Database::open(dir.holz(), DatabaseKind::Holz);
     RecordSet<HolzRow> rs(*db, holzTable());
     rs.open(ListQueries::holzIds(QStringLiteral("1"), false), {QStringLiteral("L")});
     rs.addNew(record(QStringLiteral("L"), 2, 5, 4, 30));
@@ -396,8 +531,8 @@ void TestStore::recordSetWritesAndRollback()
 
 void TestStore::recordSetPagesThroughLargeSets()
 {
-    testing::TestFolder dir;
-    auto db = Database::open(dir.file(QStringLiteral("Holz.db")), DatabaseKind::Holz);
+    TestDatabase dir;
+    auto db = Database::open(dir.holz(), DatabaseKind::Holz);
     {
         Transaction t(*db);
         Statement st = db->prepare("INSERT INTO Holz (Liste, Nummer, Los) VALUES ('Gross', ?, 1)");
@@ -433,8 +568,8 @@ void TestStore::holzlisteOeffnenOrders()
 {
     QFETCH(QString, sortierung);
     QFETCH(QList<int>, order);
-    testing::TestFolder dir;
-    auto db = Database::open(dir.file(QStringLiteral("Holz.db")), DatabaseKind::Holz);
+    TestDatabase dir;
+    auto db = Database::open(dir.holz(), DatabaseKind::Holz);
     Settings settings(dir.file(QStringLiteral("s.ini")));
     settings.set(keys::Sortierung, sortierung);
     TimberStore store(*db, settings);
@@ -475,8 +610,8 @@ void TestStore::holzlisteOeffnenOrders()
 
 void TestStore::holzlisteOeffnenSpecialCases()
 {
-    testing::TestFolder dir;
-    auto db = Database::open(dir.file(QStringLiteral("Holz.db")), DatabaseKind::Holz);
+    TestDatabase dir;
+    auto db = Database::open(dir.holz(), DatabaseKind::Holz);
     Settings settings(dir.file(QStringLiteral("s.ini")));
     TimberStore store(*db, settings);
     store.Listen_Oeffnen(ListenOrder::Unsorted);
@@ -530,8 +665,8 @@ void TestStore::lotRegister()
 
 void TestStore::timberStoreLotsAndSamples()
 {
-    testing::TestFolder dir;
-    auto db = Database::open(dir.file(QStringLiteral("Holz.db")), DatabaseKind::Holz);
+    TestDatabase dir;
+    auto db = Database::open(dir.holz(), DatabaseKind::Holz);
     Settings settings(dir.file(QStringLiteral("s.ini")));
     TimberStore store(*db, settings);
     store.Listen_Oeffnen(ListenOrder::ListeDesc);
@@ -570,8 +705,8 @@ void TestStore::timberStoreLotsAndSamples()
 
 void TestStore::masterDataImportDefaultFile()
 {
-    testing::TestFolder dir;
-    auto db = Database::open(dir.file(QStringLiteral("MRinden.db")), DatabaseKind::MasterData);
+    TestDatabase dir;
+    auto db = Database::open(dir.master(), DatabaseKind::MasterData);
     const auto result =
         importer::MasterDataImport(*db).Stammdaten_Einlesen(importer::DataFolderSetup::defaultMasterData());
     QVERIFY2(result.ok, result.message ? qPrintable(result.message->text) : "");
@@ -597,8 +732,8 @@ void TestStore::masterDataImportDefaultFile()
 
 void TestStore::masterDataImportRules()
 {
-    testing::TestFolder dir;
-    auto db = Database::open(dir.file(QStringLiteral("MRinden.db")), DatabaseKind::MasterData);
+    TestDatabase dir;
+    auto db = Database::open(dir.master(), DatabaseKind::MasterData);
     importer::MasterDataImport import(*db);
     // CR-only line ends, capital section names, species before any region,
     // UTF-8 text, a one-letter assortment, a bark line ending in ";".
@@ -659,8 +794,8 @@ void TestStore::masterDataImportFailureKeepsOldData()
 {
     QFETCH(QByteArray, file);
     QFETCH(QString, message);
-    testing::TestFolder dir;
-    auto db = Database::open(dir.file(QStringLiteral("MRinden.db")), DatabaseKind::MasterData);
+    TestDatabase dir;
+    auto db = Database::open(dir.master(), DatabaseKind::MasterData);
     importer::MasterDataImport import(*db);
     QVERIFY(import.Stammdaten_Einlesen(importer::DataFolderSetup::defaultMasterData()).ok);
     MasterData master(*db);
@@ -681,7 +816,7 @@ void TestStore::masterDataImportFailureKeepsOldData()
 
 void TestStore::dataFolderSetupIsIdempotent()
 {
-    testing::TestFolder dir;
+    TestDatabase dir;
     const store::DataFolder folder(dir.file(QStringLiteral("daten")));
     auto first = importer::DataFolderSetup::ensure(folder);
     QCOMPARE(first.created.size(), 3); // lists, master data, ELDATsmart code table
@@ -697,8 +832,8 @@ void TestStore::dataFolderSetupIsIdempotent()
 
 void TestStore::speciesMoveToFront()
 {
-    testing::TestFolder dir;
-    auto db = Database::open(dir.file(QStringLiteral("MRinden.db")), DatabaseKind::MasterData);
+    TestDatabase dir;
+    auto db = Database::open(dir.master(), DatabaseKind::MasterData);
     QVERIFY(importer::MasterDataImport(*db)
                 .Stammdaten_Einlesen(importer::DataFolderSetup::defaultMasterData())
                 .ok);

@@ -11,8 +11,10 @@
 #include "store/Settings.h"
 #include "store/TimberStore.h"
 #include "store/Transaction.h"
+#include "tests/store/TestDatabase.h"
 #include "tests/support/TestFolder.h"
 
+#include <QHash>
 #include <QTest>
 
 using namespace store;
@@ -93,8 +95,8 @@ private slots:
 
 void TestStoreImport::masterDataSavesReplaceTheRowOfTheirKey()
 {
-    testing::TestFolder folder;
-    auto db = Database::open(folder.file(QStringLiteral("MRinden.db")), DatabaseKind::MasterData);
+    TestDatabase folder;
+    auto db = Database::open(folder.master(), DatabaseKind::MasterData);
     MasterDataWriter writer(*db);
     const MasterData data(*db);
     writer.saveRegion({8, QStringLiteral("Bayern"), 0});
@@ -118,8 +120,8 @@ void TestStoreImport::masterDataSavesReplaceTheRowOfTheirKey()
 
 void TestStoreImport::barkRowsWriteOnlyTheirSteps()
 {
-    testing::TestFolder folder;
-    auto db = Database::open(folder.file(QStringLiteral("MRinden.db")), DatabaseKind::MasterData);
+    TestDatabase folder;
+    auto db = Database::open(folder.master(), DatabaseKind::MasterData);
     MasterDataWriter writer(*db);
     const MasterData data(*db);
     writer.saveBarkRow(8, 1, {{20, 1.5}, {40, 2.25}, {60, std::nullopt}});
@@ -143,8 +145,8 @@ void TestStoreImport::barkRowsWriteOnlyTheirSteps()
 
 void TestStoreImport::codeListsAreClearedAndFilledOneByOne()
 {
-    testing::TestFolder folder;
-    auto db = Database::open(folder.file(QStringLiteral("MRinden.db")), DatabaseKind::MasterData);
+    TestDatabase folder;
+    auto db = Database::open(folder.master(), DatabaseKind::MasterData);
     MasterDataWriter writer(*db);
     const MasterData data(*db);
     for (const QString& code : {QStringLiteral("C "), QStringLiteral("B "), QStringLiteral("b ")})
@@ -181,17 +183,20 @@ void TestStoreImport::codeListsAreClearedAndFilledOneByOne()
 
 void TestStoreImport::importWriterStoresTheListWhole()
 {
-    testing::TestFolder folder;
-    auto db = Database::open(folder.file(QStringLiteral("Holz.db")), DatabaseKind::Holz);
+    TestDatabase folder;
+    auto db = Database::open(folder.holz(), DatabaseKind::Holz);
     // Rows that share most values: each must still be stored with its own,
-    // no text apart from an empty text.
+    // no text apart from an empty text. Enough of them that an engine
+    // sending them in batches does so, with texts that a batch must escape.
     QList<HolzRow> rows;
-    for (int i = 0; i < 4; ++i) {
-        HolzRow row = record(QStringLiteral("Neu"), i + 1, i < 2 ? 7 : i);
-        row.Stapel = i == 1 ? QStringLiteral("Rest") : (i == 2 ? QStringLiteral("") : QString());
-        row.Polter = i == 3 ? QStringLiteral("P") : QString();
-        row.AArt = i == 2 ? std::optional<int>() : std::optional<int>(-1);
-        row.Kubatur = i == 3 ? 0.5 : 0.25;
+    for (int i = 0; i < 3000; ++i) {
+        const int k = i % 4;
+        HolzRow row = record(QStringLiteral("Neu"), k + 1, k < 2 ? 7 : k);
+        row.Stapel = k == 1 ? QStringLiteral("Rest") : (k == 2 ? QStringLiteral("") : QString());
+        row.Polter = k == 3 ? QStringLiteral("P") : QString();
+        row.AArt = k == 2 ? std::optional<int>() : std::optional<int>(-1);
+        row.Kubatur = k == 3 ? 0.5 : 0.25;
+        row.Zusatztext = k == 1 ? QStringLiteral("Tab\there\nZeile \\N \\ Ende") : QString();
         rows << row;
     }
     ListImportWriter writer(*db);
@@ -203,36 +208,44 @@ void TestStoreImport::importWriterStoresTheListWhole()
     list.Kubatur = 1.25;
     writer.finish(list, {{QStringLiteral("Neu"), 2, {}, {}, QStringLiteral("Hof"), {}, 0}},
                   {{QStringLiteral("Neu"), 3, 41, 0, 1, ids.at(2), 0},
-                   {QStringLiteral("Neu"), 3, 38, 0, 2, ids.at(2), 0}});
+                   {QStringLiteral("Neu"), 3, 38, 0, 2, ids.at(2), 0},
+                   {QStringLiteral("Neu"), 3, 44, 0, 1, ids.at(2998), 0}});
 
     QVERIFY(list.Id > 0);
     QCOMPARE(store::ListRepository(*db).find(QStringLiteral("neu"))->Id, list.Id);
     QCOMPARE(store::ListRepository(*db).find(QStringLiteral("Neu"))->Kubatur, 1.25);
-    const QList<HolzRow> stored = recordsOf(*db, QStringLiteral("Neu"));
+    QHash<qint64, HolzRow> stored;
+    for (const HolzRow& row : recordsOf(*db, QStringLiteral("Neu")))
+        stored.insert(row.Id, row);
     QCOMPARE(stored.size(), rows.size());
     for (int i = 0; i < rows.size(); ++i) {
-        QCOMPARE(stored.at(i).Id, ids.at(i));
-        QCOMPARE(stored.at(i).Nummer, rows.at(i).Nummer);
-        QCOMPARE(stored.at(i).Stapel.isNull(), rows.at(i).Stapel.isNull());
-        QCOMPARE(stored.at(i).Stapel, rows.at(i).Stapel);
-        QCOMPARE(stored.at(i).Polter.isNull(), rows.at(i).Polter.isNull());
-        QCOMPARE(stored.at(i).AArt, rows.at(i).AArt);
-        QCOMPARE(stored.at(i).Kubatur, rows.at(i).Kubatur);
+        // Each id the writer returned is the row it wrote.
+        QVERIFY(stored.contains(ids.at(i)));
+        const HolzRow& row = stored[ids.at(i)];
+        QCOMPARE(row.Nummer, rows.at(i).Nummer);
+        QCOMPARE(row.Los, rows.at(i).Los);
+        QCOMPARE(row.Stapel.isNull(), rows.at(i).Stapel.isNull());
+        QCOMPARE(row.Stapel, rows.at(i).Stapel);
+        QCOMPARE(row.Polter.isNull(), rows.at(i).Polter.isNull());
+        QCOMPARE(row.AArt, rows.at(i).AArt);
+        QCOMPARE(row.Kubatur, rows.at(i).Kubatur);
+        QCOMPARE(row.Zusatztext, rows.at(i).Zusatztext);
     }
     Settings settings(folder.file(QStringLiteral("Stemmo.ini")));
     TimberStore timber(*db, settings);
     QCOMPARE(timber.Mantel_Lesen(ids.at(2)), (QList<int>{41, 38}));
     QVERIFY(timber.Mantel_Lesen(ids.at(1)).isEmpty());
+    QCOMPARE(timber.Mantel_Lesen(ids.at(2998)), (QList<int>{44}));
     const ListRepository::Contents contents = ListRepository(*db).contents(QStringLiteral("Neu"));
-    QCOMPARE(contents.records, 4);
-    QCOMPARE(contents.samples, 2);
+    QCOMPARE(contents.records, 3000);
+    QCOMPARE(contents.samples, 3);
     QCOMPARE(contents.storageRows, 1);
 }
 
 void TestStoreImport::importWriterRefusesAndForgets()
 {
-    testing::TestFolder folder;
-    auto db = Database::open(folder.file(QStringLiteral("Holz.db")), DatabaseKind::Holz);
+    TestDatabase folder;
+    auto db = Database::open(folder.holz(), DatabaseKind::Holz);
     QCOMPARE(storeList(*db, QStringLiteral("Wald"), 2).size(), 2);
     // A list of the same name in other letters is the same list.
     QVERIFY(storeList(*db, QStringLiteral("WALD"), 1).isEmpty());
@@ -263,8 +276,8 @@ void TestStoreImport::importWriterRefusesAndForgets()
 
 void TestStoreImport::listOperationsTouchOnlyTheirList()
 {
-    testing::TestFolder folder;
-    auto db = Database::open(folder.file(QStringLiteral("Holz.db")), DatabaseKind::Holz);
+    TestDatabase folder;
+    auto db = Database::open(folder.holz(), DatabaseKind::Holz);
     for (const QString& name : {QStringLiteral("b"), QStringLiteral("Ä"), QStringLiteral("C")})
         storeList(*db, name, 2);
     ListRepository lists(*db);

@@ -5,6 +5,7 @@
 #include "store/PhotoFileChanges.h"
 #include "store/StoragePlaceRepository.h"
 #include "store/Transaction.h"
+#include "tests/store/TestDatabase.h"
 #include "tests/support/TestFolder.h"
 
 #include <QDir>
@@ -53,8 +54,8 @@ private slots:
 
 void TestStorePlaces::placesAndPhotoRows()
 {
-    testing::TestFolder folder;
-    auto db = Database::open(folder.file(QStringLiteral("Holz.db")), DatabaseKind::Holz);
+    TestDatabase folder;
+    auto db = Database::open(folder.holz(), DatabaseKind::Holz);
     db->exec("INSERT INTO Holz (Liste, Nummer, Los) VALUES ('A', 1, 3), ('A', 2, 1), ('a', 3, 3), ('B', 1, 7);"
              "INSERT INTO Holz (Liste, Nummer) VALUES ('A', 4)");
     StoragePlaceRepository places(*db);
@@ -102,8 +103,10 @@ void TestStorePlaces::placesAndPhotoRows()
 
 void TestStorePlaces::photoFilesFollowTheTransaction()
 {
-    testing::TestFolder folder;
-    auto db = Database::open(folder.file(QStringLiteral("Holz.db")), DatabaseKind::Holz);
+    if (TestDatabase::serverRun())
+        QSKIP("the photos lie in the data folder beside the database file");
+    TestDatabase folder;
+    auto db = Database::open(folder.holz(), DatabaseKind::Holz);
     const QString source = folder.write(QStringLiteral("Foto vom Polter.JPG"), QByteArray("jpeg bytes"));
     const LotPhotoFiles files = LotPhotoFiles::of(*db);
     QCOMPARE(files.root(), folder.file(QStringLiteral("Fotos")));

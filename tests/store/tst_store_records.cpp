@@ -2,12 +2,14 @@
 // The operations of the list, record and stack sample repositories, checked
 // through their own interface only, so the same cases hold for any engine.
 #include "store/Database.h"
+#include "store/DbError.h"
 #include "store/ListRepository.h"
 #include "store/RecordRepository.h"
 #include "store/Settings.h"
 #include "store/MantelSamples.h"
 #include "store/TimberStore.h"
 #include "store/Transaction.h"
+#include "tests/store/TestDatabase.h"
 #include "tests/support/TestFolder.h"
 
 #include <QTest>
@@ -19,8 +21,8 @@ namespace {
 const QDate Today(2026, 3, 14);
 
 struct Fixture {
-    testing::TestFolder dir;
-    std::unique_ptr<Database> db = Database::open(dir.file(QStringLiteral("Holz.db")), DatabaseKind::Holz);
+    TestDatabase dir;
+    std::unique_ptr<Database> db = Database::open(dir.holz(), DatabaseKind::Holz);
     RecordSet<ListenRow> lists{*db, listenTable()};
     RecordSet<HolzRow> holz{*db, holzTable()};
     RecordSet<MantelRow> mantel{*db, mantelTable()};
@@ -123,7 +125,13 @@ void TestStoreRecords::listsFoundWithoutRegardToCaseAndInOrder()
 {
     Fixture f;
     const qint64 first = f.addList(QStringLiteral("Müller"), QStringLiteral("b"));
-    f.addList(QStringLiteral("MÜLLER"), QStringLiteral("c"));
+    // A file's NOCASE folds ASCII letters only, so there "MÜLLER" is a second
+    // list; the server's collation folds umlauts too and refuses the name.
+    const bool server = f.db->onServer();
+    if (server)
+        QVERIFY_THROWS_EXCEPTION(DbError, f.addList(QStringLiteral("MÜLLER"), QStringLiteral("c")));
+    else
+        f.addList(QStringLiteral("MÜLLER"), QStringLiteral("c"));
     f.addList(QStringLiteral("Abt"), QStringLiteral("a"));
     f.addList(QStringLiteral("Zaun"), QStringLiteral("d"));
     const ListRepository lists(*f.db);
@@ -137,11 +145,17 @@ void TestStoreRecords::listsFoundWithoutRegardToCaseAndInOrder()
 
     // Equal names keep the order in which they were stored.
     lists.openInOrder(f.lists, ListenOrder::ListeAsc);
-    QCOMPARE(names(f.lists), (QStringList{QStringLiteral("Abt"), QStringLiteral("Müller"), QStringLiteral("MÜLLER"),
-                                          QStringLiteral("Zaun")}));
+    QStringList ascending{QStringLiteral("Abt"), QStringLiteral("Müller"), QStringLiteral("MÜLLER"),
+                          QStringLiteral("Zaun")};
+    QStringList byNameDescending{QStringLiteral("Zaun"), QStringLiteral("MÜLLER"), QStringLiteral("Müller"),
+                                 QStringLiteral("Abt")};
+    if (server) {
+        ascending.removeOne(QStringLiteral("MÜLLER"));
+        byNameDescending.removeOne(QStringLiteral("MÜLLER"));
+    }
+    QCOMPARE(names(f.lists), ascending);
     lists.openInOrder(f.lists, ListenOrder::NameDesc);
-    QCOMPARE(names(f.lists), (QStringList{QStringLiteral("Zaun"), QStringLiteral("MÜLLER"),
-                                          QStringLiteral("Müller"), QStringLiteral("Abt")}));
+    QCOMPARE(names(f.lists), byNameDescending);
 }
 
 void TestStoreRecords::listTotalsAndStampsWriteOneList()

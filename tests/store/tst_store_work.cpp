@@ -10,6 +10,7 @@
 #include "store/Transaction.h"
 #include "store/WorkCopyRepository.h"
 #include "tests/store/ListFixture.h"
+#include "tests/store/TestDatabase.h"
 #include "tests/support/TestFolder.h"
 
 #include <QTest>
@@ -21,9 +22,9 @@ namespace {
 using fixture::Log;
 
 struct Databases {
-    testing::TestFolder folder;
+    TestDatabase folder;
     std::unique_ptr<Database> holz =
-        Database::open(folder.file(QStringLiteral("Holz.db")), DatabaseKind::Holz);
+        Database::open(folder.holz(), DatabaseKind::Holz);
     std::unique_ptr<Database> work =
         Database::open(folder.file(QStringLiteral("vorl.db")), DatabaseKind::Work);
 
@@ -193,9 +194,11 @@ private slots:
 
     void failedCopyKeepsThePreviousContent()
     {
+        if (TestDatabase::serverRun())
+            QSKIP("on a server the master data shares the list database, so the failing read cannot be staged");
         Databases db;
         db.mixedList(QStringLiteral("Probe"));
-        auto master = Database::open(db.folder.file(QStringLiteral("MRinden.db")), DatabaseKind::MasterData);
+        auto master = Database::open(db.folder.master(), DatabaseKind::MasterData);
         WorkCopyRepository work(*db.work);
         work.copyList(*db.holz, QStringLiteral("Probe"));
         const QStringList before = keys(work.rows());
