@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DatabaseCheck.h"
 
+#include "DatabaseLocation.h"
 #include "DbError.h"
 #include "Schema.h"
 
@@ -80,6 +81,9 @@ QString keepCopy(const QString& path)
 DatabaseCheck::Result DatabaseCheck::run(const QString& path, DatabaseKind kind)
 {
     Result result;
+    // A server database has no file here to check; the server guards its own pages.
+    if (DatabaseLocation::isServer(path))
+        return result;
     const QFileInfo info(path);
     if (!info.exists()) {
         result.outcome = Outcome::Missing;

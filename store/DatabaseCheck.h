@@ -8,7 +8,8 @@
 
 namespace store {
 
-// The engine's quick check of one database file, reading only.
+// The engine's quick check of one database file, reading only. A server
+// location passes unchecked: there is no file, and the server keeps its own.
 //
 // A damaged file is never written to again: the check keeps a copy of it
 // (with its write-ahead log) as "<file>.defekt" beside it, so that whoever

@@ -203,6 +203,20 @@ void PgEngine::upgrade(Database& db)
     transaction.commit();
 }
 
+QHash<QByteArray, PgEngine::Prepared>::const_iterator PgEngine::prepared(const QByteArray& sql)
+{
+    auto it = m_prepared.constFind(sql);
+    if (it == m_prepared.cend()) {
+        const PgSql translated = PgDialect::translate(sql);
+        const QByteArray name = "s" + QByteArray::number(++m_preparedCount);
+        PQclear(check(PQprepare(m_conn, name.constData(), translated.text.constData(), translated.parameters,
+                                nullptr)));
+        it = m_prepared.insert(sql, Prepared{name, translated.parameters, translated.returnsId, translated.table,
+                                             translated.idColumn, translated.columns});
+    }
+    return it;
+}
+
 EngineStatement* PgEngine::prepare(const QByteArray& sql)
 {
     auto cached = m_cache.find(sql);
@@ -211,15 +225,8 @@ EngineStatement* PgEngine::prepare(const QByteArray& sql)
         cached->pop_back();
         return statement;
     }
-    auto it = m_prepared.find(sql);
-    if (it == m_prepared.end()) {
-        const PgSql translated = PgDialect::translate(sql);
-        const QByteArray name = "s" + QByteArray::number(m_prepared.size() + 1);
-        PQclear(check(PQprepare(m_conn, name.constData(), translated.text.constData(), translated.parameters,
-                                nullptr)));
-        it = m_prepared.insert(sql, Prepared{name, translated.parameters, translated.returnsId, translated.table,
-                                             translated.idColumn, translated.columns});
-    }
+    reconnectIfLost();
+    const auto it = prepared(sql);
     return new PgStatement(*this, sql, it->name, it->parameters, it->returnsId);
 }
 
@@ -237,6 +244,9 @@ void PgEngine::recycle(EngineStatement* statement)
 pg_result* PgEngine::run(PgStatement& statement)
 {
     flush();
+    reconnectIfLost();
+    // A statement kept over a lost connection is prepared again on the new one.
+    statement.setName(prepared(statement.sql())->name);
     const int count = statement.parameterCount();
     std::vector<const char*> values(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i)
@@ -386,21 +396,26 @@ void PgEngine::raise(pg_result* result)
     throw error;
 }
 
+void PgEngine::reconnectIfLost()
+{
+    // A connection lost since the last action is made again; no transaction
+    // was open on it, so nothing is lost but the prepared statements.
+    if (m_inTransaction || PQstatus(m_conn) == CONNECTION_OK)
+        return;
+    PQreset(m_conn);
+    if (PQstatus(m_conn) != CONNECTION_OK)
+        throw connectError(m_conn, m_display);
+    for (auto& list : m_cache)
+        for (PgStatement* statement : list)
+            delete statement;
+    m_cache.clear();
+    m_prepared.clear();
+    configure();
+}
+
 void PgEngine::begin()
 {
-    // A connection lost since the last action is made again; nothing of a
-    // transaction was open on it.
-    if (PQstatus(m_conn) != CONNECTION_OK) {
-        PQreset(m_conn);
-        if (PQstatus(m_conn) != CONNECTION_OK)
-            throw connectError(m_conn, m_display);
-        for (auto& list : m_cache)
-            for (PgStatement* statement : list)
-                delete statement;
-        m_cache.clear();
-        m_prepared.clear();
-        configure();
-    }
+    reconnectIfLost();
     const qint64 key = qint64(schema::applicationId(m_kind));
     const QByteArray sql = "BEGIN; SELECT pg_advisory_xact_lock(" + QByteArray::number(key) + ")";
     m_inTransaction = true;

@@ -63,6 +63,7 @@ private:
     [[noreturn]] void raise(pg_result* result);
     QString quotedServer() const;
     void flush();
+    void reconnectIfLost();
     qint64 nextId(const QByteArray& table, const QByteArray& idColumn);
 
     pg_conn* m_conn;
@@ -93,6 +94,8 @@ private:
     std::vector<qint64> m_ids; // reserved ids of m_idTable not yet used
     size_t m_nextId = 0;
     QHash<QByteArray, Prepared> m_prepared;
+    int m_preparedCount = 0;
+    QHash<QByteArray, Prepared>::const_iterator prepared(const QByteArray& sql);
     QHash<QByteArray, std::vector<PgStatement*>> m_cache;
 };
 

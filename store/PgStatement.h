@@ -38,6 +38,7 @@ public:
     void clear();
     const QByteArray& sql() const { return m_sql; }
     const QByteArray& name() const { return m_name; }
+    void setName(const QByteArray& name) { m_name = name; }
     bool returnsId() const { return m_returnsId; }
     int parameterCount() const { return int(m_values.size()); }
     const std::vector<QByteArray>& values() const { return m_values; }

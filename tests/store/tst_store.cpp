@@ -94,6 +94,7 @@ private slots:
     void refusesForeignFilesWithoutTouchingThem();
     void serverDatabaseIsCreatedOnceAndGuarded();
     void serverFailuresNameTheServerWithoutPassword();
+    void serverConnectionLostAndRegained();
     void transactionsCommitRollBackAndNest();
     void diskFullRollsBackWholeAction();
     void twoProcessesWriteWithoutLocking();
@@ -248,7 +249,8 @@ void TestStore::serverFailuresNameTheServerWithoutPassword()
         QVERIFY(error.description().contains(QStringLiteral("dbname=holz")));
         QVERIFY(!error.description().contains(QStringLiteral("geheim")));
     }
-    if (!TestDatabase::serverRun())
+    // A missing database on a running server (keyword form of the location only).
+    if (!TestDatabase::serverRun() || qgetenv("STEMMO_TEST_DATABASE").contains("://"))
         return;
     const QString missing = QString::fromUtf8(qgetenv("STEMMO_TEST_DATABASE")) +
                             QStringLiteral(" dbname=stemmo_gibt_es_nicht");
@@ -259,6 +261,49 @@ void TestStore::serverFailuresNameTheServerWithoutPassword()
         QVERIFY2(error.description().contains(QStringLiteral("gibt es auf dem Server nicht")),
                  qPrintable(error.description()));
     }
+}
+
+void TestStore::serverConnectionLostAndRegained()
+{
+    if (!TestDatabase::serverRun())
+        QSKIP("needs a server (STEMMO_TEST_DATABASE)");
+    TestDatabase dir;
+    auto db = Database::open(dir.holz(), DatabaseKind::Holz);
+    auto other = Database::open(dir.holz(), DatabaseKind::Holz);
+    auto insert = [&](const QString& name) {
+        Transaction t(*db);
+        Statement st = db->prepare("INSERT INTO Listen (Liste) VALUES (?)");
+        st.bind(1, name);
+        st.run();
+        t.commit();
+    };
+    insert(QStringLiteral("vorher"));
+    Statement pid = db->prepare("SELECT pg_backend_pid()");
+    QVERIFY(pid.step());
+    const qint64 backend = pid.int64(0);
+    pid.reset();
+    Statement end = other->prepare("SELECT pg_terminate_backend(?, 5000)");
+    end.bind(1, backend);
+    QVERIFY(end.step());
+    QVERIFY(end.boolean(0));
+    end.reset();
+    try {
+        insert(QStringLiteral("verloren"));
+        QFAIL("wrote over a lost connection");
+    } catch (const DbError& error) {
+        QCOMPARE(error.number(), DbError::CantOpen);
+        QVERIFY2(error.description().contains(QStringLiteral("abgebrochen")), qPrintable(error.description()));
+    }
+    // The next action connects again, with the statements it had prepared.
+    insert(QStringLiteral("danach"));
+    QVERIFY(pid.step());
+    QVERIFY(pid.int64(0) != backend);
+    pid.reset();
+    Statement names = other->prepare("SELECT Liste FROM Listen ORDER BY Id");
+    QStringList stored;
+    while (names.step())
+        stored << names.text(0);
+    QCOMPARE(stored, (QStringList{QStringLiteral("vorher"), QStringLiteral("danach")}));
 }
 
 void TestStore::transactionsCommitRollBackAndNest()
