@@ -165,6 +165,9 @@ PgSql PgDialect::translate(const QByteArray& sql)
             result.returnsId = true;
         }
     }
+    static const QRegularExpression write(QStringLiteral("^\\s*(INSERT|UPDATE|DELETE)\\b"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    result.writes = write.match(text).hasMatch();
     static const QRegularExpression plainInsert(
         QStringLiteral("^\\s*INSERT\\s+INTO\\s+(\\w+)\\s*\\(([^()]*)\\)\\s*VALUES\\s*\\((\\s*\\?\\s*(,\\s*\\?\\s*)*)\\)\\s*$"),
         QRegularExpression::CaseInsensitiveOption);

@@ -11,6 +11,8 @@ struct PgSql {
     int parameters = 0;
     // Set for an INSERT into a table with a row id: the text returns that id.
     bool returnsId = false;
+    // INSERT, UPDATE or DELETE.
+    bool writes = false;
     // For "INSERT INTO t (a, b) VALUES (?, ?)": the table, its id column and
     // the column list, so that many such rows can go in one statement.
     QByteArray table;

@@ -211,7 +211,7 @@ QHash<QByteArray, PgEngine::Prepared>::const_iterator PgEngine::prepared(const Q
         const QByteArray name = "s" + QByteArray::number(++m_preparedCount);
         PQclear(check(PQprepare(m_conn, name.constData(), translated.text.constData(), translated.parameters,
                                 nullptr)));
-        it = m_prepared.insert(sql, Prepared{name, translated.parameters, translated.returnsId, translated.table,
+        it = m_prepared.insert(sql, Prepared{name, translated.parameters, translated.returnsId, translated.writes, translated.table,
                                              translated.idColumn, translated.columns});
     }
     return it;
@@ -246,13 +246,27 @@ pg_result* PgEngine::run(PgStatement& statement)
     flush();
     reconnectIfLost();
     // A statement kept over a lost connection is prepared again on the new one.
-    statement.setName(prepared(statement.sql())->name);
+    const auto it = prepared(statement.sql());
+    statement.setName(it->name);
+    // A failed write (a name taken twice) fails alone, as in a file: the
+    // server would otherwise abort the whole transaction with it.
+    const bool savepoint = it->writes && m_inTransaction;
+    // The savepoint of the write before is released in the same round trip.
+    if (savepoint) {
+        exec(m_savepoint ? "RELEASE SAVEPOINT stemmo_statement; SAVEPOINT stemmo_statement"
+                         : "SAVEPOINT stemmo_statement");
+        m_savepoint = true;
+    }
     const int count = statement.parameterCount();
     std::vector<const char*> values(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i)
         values[size_t(i)] = statement.nulls()[size_t(i)] ? nullptr : statement.values()[size_t(i)].constData();
-    PGresult* result =
-        check(PQexecPrepared(m_conn, statement.name().constData(), count, values.data(), nullptr, nullptr, 0));
+    PGresult* result = PQexecPrepared(m_conn, statement.name().constData(), count, values.data(), nullptr, nullptr, 0);
+    const ExecStatusType status = PQresultStatus(result);
+    if (savepoint && status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK &&
+        PQtransactionStatus(m_conn) == PQTRANS_INERROR)
+        PQclear(PQexec(m_conn, "ROLLBACK TO SAVEPOINT stemmo_statement"));
+    check(result);
     if (statement.returnsId()) {
         const int rows = PQntuples(result);
         m_changes = rows;
@@ -419,6 +433,7 @@ void PgEngine::begin()
     const qint64 key = qint64(schema::applicationId(m_kind));
     const QByteArray sql = "BEGIN; SELECT pg_advisory_xact_lock(" + QByteArray::number(key) + ")";
     m_inTransaction = true;
+    m_savepoint = false;
     m_inserted.clear();
     PGresult* result = PQexec(m_conn, sql.constData());
     const ExecStatusType status = PQresultStatus(result);

@@ -71,6 +71,7 @@ private:
     DatabaseKind m_kind;
     bool m_readOnly;
     bool m_inTransaction = false;
+    bool m_savepoint = false; // a statement's savepoint is open in the transaction
     qint64 m_lastInsertId = 0;
     int m_changes = 0;
     // Statements prepared on this connection, by their SQL as written.
@@ -78,6 +79,7 @@ private:
         QByteArray name;
         int parameters;
         bool returnsId;
+        bool writes;
         QByteArray table, idColumn, columns; // of a plain INSERT
     };
     struct Batch {

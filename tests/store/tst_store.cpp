@@ -341,12 +341,17 @@ void TestStore::transactionsCommitRollBackAndNest()
         QVERIFY_THROWS_EXCEPTION(DbError, outer.commit());
     }
     QCOMPARE(count(), 1);
-    // The unique list name is enforced without regard to case.
+    // The unique list name is enforced without regard to case; the refused
+    // statement fails alone, and the action goes on.
     {
         Transaction t(*db);
+        insert(QStringLiteral("E"));
         QVERIFY_THROWS_EXCEPTION(DbError, insert(QStringLiteral("a")));
+        QVERIFY(!db->transactionVanished());
+        insert(QStringLiteral("F"));
+        t.commit();
     }
-    QCOMPARE(count(), 1);
+    QCOMPARE(count(), 3);
 }
 
 void TestStore::diskFullRollsBackWholeAction()
