@@ -11,6 +11,7 @@
 #include "platform/Translations.h"
 #include "store/DataFolder.h"
 #include "store/DatabaseCheck.h"
+#include "store/DatabaseChoice.h"
 #include "store/DbError.h"
 #include "store/Settings.h"
 
@@ -49,7 +50,14 @@ int main(int argc, char* argv[])
         return 0;
     }
 
-    const store::DataFolder folder(store::DataFolder::defaultPath());
+    // The lists on a server database when this workstation names one
+    // (--database, $STEMMO_DATABASE or the options), else in the data folder.
+    store::Settings settings(store::Settings::defaultPath());
+    QStringList arguments = QApplication::arguments();
+    const store::DatabaseChoice choice(store::DatabaseChoice::takeOption(arguments), settings);
+    if (!choice.problem().isEmpty())
+        return refuse(choice.problem());
+    const store::DataFolder folder = choice.folder(store::DataFolder::defaultPath());
     QStringList setupMessages;
     try {
         // A damaged list database is reported before anything opens it for
@@ -66,7 +74,6 @@ int main(int argc, char* argv[])
     }
     const app::ShippedFiles::Result shipped = app::ShippedFiles::ensure(folder);
     platform::QtUserInterface ui(shipped.soundFile, shipped.helpFile);
-    store::Settings settings(store::Settings::defaultPath());
 
     std::unique_ptr<app::StemoraProgram> program;
     try {

@@ -4,7 +4,9 @@
 #include "cli/Manual.h"
 
 #include "platform/Translations.h"
+#include "store/DatabaseChoice.h"
 #include "store/DbError.h"
+#include "store/Settings.h"
 
 #include <QCoreApplication>
 #include <exception>
@@ -19,6 +21,7 @@ int runCommandLine(QCoreApplication& app, const QList<Command>& table)
 
     QStringList args = app.arguments().mid(1);
     QString dataFolder;
+    QString database;
     bool json = false;
     QTextStream err(stderr);
     QTextStream out(stdout);
@@ -30,6 +33,10 @@ int runCommandLine(QCoreApplication& app, const QList<Command>& table)
             dataFolder = args.takeFirst();
         } else if (option.startsWith(QLatin1String("--data="))) {
             dataFolder = option.mid(7);
+        } else if (option == QLatin1String("--database") && !args.isEmpty()) {
+            database = args.takeFirst();
+        } else if (option.startsWith(QLatin1String("--database="))) {
+            database = option.mid(11);
         } else if (option == QLatin1String("--help")) {
             writeHelp(out);
             return 0;
@@ -47,7 +54,14 @@ int runCommandLine(QCoreApplication& app, const QList<Command>& table)
     for (const auto& command : table) {
         if (name != QLatin1String(command.name))
             continue;
-        CliContext context{store::DataFolder(dataFolder), json};
+        // --database, else $STEMMO_DATABASE, else the user's setting, else
+        // the data folder's files.
+        const store::DatabaseChoice choice(database, store::Settings(store::Settings::defaultPath()));
+        if (!choice.problem().isEmpty()) {
+            err << choice.problem() << Qt::endl;
+            return 2;
+        }
+        CliContext context{choice.folder(dataFolder), json};
         try {
             return command.run(context, args);
         } catch (const CommandError& error) {

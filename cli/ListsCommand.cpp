@@ -35,7 +35,8 @@ int runLists(CliContext& context, const QStringList& args)
     }
     QTextStream& out = context.out();
     if (lists.isEmpty()) {
-        out << "Keine Holzlisten vorhanden (" << context.folder().holzDb() << ")." << Qt::endl;
+        out << "Keine Holzlisten vorhanden ("
+            << store::DatabaseLocation(context.folder().holzDb()).forDisplay() << ")." << Qt::endl;
         return 0;
     }
     out << qSetFieldWidth(20) << Qt::left << "Liste"

@@ -124,6 +124,10 @@ void Form1::Form_Activate()
 
 QString Form1::databasePath() const
 {
+    // A workstation on the server database reads its lists there, until the
+    // user picks a list file for this session.
+    if (m_dataFolder.onServer() && !m_fileChosen)
+        return m_dataFolder.holzDb();
     QString folder = m_settings.get(store::keys::DatenbankDir);
     if (folder.isEmpty())
         folder = m_dataFolder.path();
@@ -178,6 +182,7 @@ bool Form1::useDatabaseFile(const QString& path)
     }
     saveSetting(store::keys::DatenbankDir, QDir::cleanPath(file.absolutePath()));
     saveSetting(store::keys::Datenbank, file.fileName());
+    m_fileChosen = true;
     return true;
 }
 

@@ -125,6 +125,7 @@ private:
     store::Settings& m_settings;
     platform::UserInterface& m_ui;
     store::DataFolder m_dataFolder;
+    bool m_fileChosen = false; // a list file picked in this session
     QString m_documentsFolder;
     std::function<void(const QString&)> m_openDocument;
 

@@ -12,6 +12,7 @@
 #include "platform/Translations.h"
 #include "platform/WindowPlacement.h"
 #include "store/DataFolder.h"
+#include "store/DatabaseChoice.h"
 #include "store/Settings.h"
 
 #include <QApplication>
@@ -35,7 +36,8 @@ int main(int argc, char* argv[])
     const QString channel =
         platform::SingleInstance::channelName(QString::fromLatin1(platform::ReportProgramName));
     // "Stemprint DATEI" (the desktop's "Öffnen mit"): show that list database.
-    const QStringList arguments = app.arguments().mid(1);
+    QStringList arguments = app.arguments().mid(1);
+    const QString database = store::DatabaseChoice::takeOption(arguments);
     const QString file = arguments.isEmpty() ? QString() : QFileInfo(arguments.first()).absoluteFilePath();
     if (!instance.tryBecomePrimary(channel)) {
         platform::SingleInstance::activateRunning(channel, 2000, file);
@@ -43,7 +45,11 @@ int main(int argc, char* argv[])
     }
 
     store::Settings settings(store::Settings::defaultPath());
-    const store::DataFolder folder;
+    // The lists on a server database when this workstation names one
+    // (--database, $STEMMO_DATABASE or the options); the working copy and
+    // the photos stay in the data folder either way.
+    const store::DatabaseChoice choice(database, settings);
+    const store::DataFolder folder = choice.folder();
     // The recording program puts the help page and the sound into the data
     // folder; until it has run once, the installed ones serve.
     const auto shippedFile = [&folder](const QString& name) {

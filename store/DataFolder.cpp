@@ -12,6 +12,13 @@ DataFolder::DataFolder(QString path, QString database)
 {
 }
 
+DataFolder DataFolder::files(const QString& path)
+{
+    DataFolder folder(path, QStringLiteral("-"));
+    folder.m_server = DatabaseLocation();
+    return folder;
+}
+
 QString DataFolder::defaultPath()
 {
     const QString fromEnvironment = qEnvironmentVariable("STEMMO_DATA");

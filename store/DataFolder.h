@@ -20,6 +20,8 @@ public:
     explicit DataFolder(QString path = QString(), QString database = QString());
 
     static QString defaultPath();
+    // The folder's own files, whatever $STEMMO_DATABASE says.
+    static DataFolder files(const QString& path);
 
     const QString& path() const { return m_path; }
     // The server database when one is chosen; empty for the folder's files.

@@ -35,6 +35,9 @@ inline constexpr SettingKey Guete3{App, Properties, "Guete3", "D"};
 inline constexpr SettingKey Sorte1{App, Properties, "Sorte1", "IL"};
 inline constexpr SettingKey Sorte2{App, Properties, "Sorte2", "L"};
 inline constexpr SettingKey Sorte3{App, Properties, "Sorte3", "S"};
+// The server database this user works on (no password: that stays in the
+// client library's password or service file); empty: the data folder's files.
+inline constexpr SettingKey Datenbankserver{App, Properties, "Datenbankserver", ""};
 // Column widths the user dragged in the entry screen's tables, in pixels
 // separated by commas; 0 leaves a column at the width its texts need.
 inline constexpr const char* Columns = "Spalten";
