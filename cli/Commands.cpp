@@ -8,6 +8,10 @@ const QList<Command>& commands()
     static const QList<Command> list{
         {"init", "", "Datenordner mit leerer Listendatenbank und Stammdaten anlegen", &runInit},
         {"check", "", "Listen- und Stammdaten-Datenbank auf Beschädigung prüfen (schreibt nichts)", &runCheck},
+        {"migrate", "--to ORT | --from ORT",
+         "Listen, Lagerorte und Stammdaten des Datenordners in eine leere Server-Datenbank (oder einen "
+         "anderen Datenordner) übertragen, oder von dort zurück in den Datenordner; prüft alles vor dem Speichern",
+         &runMigrate},
         {"lists", "", "alle Holzlisten mit Kubatur, Stückzahl und Datum zeigen", &runLists},
         {"stammdaten", "DATEI", "Stammdatendatei einlesen", &runStammdaten},
         {"import", "DATEI",

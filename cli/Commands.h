@@ -23,6 +23,7 @@ const QList<Command>& commands();
 // The commands; each lives in a file of its own.
 int runInit(CliContext& context, const QStringList& args);
 int runCheck(CliContext& context, const QStringList& args);
+int runMigrate(CliContext& context, const QStringList& args);
 int runLists(CliContext& context, const QStringList& args);
 int runStammdaten(CliContext& context, const QStringList& args);
 int runSpecies(CliContext& context, const QStringList& args);

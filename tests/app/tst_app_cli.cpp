@@ -35,6 +35,7 @@ private slots:
     void failedSettingsWriteIsNoSuccess();
     void listNamesAreCheckedOnEveryWayIn();
     void storagePlacesAndPhotosFollowTheList();
+    void anOfficeMovesItsListsAwayAndBack();
 
 private:
     Run stemmo(const char* line) const { return m_stemmo.run(line); }
@@ -427,6 +428,46 @@ void TestAppCli::storagePlacesAndPhotosFollowTheList()
     QCOMPARE(stemmo({QStringLiteral("delete-list"), QStringLiteral("Süd")}).exitCode, 0);
     QVERIFY(!QFileInfo::exists(moved));
     QVERIFY(QDir(m_folder.file(QStringLiteral("Fotos"))).isEmpty());
+}
+
+void TestAppCli::anOfficeMovesItsListsAwayAndBack()
+{
+    // Another place is a server database or, as here, another data folder:
+    // the command treats both alike.
+    const QString settings = m_folder.file(QStringLiteral("Umzug.ini"));
+    const testing::StemmoCommand office(QStringLiteral(STEMMO_CLI), m_folder.file(QStringLiteral("buero")),
+                                        settings);
+    const testing::StemmoCommand back(QStringLiteral(STEMMO_CLI), m_folder.file(QStringLiteral("zurueck")),
+                                      settings);
+    const QString away = m_folder.file(QStringLiteral("gemeinsam"));
+    const auto listed = [](const testing::StemmoCommand& at) {
+        QStringList shown;
+        for (const char* list : {"Ost", "West"})
+            shown << at.run({QStringLiteral("records"), QString::fromLatin1(list)}).out;
+        return shown;
+    };
+    QCOMPARE(office.run("generate Ost 300 --seed 3").exitCode, 0);
+    QCOMPARE(office.run("new-list West").exitCode, 0);
+    QCOMPARE(office.run("add West --length 4 --diameter 30 --species Fichte --guete B --sorte L").exitCode,
+             0);
+    const QStringList before = listed(office);
+
+    QCOMPARE(office.run("migrate").exitCode, 2);
+    Run run = office.run({QStringLiteral("migrate"), QStringLiteral("--to"), away});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QVERIFY2(run.out.contains(QStringLiteral("2 Listen, 301 Datensätze")), qPrintable(run.out));
+    // A second run finds the target holding lists and leaves it as it is.
+    run = office.run({QStringLiteral("migrate"), QStringLiteral("--to"), away});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(QStringLiteral("schon 2 Holzlisten")), qPrintable(run.err));
+    QCOMPARE(listed(testing::StemmoCommand(QStringLiteral(STEMMO_CLI), away, settings)), before);
+
+    QCOMPARE(back.run("init").exitCode, 0);
+    run = back.run({QStringLiteral("migrate"), QStringLiteral("--from"), away});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QCOMPARE(listed(back), before);
+    QCOMPARE(back.run({QStringLiteral("migrate"), QStringLiteral("--from"), away}).exitCode, 1);
+    QCOMPARE(listed(back), before);
 }
 
 QTEST_GUILESS_MAIN(TestAppCli)
