@@ -33,6 +33,42 @@ DataFolderSetup::Result DataFolderSetup::ensure(const store::DataFolder& folder)
                                      .arg(folder.path())
                                      .toStdString());
 
+    if (folder.onServer())
+        ensureServer(folder, result);
+    else
+        ensureFiles(folder, result);
+
+    // The ELDATsmart code table lies beside the master data, for the user
+    // to edit; one already there is the user's and stays.
+    const QString codes = folder.file(QLatin1String(exporter::EldatCodes::FileName));
+    if (!QFileInfo::exists(codes)) {
+        QSaveFile file(codes);
+        if (file.open(QIODevice::WriteOnly) && file.write(exporter::EldatCodes::shipped()) > 0 &&
+            file.commit())
+            result.created << codes;
+    }
+    return result;
+}
+
+void DataFolderSetup::ensureServer(const store::DataFolder& folder, Result& result)
+{
+    // Opening creates the tables of an empty server database; its first
+    // user brings the shipped master data, as a new data folder gets them.
+    const QString shown = folder.server().forDisplay();
+    store::Database::open(folder.holzDb(), store::DatabaseKind::Holz);
+    auto master = store::Database::open(folder.masterDb(), store::DatabaseKind::MasterData);
+    if (!store::MasterData(*master).isEmpty())
+        return;
+    const auto loaded = MasterDataImport(*master).Stammdaten_Einlesen(defaultMasterData());
+    if (!loaded.ok)
+        throw std::runtime_error(QStringLiteral("Die mitgelieferten Stammdaten sind fehlerhaft: %1")
+                                     .arg(loaded.message ? loaded.message->text : QString())
+                                     .toStdString());
+    result.created << shown;
+}
+
+void DataFolderSetup::ensureFiles(const store::DataFolder& folder, Result& result)
+{
     const bool newLists = !QFileInfo::exists(folder.holzDb());
     store::Database::open(folder.holzDb(), store::DatabaseKind::Holz);
     if (newLists)
@@ -72,16 +108,6 @@ DataFolderSetup::Result DataFolderSetup::ensure(const store::DataFolder& folder)
                                         masterExisted ? QStringLiteral("enthielt keine Stammdaten")
                                                       : QStringLiteral("fehlte"));
     }
-
-    // The ELDATsmart code table lies beside the master data, for the user
-    // to edit; one already there is the user's and stays.
-    const QString codes = folder.file(QLatin1String(exporter::EldatCodes::FileName));
-    if (!QFileInfo::exists(codes)) {
-        QSaveFile file(codes);
-        if (file.open(QIODevice::WriteOnly) && file.write(exporter::EldatCodes::shipped()) > 0 && file.commit())
-            result.created << codes;
-    }
-    return result;
 }
 
 } // namespace importer

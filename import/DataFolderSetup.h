@@ -17,6 +17,10 @@ namespace importer {
 // the shipped master data, and the result says so. An empty list database
 // is refused (store::Database::open): its lists are gone, and a new empty
 // file would hide that.
+//
+// On a server database (several workstations) the tables are created by
+// the first program that opens it, and the shipped master data are read
+// in while it holds none; the folder keeps only the local files.
 class DataFolderSetup {
 public:
     struct Result {
@@ -32,6 +36,10 @@ public:
     // The master-data file shipped with the program: the installed one in
     // share/stemmo, else the copy built into the program.
     static QByteArray defaultMasterData();
+
+private:
+    static void ensureFiles(const store::DataFolder& folder, Result& result);
+    static void ensureServer(const store::DataFolder& folder, Result& result);
 };
 
 } // namespace importer

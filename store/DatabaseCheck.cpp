@@ -81,9 +81,22 @@ QString keepCopy(const QString& path)
 DatabaseCheck::Result DatabaseCheck::run(const QString& path, DatabaseKind kind)
 {
     Result result;
-    // A server database has no file here to check; the server guards its own pages.
-    if (DatabaseLocation::isServer(path))
+    // A server database has no file here to check; the server guards its own
+    // pages. Opening it read-only tells whether it answers.
+    if (DatabaseLocation::isServer(path)) {
+        const QString shown = DatabaseLocation(path).forDisplay();
+        try {
+            Database::open(path, kind, OpenMode::ReadOnly);
+            result.findings << QStringLiteral("Server-Datenbank erreichbar; die Dateiprüfung entfällt");
+        } catch (const DbError& error) {
+            result.outcome = Outcome::Unreachable;
+            result.findings << error.description();
+            result.message = QStringLiteral("Die %1 auf dem Server %2 lässt sich nicht öffnen: %3")
+                                 .arg(schema::kindName(kind),
+                                      QStringLiteral("„") + shown + QStringLiteral("“"), error.description());
+        }
         return result;
+    }
     const QFileInfo info(path);
     if (!info.exists()) {
         result.outcome = Outcome::Missing;

@@ -15,12 +15,16 @@ namespace store {
 // (with its write-ahead log) as "<file>.defekt" beside it, so that whoever
 // restores a backup copy still has the damaged data to rescue from, and its
 // message tells the user what to do.
+//
+// A server database has no file to check: its server guards its pages. The
+// check opens it read-only instead, and names what the connection answered.
 class DatabaseCheck {
 public:
     enum class Outcome {
         Ok,
-        Missing, // no file at the path
-        Damaged, // the file fails the check, is empty or is no database
+        Missing,     // no file at the path
+        Damaged,     // the file fails the check, is empty or is no database
+        Unreachable, // a server database that cannot be opened
     };
     struct Result {
         Outcome outcome = Outcome::Ok;
