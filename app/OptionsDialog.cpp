@@ -34,7 +34,8 @@ QLabel* clickableCaption(const QString& text, const QString& name, QWidget* pare
 
 } // namespace
 
-OptionsDialog::OptionsDialog(Options& model, QWidget* parent) : QDialog(parent), m_model(model)
+OptionsDialog::OptionsDialog(Options& model, QWidget* parent, ServerSetting* server)
+    : QDialog(parent), m_model(model), m_server(server)
 {
     setWindowTitle(QStringLiteral("Optionen – Auswahl"));
     setObjectName(QStringLiteral("frmOpt"));
@@ -141,6 +142,52 @@ OptionsDialog::OptionsDialog(Options& model, QWidget* parent) : QDialog(parent),
     layout->addWidget(formats);
     layout->addWidget(autoLos);
     layout->addWidget(entry);
+    if (m_server) {
+        auto* serverBox = new QGroupBox(QStringLiteral("Datenbankserver (mehrere Arbeitsplätze)"), this);
+        auto* serverGrid = new QGridLayout(serverBox);
+        m_txtServer = new QLineEdit(serverBox);
+        m_txtServer->setObjectName(QStringLiteral("txtServer"));
+        m_txtServer->setPlaceholderText(
+            QStringLiteral("leer: Dateien des Datenordners; z. B. service=stemmo"));
+        m_txtServer->setAccessibleName(QStringLiteral("Datenbankserver"));
+        m_txtServer->setToolTip(QStringLiteral("Verbindungsangabe der gemeinsamen Datenbank, z. B. "
+                                               "„postgresql://server/stemmo?sslmode=verify-full“ "
+                                               "oder „service=stemmo“. Das Passwort gehört in ~/.pgpass oder "
+                                               "~/.pg_service.conf, nicht hierher."));
+        connect(m_txtServer, &QLineEdit::textEdited, this,
+                [this](const QString& text) { m_server->setTxtServer(text); });
+        auto* testen = new QPushButton(QStringLiteral("Verbindung testen"), serverBox);
+        testen->setObjectName(QStringLiteral("cmdTesten"));
+        testen->setAutoDefault(false);
+        connect(testen, &QPushButton::clicked, this, [this] {
+            m_lblServer->setText(QStringLiteral("Verbindung wird geprüft …"));
+            m_lblServer->repaint();
+            m_server->cmdTesten_Click();
+            renderServer();
+        });
+        auto* speichern = new QPushButton(QStringLiteral("Speichern"), serverBox);
+        speichern->setObjectName(QStringLiteral("cmdServerSpeichern"));
+        speichern->setAutoDefault(false);
+        connect(speichern, &QPushButton::clicked, this, [this] {
+            m_server->cmdSpeichern_Click();
+            renderServer();
+        });
+        m_lblServer = new QLabel(serverBox);
+        m_lblServer->setObjectName(QStringLiteral("lblServer"));
+        m_lblServer->setWordWrap(true);
+        serverGrid->addWidget(m_txtServer, 0, 0);
+        serverGrid->addWidget(testen, 0, 1);
+        serverGrid->addWidget(speichern, 0, 2);
+        serverGrid->addWidget(m_lblServer, 1, 0, 1, 3);
+        serverGrid->setColumnStretch(0, 1);
+        layout->addWidget(serverBox);
+        setTabOrder(m_checks[Options::chkSortimentsliste], m_txtServer);
+        setTabOrder(m_txtServer, testen);
+        setTabOrder(testen, speichern);
+        setTabOrder(speichern, schliessen);
+        m_server->Form_Load();
+        renderServer();
+    }
     auto* office = new QLabel(QStringLiteral("FA Dizidoravori"), this);
     office->setObjectName(QStringLiteral("lblForstamt"));
     office->setEnabled(false);
@@ -203,6 +250,16 @@ void OptionsDialog::render()
         const QSignalBlocker block(m_txtLos);
         m_txtLos->setText(m_model.txtLos());
     }
+}
+
+void OptionsDialog::renderServer()
+{
+    if (m_txtServer->text() != m_server->txtServer()) {
+        const QSignalBlocker block(m_txtServer);
+        m_txtServer->setText(m_server->txtServer());
+    }
+    m_lblServer->setText(m_server->lblStatus());
+    m_lblServer->setStyleSheet(m_server->statusIsError() ? QStringLiteral("color: #a00000;") : QString());
 }
 
 void OptionsDialog::reject()

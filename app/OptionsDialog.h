@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/Options.h"
+#include "app/ServerSetting.h"
 
 #include <QDialog>
 #include <array>
@@ -9,7 +10,9 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 
 namespace app {
@@ -19,7 +22,8 @@ namespace app {
 class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit OptionsDialog(Options& model, QWidget* parent = nullptr);
+    // `server`: the section for the shared server database; none without it.
+    explicit OptionsDialog(Options& model, QWidget* parent = nullptr, ServerSetting* server = nullptr);
 
     // Shows the window with the stored record order selected again.
     void open();
@@ -32,6 +36,8 @@ public:
     QRadioButton* formatButton(int number) const { return m_formats[size_t(number - 1)]; }
     QCheckBox* checkBox(Options::Check check) const { return m_checks[check]; }
     QLineEdit* losEdit() const { return m_txtLos; }
+    QLineEdit* serverEdit() const { return m_txtServer; }
+    QLabel* serverStatus() const { return m_lblServer; }
 
     // Escape: leaves the window as closing it does.
     void reject() override;
@@ -41,6 +47,7 @@ protected:
 
 private:
     void render();
+    void renderServer();
 
     Options& m_model;
     QComboBox* m_cmbSorte;
@@ -49,6 +56,9 @@ private:
     std::array<QRadioButton*, 8> m_formats{};
     std::array<QCheckBox*, Options::CheckCount> m_checks{};
     QLineEdit* m_txtLos;
+    ServerSetting* m_server;
+    QLineEdit* m_txtServer = nullptr;
+    QLabel* m_lblServer = nullptr;
     bool m_closing = false;
 };
 

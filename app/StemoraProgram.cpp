@@ -4,6 +4,7 @@
 #include "app/Options.h"
 #include "app/OptionsDialog.h"
 #include "app/ReportLauncher.h"
+#include "app/ServerSetting.h"
 #include "app/StartWindow.h"
 #include "app/StartWindowWidget.h"
 #include "entry/FrmHolz.h"
@@ -61,7 +62,8 @@ StemoraProgram::StemoraProgram(const store::DataFolder& folder, store::Settings&
     regionChanged();
 
     m_window = std::make_unique<entry::FrmHolzWindow>(*m_frmHolz, &settings);
-    m_optionsDialog = new OptionsDialog(*m_options, m_window.get());
+    m_serverSetting = std::make_unique<ServerSetting>(settings, ui);
+    m_optionsDialog = new OptionsDialog(*m_options, m_window.get(), m_serverSetting.get());
     m_frmLosDialog = new lots::FrmLosDialog(*m_frmLos, m_window.get());
     m_frmLagerDialog = new lots::FrmLagerDialog(*m_frmLager, m_window.get());
     m_mantelDialog = new mantel::FrmMantelDialog(*m_frmMantel, m_window.get());

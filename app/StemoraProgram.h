@@ -7,7 +7,7 @@
 namespace platform {
 class LinkOpener;
 class UserInterface;
-}
+} // namespace platform
 namespace store {
 class DataFolder;
 class Database;
@@ -42,6 +42,7 @@ namespace app {
 
 class Options;
 class OptionsDialog;
+class ServerSetting;
 class ReportLauncher;
 class StartWindow;
 class StartWindowWidget;
@@ -101,6 +102,7 @@ private:
     std::unique_ptr<store::MasterData> m_masterData;
     std::unique_ptr<entry::FrmHolz> m_frmHolz;
     std::unique_ptr<Options> m_options;
+    std::unique_ptr<ServerSetting> m_serverSetting;
     std::unique_ptr<lots::LotRules> m_lotRules;
     std::unique_ptr<lots::FrmLos> m_frmLos;
     std::unique_ptr<platform::LinkOpener> m_links;
