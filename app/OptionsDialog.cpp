@@ -161,6 +161,7 @@ OptionsDialog::OptionsDialog(Options& model, QWidget* parent, ServerSetting* ser
         testen->setAutoDefault(false);
         connect(testen, &QPushButton::clicked, this, [this] {
             m_lblServer->setText(QStringLiteral("Verbindung wird geprüft …"));
+            m_lblServer->setVisible(true);
             m_lblServer->repaint();
             m_server->cmdTesten_Click();
             renderServer();
@@ -259,6 +260,7 @@ void OptionsDialog::renderServer()
         m_txtServer->setText(m_server->txtServer());
     }
     m_lblServer->setText(m_server->lblStatus());
+    m_lblServer->setVisible(!m_server->lblStatus().isEmpty());
     m_lblServer->setStyleSheet(m_server->statusIsError() ? QStringLiteral("color: #a00000;") : QString());
 }
 
