@@ -63,6 +63,10 @@ const QList<GlobalOption>& globalOptions()
 {
     static const QList<GlobalOption> list{
         {"--data", "ORDNER", "Datenordner (sonst $STEMMO_DATA oder der Ordner des Benutzers)"},
+        {"--database", "ORT",
+         "gemeinsame Server-Datenbank für Listen und Stammdaten, z. B. service=stemmo oder "
+         "postgresql://server/stemmo (sonst $STEMMO_DATABASE, die Einstellung Datenbankserver oder die "
+         "Dateien des Datenordners)"},
         {"--json", "", "Ausgabe als JSON"},
         {"--help", "", "diese Übersicht zeigen"},
     };
@@ -113,7 +117,7 @@ UsageWords usageWords(const QString& usage)
 
 void writeHelp(QTextStream& out)
 {
-    out << "Aufruf: stemmo [--data ORDNER] [--json] BEFEHL [ARGUMENTE]\n\n";
+    out << "Aufruf: stemmo [--data ORDNER] [--database ORT] [--json] BEFEHL [ARGUMENTE]\n\n";
     for (const GlobalOption& option : globalOptions()) {
         const QString head = QString::fromLatin1(option.name) +
                              (*option.argument ? QLatin1Char(' ') + text(option.argument) : QString());
@@ -146,7 +150,8 @@ QString manPage(const QString& version, const QString& date)
         << "stemmo \\- Holzlisten auf der Befehlszeile aufnehmen, konvertieren und drucken\n"
         << ".SH ÜBERSICHT\n"
         << ".B stemmo\n"
-        << "[\\fB\\-\\-data\\fR \\fIORDNER\\fR] [\\fB\\-\\-json\\fR] \\fIBEFEHL\\fR [\\fIARGUMENTE\\fR]\n"
+        << "[\\fB\\-\\-data\\fR \\fIORDNER\\fR] [\\fB\\-\\-database\\fR \\fIORT\\fR] [\\fB\\-\\-json\\fR] "
+           "\\fIBEFEHL\\fR [\\fIARGUMENTE\\fR]\n"
         << ".SH BESCHREIBUNG\n"
         << "\\fBstemmo\\fR arbeitet auf demselben Datenordner und denselben Einstellungen wie das\n"
         << "Aufnahmeprogramm \\fBStemora\\fR und das Berichtsprogramm \\fBStemprint\\fR: Holzlisten\n"
@@ -178,6 +183,9 @@ QString manPage(const QString& version, const QString& date)
         << ".SH UMGEBUNG\n"
         << ".TP\n.B STEMMO_DATA\nDatenordner, wenn \\fB\\-\\-data\\fR fehlt.\n"
         << ".TP\n.B STEMMO_SETTINGS\nEinstellungsdatei statt \\fI~/.config/Stemmo/Stemmo.ini\\fR.\n"
+        << ".TP\n.B STEMMO_DATABASE\nGemeinsame Server-Datenbank, wenn \\fB\\-\\-database\\fR fehlt; geht\n"
+        << "der Einstellung \\fIDatenbankserver\\fR vor. Leer: die Dateien des Datenordners.\n"
+        << "Das Passwort steht nie hier, sondern in \\fI~/.pgpass\\fR oder \\fI~/.pg_service.conf\\fR.\n"
         << ".SH DATEIEN\n"
         << ".TP\n.I ~/.local/share/Stemmo/\n"
         << "Datenordner mit der Listendatenbank \\fIHolz.db\\fR, den Stammdaten \\fIMRinden.db\\fR und\n"
@@ -190,7 +198,15 @@ QString manPage(const QString& version, const QString& date)
         << "stemmo \\-\\-data /tmp/wald new\\-list Nord \\-\\-name Huber\n"
         << "stemmo \\-\\-data /tmp/wald add Nord \\-\\-length 4 \\-\\-diameter 25 \\-\\-species Fichte\n"
         << "stemmo \\-\\-data /tmp/wald report Nord \\-\\-pdf /tmp/nord.pdf\n"
+        << "stemmo \\-\\-data /tmp/wald migrate \\-\\-to service=stemmo\n"
         << ".fi\n"
+        << ".SH GEMEINSAME DATENBANK\n"
+        << "Mehrere Arbeitsplätze arbeiten auf einer Server-Datenbank (\\fB\\-\\-database\\fR,\n"
+        << "\\fBSTEMMO_DATABASE\\fR oder die Einstellung \\fIDatenbankserver\\fR im Optionenfenster).\n"
+        << "\\fBmigrate \\-\\-to\\fR überträgt die Listen, Lagerorte und Stammdaten des Datenordners\n"
+        << "in eine leere Server-Datenbank, \\fBmigrate \\-\\-from\\fR zurück in einen Datenordner ohne\n"
+        << "Listen; beide prüfen Anzahlen und Summen je Liste vor dem Speichern und ändern bei einer\n"
+        << "Abweichung nichts. Die Arbeitsdatenbank und die Fotos der Lose bleiben im Datenordner.\n"
         << ".SH SIEHE AUCH\n"
         << "\\fBStemora\\fR und \\fBStemprint\\fR im Menü der Arbeitsoberfläche.\n";
     out.flush();
@@ -217,7 +233,7 @@ QString bashCompletion()
         << "    local command=\"\" i\n"
         << "    for ((i = 1; i < COMP_CWORD; i++)); do\n"
         << "        case \"${COMP_WORDS[i]}\" in\n"
-        << "            --data) ((i++)) ;;\n"
+        << "            --data|--database) ((i++)) ;;\n"
         << "            -*) ;;\n"
         << "            *) command=\"${COMP_WORDS[i]}\"; break ;;\n"
         << "        esac\n"
