@@ -57,6 +57,9 @@ int main(int argc, char* argv[])
     const store::DatabaseChoice choice(store::DatabaseChoice::takeOption(arguments), settings);
     if (!choice.problem().isEmpty())
         return refuse(choice.problem());
+    // The report program started from here works on the same database.
+    if (choice.source() == store::DatabaseChoice::Source::CommandLine)
+        qputenv("STEMMO_DATABASE", choice.location().text().toUtf8());
     const store::DataFolder folder = choice.folder(store::DataFolder::defaultPath());
     QStringList setupMessages;
     try {
