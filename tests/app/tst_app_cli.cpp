@@ -9,6 +9,7 @@
 #include "store/Database.h"
 #include "store/SettingKeys.h"
 #include "store/Settings.h"
+#include "tests/store/TestDatabase.h"
 #include "tests/support/ExifJpeg.h"
 #include "tests/support/ScriptedUserInterface.h"
 #include "tests/support/StemmoCommand.h"
@@ -36,6 +37,7 @@ private slots:
     void listNamesAreCheckedOnEveryWayIn();
     void storagePlacesAndPhotosFollowTheList();
     void anOfficeMovesItsListsAwayAndBack();
+    void aFreshServerDatabaseIsSetUpByItsFirstUser();
 
 private:
     Run stemmo(const char* line) const { return m_stemmo.run(line); }
@@ -432,18 +434,19 @@ void TestAppCli::storagePlacesAndPhotosFollowTheList()
 
 void TestAppCli::anOfficeMovesItsListsAwayAndBack()
 {
-    // Another place is a server database or, as here, another data folder:
-    // the command treats both alike.
+    // The other place: the tests' server database when there is one, else
+    // another data folder; the command treats both alike.
+    const TestDatabase shared;
     const QString settings = m_folder.file(QStringLiteral("Umzug.ini"));
     const testing::StemmoCommand office(QStringLiteral(STEMMO_CLI), m_folder.file(QStringLiteral("buero")),
                                         settings);
     const testing::StemmoCommand back(QStringLiteral(STEMMO_CLI), m_folder.file(QStringLiteral("zurueck")),
                                       settings);
-    const QString away = m_folder.file(QStringLiteral("gemeinsam"));
-    const auto listed = [](const testing::StemmoCommand& at) {
+    const QString away = shared.onServer() ? shared.holz() : m_folder.file(QStringLiteral("gemeinsam"));
+    const auto listed = [](const testing::StemmoCommand& at, const QStringList& options = {}) {
         QStringList shown;
         for (const char* list : {"Ost", "West"})
-            shown << at.run({QStringLiteral("records"), QString::fromLatin1(list)}).out;
+            shown << at.run(options + QStringList{QStringLiteral("records"), QString::fromLatin1(list)}).out;
         return shown;
     };
     QCOMPARE(office.run("generate Ost 300 --seed 3").exitCode, 0);
@@ -460,7 +463,11 @@ void TestAppCli::anOfficeMovesItsListsAwayAndBack()
     run = office.run({QStringLiteral("migrate"), QStringLiteral("--to"), away});
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(QStringLiteral("schon 2 Holzlisten")), qPrintable(run.err));
-    QCOMPARE(listed(testing::StemmoCommand(QStringLiteral(STEMMO_CLI), away, settings)), before);
+    const QStringList there = shared.onServer() ? QStringList{QStringLiteral("--database"), away} : QStringList{};
+    QCOMPARE(listed(testing::StemmoCommand(QStringLiteral(STEMMO_CLI), shared.onServer() ? shared.path() : away,
+                                           settings),
+                    there),
+             before);
 
     QCOMPARE(back.run("init").exitCode, 0);
     run = back.run({QStringLiteral("migrate"), QStringLiteral("--from"), away});
@@ -468,6 +475,22 @@ void TestAppCli::anOfficeMovesItsListsAwayAndBack()
     QCOMPARE(listed(back), before);
     QCOMPARE(back.run({QStringLiteral("migrate"), QStringLiteral("--from"), away}).exitCode, 1);
     QCOMPARE(listed(back), before);
+}
+
+void TestAppCli::aFreshServerDatabaseIsSetUpByItsFirstUser()
+{
+    const TestDatabase server;
+    if (!server.onServer())
+        QSKIP("no test server (STEMMO_TEST_DATABASE)");
+    const testing::StemmoCommand first(QStringLiteral(STEMMO_CLI), server.path(),
+                                       m_folder.file(QStringLiteral("Erster.ini")));
+    const QStringList on{QStringLiteral("--database"), server.holz()};
+    Run run = first.run(on + QStringList{QStringLiteral("species")});
+    QVERIFY2(run.exitCode == 0 && run.out.contains(QStringLiteral("Fichte")), qPrintable(run.err));
+    // The folder holds no list database of its own.
+    QVERIFY(!QFileInfo::exists(server.file(QStringLiteral("Holz.db"))));
+    run = first.run(on + QStringList{QStringLiteral("check")});
+    QVERIFY2(run.exitCode == 0 && run.out.contains(QStringLiteral("Server-Datenbank erreichbar")), qPrintable(run.err));
 }
 
 QTEST_GUILESS_MAIN(TestAppCli)
