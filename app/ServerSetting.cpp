@@ -64,9 +64,11 @@ void ServerSetting::cmdTesten_Click()
                       .arg(lists == 1 ? QStringLiteral("Holzliste") : QStringLiteral("Holzlisten")),
                   false);
     } catch (const store::DbError& error) {
-        setStatus(QStringLiteral("Keine Verbindung: %1").arg(error.description()), true);
+        // The description names the cause: no server, no such database,
+        // refused login, or a database no program has set up yet.
+        setStatus(error.description(), true);
     } catch (const std::exception& error) {
-        setStatus(QStringLiteral("Keine Verbindung: %1").arg(QString::fromUtf8(error.what())), true);
+        setStatus(QString::fromUtf8(error.what()), true);
     }
 }
 

@@ -19,7 +19,7 @@ QString outcomeName(store::DatabaseCheck::Outcome outcome)
     case store::DatabaseCheck::Outcome::Damaged:
         return QStringLiteral("beschädigt");
     case store::DatabaseCheck::Outcome::Unreachable:
-        return QStringLiteral("nicht erreichbar");
+        return QStringLiteral("nicht zu öffnen");
     }
     return QString();
 }
