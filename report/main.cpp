@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QMessageBox>
 
 int main(int argc, char* argv[])
 {
@@ -49,6 +50,10 @@ int main(int argc, char* argv[])
     // (--database, $STEMMO_DATABASE or the options); the working copy and
     // the photos stay in the data folder either way.
     const store::DatabaseChoice choice(database, settings);
+    if (!choice.problem().isEmpty()) {
+        QMessageBox::critical(nullptr, QStringLiteral("Stemprint"), choice.problem());
+        return 1;
+    }
     const store::DataFolder folder = choice.folder();
     // The recording program puts the help page and the sound into the data
     // folder; until it has run once, the installed ones serve.
