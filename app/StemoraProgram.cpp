@@ -50,6 +50,8 @@ StemoraProgram::StemoraProgram(const store::DataFolder& folder, store::Settings&
     m_frmMantel = std::make_unique<mantel::FrmMantel>(m_frmHolz->store(), m_frmHolz->barkTable(), ui);
     m_export = std::make_unique<exporter::ExportDriver>(*m_master, settings, ui);
     m_import = std::make_unique<importer::ImportDriver>(*m_holz, *m_master, settings, ui);
+    m_export->setDataFolder(folder.path());
+    m_import->setDataFolder(folder.path());
     m_launcher = std::make_unique<ReportLauncher>(ui, platform::ProcessLauncher::programFolder());
     m_bild1 = std::make_unique<StartWindow>(ui);
 

@@ -314,7 +314,7 @@ ImportDriver::Result ImportDriver::importEldat(Result result)
     try {
         std::optional<exporter::EldatCodes> codes;
         try {
-            codes = exporter::EldatCodes::forFolder(QFileInfo(m_master.path()).absolutePath());
+            codes = exporter::EldatCodes::forFolder(exporter::EldatCodes::folderFor(m_master, m_dataFolder));
         } catch (const std::runtime_error& error) {
             return refuse(result, QString::fromStdString(error.what()));
         }
