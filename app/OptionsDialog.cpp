@@ -88,7 +88,8 @@ OptionsDialog::OptionsDialog(Options& model, QWidget* parent, ServerSetting* ser
         connect(m_checks[c], &QCheckBox::toggled, this,
                 [this, check](bool on) { m_model.setChecked(check, on); });
     }
-    formatGrid->addWidget(m_checks[Options::chkKonvAuto], 3, 2, 1, 2);
+    // Below the eight formats: the last of them fills the fourth row.
+    formatGrid->addWidget(m_checks[Options::chkKonvAuto], 4, 0, 1, 4);
 
     m_txtLos = new QLineEdit(this);
     m_txtLos->setObjectName(QStringLiteral("txtLos"));
