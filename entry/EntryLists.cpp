@@ -207,7 +207,7 @@ void EntryLists::lstHolzart_Choose(int index)
     // Holzart_Uebernehmen
     list.visible = false;
     const QString species = list.items.at(index);
-    s.record.txtHolzart = species;
+    s.chooseCode(EntryScreen::Code::Holzart, species);
     if (index > 5) {
         // Species picked from further down come first from now on.
         try {
@@ -228,7 +228,7 @@ void EntryLists::lstHolzart_Choose(int index)
 void EntryLists::takeGrade(const QString& grade)
 {
     entry.newRecordIfSaved();
-    s.record.txtGuete = grade;
+    s.chooseCode(EntryScreen::Code::Guete, grade);
     s.c.lstGuete.visible = false;
     if (s.options().chkGuete && !onButtons(grade, s.c.cmdGuete1, s.c.cmdGuete2, s.c.cmdGuete3))
         shiftCaptions(grade, s.c.cmdGuete1, s.c.cmdGuete2, s.c.cmdGuete3);
@@ -243,9 +243,9 @@ void EntryLists::lstGuete_Choose(int index)
 
 void EntryLists::takeSorte(const QString& sorte)
 {
-    if (!rules::sameCode(sorte, s.record.txtSorte))
+    if (!rules::sameCode(sorte, s.record().txtSorte))
         s.markSorteChosen();
-    s.record.txtSorte = sorte;
+    s.chooseCode(EntryScreen::Code::Sorte, sorte);
     entry.Sorte();
 }
 
@@ -267,7 +267,7 @@ void EntryLists::lstStaerke_Choose(int index)
     if (index < 0 || index >= list.items.size())
         return;
     entry.newRecordIfSaved();
-    s.record.txtStaerke = list.items.at(index);
+    s.chooseCode(EntryScreen::Code::Staerke, list.items.at(index));
     list.visible = false;
     s.setFieldMode(false);
     s.Eingabe_Daten();
@@ -280,7 +280,7 @@ void EntryLists::lstRinde_Choose(int index)
         return;
     list.visible = false;
     entry.newRecordIfSaved();
-    s.record.cmdAbzRinde = list.items.at(index);
+    s.chooseCode(EntryScreen::Code::AbzRinde, list.items.at(index));
     s.forgetShownMessages();
     s.Datensatz_Berechnen();
     s.Eingabe_Daten();
@@ -297,7 +297,7 @@ void EntryLists::lstLos_Choose(int index)
         s.markEdited();
         entry.Neuer_Datensatz();
     }
-    s.record.txtLos = list.items.at(index);
+    s.chooseCode(EntryScreen::Code::Los, list.items.at(index));
     list.visible = false;
     s.c.lstLosNeu.visible = false;
     s.c.txtLosNeu.visible = false;
@@ -337,7 +337,7 @@ void EntryLists::Los_Pruefen(int lot)
             return;
         }
     }
-    s.record.txtLos = QString::number(lot);
+    s.chooseCode(EntryScreen::Code::Los, QString::number(lot));
     s.c.lstLos.visible = false;
     s.c.lstLosNeu.visible = false;
     s.c.txtLosNeu.visible = false;
@@ -350,7 +350,7 @@ void EntryLists::cmdGuete_Quick(int button)
     if (button < 1 || button > 3)
         return;
     entry.newRecordIfSaved();
-    s.record.txtGuete = buttons[button - 1]->caption;
+    s.chooseCode(EntryScreen::Code::Guete, buttons[button - 1]->caption);
     s.Eingabe_Daten();
 }
 
@@ -375,7 +375,7 @@ bool EntryLists::assortmentByLetter(int keyCode)
     const auto it = assortmentLetters().constFind(keyCharacter(keyCode));
     if (it == assortmentLetters().constEnd())
         return false;
-    s.record.txtSorte = *it;
+    s.chooseCode(EntryScreen::Code::Sorte, *it);
     entry.Sorte();
     return true;
 }

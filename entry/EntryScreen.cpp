@@ -23,7 +23,7 @@ EntryScreen::EntryScreen(store::Database& holz, store::Settings& settingsStore, 
     // The screen design's caption "&a" is no bark mode at all: a record saved
     // before the user picked one would compute without deduction while the
     // button reads "a", and carry "&a" into the exchange files.
-    record.cmdAbzRinde = QStringLiteral("a");
+    m_record.cmdAbzRinde = QStringLiteral("a");
 
     c.cmdAendern.toolTip = QStringLiteral("Datensatz ändern");
     c.cmdErster.toolTip = QStringLiteral("ersten Datensatz anzeigen");
@@ -42,8 +42,8 @@ EntryScreen::EntryScreen(store::Database& holz, store::Settings& settingsStore, 
 
 void EntryScreen::measureFromFields()
 {
-    m_calc.Durchmesser = rules::toSingle(record.txtDurchmesser).value_or(m_calc.Durchmesser);
-    m_calc.Laenge = rules::toSingle(record.txtLaenge).value_or(m_calc.Laenge);
+    m_calc.Durchmesser = rules::toSingle(m_record.txtDurchmesser).value_or(m_calc.Durchmesser);
+    m_calc.Laenge = rules::toSingle(m_record.txtLaenge).value_or(m_calc.Laenge);
 }
 
 void EntryScreen::measureStored(float laenge, float durchmesser, float kubatur)
@@ -57,7 +57,7 @@ void EntryScreen::Auswahl_geaendert()
 {
     if (m_calc.Feldmodus)
         c.txtEingabe.text.clear();
-    const QString code = record.sortCode();
+    const QString code = m_record.sortCode();
     c.cmdKomma.enabled =
         code == QLatin1String("P ") || code == QLatin1String("S ") || code == QLatin1String("IS");
     for (Control* field :
@@ -93,7 +93,7 @@ void EntryScreen::Satz_Position_Anzeigen()
 void EntryScreen::Datensatz_Berechnen()
 {
     QList<platform::Message> messages;
-    rules::Datensatz_Berechnen(record, m_calc, m_barkTable, messages);
+    rules::Datensatz_Berechnen(m_record, m_calc, m_barkTable, messages);
     for (const platform::Message& message : messages) {
         // Every key release recomputes; a missing bark table is worth one
         // message per record, not one per key.
@@ -110,7 +110,7 @@ void EntryScreen::Datensatz_Berechnen()
 
 void EntryScreen::setKind(bool einzelstamm)
 {
-    record.optEinzelstamm = einzelstamm;
+    m_record.optEinzelstamm = einzelstamm;
     c.optEinzelstamm.checked = einzelstamm;
     c.optSortiment.checked = !einzelstamm;
 }
@@ -118,22 +118,22 @@ void EntryScreen::setKind(bool einzelstamm)
 void EntryScreen::setStackBarkMode(const QString& mode)
 {
     if (m_logBarkMode.isEmpty())
-        m_logBarkMode = record.cmdAbzRinde;
-    record.cmdAbzRinde = mode;
+        m_logBarkMode = m_record.cmdAbzRinde;
+    m_record.cmdAbzRinde = mode;
 }
 
 void EntryScreen::returnLogBarkMode()
 {
     if (m_logBarkMode.isEmpty())
         return;
-    record.cmdAbzRinde = m_logBarkMode;
+    m_record.cmdAbzRinde = m_logBarkMode;
     m_logBarkMode.clear();
 }
 
 void EntryScreen::setStoredLogBarkMode(const QString& mode)
 {
     m_logBarkMode.clear();
-    record.cmdAbzRinde = mode;
+    m_record.cmdAbzRinde = mode;
 }
 
 bool EntryScreen::positionOnOpenList()
@@ -149,29 +149,99 @@ bool EntryScreen::positionOnOpenList()
     return true;
 }
 
-QString* EntryScreen::fieldText(EntryField field)
+QString EntryScreen::fieldText(EntryField field) const
 {
     switch (field) {
     case EntryField::None:
-        return nullptr;
+        return {};
     case EntryField::Laenge:
-        return &record.txtLaenge;
+        return m_record.txtLaenge;
     case EntryField::Durchmesser:
-        return &record.txtDurchmesser;
+        return m_record.txtDurchmesser;
     case EntryField::Stueck:
-        return &record.txtStueck;
+        return m_record.txtStueck;
     case EntryField::Faktor:
-        return &record.txtFaktor;
+        return m_record.txtFaktor;
     case EntryField::Rinde:
-        return &record.txtRinde;
+        return m_record.txtRinde;
     case EntryField::Staerke:
-        return &record.txtStaerke;
+        return m_record.txtStaerke;
     case EntryField::Kubatur:
-        return &record.txtKubatur;
+        return m_record.txtKubatur;
     default:
         // The other fields have no place in the record: their control holds them.
-        return &c[fieldControl(field)].text;
+        return c[fieldControl(field)].text;
     }
+}
+
+void EntryScreen::enterField(EntryField field, const QString& text)
+{
+    switch (field) {
+    case EntryField::None:
+        return;
+    case EntryField::Laenge:
+        m_record.txtLaenge = text;
+        return;
+    case EntryField::Durchmesser:
+        m_record.txtDurchmesser = text;
+        return;
+    case EntryField::Stueck:
+        m_record.txtStueck = text;
+        return;
+    case EntryField::Faktor:
+        m_record.txtFaktor = text;
+        return;
+    case EntryField::Rinde:
+        m_record.txtRinde = text;
+        return;
+    case EntryField::Staerke:
+        m_record.txtStaerke = text;
+        return;
+    case EntryField::Kubatur:
+        m_record.txtKubatur = text;
+        return;
+    default:
+        c[fieldControl(field)].text = text;
+        return;
+    }
+}
+
+void EntryScreen::chooseCode(Code code, const QString& value)
+{
+    switch (code) {
+    case Code::Holzart:
+        m_record.txtHolzart = value;
+        break;
+    case Code::Sorte:
+        m_record.txtSorte = value;
+        break;
+    case Code::Guete:
+        m_record.txtGuete = value;
+        break;
+    case Code::Staerke:
+        m_record.txtStaerke = value;
+        break;
+    case Code::Los:
+        m_record.txtLos = value;
+        break;
+    case Code::AbzRinde:
+        m_record.cmdAbzRinde = value;
+        break;
+    }
+}
+
+void EntryScreen::startStackedWood()
+{
+    m_record.txtStaerke = QStringLiteral("-");
+    if (m_record.sortCode() == QLatin1String("S "))
+        m_record.txtGuete = QStringLiteral("-");
+    if (m_record.txtFaktor.isEmpty())
+        m_record.txtFaktor = QStringLiteral("1");
+}
+
+void EntryScreen::followKubaturCaption()
+{
+    m_record.cmdKubatur = rules::kubaturCaption(m_record);
 }
 
 void EntryScreen::showError(const store::DbError& error)
@@ -187,19 +257,19 @@ void EntryScreen::noListMessage()
 
 void EntryScreen::syncControls()
 {
-    c.txtLos.text = record.txtLos;
-    c.txtHolzart.text = record.txtHolzart;
-    c.txtLaenge.text = record.txtLaenge;
-    c.txtDurchmesser.text = record.txtDurchmesser;
-    c.txtGuete.text = record.txtGuete;
-    c.txtSorte.text = record.txtSorte;
-    c.txtStaerke.text = record.txtStaerke;
-    c.txtRinde.text = record.txtRinde;
-    c.txtStueck.text = record.txtStueck;
-    c.txtFaktor.text = record.txtFaktor;
-    c.txtKubatur.text = record.txtKubatur;
-    c.cmdAbzRinde.caption = record.cmdAbzRinde;
-    c.cmdKubatur.caption = record.cmdKubatur;
+    c.txtLos.text = m_record.txtLos;
+    c.txtHolzart.text = m_record.txtHolzart;
+    c.txtLaenge.text = m_record.txtLaenge;
+    c.txtDurchmesser.text = m_record.txtDurchmesser;
+    c.txtGuete.text = m_record.txtGuete;
+    c.txtSorte.text = m_record.txtSorte;
+    c.txtStaerke.text = m_record.txtStaerke;
+    c.txtRinde.text = m_record.txtRinde;
+    c.txtStueck.text = m_record.txtStueck;
+    c.txtFaktor.text = m_record.txtFaktor;
+    c.txtKubatur.text = m_record.txtKubatur;
+    c.cmdAbzRinde.caption = m_record.cmdAbzRinde;
+    c.cmdKubatur.caption = m_record.cmdKubatur;
 }
 
 } // namespace entry

@@ -32,11 +32,11 @@ namespace entry {
 // procedures every part calls. State that one part alone uses lives in that
 // part (the master data and an open drop-down in EntryLists, the pending
 // price question in RecordPrice, the batch save in RecordStorage, the sort
-// order of the list of lists in ListsBrowser). Apart from the controls and
-// the record's texts, the shared state is private: the parts read it through
-// const accessors and change it through operations named after what
-// happened (a record saved, a change begun), so no flag is set by raw
-// assignment from anywhere. FrmHolz owns it together with the parts; it is
+// order of the list of lists in ListsBrowser). Apart from the controls, the
+// shared state is private: the parts read it through const accessors and
+// change it through operations named after what happened (a record saved,
+// a stored record shown, a code chosen), so no flag or field of the record
+// is set by raw assignment from anywhere. FrmHolz owns it together with the parts; it is
 // not meant to be used outside this folder.
 //
 // Identity of the open list: the screen remembers the open list by its
@@ -58,7 +58,35 @@ public:
     platform::UserInterface& ui;
 
     EntryControls c;
-    rules::RecordFields record;
+
+    // ---- The record on screen ---------------------------------------------
+    // Its texts as the measurement rules work on them. Every part reads them;
+    // a change is one of the operations below, named after why the texts
+    // change, so no part assigns a field of another part's event.
+    const rules::RecordFields& record() const { return m_record; }
+    // A stored record was read: its texts replace the screen's.
+    void showStoredRecord(const rules::RecordFields& stored) { m_record = stored; }
+    // A new record begins, or the typed input is dropped: `next` holds what
+    // the new record carries over and what it starts afresh with.
+    void startRecord(const rules::RecordFields& next) { m_record = next; }
+    // The text of a field that field entry edits (in the record, or in its
+    // control for the fields the record has no place for); empty for None.
+    QString fieldText(EntryField field) const;
+    // A value entered into a field: typed, keyed on the keypad, emptied when
+    // field entry selects it, or put by a change of many records.
+    void enterField(EntryField field, const QString& text);
+    // The codes chosen from a list, a quick button, a preset or the
+    // keyboard, or put by a change of many records.
+    enum class Code { Holzart, Sorte, Guete, Staerke, Los, AbzRinde };
+    void chooseCode(Code code, const QString& value);
+    // A single log counts one piece.
+    void countOnePiece() { m_record.txtStueck = QStringLiteral("1"); }
+    // Stacked wood was chosen: class "-", grade "-" for "S ", factor 1 unless
+    // one was typed, and the volume caption of its factor.
+    void startStackedWood();
+    // The volume caption follows the record kind and the factor ("Raumm³"
+    // for stacked wood counted with factor 1).
+    void followKubaturCaption();
 
     // ---- The measured values of the record on screen ----------------------
     // Feldmodus, Dezimalpunkt, Durchmesser, Laenge, KubaturWert. Only the
@@ -83,8 +111,12 @@ public:
     void measureFromFields();
     // A stored record was read: its values, not the previous record's.
     void measureStored(float laenge, float durchmesser, float kubatur);
-    // The stack samples gave the record's volume.
-    void setVolume(float kubatur) { m_calc.KubaturWert = kubatur; }
+    // The stack samples gave the record's volume, shown as `text`.
+    void setSampleVolume(const QString& text, float kubatur)
+    {
+        m_record.txtKubatur = text;
+        m_calc.KubaturWert = kubatur;
+    }
 
     // ---- What happened to the record on screen ----------------------------
     // Every part reads the flags; each change is one of the operations
@@ -212,7 +244,7 @@ public:
 
     // Single log or assortment (option buttons and the rules' flag together).
     void setKind(bool einzelstamm);
-    bool isStackedWood() const { return record.isStackedWood(); }
+    bool isStackedWood() const { return m_record.isStackedWood(); }
     // The bark mode (cmdAbzRinde) across the record kinds: stacked wood
     // carries its own mode ("o"), and the mode the user had for logs waits
     // for the next log assortment, which takes it back; a stored log comes
@@ -237,10 +269,6 @@ public:
     // Moves `Listen` to the open list's row; false when there is none.
     bool positionOnOpenList();
 
-    // The text of the field that field entry edits (in the record or in its
-    // control); nullptr for None.
-    QString* fieldText(EntryField field);
-
     // The "Fehl.Nr : … / Beschr. : …" box of a database error.
     void showError(const store::DbError& error);
     // "Liste mit Stift auswählen (unter Liste)".
@@ -251,6 +279,7 @@ public:
 
 private:
     void setNavigation(bool enabled);
+    rules::RecordFields m_record;
     rules::RecordState m_calc;
     ScreenState m_state;
     double m_listVolume = 0; // fm

@@ -120,7 +120,7 @@ const EntryControls& FrmHolz::controls() const
 
 const rules::RecordFields& FrmHolz::record() const
 {
-    return m_s->record;
+    return m_s->record();
 }
 
 const rules::RecordState& FrmHolz::calc() const
@@ -430,7 +430,7 @@ void FrmHolz::textEdited(ControlId control, const QString& text)
         switch (control) {
         case ControlId::txtHolzart:
             m_entry->newRecordIfSaved();
-            s.record.txtHolzart = text;
+            s.chooseCode(EntryScreen::Code::Holzart, text);
             s.forgetShownMessages();
             break;
         case ControlId::txtPreis:
@@ -765,7 +765,7 @@ void FrmHolz::mnuMantel_Click()
             m_s->noListMessage();
             return;
         }
-        const QString refusal = StackSampleRule::refusal(m_s->record, stackRecordValues().holzId != 0);
+        const QString refusal = StackSampleRule::refusal(m_s->record(), stackRecordValues().holzId != 0);
         if (!refusal.isEmpty()) {
             m_s->ui.message({refusal, QStringLiteral("Mantelmessung"), platform::Buttons::Ok,
                              platform::Icon::Information});
@@ -881,14 +881,14 @@ StackRecordValues FrmHolz::stackRecordValues() const
     const EntryScreen& s = *m_s;
     StackRecordValues values;
     values.liste = s.listName();
-    values.txtLaenge = s.record.txtLaenge;
-    values.txtRinde = s.record.txtRinde;
-    values.txtHolzart = s.record.txtHolzart;
+    values.txtLaenge = s.record().txtLaenge;
+    values.txtRinde = s.record().txtRinde;
+    values.txtHolzart = s.record().txtHolzart;
     values.txtNummer = s.c.txtNummer.text;
-    values.txtStueck = s.record.txtStueck;
-    values.cmdAbzRinde = s.record.cmdAbzRinde;
-    values.txtDurchmesser = s.record.txtDurchmesser;
-    values.txtSorte = s.record.txtSorte;
+    values.txtStueck = s.record().txtStueck;
+    values.cmdAbzRinde = s.record().cmdAbzRinde;
+    values.txtDurchmesser = s.record().txtDurchmesser;
+    values.txtSorte = s.record().txtSorte;
     // A record being typed is not stored yet; a stored one shown or being
     // changed is the current row.
     const bool stored = s.state().gespeichert || s.state().aendern;
@@ -901,8 +901,7 @@ void FrmHolz::applyStackSample(const QString& txtKubatur, double oldKubatur, dou
 {
     handle([&] {
         EntryScreen& s = *m_s;
-        s.record.txtKubatur = txtKubatur;
-        s.setVolume(float(newKubatur));
+        s.setSampleVolume(txtKubatur, float(newKubatur));
         if (!rowUpdated || !s.listOpen())
             return;
         // The sample window stored the record's volume; the list's stored

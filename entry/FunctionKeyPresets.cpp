@@ -47,10 +47,10 @@ void FunctionKeyPresets::functionKey(int keyCode, Qt::KeyboardModifiers modifier
 void FunctionKeyPresets::Vorgabe_Speichern(int keyCode, int parts)
 {
     const auto lines = [this, parts] {
-        const QString sorte = QStringLiteral("Sorte = ") + s.record.txtSorte;
-        const QString guete = QStringLiteral("Güte  = ") + s.record.txtGuete;
-        const QString holzart = QStringLiteral("Holzart = ") + s.record.txtHolzart;
-        const QString los = QStringLiteral("Los  = ") + s.record.txtLos;
+        const QString sorte = QStringLiteral("Sorte = ") + s.record().txtSorte;
+        const QString guete = QStringLiteral("Güte  = ") + s.record().txtGuete;
+        const QString holzart = QStringLiteral("Holzart = ") + s.record().txtHolzart;
+        const QString los = QStringLiteral("Los  = ") + s.record().txtLos;
         if (parts == 2)
             return QStringList{sorte, guete};
         if (parts == 3)
@@ -62,7 +62,7 @@ void FunctionKeyPresets::Vorgabe_Speichern(int keyCode, int parts)
         s.ui.message({lines.join(QStringLiteral("\r\n")), title, Buttons::YesNoCancel, Icon::Question});
     if (answer == Answer::Yes) {
         const QStringList values =
-            QStringList{s.record.txtSorte, s.record.txtGuete, s.record.txtHolzart, s.record.txtLos}.mid(
+            QStringList{s.record().txtSorte, s.record().txtGuete, s.record().txtHolzart, s.record().txtLos}.mid(
                 0, parts);
         if (!s.settings.SaveSetting(QLatin1String(store::keys::App), QLatin1String(store::keys::Properties),
                                     settingName(keyCode), values.join(QLatin1Char(';')))) {
@@ -90,7 +90,7 @@ void FunctionKeyPresets::Vorgabe_Anwenden(int keyCode)
         return;
     entry.newRecordIfSaved();
     if (values.size() >= 3) {
-        s.record.txtHolzart = values.at(2);
+        s.chooseCode(EntryScreen::Code::Holzart, values.at(2));
         s.forgetShownMessages();
     }
     if (values.size() == 4) {
@@ -102,11 +102,11 @@ void FunctionKeyPresets::Vorgabe_Anwenden(int keyCode)
     // The assortment goes through the same rules as a quick button, so a
     // preset of stacked wood also shows width, height and factor; the
     // preset's grade comes afterwards and is not replaced by their "-".
-    if (!rules::sameCode(values.at(0), s.record.txtSorte)) {
-        s.record.txtSorte = values.at(0);
+    if (!rules::sameCode(values.at(0), s.record().txtSorte)) {
+        s.chooseCode(EntryScreen::Code::Sorte, values.at(0));
         entry.Sorte();
     }
-    s.record.txtGuete = values.at(1);
+    s.chooseCode(EntryScreen::Code::Guete, values.at(1));
     if (!s.calc().Feldmodus)
         s.Eingabe_Daten();
 }

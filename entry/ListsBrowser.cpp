@@ -92,7 +92,7 @@ bool ListsBrowser::typedRecordSettled(int row)
         store::jet::equal(listen.listName(row), s.listName()))
         return true;
     const bool typed = !s.c.txtEingabe.text.trimmed().isEmpty() ||
-                       rules::toSingle(s.record.txtDurchmesser).value_or(0.0f) != 0 ||
+                       rules::toSingle(s.record().txtDurchmesser).value_or(0.0f) != 0 ||
                        s.calc().Durchmesser != 0;
     if (!s.state().aendern && (s.state().gespeichert || !typed))
         return true;
@@ -143,11 +143,13 @@ void ListsBrowser::Liste_Oeffnen()
     }
     s.c.chkKlammer.checked = false;
     s.c.chkFolge.checked = false;
-    s.record.txtStueck = QStringLiteral("1");
-    s.record.txtSorte.clear();
-    s.record.txtGuete.clear();
-    s.record.txtLaenge.clear();
-    s.record.txtDurchmesser.clear();
+    rules::RecordFields next = s.record();
+    next.txtStueck = QStringLiteral("1");
+    next.txtSorte.clear();
+    next.txtGuete.clear();
+    next.txtLaenge.clear();
+    next.txtDurchmesser.clear();
+    s.startRecord(next);
     s.clearMeasurement();
     s.c.lstLos.items.clear();
     s.Auswahl_geaendert();

@@ -174,16 +174,16 @@ void MultiRecordChange::Tabelle_Mehrfach_Aendern(TableChange feld)
 bool MultiRecordChange::putValue(TableChange feld, const QString& value)
 {
     if (feld == TableChange::Guete) {
-        s.record.txtGuete = value;
+        s.chooseCode(EntryScreen::Code::Guete, value);
     } else if (feld == TableChange::Sorte) {
-        s.record.txtSorte = value;
+        s.chooseCode(EntryScreen::Code::Sorte, value);
     } else if (feld == TableChange::Los) {
-        s.record.txtLos = value;
+        s.chooseCode(EntryScreen::Code::Los, value);
     } else if (feld == TableChange::Laenge) {
-        s.record.txtLaenge = value;
+        s.enterField(EntryField::Laenge, value);
         s.measureLength(rules::toSingle(value).value_or(0.0f));
     } else if (feld == TableChange::Durchm) {
-        s.record.txtDurchmesser = value;
+        s.enterField(EntryField::Durchmesser, value);
         s.measureDiameter(rules::toSingle(value).value_or(0.0f));
     } else if (feld == TableChange::Abteilung) {
         s.c.txtAbteilung.text = value;
@@ -246,7 +246,7 @@ void MultiRecordChange::changeField(TableChange feld, const QString& answer, con
             if (!old.isSampleMeasured())
                 s.Datensatz_Berechnen();
             messagesShown = s.shownMessages();
-            const QStringList lines = rules::recordCheckLines(s.record, s.calc().Durchmesser, s.calc().Laenge);
+            const QStringList lines = rules::recordCheckLines(s.record(), s.calc().Durchmesser, s.calc().Laenge);
             if (!lines.isEmpty()) {
                 refused << QString::number(row + 1) + QLatin1Char(',');
                 for (const QString& line : lines) {

@@ -39,8 +39,7 @@ void RecordEntry::newRecordIfSaved()
 
 void RecordEntry::selectField(EntryField feld)
 {
-    QString* text = s.fieldText(feld);
-    if (!text)
+    if (feld == EntryField::None)
         return;
     s.setFieldMode(true);
     s.Auswahl_geaendert();
@@ -51,25 +50,25 @@ void RecordEntry::selectField(EntryField feld)
     s.beginFieldEntry(feld);
     if (feld == EntryField::Abteilung) {
         // Kept and selected as a whole, so typing replaces it and keypad keys append.
-        *text = text->trimmed();
+        s.enterField(feld, s.fieldText(feld).trimmed());
     } else {
         if (feld == EntryField::Kubatur) {
             // A typed volume stands for itself: no length or diameter may
             // recompute it afterwards.
-            s.record.txtLaenge = QStringLiteral("0");
-            s.record.txtDurchmesser = QStringLiteral("0");
+            s.enterField(EntryField::Laenge, QStringLiteral("0"));
+            s.enterField(EntryField::Durchmesser, QStringLiteral("0"));
             s.clearMeasurement();
-            if (s.record.txtStueck.isEmpty())
-                s.record.txtStueck = QStringLiteral("0");
+            if (s.record().txtStueck.isEmpty())
+                s.enterField(EntryField::Stueck, QStringLiteral("0"));
         }
-        text->clear();
+        s.enterField(feld, QString());
     }
     s.focus(fieldControl(feld));
 }
 
 void RecordEntry::cmdStueck_Click()
 {
-    if (s.record.optEinzelstamm && !s.isStackedWood()) {
+    if (s.record().optEinzelstamm && !s.isStackedWood()) {
         const Answer answer =
             s.ui.message({QStringLiteral("Stückzahl nur für Sortiment\nIn Sortiment wechseln ?"),
                           QStringLiteral("Abfrage"), Buttons::YesNo, Icon::Question});
@@ -84,7 +83,7 @@ void RecordEntry::cmdStueck_Click()
 
 void RecordEntry::cmdNummer_Click()
 {
-    if (!s.record.optEinzelstamm) {
+    if (!s.record().optEinzelstamm) {
         s.ui.message({QStringLiteral("Stammnummern sind im Sortiment nicht erlaubt !"),
                       QStringLiteral("Information"), Buttons::Ok, Icon::Information});
         s.Eingabe_Daten();
@@ -102,7 +101,7 @@ void RecordEntry::cmdKubatur_Click()
 
 void RecordEntry::cmdStaerke_Click()
 {
-    if (is(s.record.sortCode(), "H "))
+    if (is(s.record().sortCode(), "H "))
         selectField(EntryField::Staerke);
     else
         txtStaerke_Click();
@@ -126,7 +125,7 @@ void RecordEntry::Label3_Click()
 
 void RecordEntry::txtRinde_Click()
 {
-    if (is(s.record.cmdAbzRinde, " "))
+    if (is(s.record().cmdAbzRinde, " "))
         selectField(EntryField::Rinde);
 }
 
@@ -167,24 +166,25 @@ void RecordEntry::cmdKomma_Click()
 void RecordEntry::fieldKey(const QString& key)
 {
     const EntryField feld = s.state().Eingabefeld;
-    QString* text = s.fieldText(feld);
-    if (!text)
+    if (feld == EntryField::None)
         return;
     if (feld == EntryField::Zusatz || feld == EntryField::Preis) {
+        QString text = s.fieldText(feld);
         if (is(key, "b"))
-            text->chop(1);
+            text.chop(1);
         else
-            text->append(key);
+            text.append(key);
+        s.enterField(feld, text);
         if (feld == EntryField::Preis)
             price.priceKeyed(false);
         return;
     }
-    const rules::FieldKeyResult result = rules::Feld_Eingabe(entry::fieldKey(feld), key, *text, s.record);
-    *text = result.text;
+    const rules::FieldKeyResult result = rules::Feld_Eingabe(entry::fieldKey(feld), key, s.fieldText(feld), s.record());
+    s.enterField(feld, result.text);
     if (result.decimalKeyEnabled)
         s.c.cmdKomma.enabled = *result.decimalKeyEnabled;
     if (feld == EntryField::Faktor)
-        s.record.cmdKubatur = rules::kubaturCaption(s.record);
+        s.followKubaturCaption();
     if (feld == EntryField::Preisfaktor)
         price.priceKeyed(true);
     if (result.refused) {
@@ -216,7 +216,7 @@ void RecordEntry::Schnelleingabe()
 {
     using Outcome = rules::QuickEntryResult::Outcome;
     const rules::QuickEntryResult result =
-        rules::Schnelleingabe(s.c.txtEingabe.text, s.record, s.state().gespeichert);
+        rules::Schnelleingabe(s.c.txtEingabe.text, s.record(), s.state().gespeichert);
     switch (result.outcome) {
     case Outcome::Nothing:
         break;
@@ -263,7 +263,7 @@ void RecordEntry::optEinzelstamm_Click()
     if (!s.c.txtEingabe.text.isEmpty())
         Schnelleingabe();
     if (!s.isStackedWood())
-        s.record.txtStueck = QStringLiteral("1");
+        s.countOnePiece();
     s.Eingabe_Daten();
 }
 
@@ -282,8 +282,8 @@ void RecordEntry::optSortiment_Click()
 
 void RecordEntry::cmdX_Click()
 {
-    if (!s.record.txtStueck.isEmpty()) {
-        const auto pieces = rules::toSingle(s.record.txtStueck);
+    if (!s.record().txtStueck.isEmpty()) {
+        const auto pieces = rules::toSingle(s.record().txtStueck);
         if (!pieces || *pieces < 1 || *pieces > 10000) {
             s.ui.message({QStringLiteral("Eingabefehler Stückzahl"), QStringLiteral("Information"),
                           Buttons::Ok, Icon::Information});
@@ -318,7 +318,7 @@ void RecordEntry::chkKlammer_Click(bool checked)
 
 void RecordEntry::mnuKlammerstamm_Click()
 {
-    if (!s.record.optEinzelstamm)
+    if (!s.record().optEinzelstamm)
         optEinzelstamm_Click();
     newRecordIfSaved();
     s.c.chkKlammer.visible = true;
@@ -331,13 +331,13 @@ void RecordEntry::mnuKlammerstamm_Click()
 
 void RecordEntry::Sorte(bool showClassList)
 {
-    const QString code = s.record.sortCode();
+    const QString code = s.record().sortCode();
     const bool stacked = s.isStackedWood();
     if (!stacked) {
         s.returnLogBarkMode();
         s.c.cmdDurchm.caption = QStringLiteral("Du&rch");
         s.c.cmdStueck.caption = QStringLiteral("St&ück");
-        s.record.cmdKubatur = QStringLiteral("Kubatur");
+        s.followKubaturCaption();
         s.c.cmdKomma.enabled = false;
         s.c.cmdFaktor.visible = false;
         s.c.txtFaktor.visible = false;
@@ -363,35 +363,31 @@ void RecordEntry::Sorte(bool showClassList)
     } else if (is(code, "P ")) {
         classes.items =
             items({"-", "1", "2", "2.1", "2.11", "2.12", "2.2", "2.3", "2.31", "2.32", "2.33", "3"});
-        s.record.txtStaerke = QStringLiteral("-");
+        s.chooseCode(EntryScreen::Code::Staerke, QStringLiteral("-"));
     } else if (stacked) {
         classes.items = items({"-", "1", "2", "2.1", "2.2", "3", "3.1", "3.2"});
-        s.record.txtStaerke = QStringLiteral("-");
-        if (is(code, "S "))
-            s.record.txtGuete = QStringLiteral("-");
         s.c.cmdDurchm.caption = QStringLiteral("B&reite");
         s.c.cmdStueck.caption = QStringLiteral("Höh&e");
         s.c.cmdKomma.enabled = true;
         s.setStackBarkMode(QStringLiteral("o"));
         s.c.cmdFaktor.visible = true;
         s.c.txtFaktor.visible = true;
-        if (s.record.txtFaktor.isEmpty())
-            s.record.txtFaktor = QStringLiteral("1");
-        s.record.cmdKubatur = rules::kubaturCaption(s.record);
+        s.startStackedWood();
+        s.followKubaturCaption();
         s.c.cmdKubatur.enabled = true;
         s.c.chkFolge.checked = false;
         s.c.chkKlammer.checked = false;
         m_autoFolge = false;
     } else if (is(code, "LF")) {
-        const bool measured = rules::toSingle(s.record.txtLaenge).value_or(0) > 0 &&
-                              rules::toSingle(s.record.txtDurchmesser).value_or(0) > 0;
+        const bool measured = rules::toSingle(s.record().txtLaenge).value_or(0) > 0 &&
+                              rules::toSingle(s.record().txtDurchmesser).value_or(0) > 0;
         if (!measured)
             classes.items = items({"-", "0", "1a", "1b", "2a", "2b", "3a", "3b", "4", "5", "6+"});
     } else if (!diameterClasses.contains(code)) {
-        s.ui.message({QStringLiteral("Handelsklasse '") + s.record.txtSorte +
+        s.ui.message({QStringLiteral("Handelsklasse '") + s.record().txtSorte +
                           QStringLiteral("' wird nicht unterstützt"),
                       QStringLiteral("Information"), Buttons::Ok, Icon::Information});
-        s.record.txtStaerke.clear();
+        s.chooseCode(EntryScreen::Code::Staerke, QString());
     }
     classes.selected = -1;
 
@@ -425,20 +421,21 @@ void RecordEntry::Neuer_Datensatz()
     s.c.txtZusatz.text.clear();
     s.c.txtPreisfaktor.text.clear();
     s.c.txtPreis.text.clear();
-    s.record.txtRinde = QStringLiteral("0");
-    s.record.txtStueck = QStringLiteral("1");
+    rules::RecordFields next = s.record();
+    next.txtRinde = QStringLiteral("0");
+    next.txtStueck = QStringLiteral("1");
     s.Disable_Move();
     if (s.state().sorteGeaendert) {
-        s.record.txtGuete.clear();
-        s.record.txtLaenge = QStringLiteral("0");
+        next.txtGuete.clear();
+        next.txtLaenge = QStringLiteral("0");
         s.measureLength(0);
         s.forgetSorteChoice();
     }
-    s.record.txtDurchmesser = QStringLiteral("0");
+    next.txtDurchmesser = QStringLiteral("0");
     // The diameter is never a default: without this the next key release
     // would bring back the previous record's diameter and volume.
     s.measureDiameter(0);
-    s.record.txtKubatur.clear();
+    next.txtKubatur.clear();
 
     if (m_autoFolge) {
         s.c.chkFolge.checked = false;
@@ -452,30 +449,34 @@ void RecordEntry::Neuer_Datensatz()
     }
 
     if (s.store.Holz.isOpen() && s.store.Holz.recordCount() > 0) {
-        if (s.record.optEinzelstamm && !s.state().nummerErhoeht && s.store.HoechsteNummer >= 1) {
+        if (s.record().optEinzelstamm && !s.state().nummerErhoeht && s.store.HoechsteNummer >= 1) {
             bool ok = false;
             const int shown = s.c.txtNummer.text.trimmed().toInt(&ok);
             s.c.txtNummer.text = QString::number((ok ? shown : s.store.HoechsteNummer) + 1);
             s.markNumberRaised();
         }
     } else {
-        s.record.txtLos = QStringLiteral("1");
-        s.c.txtNummer.text = s.record.optEinzelstamm ? QStringLiteral("1") : QStringLiteral("0");
+        next.txtLos = QStringLiteral("1");
+        s.c.txtNummer.text = s.record().optEinzelstamm ? QStringLiteral("1") : QStringLiteral("0");
     }
     if (!s.options().UebernStaerke)
-        s.record.txtStaerke.clear();
+        next.txtStaerke.clear();
+    s.startRecord(next);
     s.forgetShownMessages();
 }
 
 void RecordEntry::cmdEscape_Click()
 {
     s.endChange();
-    if (!s.record.optEinzelstamm)
-        s.record.txtStueck = QStringLiteral("1");
+    // The typed input is dropped; a stored record is read again below.
+    rules::RecordFields next = s.record();
+    if (!next.optEinzelstamm)
+        next.txtStueck = QStringLiteral("1");
     s.c.txtEingabe.text.clear();
-    s.record.txtLaenge.clear();
-    s.record.txtDurchmesser.clear();
-    s.record.txtKubatur.clear();
+    next.txtLaenge.clear();
+    next.txtDurchmesser.clear();
+    next.txtKubatur.clear();
+    s.startRecord(next);
     s.clearMeasurement();
     s.c.txtSatzNR.text = QStringLiteral("Neu");
     s.markStored();

@@ -39,7 +39,7 @@ std::optional<float> RecordPrice::compute(const QString& unit, const QString& un
 void RecordPrice::Preis_berrechnen()
 {
     const std::optional<float> price = compute(s.c.cmbpreis.text, s.c.txtPreisfaktor.text,
-                                               s.record.txtKubatur, s.record.cmdKubatur, s.record.txtFaktor);
+                                               s.record().txtKubatur, s.record().cmdKubatur, s.record().txtFaktor);
     // Only a computed price is rewritten: a lump sum being typed keeps
     // every key the user pressed.
     if (price)

@@ -93,7 +93,7 @@ bool RecordStorage::cmdSpeichern_Click()
     if (!Daten_Kontrolle())
         return false;
 
-    if (s.record.optEinzelstamm && !s.isStackedWood()) {
+    if (s.record().optEinzelstamm && !s.isStackedWood()) {
         if (!confirmNumber())
             return false;
     }
@@ -154,7 +154,7 @@ bool RecordStorage::confirmNumber()
 
 bool RecordStorage::Daten_Kontrolle()
 {
-    const auto message = rules::Daten_Kontrolle(s.record, s.calc().Durchmesser, s.calc().Laenge);
+    const auto message = rules::Daten_Kontrolle(s.record(), s.calc().Durchmesser, s.calc().Laenge);
     if (!message)
         return true;
     s.ui.message(*message);
@@ -168,34 +168,34 @@ store::HolzRow RecordStorage::rowFromFields(const store::HolzRow& base)
     store::HolzRow row = base;
     const bool stacked = s.isStackedWood();
     row.Liste = s.listName();
-    row.Holzart = s.record.txtHolzart;
-    row.Los = byteValue(s.record.txtLos);
-    row.Guete = s.record.txtGuete;
-    row.Kubatur = twoDecimals(s.record.txtKubatur);
-    row.Sorte = s.record.txtSorte;
-    row.Staerke = s.record.txtStaerke;
-    row.RindenAbzug = std::clamp(twoDecimals(s.record.txtRinde), 0.0, 255.0);
+    row.Holzart = s.record().txtHolzart;
+    row.Los = byteValue(s.record().txtLos);
+    row.Guete = s.record().txtGuete;
+    row.Kubatur = twoDecimals(s.record().txtKubatur);
+    row.Sorte = s.record().txtSorte;
+    row.Staerke = s.record().txtStaerke;
+    row.RindenAbzug = std::clamp(twoDecimals(s.record().txtRinde), 0.0, 255.0);
     row.Folgestamm = s.c.chkFolge.checked;
     row.Klammerstamm = s.c.chkKlammer.checked;
     // A stack is never a numbered single log, whatever option is set.
-    if (s.record.optEinzelstamm && !stacked) {
-        s.record.txtStueck = QStringLiteral("1");
+    if (s.record().optEinzelstamm && !stacked) {
+        s.countOnePiece();
         row.Nummer = s.c.txtNummer.text.trimmed().toInt();
         row.Einzelstamm = true;
     } else {
         row.Einzelstamm = false;
         row.Nummer = 0;
     }
-    row.Rinde = s.record.cmdAbzRinde;
-    row.Laenge = twoDecimals(s.record.txtLaenge);
+    row.Rinde = s.record().cmdAbzRinde;
+    row.Laenge = twoDecimals(s.record().txtLaenge);
     if (stacked) {
-        row.Durchm = twoDecimals(s.record.txtDurchmesser);
-        row.Hoehe = twoDecimals(s.record.txtStueck);
+        row.Durchm = twoDecimals(s.record().txtDurchmesser);
+        row.Hoehe = twoDecimals(s.record().txtStueck);
         row.Stueck = 1;
-        row.Stamm = s.record.txtFaktor;
+        row.Stamm = s.record().txtFaktor;
     } else {
-        row.Durchm = twoDecimals(s.record.txtDurchmesser);
-        row.Stueck = twoDecimals(s.record.txtStueck);
+        row.Durchm = twoDecimals(s.record().txtDurchmesser);
+        row.Stueck = twoDecimals(s.record().txtStueck);
         if (!row.isSampleMeasured())
             row.Stamm = QStringLiteral("1");
     }
@@ -334,12 +334,14 @@ void RecordStorage::Daten_Lesen()
 
 void RecordStorage::showRow(const store::HolzRow& row)
 {
-    showKind(row);
-    showMeasures(row);
+    rules::RecordFields shown = s.record();
+    showKind(row, shown);
+    showMeasures(row, shown);
     showUseTypes(row);
-    s.record.txtLos = QString::number(row.Los);
-    s.record.txtGuete = row.Guete;
-    s.record.txtKubatur = rules::formatTwo(row.Kubatur, s.calc().Dezimalpunkt);
+    shown.txtLos = QString::number(row.Los);
+    shown.txtGuete = row.Guete;
+    shown.txtKubatur = rules::formatTwo(row.Kubatur, s.calc().Dezimalpunkt);
+    s.showStoredRecord(shown);
     showBarkMode(row);
     s.c.txtZusatz.text = row.Zusatztext;
     showPrice(row);
@@ -347,20 +349,21 @@ void RecordStorage::showRow(const store::HolzRow& row)
     markStored(row);
 }
 
-void RecordStorage::showKind(const store::HolzRow& row)
+void RecordStorage::showKind(const store::HolzRow& row, rules::RecordFields& shown)
 {
     const bool dp = s.calc().Dezimalpunkt;
     if (row.isSampleMeasured()) {
         s.c.optEinzelstamm.checked = false;
         s.c.optSortiment.checked = false;
-        s.record.optEinzelstamm = false;
+        shown.optEinzelstamm = false;
     } else {
         // Showing the kind only; a stored record is not a new one.
         s.setKind(row.Einzelstamm);
+        shown.optEinzelstamm = row.Einzelstamm;
     }
-    s.c.cmdX.visible = !s.record.optEinzelstamm;
+    s.c.cmdX.visible = !shown.optEinzelstamm;
 
-    s.record.txtRinde = rules::formatDeduction(row.RindenAbzug, dp);
+    shown.txtRinde = rules::formatDeduction(row.RindenAbzug, dp);
     s.c.chkKlammer.checked = row.Klammerstamm;
     s.c.chkFolge.checked = row.Folgestamm;
     if (row.Klammerstamm)
@@ -369,32 +372,32 @@ void RecordStorage::showKind(const store::HolzRow& row)
         s.c.chkFolge.visible = true;
 }
 
-void RecordStorage::showMeasures(const store::HolzRow& row)
+void RecordStorage::showMeasures(const store::HolzRow& row, rules::RecordFields& shown)
 {
     const bool dp = s.calc().Dezimalpunkt;
     const bool stacked = row.isStackedWood();
-    s.record.txtStueck = rules::formatPlain(float(row.Stueck), dp);
+    shown.txtStueck = rules::formatPlain(float(row.Stueck), dp);
     s.c.txtNummer.text = QString::number(row.Nummer);
-    s.record.txtLaenge = rules::formatPlain(float(row.Laenge), dp);
-    s.record.txtDurchmesser = rules::formatPlain(float(row.Durchm), dp);
-    s.record.txtHolzart = row.Holzart;
-    s.record.txtSorte = row.Sorte;
-    s.record.txtStaerke = row.Staerke;
+    shown.txtLaenge = rules::formatPlain(float(row.Laenge), dp);
+    shown.txtDurchmesser = rules::formatPlain(float(row.Durchm), dp);
+    shown.txtHolzart = row.Holzart;
+    shown.txtSorte = row.Sorte;
+    shown.txtStaerke = row.Staerke;
 
     const QString code = row.Sorte.left(2);
     if (stacked) {
         s.c.cmdDurchm.caption = QStringLiteral("B&reite");
         s.c.cmdStueck.caption = QStringLiteral("Höh&e");
-        s.record.txtStueck = rules::formatPlain(float(row.Hoehe), dp);
-        s.record.txtFaktor = row.Stamm;
+        shown.txtStueck = rules::formatPlain(float(row.Hoehe), dp);
+        shown.txtFaktor = row.Stamm;
         s.c.cmdFaktor.visible = true;
         s.c.txtFaktor.visible = true;
         s.c.cmdKubatur.enabled = true;
-        s.record.cmdKubatur = rules::kubaturCaption(s.record);
+        shown.cmdKubatur = rules::kubaturCaption(shown);
     } else {
         s.c.cmdDurchm.caption = QStringLiteral("Du&rch");
         s.c.cmdStueck.caption = QStringLiteral("St&ück");
-        s.record.cmdKubatur = QStringLiteral("Kubatur");
+        shown.cmdKubatur = QStringLiteral("Kubatur");
         s.c.cmdKubatur.enabled = code == QLatin1String("LF") || code == QLatin1String("P ");
         s.c.cmdFaktor.visible = false;
         s.c.txtFaktor.visible = false;

@@ -5,6 +5,10 @@
 
 #include "store/HolzRow.h"
 
+namespace rules {
+struct RecordFields;
+}
+
 namespace entry {
 
 class EntryScreen;
@@ -52,8 +56,8 @@ private:
     // its bark deduction and follow-on and bracket marks; the measures and
     // the captions that differ for stacked wood; felling and use type; the
     // bark mode; the price; and the screen flags of a stored record.
-    void showKind(const store::HolzRow& row);
-    void showMeasures(const store::HolzRow& row);
+    void showKind(const store::HolzRow& row, rules::RecordFields& shown);
+    void showMeasures(const store::HolzRow& row, rules::RecordFields& shown);
     void showUseTypes(const store::HolzRow& row);
     void showBarkMode(const store::HolzRow& row);
     void showPrice(const store::HolzRow& row);
