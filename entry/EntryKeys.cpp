@@ -91,8 +91,8 @@ bool EntryKeys::keyDown(int keyCode, Qt::KeyboardModifiers modifiers, const QStr
     if (held)
         return false;
     if (keyCode < 95 && !lists.letterListOpen()) {
-        if (s.c.txtgespeichert.visible) {
-            s.c.txtgespeichert.visible = false;
+        if (s.controls().txtgespeichert.visible) {
+            s.showStoredMark(false);
             s.Eingabe_Daten();
         }
         if (lists.gradeByLetter(keyCode))
@@ -115,7 +115,7 @@ bool EntryKeys::typing(int keyCode, const QString& text)
         return true;
     }
     if (ch == QLatin1Char(',') || ch == QLatin1Char('.')) {
-        if (s.calc().Feldmodus && !s.c.cmdKomma.enabled)
+        if (s.calc().Feldmodus && !s.controls().cmdKomma.enabled)
             return true; // one separator per field
         entry.keypad(QString(ch));
         return true;

@@ -67,51 +67,63 @@ QChar keyCharacter(int keyCode)
 
 void EntryLists::loadCodeLists()
 {
-    Control& c1 = s.c.lstGuete;
+    Control& c1 = c.lstGuete;
     c1.items.clear();
-    s.c.lstKlasse.items.clear();
-    s.c.cmbNutzung.items.clear();
-    s.c.cmbEinschlag.items.clear();
+    c.lstKlasse.items.clear();
+    c.cmbNutzung.items.clear();
+    c.cmbEinschlag.items.clear();
     try {
         c1.items = m_master.gueten();
-        s.c.lstKlasse.items = m_master.sorten();
+        c.lstKlasse.items = m_master.sorten();
         for (const store::CodeRow& row : m_master.nutzungsarten())
-            s.c.cmbNutzung.items << row.Name + QStringLiteral("  ") + row.Kuerzel;
+            c.cmbNutzung.items << row.Name + QStringLiteral("  ") + row.Kuerzel;
         for (const store::CodeRow& row : m_master.einschlagtypen())
-            s.c.cmbEinschlag.items << row.Name + QStringLiteral("  ") + row.Kuerzel;
+            c.cmbEinschlag.items << row.Name + QStringLiteral("  ") + row.Kuerzel;
     } catch (const store::DbError&) {
         // A master-data file without these tables leaves the lists empty;
         // the screen stays usable.
     }
-    s.c.lstRinde.items = {QStringLiteral("a"), QStringLiteral("m"), QStringLiteral("o"),
-                          QStringLiteral("g"), QStringLiteral("r"), QStringLiteral(" ")};
-    s.c.cmbpreis.items = {QStringLiteral("€"), QStringLiteral("€/fm"), QStringLiteral("€/Rm")};
-    s.c.lstLosNeu.items.clear();
+    c.lstRinde.items = {QStringLiteral("a"), QStringLiteral("m"), QStringLiteral("o"),
+                        QStringLiteral("g"), QStringLiteral("r"), QStringLiteral(" ")};
+    price.loadUnits();
+    c.lstLosNeu.items.clear();
     for (int lot = 1; lot <= store::LotRegister::MaxLot; ++lot)
-        s.c.lstLosNeu.items << QString::number(lot);
-    if (s.c.lstLos.items.isEmpty())
-        s.c.lstLos.items = {QStringLiteral("1")};
+        c.lstLosNeu.items << QString::number(lot);
+    if (c.lstLos.items.isEmpty())
+        c.lstLos.items = {QStringLiteral("1")};
+}
+
+void EntryLists::setQuickCaptions(const QStringList& grades, const QStringList& assortments)
+{
+    Control* gradeButtons[] = {&c.cmdGuete1, &c.cmdGuete2, &c.cmdGuete3};
+    Control* assortmentButtons[] = {&c.cmdSorte1, &c.cmdSorte2, &c.cmdSorte3};
+    for (int i = 0; i < 3; ++i) {
+        if (i < grades.size())
+            gradeButtons[i]->caption = quickCaption(grades.at(i));
+        if (i < assortments.size())
+            assortmentButtons[i]->caption = quickCaption(assortments.at(i));
+    }
 }
 
 void EntryLists::loadSpecies()
 {
-    s.c.lstHolzart.items.clear();
+    c.lstHolzart.items.clear();
     s.setBarkTable({});
     try {
         const auto species = m_master.species(s.options().RegionIndex);
         for (const store::HolzartRow& row : species)
-            s.c.lstHolzart.items << row.Holzart;
+            c.lstHolzart.items << row.Holzart;
         s.setBarkTable(m_master.barkTable(s.options().RegionIndex, species));
     } catch (const store::DbError&) {
         // No species: the automatic deduction says so when it is asked for.
     }
-    s.c.lstHolzart.selected = -1;
+    c.lstHolzart.selected = -1;
 }
 
 void EntryLists::showList(ControlId id)
 {
     s.Listen_Ausblenden();
-    Control& list = s.c[id];
+    Control& list = c.list(id);
     list.visible = true;
     list.selected = list.items.isEmpty() ? -1 : 0;
     s.focus(id);
@@ -140,10 +152,10 @@ void EntryLists::cmdAbzRinde_Click()
 void EntryLists::cmdLos_Click()
 {
     showList(ControlId::lstLos);
-    s.c.lstLosNeu.visible = true;
-    s.c.lstLosNeu.selected = -1;
-    s.c.txtLosNeu.visible = true;
-    s.c.txtLosNeu.text.clear();
+    c.lstLosNeu.visible = true;
+    c.lstLosNeu.selected = -1;
+    c.txtLosNeu.visible = true;
+    c.txtLosNeu.text.clear();
 }
 
 void EntryLists::select(ControlId id, int index)
@@ -158,15 +170,15 @@ void EntryLists::select(ControlId id, int index)
     // The lots of the list and the new lot numbers are shown together; Enter
     // takes the one the user moved in last.
     case ControlId::lstLos:
-        s.c.lstLosNeu.selected = -1;
+        c.lstLosNeu.selected = -1;
         break;
     case ControlId::lstLosNeu:
-        s.c.lstLos.selected = -1;
+        c.lstLos.selected = -1;
         break;
     default:
         return;
     }
-    Control& list = s.c[id];
+    Control& list = c.list(id);
     list.selected = index >= 0 && index < list.items.size() ? index : -1;
 }
 
@@ -201,7 +213,7 @@ void EntryLists::choose(ControlId id, int index)
 
 void EntryLists::lstHolzart_Choose(int index)
 {
-    Control& list = s.c.lstHolzart;
+    Control& list = c.lstHolzart;
     if (index < 0 || index >= list.items.size())
         return;
     // Holzart_Uebernehmen
@@ -229,16 +241,16 @@ void EntryLists::takeGrade(const QString& grade)
 {
     entry.newRecordIfSaved();
     s.chooseCode(EntryScreen::Code::Guete, grade);
-    s.c.lstGuete.visible = false;
-    if (s.options().chkGuete && !onButtons(grade, s.c.cmdGuete1, s.c.cmdGuete2, s.c.cmdGuete3))
-        shiftCaptions(grade, s.c.cmdGuete1, s.c.cmdGuete2, s.c.cmdGuete3);
+    c.lstGuete.visible = false;
+    if (s.options().chkGuete && !onButtons(grade, c.cmdGuete1, c.cmdGuete2, c.cmdGuete3))
+        shiftCaptions(grade, c.cmdGuete1, c.cmdGuete2, c.cmdGuete3);
     s.Eingabe_Daten();
 }
 
 void EntryLists::lstGuete_Choose(int index)
 {
-    if (index >= 0 && index < s.c.lstGuete.items.size())
-        takeGrade(s.c.lstGuete.items.at(index));
+    if (index >= 0 && index < c.lstGuete.items.size())
+        takeGrade(c.lstGuete.items.at(index));
 }
 
 void EntryLists::takeSorte(const QString& sorte)
@@ -251,19 +263,19 @@ void EntryLists::takeSorte(const QString& sorte)
 
 void EntryLists::lstKlasse_Choose(int index)
 {
-    Control& list = s.c.lstKlasse;
+    Control& list = c.lstKlasse;
     if (index < 0 || index >= list.items.size())
         return;
     const QString sorte = list.items.at(index);
     list.visible = false;
-    if (s.options().chkSorte && !onButtons(sorte, s.c.cmdSorte1, s.c.cmdSorte2, s.c.cmdSorte3))
-        shiftCaptions(sorte, s.c.cmdSorte1, s.c.cmdSorte2, s.c.cmdSorte3);
+    if (s.options().chkSorte && !onButtons(sorte, c.cmdSorte1, c.cmdSorte2, c.cmdSorte3))
+        shiftCaptions(sorte, c.cmdSorte1, c.cmdSorte2, c.cmdSorte3);
     takeSorte(sorte);
 }
 
 void EntryLists::lstStaerke_Choose(int index)
 {
-    Control& list = s.c.lstStaerke;
+    Control& list = c.lstStaerke;
     if (index < 0 || index >= list.items.size())
         return;
     entry.newRecordIfSaved();
@@ -275,7 +287,7 @@ void EntryLists::lstStaerke_Choose(int index)
 
 void EntryLists::lstRinde_Choose(int index)
 {
-    Control& list = s.c.lstRinde;
+    Control& list = c.lstRinde;
     if (index < 0 || index >= list.items.size())
         return;
     list.visible = false;
@@ -288,7 +300,7 @@ void EntryLists::lstRinde_Choose(int index)
 
 void EntryLists::lstLos_Choose(int index)
 {
-    Control& list = s.c.lstLos;
+    Control& list = c.lstLos;
     if (index < 0 || index >= list.items.size())
         return;
     // lstLos_Uebernehmen. The new record comes first, so that preparing it
@@ -299,22 +311,22 @@ void EntryLists::lstLos_Choose(int index)
     }
     s.chooseCode(EntryScreen::Code::Los, list.items.at(index));
     list.visible = false;
-    s.c.lstLosNeu.visible = false;
-    s.c.txtLosNeu.visible = false;
+    c.lstLosNeu.visible = false;
+    c.txtLosNeu.visible = false;
     s.Eingabe_Daten();
 }
 
 void EntryLists::lstLosNeu_Choose(int index)
 {
-    if (index >= 0 && index < s.c.lstLosNeu.items.size())
-        Los_Pruefen(s.c.lstLosNeu.items.at(index).toInt());
+    if (index >= 0 && index < c.lstLosNeu.items.size())
+        Los_Pruefen(c.lstLosNeu.items.at(index).toInt());
 }
 
 void EntryLists::txtLosNeu_Enter(const QString& text)
 {
     bool ok = false;
     const int lot = text.trimmed().toInt(&ok);
-    s.c.txtLosNeu.text.clear();
+    c.txtLosNeu.text.clear();
     if (ok && lot >= 0)
         Los_Pruefen(lot);
 }
@@ -331,22 +343,22 @@ void EntryLists::Los_Pruefen(int lot)
     if (lot >= 1 && s.positionOnOpenList()) {
         try {
             s.store.Los_Eintragen(lot);
-            s.c.lstLos.items = s.store.Lose_Anzeigen();
+            s.showLots(s.store.Lose_Anzeigen());
         } catch (const store::DbError& error) {
             s.showError(error);
             return;
         }
     }
     s.chooseCode(EntryScreen::Code::Los, QString::number(lot));
-    s.c.lstLos.visible = false;
-    s.c.lstLosNeu.visible = false;
-    s.c.txtLosNeu.visible = false;
+    c.lstLos.visible = false;
+    c.lstLosNeu.visible = false;
+    c.txtLosNeu.visible = false;
     s.Eingabe_Daten();
 }
 
 void EntryLists::cmdGuete_Quick(int button)
 {
-    const Control* buttons[] = {&s.c.cmdGuete1, &s.c.cmdGuete2, &s.c.cmdGuete3};
+    const Control* buttons[] = {&c.cmdGuete1, &c.cmdGuete2, &c.cmdGuete3};
     if (button < 1 || button > 3)
         return;
     entry.newRecordIfSaved();
@@ -356,7 +368,7 @@ void EntryLists::cmdGuete_Quick(int button)
 
 void EntryLists::cmdSorte_Quick(int button)
 {
-    const Control* buttons[] = {&s.c.cmdSorte1, &s.c.cmdSorte2, &s.c.cmdSorte3};
+    const Control* buttons[] = {&c.cmdSorte1, &c.cmdSorte2, &c.cmdSorte3};
     if (button >= 1 && button <= 3)
         takeSorte(buttons[button - 1]->caption);
 }
@@ -394,7 +406,7 @@ void EntryLists::comboChoose(Combo combo, int index)
         price.cmbpreis_Click(index);
         return;
     }
-    Control& box = combo == Combo::Einschlag ? s.c.cmbEinschlag : s.c.cmbNutzung;
+    Control& box = combo == Combo::Einschlag ? c.cmbEinschlag : c.cmbNutzung;
     if (index < -1 || index >= box.items.size())
         return;
     entry.newRecordIfSaved();
@@ -404,7 +416,7 @@ void EntryLists::comboChoose(Combo combo, int index)
 
 bool EntryLists::letterListOpen() const
 {
-    return s.c.lstHolzart.visible || s.c.lstStaerke.visible || s.c.lstLosNeu.visible;
+    return c.lstHolzart.visible || c.lstStaerke.visible || c.lstLosNeu.visible;
 }
 
 bool EntryLists::chooseOpenList()
@@ -419,10 +431,10 @@ bool EntryLists::chooseOpenList()
         void (EntryLists::*choose)(int);
     };
     const Open lists[] = {
-        {s.c.lstHolzart, &EntryLists::lstHolzart_Choose}, {s.c.lstKlasse, &EntryLists::lstKlasse_Choose},
-        {s.c.lstGuete, &EntryLists::lstGuete_Choose},     {s.c.lstStaerke, &EntryLists::lstStaerke_Choose},
-        {s.c.lstLos, &EntryLists::lstLos_Choose},         {s.c.lstLosNeu, &EntryLists::lstLosNeu_Choose},
-        {s.c.lstRinde, &EntryLists::lstRinde_Choose},
+        {c.lstHolzart, &EntryLists::lstHolzart_Choose}, {c.lstKlasse, &EntryLists::lstKlasse_Choose},
+        {c.lstGuete, &EntryLists::lstGuete_Choose},     {c.lstStaerke, &EntryLists::lstStaerke_Choose},
+        {c.lstLos, &EntryLists::lstLos_Choose},         {c.lstLosNeu, &EntryLists::lstLosNeu_Choose},
+        {c.lstRinde, &EntryLists::lstRinde_Choose},
     };
     bool anyOpen = false;
     for (const Open& open : lists) {
@@ -441,9 +453,8 @@ bool EntryLists::chooseOpenList()
 
 bool EntryLists::closeOpenList()
 {
-    const bool open = m_dropDownOpen || s.c.lstHolzart.visible || s.c.lstKlasse.visible ||
-                      s.c.lstGuete.visible || s.c.lstStaerke.visible || s.c.lstLos.visible ||
-                      s.c.lstLosNeu.visible || s.c.lstRinde.visible;
+    const bool open = m_dropDownOpen || c.lstHolzart.visible || c.lstKlasse.visible || c.lstGuete.visible ||
+                      c.lstStaerke.visible || c.lstLos.visible || c.lstLosNeu.visible || c.lstRinde.visible;
     if (!open)
         return false;
     m_dropDownOpen = false;

@@ -2,18 +2,22 @@
 #pragma once
 
 #include "entry/ControlId.h"
+#include "entry/EntryScreen.h"
 #include "store/MasterData.h"
 
 #include <QString>
 
 namespace entry {
 
-class EntryScreen;
 class RecordEntry;
 class RecordPrice;
 
 // The selection lists, drop-downs and quick buttons of the entry screen,
-// and the letter keys that choose a grade or an assortment.
+// and the letter keys that choose a grade or an assortment. The lists, the
+// quick buttons, the new-lot box and the items of the use-type boxes are
+// this part's own controls (`c`); the other parts change them only through
+// the screen's few operations (the lots of a list, the classes of an
+// assortment, closing the lists).
 class EntryLists {
 public:
     enum class Combo { Einschlag, Nutzung, Preis };
@@ -21,7 +25,7 @@ public:
     // `master` holds the code lists and the species of the regions, which
     // only the selection lists read.
     EntryLists(EntryScreen& screen, store::Database& master, RecordEntry& entry, RecordPrice& price)
-        : s(screen), m_master(master), entry(entry), price(price)
+        : s(screen), c(screen.selectionControls()), m_master(master), entry(entry), price(price)
     {
     }
 
@@ -56,6 +60,10 @@ public:
     void lstRinde_Choose(int index);
     void lstLos_Choose(int index);
     void lstLosNeu_Choose(int index);
+    // The quick buttons' captions from the codes of the settings.
+    void setQuickCaptions(const QStringList& grades, const QStringList& assortments);
+    // Text typed into txtLosNeu, not yet confirmed.
+    void txtLosNeu_Change(const QString& text) { c.txtLosNeu.text = text; }
     // A lot number typed into txtLosNeu and confirmed.
     void txtLosNeu_Enter(const QString& text);
     // Registers a lot of up to 85 in the list and puts it into txtLos.
@@ -86,6 +94,7 @@ public:
 private:
     void showList(ControlId list);
     EntryScreen& s;
+    EntryScreen::SelectionControls c;
     store::MasterData m_master;
     RecordEntry& entry;
     RecordPrice& price;

@@ -25,18 +25,19 @@ EntryScreen::EntryScreen(store::Database& holz, store::Settings& settingsStore, 
     // button reads "a", and carry "&a" into the exchange files.
     m_record.cmdAbzRinde = QStringLiteral("a");
 
-    c.cmdAendern.toolTip = QStringLiteral("Datensatz ändern");
-    c.cmdErster.toolTip = QStringLiteral("ersten Datensatz anzeigen");
-    c.cmdZurueck.toolTip = QStringLiteral("vorherigen Datensatz anzeigen");
-    c.cmdVor.toolTip = QStringLiteral("nächsten Datensatz anzeigen");
-    c.cmdLetzter.toolTip = QStringLiteral("letzten Datensatz anzeigen");
-    c.txtgespeichert.text = c.txtgespeichert.caption;
+    m_c.cmdAendern.toolTip = QStringLiteral("Datensatz ändern");
+    m_c.cmdErster.toolTip = QStringLiteral("ersten Datensatz anzeigen");
+    m_c.cmdZurueck.toolTip = QStringLiteral("vorherigen Datensatz anzeigen");
+    m_c.cmdVor.toolTip = QStringLiteral("nächsten Datensatz anzeigen");
+    m_c.cmdLetzter.toolTip = QStringLiteral("letzten Datensatz anzeigen");
+    m_c.txtgespeichert.text = m_c.txtgespeichert.caption;
 
-    c.optEinzelstamm.checked = true;
-    c.cmdKubatur.enabled = false;
-    c.cmdKomma.enabled = false;
-    hidden({&c.chkFolge, &c.chkKlammer, &c.cmdFaktor, &c.txtFaktor, &c.cmdX, &c.txtgespeichert, &c.lstHolzart,
-            &c.lstGuete, &c.lstKlasse, &c.lstStaerke, &c.lstRinde, &c.lstLos, &c.lstLosNeu, &c.txtLosNeu});
+    m_c.optEinzelstamm.checked = true;
+    m_c.cmdKubatur.enabled = false;
+    m_c.cmdKomma.enabled = false;
+    hidden({&m_c.chkFolge, &m_c.chkKlammer, &m_c.cmdFaktor, &m_c.txtFaktor, &m_c.cmdX, &m_c.txtgespeichert,
+            &m_c.lstHolzart, &m_c.lstGuete, &m_c.lstKlasse, &m_c.lstStaerke, &m_c.lstRinde, &m_c.lstLos,
+            &m_c.lstLosNeu, &m_c.txtLosNeu});
     setNavigation(false);
 }
 
@@ -56,26 +57,103 @@ void EntryScreen::measureStored(float laenge, float durchmesser, float kubatur)
 void EntryScreen::Auswahl_geaendert()
 {
     if (m_calc.Feldmodus)
-        c.txtEingabe.text.clear();
+        m_c.txtEingabe.text.clear();
     const QString code = m_record.sortCode();
-    c.cmdKomma.enabled =
+    m_c.cmdKomma.enabled =
         code == QLatin1String("P ") || code == QLatin1String("S ") || code == QLatin1String("IS");
-    for (Control* field :
-         {&c.txtKubatur, &c.txtDurchmesser, &c.txtLaenge, &c.txtNummer, &c.txtStueck, &c.txtFaktor,
-          &c.txtRinde, &c.txtStaerke, &c.txtZusatz, &c.txtPreis, &c.txtPreisfaktor, &c.txtAbteilung})
+    for (Control* field : {&m_c.txtKubatur, &m_c.txtDurchmesser, &m_c.txtLaenge, &m_c.txtNummer,
+                           &m_c.txtStueck, &m_c.txtFaktor, &m_c.txtRinde, &m_c.txtStaerke, &m_c.txtZusatz,
+                           &m_c.txtPreis, &m_c.txtPreisfaktor, &m_c.txtAbteilung})
         field->highlighted = false;
+}
+
+EntryScreen::SelectionControls EntryScreen::selectionControls()
+{
+    return {m_c.lstHolzart, m_c.lstGuete,  m_c.lstKlasse,    m_c.lstStaerke, m_c.lstRinde,  m_c.lstLos,
+            m_c.lstLosNeu,  m_c.txtLosNeu, m_c.cmdGuete1,    m_c.cmdGuete2,  m_c.cmdGuete3, m_c.cmdSorte1,
+            m_c.cmdSorte2,  m_c.cmdSorte3, m_c.cmbEinschlag, m_c.cmbNutzung};
+}
+
+Control& EntryScreen::SelectionControls::list(ControlId id)
+{
+    switch (id) {
+    case ControlId::lstGuete:
+        return lstGuete;
+    case ControlId::lstKlasse:
+        return lstKlasse;
+    case ControlId::lstStaerke:
+        return lstStaerke;
+    case ControlId::lstRinde:
+        return lstRinde;
+    case ControlId::lstLos:
+        return lstLos;
+    case ControlId::lstLosNeu:
+        return lstLosNeu;
+    default:
+        return lstHolzart;
+    }
+}
+
+void EntryScreen::highlightField(EntryField field, bool on)
+{
+    if (field != EntryField::None)
+        m_c[fieldControl(field)].highlighted = on;
+}
+
+void EntryScreen::showStackControls(bool stacked)
+{
+    m_c.cmdDurchm.caption = stacked ? QStringLiteral("B&reite") : QStringLiteral("Du&rch");
+    m_c.cmdStueck.caption = stacked ? QStringLiteral("Höh&e") : QStringLiteral("St&ück");
+    m_c.cmdFaktor.visible = stacked;
+    m_c.txtFaktor.visible = stacked;
+}
+
+void EntryScreen::offerClasses(const std::optional<QStringList>& items)
+{
+    if (items)
+        m_c.lstStaerke.items = *items;
+    m_c.lstStaerke.selected = -1;
+}
+
+void EntryScreen::showClassList(bool shown)
+{
+    if (shown)
+        Listen_Ausblenden();
+    m_c.lstStaerke.visible = shown;
+}
+
+void EntryScreen::chooseUseTypes(int einschlag, int nutzung)
+{
+    const auto choose = [](Control& box, int index) {
+        box.selected = index >= 0 && index < box.items.size() ? index : -1;
+        box.text = box.selected >= 0 ? box.items.at(box.selected) : QString();
+    };
+    choose(m_c.cmbEinschlag, einschlag);
+    choose(m_c.cmbNutzung, nutzung);
+}
+
+void EntryScreen::showListCaption(const QString& listName)
+{
+    m_c.caption = QStringLiteral("Liste '") + listName + QLatin1Char('\'');
+    m_c.TxtListenNR.text = m_c.caption;
+}
+
+void EntryScreen::showNoListCaption()
+{
+    m_c.caption = QStringLiteral("Holz");
+    m_c.TxtListenNR.text.clear();
 }
 
 void EntryScreen::Listen_Ausblenden()
 {
-    for (Control* list : {&c.lstHolzart, &c.lstLos, &c.lstLosNeu, &c.txtLosNeu, &c.lstStaerke, &c.lstGuete,
-                          &c.lstKlasse, &c.lstRinde})
+    for (Control* list : {&m_c.lstHolzart, &m_c.lstLos, &m_c.lstLosNeu, &m_c.txtLosNeu, &m_c.lstStaerke,
+                          &m_c.lstGuete, &m_c.lstKlasse, &m_c.lstRinde})
         list->visible = false;
 }
 
 void EntryScreen::setNavigation(bool enabled)
 {
-    for (Control* button : {&c.cmdVor, &c.cmdZurueck, &c.cmdErster, &c.cmdLetzter})
+    for (Control* button : {&m_c.cmdVor, &m_c.cmdZurueck, &m_c.cmdErster, &m_c.cmdLetzter})
         button->enabled = enabled;
 }
 
@@ -85,9 +163,9 @@ void EntryScreen::Satz_Position_Anzeigen()
         return;
     const QString position = QString::number(store.Holz.absolutePosition());
     const QString count = QString::number(store.Holz.recordCount());
-    c.txtSatzNR.text = QStringLiteral("Nr. ") + position + QStringLiteral(" von ") + count;
-    c.txtSatzNR.toolTip = QStringLiteral("Datensatz Nummer '") + position +
-                          QStringLiteral("' von insgesammt '") + count + QStringLiteral("' Datensätzen");
+    m_c.txtSatzNR.text = QStringLiteral("Nr. ") + position + QStringLiteral(" von ") + count;
+    m_c.txtSatzNR.toolTip = QStringLiteral("Datensatz Nummer '") + position +
+                            QStringLiteral("' von insgesammt '") + count + QStringLiteral("' Datensätzen");
 }
 
 void EntryScreen::Datensatz_Berechnen()
@@ -105,14 +183,14 @@ void EntryScreen::Datensatz_Berechnen()
     }
     if (m_recomputed)
         m_recomputed();
-    c.lstKlasse.visible = false;
+    m_c.lstKlasse.visible = false;
 }
 
 void EntryScreen::setKind(bool einzelstamm)
 {
     m_record.optEinzelstamm = einzelstamm;
-    c.optEinzelstamm.checked = einzelstamm;
-    c.optSortiment.checked = !einzelstamm;
+    m_c.optEinzelstamm.checked = einzelstamm;
+    m_c.optSortiment.checked = !einzelstamm;
 }
 
 void EntryScreen::setStackBarkMode(const QString& mode)
@@ -170,7 +248,7 @@ QString EntryScreen::fieldText(EntryField field) const
         return m_record.txtKubatur;
     default:
         // The other fields have no place in the record: their control holds them.
-        return c[fieldControl(field)].text;
+        return m_c[fieldControl(field)].text;
     }
 }
 
@@ -201,7 +279,7 @@ void EntryScreen::enterField(EntryField field, const QString& text)
         m_record.txtKubatur = text;
         return;
     default:
-        c[fieldControl(field)].text = text;
+        m_c[fieldControl(field)].text = text;
         return;
     }
 }
@@ -257,19 +335,19 @@ void EntryScreen::noListMessage()
 
 void EntryScreen::syncControls()
 {
-    c.txtLos.text = m_record.txtLos;
-    c.txtHolzart.text = m_record.txtHolzart;
-    c.txtLaenge.text = m_record.txtLaenge;
-    c.txtDurchmesser.text = m_record.txtDurchmesser;
-    c.txtGuete.text = m_record.txtGuete;
-    c.txtSorte.text = m_record.txtSorte;
-    c.txtStaerke.text = m_record.txtStaerke;
-    c.txtRinde.text = m_record.txtRinde;
-    c.txtStueck.text = m_record.txtStueck;
-    c.txtFaktor.text = m_record.txtFaktor;
-    c.txtKubatur.text = m_record.txtKubatur;
-    c.cmdAbzRinde.caption = m_record.cmdAbzRinde;
-    c.cmdKubatur.caption = m_record.cmdKubatur;
+    m_c.txtLos.text = m_record.txtLos;
+    m_c.txtHolzart.text = m_record.txtHolzart;
+    m_c.txtLaenge.text = m_record.txtLaenge;
+    m_c.txtDurchmesser.text = m_record.txtDurchmesser;
+    m_c.txtGuete.text = m_record.txtGuete;
+    m_c.txtSorte.text = m_record.txtSorte;
+    m_c.txtStaerke.text = m_record.txtStaerke;
+    m_c.txtRinde.text = m_record.txtRinde;
+    m_c.txtStueck.text = m_record.txtStueck;
+    m_c.txtFaktor.text = m_record.txtFaktor;
+    m_c.txtKubatur.text = m_record.txtKubatur;
+    m_c.cmdAbzRinde.caption = m_record.cmdAbzRinde;
+    m_c.cmdKubatur.caption = m_record.cmdKubatur;
 }
 
 } // namespace entry

@@ -12,6 +12,7 @@
 
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -32,12 +33,14 @@ namespace entry {
 // procedures every part calls. State that one part alone uses lives in that
 // part (the master data and an open drop-down in EntryLists, the pending
 // price question in RecordPrice, the batch save in RecordStorage, the sort
-// order of the list of lists in ListsBrowser). Apart from the controls, the
-// shared state is private: the parts read it through const accessors and
-// change it through operations named after what happened (a record saved,
-// a stored record shown, a code chosen), so no flag or field of the record
-// is set by raw assignment from anywhere. FrmHolz owns it together with the parts; it is
-// not meant to be used outside this folder.
+// order of the list of lists in ListsBrowser). The shared state is private:
+// the parts read it through const accessors and change it through
+// operations named after what happened (a record saved, a stored record
+// shown, a code chosen), so no flag, field or control is set by raw
+// assignment from another part's code; the few groups of controls that one
+// part alone writes are handed to that part through one accessor. FrmHolz
+// owns it together with the parts; it is not meant to be used outside this
+// folder.
 //
 // Identity of the open list: the screen remembers the open list by its
 // `Listen` row id rather than by its position in the list of lists, so
@@ -57,7 +60,100 @@ public:
     store::Settings& settings;
     platform::UserInterface& ui;
 
-    EntryControls c;
+    // ---- The controls -----------------------------------------------------
+    // Every part reads them, and FrmHolz publishes what changed. A part
+    // writes only the controls of its own events: a group that one part alone
+    // writes is that part's through one accessor below, named in
+    // docs/architecture.md; the controls several parts write change through
+    // the operations below, named after what they show.
+    const EntryControls& controls() const { return m_c; }
+
+    // The selection lists, the quick buttons, the new-lot box and the items
+    // of the use-type boxes: EntryLists' own.
+    struct SelectionControls {
+        Control &lstHolzart, &lstGuete, &lstKlasse, &lstStaerke, &lstRinde, &lstLos, &lstLosNeu, &txtLosNeu;
+        Control &cmdGuete1, &cmdGuete2, &cmdGuete3, &cmdSorte1, &cmdSorte2, &cmdSorte3;
+        Control &cmbEinschlag, &cmbNutzung;
+        // One of the seven selection lists by its id (lstHolzart for another id).
+        Control& list(ControlId id);
+    };
+    SelectionControls selectionControls();
+    // The unit of the price and whether the unit price shows: RecordPrice's own.
+    struct PriceControls {
+        Control &cmbpreis, &txtPreisfaktor;
+    };
+    PriceControls priceControls() { return {m_c.cmbpreis, m_c.txtPreisfaktor}; }
+    // The menu items other windows enable: FrmHolz's own.
+    Control& menuItem(ControlId id) { return m_c[id]; }
+
+    // The input buffer of quick entry.
+    void setInput(const QString& text) { m_c.txtEingabe.text = text; }
+    // The mark "gespeichert" next to a record as it is stored.
+    void showStoredMark(bool shown) { m_c.txtgespeichert.visible = shown; }
+    // The label of the record on screen ("Neu", "Ändern Satz - 3"); the
+    // position with its tool tip is Satz_Position_Anzeigen's.
+    void labelRecord(const QString& text) { m_c.txtSatzNR.text = text; }
+    // A new record: "NEU", no position to explain.
+    void labelNewRecord()
+    {
+        m_c.txtSatzNR.text = QStringLiteral("NEU");
+        m_c.txtSatzNR.toolTip.clear();
+    }
+    // The follow-on and the bracket mark of the log on screen.
+    void setLogMarks(bool folge, bool klammer)
+    {
+        m_c.chkFolge.checked = folge;
+        m_c.chkKlammer.checked = klammer;
+    }
+    // Shows the mark boxes asked for; a shown box stays.
+    void showLogMarks(bool folge, bool klammer)
+    {
+        if (folge)
+            m_c.chkFolge.visible = true;
+        if (klammer)
+            m_c.chkKlammer.visible = true;
+    }
+    // The field shown in the highlight colour while field entry edits it.
+    void highlightField(EntryField field, bool on);
+    // The keypad's decimal key.
+    void enableDecimalKey(bool enabled) { m_c.cmdKomma.enabled = enabled; }
+    // The buttons that follow the record kind: width and height in place
+    // of diameter and pieces, and the factor, for stacked wood.
+    void showStackControls(bool stacked);
+    // Whether a volume may be typed (cmdKubatur).
+    void enableTypedVolume(bool enabled) { m_c.cmdKubatur.enabled = enabled; }
+    // The piece count button of an assortment (cmdX).
+    void showPieceButton(bool shown) { m_c.cmdX.visible = shown; }
+    // A sampled stack is neither a single log nor an assortment.
+    void showSampledKind()
+    {
+        m_c.optEinzelstamm.checked = false;
+        m_c.optSortiment.checked = false;
+    }
+    // Forward and back steps after a jump to the first or last record.
+    void enableSteps()
+    {
+        m_c.cmdVor.enabled = true;
+        m_c.cmdZurueck.enabled = true;
+    }
+    // The classes the assortment offers (kept when `items` is empty), none chosen.
+    void offerClasses(const std::optional<QStringList>& items);
+    // Opens the class list (the other lists close), or closes it.
+    void showClassList(bool shown);
+    // The lots of the open list.
+    void showLots(const QStringList& lots) { m_c.lstLos.items = lots; }
+    // The use-type boxes show the entries at these positions (-1: none).
+    void chooseUseTypes(int einschlag, int nutzung);
+    void showUseTypeBoxes(bool nutzung, bool einschlag)
+    {
+        m_c.cmbNutzung.visible = nutzung;
+        m_c.cmbEinschlag.visible = einschlag;
+    }
+    // The window caption and the list name field: the open list, or none.
+    void showListCaption(const QString& listName);
+    void showNoListCaption();
+    // The multiple selection of the record table (mnuMehrfach).
+    void setMultipleSelection(bool on) { m_c.mnuMehrfach.checked = on; }
 
     // ---- The record on screen ---------------------------------------------
     // Its texts as the measurement rules work on them. Every part reads them;
@@ -279,6 +375,7 @@ public:
 
 private:
     void setNavigation(bool enabled);
+    EntryControls m_c;
     rules::RecordFields m_record;
     rules::RecordState m_calc;
     ScreenState m_state;

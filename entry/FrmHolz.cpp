@@ -90,12 +90,14 @@ FrmHolz::FrmHolz(store::Database& holz, store::Database& master, store::Settings
             [this] { handle([this] { m_s->Eingabe_Daten(); }); });
 
     setDezimalpunkt(rules::detectDezimalpunkt(QLocale::system()));
-    for (Control* menu : {&s.c.mnuKonvertieren, &s.c.mnuEinlesen, &s.c.mnuEldat, &s.c.mnuEldatEinlesen,
-                          &s.c.mnuCsv, &s.c.mnuExcel, &s.c.mnuStammdaten, &s.c.mnuAuswahl,
-                          &s.c.mnuAutoLos, &s.c.mnuMantel, &s.c.mnuDrucken, &s.c.mnuLagerorte})
-        menu->enabled = false;
+    // Other windows enable the menu items they handle.
+    for (ControlId menu : {ControlId::mnuKonvertieren, ControlId::mnuEinlesen, ControlId::mnuEldat,
+                           ControlId::mnuEldatEinlesen, ControlId::mnuCsv, ControlId::mnuExcel,
+                           ControlId::mnuStammdaten, ControlId::mnuAuswahl, ControlId::mnuAutoLos,
+                           ControlId::mnuMantel, ControlId::mnuDrucken, ControlId::mnuLagerorte})
+        s.menuItem(menu).enabled = false;
     m_s->syncControls();
-    m_published = s.c;
+    m_published = s.controls();
 }
 
 FrmHolz::~FrmHolz() = default;
@@ -103,9 +105,9 @@ FrmHolz::~FrmHolz() = default;
 void FrmHolz::publish()
 {
     m_s->syncControls();
-    ControlSet changedControls = ControlSet::differing(m_published, m_s->c);
+    ControlSet changedControls = ControlSet::differing(m_published, m_s->controls());
     changedControls |= std::exchange(m_touched, ControlSet());
-    m_published = m_s->c;
+    m_published = m_s->controls();
     emit changed(changedControls);
     if (const std::optional<ControlId> focus = m_s->takeFocusRequest())
         emit focusRequested(*focus);
@@ -115,7 +117,7 @@ void FrmHolz::publish()
 
 const EntryControls& FrmHolz::controls() const
 {
-    return m_s->c;
+    return m_s->controls();
 }
 
 const rules::RecordFields& FrmHolz::record() const
@@ -204,32 +206,31 @@ EntryHooks& FrmHolz::hooks()
 
 Control* FrmHolz::menuControl(MenuCommand command)
 {
-    EntryControls& c = m_s->c;
     switch (command) {
     case MenuCommand::Konvertieren:
-        return &c.mnuKonvertieren;
+        return &m_s->menuItem(ControlId::mnuKonvertieren);
     case MenuCommand::Einlesen:
-        return &c.mnuEinlesen;
+        return &m_s->menuItem(ControlId::mnuEinlesen);
     case MenuCommand::Eldat:
-        return &c.mnuEldat;
+        return &m_s->menuItem(ControlId::mnuEldat);
     case MenuCommand::EldatEinlesen:
-        return &c.mnuEldatEinlesen;
+        return &m_s->menuItem(ControlId::mnuEldatEinlesen);
     case MenuCommand::Csv:
-        return &c.mnuCsv;
+        return &m_s->menuItem(ControlId::mnuCsv);
     case MenuCommand::Excel:
-        return &c.mnuExcel;
+        return &m_s->menuItem(ControlId::mnuExcel);
     case MenuCommand::Stammdaten:
-        return &c.mnuStammdaten;
+        return &m_s->menuItem(ControlId::mnuStammdaten);
     case MenuCommand::Auswahl:
-        return &c.mnuAuswahl;
+        return &m_s->menuItem(ControlId::mnuAuswahl);
     case MenuCommand::AutoLos:
-        return &c.mnuAutoLos;
+        return &m_s->menuItem(ControlId::mnuAutoLos);
     case MenuCommand::Mantel:
-        return &c.mnuMantel;
+        return &m_s->menuItem(ControlId::mnuMantel);
     case MenuCommand::Drucken:
-        return &c.mnuDrucken;
+        return &m_s->menuItem(ControlId::mnuDrucken);
     case MenuCommand::Lagerorte:
-        return &c.mnuLagerorte;
+        return &m_s->menuItem(ControlId::mnuLagerorte);
     default:
         return nullptr; // the table's entries are the screen's own
     }
@@ -276,7 +277,7 @@ void FrmHolz::setNutzungVisible(bool visible)
         EntryOptions options = m_s->options();
         options.chkNutzung = visible;
         m_s->setOptions(options);
-        m_s->c.cmbNutzung.visible = visible;
+        m_s->showUseTypeBoxes(visible, m_s->controls().cmbEinschlag.visible);
     });
 }
 
@@ -286,7 +287,7 @@ void FrmHolz::setEinschlagtypVisible(bool visible)
         EntryOptions options = m_s->options();
         options.chkEinschlagtyp = visible;
         m_s->setOptions(options);
-        m_s->c.cmbEinschlag.visible = visible;
+        m_s->showUseTypeBoxes(m_s->controls().cmbNutzung.visible, visible);
     });
 }
 
@@ -440,9 +441,13 @@ void FrmHolz::textEdited(ControlId control, const QString& text)
             m_price->unitPriceEdited(text);
             break;
         case ControlId::txtZusatz:
+            s.enterField(EntryField::Zusatz, text);
+            break;
         case ControlId::txtAbteilung:
+            s.enterField(EntryField::Abteilung, text);
+            break;
         case ControlId::txtLosNeu:
-            s.c[control].text = text;
+            m_lists->txtLosNeu_Change(text);
             break;
         default:
             break; // the other controls are not typed into
@@ -805,10 +810,10 @@ void FrmHolz::ListDaten_Click(int row)
         EntryScreen& s = *m_s;
         // Reading a row replaces the fields; input being typed or changed
         // stays until it is saved or discarded, as with the arrow buttons.
-        if (s.c.mnuMehrfach.checked)
+        if (s.controls().mnuMehrfach.checked)
             return;
         leavePriceEntry();
-        if (!s.c.cmdVor.enabled)
+        if (!s.controls().cmdVor.enabled)
             return;
         if (!s.store.Holz.isOpen() || row < 0 || row >= s.store.Holz.recordCount())
             return;
@@ -884,7 +889,7 @@ StackRecordValues FrmHolz::stackRecordValues() const
     values.txtLaenge = s.record().txtLaenge;
     values.txtRinde = s.record().txtRinde;
     values.txtHolzart = s.record().txtHolzart;
-    values.txtNummer = s.c.txtNummer.text;
+    values.txtNummer = s.controls().txtNummer.text;
     values.txtStueck = s.record().txtStueck;
     values.cmdAbzRinde = s.record().cmdAbzRinde;
     values.txtDurchmesser = s.record().txtDurchmesser;
@@ -931,12 +936,16 @@ void FrmHolz::applyStackSample(const QString& txtKubatur, double oldKubatur, dou
 
 void FrmHolz::mnuNutzungsart_Click()
 {
-    handle([this] { m_s->c.cmbNutzung.visible = !m_s->c.cmbNutzung.visible; });
+    handle([this] {
+        m_s->showUseTypeBoxes(!m_s->controls().cmbNutzung.visible, m_s->controls().cmbEinschlag.visible);
+    });
 }
 
 void FrmHolz::mnuEinschlagtyp_Click()
 {
-    handle([this] { m_s->c.cmbEinschlag.visible = !m_s->c.cmbEinschlag.visible; });
+    handle([this] {
+        m_s->showUseTypeBoxes(m_s->controls().cmbNutzung.visible, !m_s->controls().cmbEinschlag.visible);
+    });
 }
 
 void FrmHolz::mnuHilfe_Click()
@@ -958,7 +967,7 @@ void FrmHolz::mnuMehrfach_Click()
 {
     handle([this] {
         m_touched.set(ControlId::mnuMehrfach);
-        m_s->c.mnuMehrfach.checked = !m_s->c.mnuMehrfach.checked;
+        m_s->setMultipleSelection(!m_s->controls().mnuMehrfach.checked);
     });
 }
 

@@ -62,8 +62,8 @@ void FunctionKeyPresets::Vorgabe_Speichern(int keyCode, int parts)
         s.ui.message({lines.join(QStringLiteral("\r\n")), title, Buttons::YesNoCancel, Icon::Question});
     if (answer == Answer::Yes) {
         const QStringList values =
-            QStringList{s.record().txtSorte, s.record().txtGuete, s.record().txtHolzart, s.record().txtLos}.mid(
-                0, parts);
+            QStringList{s.record().txtSorte, s.record().txtGuete, s.record().txtHolzart, s.record().txtLos}
+                .mid(0, parts);
         if (!s.settings.SaveSetting(QLatin1String(store::keys::App), QLatin1String(store::keys::Properties),
                                     settingName(keyCode), values.join(QLatin1Char(';')))) {
             s.ui.message({QStringLiteral("Die Einstellung für F%1 konnte nicht gespeichert werden.\n%2")

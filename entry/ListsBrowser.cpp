@@ -91,7 +91,7 @@ bool ListsBrowser::typedRecordSettled(int row)
     if (!s.listOpen() || listen.listName(row).isEmpty() ||
         store::jet::equal(listen.listName(row), s.listName()))
         return true;
-    const bool typed = !s.c.txtEingabe.text.trimmed().isEmpty() ||
+    const bool typed = !s.controls().txtEingabe.text.trimmed().isEmpty() ||
                        rules::toSingle(s.record().txtDurchmesser).value_or(0.0f) != 0 ||
                        s.calc().Durchmesser != 0;
     if (!s.state().aendern && (s.state().gespeichert || !typed))
@@ -100,7 +100,7 @@ bool ListsBrowser::typedRecordSettled(int row)
                                         QStringLiteral("Abfrage"), Buttons::YesNo, Icon::Question});
     if (answer != Answer::Yes) {
         // Dropped: nothing of it is carried into the other list.
-        s.c.txtEingabe.text.clear();
+        s.setInput(QString());
         return true;
     }
     if (storage.cmdSpeichern_Click())
@@ -137,12 +137,8 @@ void ListsBrowser::cmdBearbeiten_Click()
 void ListsBrowser::Liste_Oeffnen()
 {
     s.Enable_Move();
-    for (Control* combo : {&s.c.cmbEinschlag, &s.c.cmbNutzung}) {
-        combo->selected = combo->items.isEmpty() ? -1 : 0;
-        combo->text = combo->items.isEmpty() ? QString() : combo->items.first();
-    }
-    s.c.chkKlammer.checked = false;
-    s.c.chkFolge.checked = false;
+    s.chooseUseTypes(0, 0);
+    s.setLogMarks(false, false);
     rules::RecordFields next = s.record();
     next.txtStueck = QStringLiteral("1");
     next.txtSorte.clear();
@@ -151,15 +147,14 @@ void ListsBrowser::Liste_Oeffnen()
     next.txtDurchmesser.clear();
     s.startRecord(next);
     s.clearMeasurement();
-    s.c.lstLos.items.clear();
+    s.showLots({});
     s.Auswahl_geaendert();
 
     if (!positionOnSelected())
         return;
     const store::ListenRow list = s.store.Listen.current();
     s.openList(list.Id, list.Liste);
-    s.c.caption = QStringLiteral("Liste '") + list.Liste + QLatin1Char('\'');
-    s.c.TxtListenNR.text = s.c.caption;
+    s.showListCaption(list.Liste);
     s.startListEntry();
     entry.listOpened();
     s.endFieldEntry();
@@ -167,7 +162,7 @@ void ListsBrowser::Liste_Oeffnen()
     if (!s.store.Holz.isOpen() && !s.store.Holzliste_Oeffnen())
         s.ui.message(rules::ListName::missingMessage());
     daten.reset();
-    s.c.lstLos.items = s.store.Lose_Anzeigen();
+    s.showLots(s.store.Lose_Anzeigen());
 
     if (s.store.Holz.isOpen() && s.store.Holz.recordCount() > 0) {
         s.store.Holz.moveLast();
@@ -175,8 +170,8 @@ void ListsBrowser::Liste_Oeffnen()
     } else {
         entry.Neuer_Datensatz();
         s.Satz_Position_Anzeigen();
-        s.c.txtAbteilung.text =
-            threeCharacters(list.Abteilung) + threeCharacters(list.UAbt) + threeCharacters(list.Bestand);
+        s.enterField(EntryField::Abteilung, threeCharacters(list.Abteilung) + threeCharacters(list.UAbt) +
+                                                threeCharacters(list.Bestand));
     }
     s.setListTotals(list.Kubatur, list.Stueckzahl);
     s.Eingabe_Daten();
@@ -188,8 +183,7 @@ void ListsBrowser::closeOpenList()
     s.markStored();
     s.store.Holz.close();
     daten.reset();
-    s.c.caption = QStringLiteral("Holz");
-    s.c.TxtListenNR.text.clear();
+    s.showNoListCaption();
     s.Disable_Move();
 }
 
@@ -310,7 +304,7 @@ void ListsBrowser::mnuStatistik_Click()
         s.noListMessage();
         return;
     }
-    statistik.load(s.store.database(), s.listName(), s.c.lstHolzart.items, s.calc().Dezimalpunkt);
+    statistik.load(s.store.database(), s.listName(), s.controls().lstHolzart.items, s.calc().Dezimalpunkt);
     if (s.hooks().Statistik_Anzeigen)
         s.hooks().Statistik_Anzeigen();
     else
@@ -339,8 +333,7 @@ void ListsBrowser::listRenamed(const QString& oldName, const QString& newName)
 {
     if (store::jet::equal(s.listName(), oldName)) {
         s.renameOpenList(newName);
-        s.c.caption = QStringLiteral("Liste '") + newName + QLatin1Char('\'');
-        s.c.TxtListenNR.text = s.c.caption;
+        s.showListCaption(newName);
     }
     const qint64 current = s.store.Listen.currentId();
     s.store.Listen_Oeffnen();

@@ -186,7 +186,7 @@ bool MultiRecordChange::putValue(TableChange feld, const QString& value)
         s.enterField(EntryField::Durchmesser, value);
         s.measureDiameter(rules::toSingle(value).value_or(0.0f));
     } else if (feld == TableChange::Abteilung) {
-        s.c.txtAbteilung.text = value;
+        s.enterField(EntryField::Abteilung, value);
     } else {
         return false;
     }
@@ -195,7 +195,8 @@ bool MultiRecordChange::putValue(TableChange feld, const QString& value)
 
 void MultiRecordChange::changeField(TableChange feld, const QString& answer, const QList<int>& rows)
 {
-    const QStringList& codes = feld == TableChange::Guete ? s.c.lstGuete.items : s.c.lstKlasse.items;
+    const QStringList& codes =
+        feld == TableChange::Guete ? s.controls().lstGuete.items : s.controls().lstKlasse.items;
     const std::optional<QString> value = fieldValue(feld, answer, s.calc().Dezimalpunkt, codes);
     if (!value) {
         information(QStringLiteral("Diese Eingabe ist nicht zulässig"));
@@ -246,7 +247,8 @@ void MultiRecordChange::changeField(TableChange feld, const QString& answer, con
             if (!old.isSampleMeasured())
                 s.Datensatz_Berechnen();
             messagesShown = s.shownMessages();
-            const QStringList lines = rules::recordCheckLines(s.record(), s.calc().Durchmesser, s.calc().Laenge);
+            const QStringList lines =
+                rules::recordCheckLines(s.record(), s.calc().Durchmesser, s.calc().Laenge);
             if (!lines.isEmpty()) {
                 refused << QString::number(row + 1) + QLatin1Char(',');
                 for (const QString& line : lines) {
@@ -291,7 +293,7 @@ void MultiRecordChange::changeField(TableChange feld, const QString& answer, con
     }
 
     if (feld == TableChange::Los && stored > 0)
-        s.c.lstLos.items = s.store.Lose_Anzeigen();
+        s.showLots(s.store.Lose_Anzeigen());
     // The screen ends on a record as it is stored.
     storage.Daten_Lesen();
     if (stored > 0)

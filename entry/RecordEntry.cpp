@@ -43,8 +43,8 @@ void RecordEntry::selectField(EntryField feld)
         return;
     s.setFieldMode(true);
     s.Auswahl_geaendert();
-    s.c[fieldControl(feld)].highlighted = true;
-    s.c.cmdKomma.enabled = fieldTakesDecimals(feld);
+    s.highlightField(feld, true);
+    s.enableDecimalKey(fieldTakesDecimals(feld));
     newRecordIfSaved();
     s.markEdited();
     s.beginFieldEntry(feld);
@@ -94,7 +94,7 @@ void RecordEntry::cmdNummer_Click()
 
 void RecordEntry::cmdKubatur_Click()
 {
-    if (!s.c.cmdKubatur.enabled)
+    if (!s.controls().cmdKubatur.enabled)
         return;
     selectField(EntryField::Kubatur);
 }
@@ -109,17 +109,17 @@ void RecordEntry::cmdStaerke_Click()
 
 void RecordEntry::txtStaerke_Click()
 {
-    if (!s.c.lstStaerke.visible) {
+    if (!s.controls().lstStaerke.visible) {
         Sorte(true);
     } else {
-        s.c.lstStaerke.visible = false;
+        s.showClassList(false);
         s.Eingabe_Daten();
     }
 }
 
 void RecordEntry::Label3_Click()
 {
-    s.c.txtPreis.highlighted = true;
+    s.highlightField(EntryField::Preis, true);
     s.focus(ControlId::txtPreis);
 }
 
@@ -132,7 +132,7 @@ void RecordEntry::txtRinde_Click()
 void RecordEntry::txtZusatz_Click()
 {
     s.Auswahl_geaendert();
-    s.c.txtZusatz.highlighted = true;
+    s.highlightField(EntryField::Zusatz, true);
     newRecordIfSaved();
     s.setFieldMode(true);
     s.beginFieldEntry(EntryField::Zusatz);
@@ -146,19 +146,21 @@ void RecordEntry::keypad(const QString& key)
         return;
     }
     if (is(key, "b")) {
-        s.c.txtEingabe.text.chop(1);
+        QString input = s.controls().txtEingabe.text;
+        input.chop(1);
+        s.setInput(input);
         Schnelleingabe();
         s.Eingabe_Daten();
         return;
     }
     // The buffer knows only the comma as its separator.
-    txtEingabe_Change(s.c.txtEingabe.text + (is(key, ".") ? QStringLiteral(",") : key));
+    txtEingabe_Change(s.controls().txtEingabe.text + (is(key, ".") ? QStringLiteral(",") : key));
     s.Eingabe_Daten();
 }
 
 void RecordEntry::cmdKomma_Click()
 {
-    if (!s.c.cmdKomma.enabled)
+    if (!s.controls().cmdKomma.enabled)
         return;
     keypad(s.calc().Dezimalpunkt ? QStringLiteral(".") : QStringLiteral(","));
 }
@@ -179,10 +181,11 @@ void RecordEntry::fieldKey(const QString& key)
             price.priceKeyed(false);
         return;
     }
-    const rules::FieldKeyResult result = rules::Feld_Eingabe(entry::fieldKey(feld), key, s.fieldText(feld), s.record());
+    const rules::FieldKeyResult result =
+        rules::Feld_Eingabe(entry::fieldKey(feld), key, s.fieldText(feld), s.record());
     s.enterField(feld, result.text);
     if (result.decimalKeyEnabled)
-        s.c.cmdKomma.enabled = *result.decimalKeyEnabled;
+        s.enableDecimalKey(*result.decimalKeyEnabled);
     if (feld == EntryField::Faktor)
         s.followKubaturCaption();
     if (feld == EntryField::Preisfaktor)
@@ -205,10 +208,10 @@ void RecordEntry::fieldKey(const QString& key)
 void RecordEntry::txtEingabe_Change(const QString& text)
 {
     const rules::QuickEntryKeyFilter filtered = rules::filterQuickEntryKey(text);
-    s.c.txtEingabe.text = filtered.buffer;
+    s.setInput(filtered.buffer);
     if (!filtered.accepted)
         return;
-    s.c.cmdKomma.enabled = true;
+    s.enableDecimalKey(true);
     Schnelleingabe();
 }
 
@@ -216,16 +219,16 @@ void RecordEntry::Schnelleingabe()
 {
     using Outcome = rules::QuickEntryResult::Outcome;
     const rules::QuickEntryResult result =
-        rules::Schnelleingabe(s.c.txtEingabe.text, s.record(), s.state().gespeichert);
+        rules::Schnelleingabe(s.controls().txtEingabe.text, s.record(), s.state().gespeichert);
     switch (result.outcome) {
     case Outcome::Nothing:
         break;
     case Outcome::ClearBuffer:
-        s.c.txtEingabe.text.clear();
+        s.setInput(QString());
         break;
     case Outcome::RefuseStackedWood:
         s.ui.message(*result.message);
-        s.c.txtEingabe.text.clear();
+        s.setInput(QString());
         s.Eingabe_Daten();
         break;
     case Outcome::NewRecord:
@@ -243,7 +246,9 @@ void RecordEntry::Schnelleingabe()
         break;
     case Outcome::Error: {
         const Answer answer = s.ui.message(*result.message);
-        s.c.txtEingabe.text.chop(1);
+        QString input = s.controls().txtEingabe.text;
+        input.chop(1);
+        s.setInput(input);
         if (answer == Answer::Ok)
             s.ui.openHelp(result.helpAnchor);
         s.Eingabe_Daten();
@@ -255,12 +260,12 @@ void RecordEntry::Schnelleingabe()
 void RecordEntry::optEinzelstamm_Click()
 {
     s.Auswahl_geaendert();
-    s.c.cmdX.visible = false;
+    s.showPieceButton(false);
     if (s.state().gespeichert)
         Neuer_Datensatz();
     s.setKind(true);
-    s.c.txtNummer.text = QString::number(s.store.HoechsteNummer + 1);
-    if (!s.c.txtEingabe.text.isEmpty())
+    s.enterField(EntryField::Nummer, QString::number(s.store.HoechsteNummer + 1));
+    if (!s.controls().txtEingabe.text.isEmpty())
         Schnelleingabe();
     if (!s.isStackedWood())
         s.countOnePiece();
@@ -270,12 +275,12 @@ void RecordEntry::optEinzelstamm_Click()
 void RecordEntry::optSortiment_Click()
 {
     s.Auswahl_geaendert();
-    s.c.cmdX.visible = true;
+    s.showPieceButton(true);
     if (s.state().gespeichert)
         Neuer_Datensatz();
     s.setKind(false);
-    s.c.txtNummer.text = QStringLiteral("0");
-    if (!s.c.txtEingabe.text.isEmpty())
+    s.enterField(EntryField::Nummer, QStringLiteral("0"));
+    if (!s.controls().txtEingabe.text.isEmpty())
         Schnelleingabe();
     s.Eingabe_Daten();
 }
@@ -297,9 +302,7 @@ void RecordEntry::cmdX_Click()
 
 void RecordEntry::chkFolge_Click(bool checked)
 {
-    s.c.chkFolge.checked = checked;
-    if (checked)
-        s.c.chkKlammer.checked = false;
+    s.setLogMarks(checked, checked ? false : s.controls().chkKlammer.checked);
 }
 
 void RecordEntry::chkKlammer_Click(bool checked)
@@ -309,11 +312,9 @@ void RecordEntry::chkKlammer_Click(bool checked)
     // and would turn the next log into its follow-on piece.
     if (checked)
         newRecordIfSaved();
-    s.c.chkKlammer.checked = checked;
-    if (checked) {
-        s.c.chkFolge.checked = false;
+    s.setLogMarks(checked ? false : s.controls().chkFolge.checked, checked);
+    if (checked)
         m_autoFolge = false;
-    }
 }
 
 void RecordEntry::mnuKlammerstamm_Click()
@@ -321,10 +322,8 @@ void RecordEntry::mnuKlammerstamm_Click()
     if (!s.record().optEinzelstamm)
         optEinzelstamm_Click();
     newRecordIfSaved();
-    s.c.chkKlammer.visible = true;
-    s.c.chkFolge.visible = true;
-    s.c.chkKlammer.checked = true;
-    s.c.chkFolge.checked = false;
+    s.showLogMarks(true, true);
+    s.setLogMarks(false, true);
     m_autoFolge = false;
     s.Eingabe_Daten();
 }
@@ -335,67 +334,59 @@ void RecordEntry::Sorte(bool showClassList)
     const bool stacked = s.isStackedWood();
     if (!stacked) {
         s.returnLogBarkMode();
-        s.c.cmdDurchm.caption = QStringLiteral("Du&rch");
-        s.c.cmdStueck.caption = QStringLiteral("St&ück");
+        s.showStackControls(false);
         s.followKubaturCaption();
-        s.c.cmdKomma.enabled = false;
-        s.c.cmdFaktor.visible = false;
-        s.c.txtFaktor.visible = false;
+        s.enableDecimalKey(false);
     }
     if (is(code, "LF") || is(code, "P ")) {
         // These are counted in pieces: never single logs with a number.
         s.setKind(false);
-        s.c.cmdX.visible = true;
-        s.c.txtNummer.text = QStringLiteral("0");
-        s.c.cmdKubatur.enabled = true;
+        s.showPieceButton(true);
+        s.enterField(EntryField::Nummer, QStringLiteral("0"));
+        s.enableTypedVolume(true);
     } else {
-        s.c.cmdKubatur.enabled = false;
+        s.enableTypedVolume(false);
     }
     newRecordIfSaved();
 
     static const QStringList diameterClasses = items(
         {"L ", "HL", "IL", "SL", "W ", "RO", "M ", "R ", "L1", "L2", "L3", "NH", "CA", "PL", "PZ", "AS"});
-    Control& classes = s.c.lstStaerke;
+    // The classes the assortment offers; other assortments keep the list.
+    std::optional<QStringList> classes;
     if (is(code, "H ")) {
-        classes.items = items({"1", "2", "3", "4", "5", "6"});
+        classes = items({"1", "2", "3", "4", "5", "6"});
     } else if (is(code, "SW")) {
-        classes.items = items({"1", "2", "3", "4"});
+        classes = items({"1", "2", "3", "4"});
     } else if (is(code, "P ")) {
-        classes.items =
-            items({"-", "1", "2", "2.1", "2.11", "2.12", "2.2", "2.3", "2.31", "2.32", "2.33", "3"});
+        classes = items({"-", "1", "2", "2.1", "2.11", "2.12", "2.2", "2.3", "2.31", "2.32", "2.33", "3"});
         s.chooseCode(EntryScreen::Code::Staerke, QStringLiteral("-"));
     } else if (stacked) {
-        classes.items = items({"-", "1", "2", "2.1", "2.2", "3", "3.1", "3.2"});
-        s.c.cmdDurchm.caption = QStringLiteral("B&reite");
-        s.c.cmdStueck.caption = QStringLiteral("Höh&e");
-        s.c.cmdKomma.enabled = true;
+        classes = items({"-", "1", "2", "2.1", "2.2", "3", "3.1", "3.2"});
+        s.showStackControls(true);
+        s.enableDecimalKey(true);
         s.setStackBarkMode(QStringLiteral("o"));
-        s.c.cmdFaktor.visible = true;
-        s.c.txtFaktor.visible = true;
         s.startStackedWood();
         s.followKubaturCaption();
-        s.c.cmdKubatur.enabled = true;
-        s.c.chkFolge.checked = false;
-        s.c.chkKlammer.checked = false;
+        s.enableTypedVolume(true);
+        s.setLogMarks(false, false);
         m_autoFolge = false;
     } else if (is(code, "LF")) {
         const bool measured = rules::toSingle(s.record().txtLaenge).value_or(0) > 0 &&
                               rules::toSingle(s.record().txtDurchmesser).value_or(0) > 0;
         if (!measured)
-            classes.items = items({"-", "0", "1a", "1b", "2a", "2b", "3a", "3b", "4", "5", "6+"});
+            classes = items({"-", "0", "1a", "1b", "2a", "2b", "3a", "3b", "4", "5", "6+"});
     } else if (!diameterClasses.contains(code)) {
         s.ui.message({QStringLiteral("Handelsklasse '") + s.record().txtSorte +
                           QStringLiteral("' wird nicht unterstützt"),
                       QStringLiteral("Information"), Buttons::Ok, Icon::Information});
         s.chooseCode(EntryScreen::Code::Staerke, QString());
     }
-    classes.selected = -1;
+    s.offerClasses(classes);
 
     s.Datensatz_Berechnen();
 
-    if (showClassList && !classes.items.isEmpty()) {
-        s.Listen_Ausblenden();
-        classes.visible = true;
+    if (showClassList && !s.controls().lstStaerke.items.isEmpty()) {
+        s.showClassList(true);
         s.focus(ControlId::lstStaerke);
     } else if (is(code, "H ")) {
         selectField(EntryField::Staerke);
@@ -415,12 +406,11 @@ void RecordEntry::Neuer_Datensatz()
     }
     price.settle();
     s.markEdited();
-    s.c.txtgespeichert.visible = false;
-    s.c.txtSatzNR.text = QStringLiteral("NEU");
-    s.c.txtSatzNR.toolTip.clear();
-    s.c.txtZusatz.text.clear();
-    s.c.txtPreisfaktor.text.clear();
-    s.c.txtPreis.text.clear();
+    s.showStoredMark(false);
+    s.labelNewRecord();
+    s.enterField(EntryField::Zusatz, QString());
+    s.enterField(EntryField::Preisfaktor, QString());
+    s.enterField(EntryField::Preis, QString());
     rules::RecordFields next = s.record();
     next.txtRinde = QStringLiteral("0");
     next.txtStueck = QStringLiteral("1");
@@ -438,26 +428,27 @@ void RecordEntry::Neuer_Datensatz()
     next.txtKubatur.clear();
 
     if (m_autoFolge) {
-        s.c.chkFolge.checked = false;
+        s.setLogMarks(false, s.controls().chkKlammer.checked);
         m_autoFolge = false;
     }
-    if (s.c.chkKlammer.checked) {
-        s.c.chkFolge.visible = true;
-        s.c.chkFolge.checked = true;
-        s.c.chkKlammer.checked = false;
+    if (s.controls().chkKlammer.checked) {
+        // The log after a bracketed one is its follow-on piece.
+        s.showLogMarks(true, false);
+        s.setLogMarks(true, false);
         m_autoFolge = true;
     }
 
     if (s.store.Holz.isOpen() && s.store.Holz.recordCount() > 0) {
         if (s.record().optEinzelstamm && !s.state().nummerErhoeht && s.store.HoechsteNummer >= 1) {
             bool ok = false;
-            const int shown = s.c.txtNummer.text.trimmed().toInt(&ok);
-            s.c.txtNummer.text = QString::number((ok ? shown : s.store.HoechsteNummer) + 1);
+            const int shown = s.controls().txtNummer.text.trimmed().toInt(&ok);
+            s.enterField(EntryField::Nummer, QString::number((ok ? shown : s.store.HoechsteNummer) + 1));
             s.markNumberRaised();
         }
     } else {
         next.txtLos = QStringLiteral("1");
-        s.c.txtNummer.text = s.record().optEinzelstamm ? QStringLiteral("1") : QStringLiteral("0");
+        s.enterField(EntryField::Nummer,
+                     s.record().optEinzelstamm ? QStringLiteral("1") : QStringLiteral("0"));
     }
     if (!s.options().UebernStaerke)
         next.txtStaerke.clear();
@@ -472,13 +463,13 @@ void RecordEntry::cmdEscape_Click()
     rules::RecordFields next = s.record();
     if (!next.optEinzelstamm)
         next.txtStueck = QStringLiteral("1");
-    s.c.txtEingabe.text.clear();
+    s.setInput(QString());
     next.txtLaenge.clear();
     next.txtDurchmesser.clear();
     next.txtKubatur.clear();
     s.startRecord(next);
     s.clearMeasurement();
-    s.c.txtSatzNR.text = QStringLiteral("Neu");
+    s.labelRecord(QStringLiteral("Neu"));
     s.markStored();
     s.forgetNumberRaise();
     s.setFieldMode(false);

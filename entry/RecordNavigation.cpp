@@ -31,7 +31,7 @@ bool RecordNavigation::hasRecords() const
 // input away, so they ask the buttons first.
 void RecordNavigation::cmdZurueck_Click()
 {
-    if (!s.c.cmdZurueck.enabled)
+    if (!s.controls().cmdZurueck.enabled)
         return;
     s.Listen_Ausblenden();
     if (!hasRecords())
@@ -48,7 +48,7 @@ void RecordNavigation::cmdZurueck_Click()
 
 void RecordNavigation::cmdVor_Click()
 {
-    if (!s.c.cmdVor.enabled)
+    if (!s.controls().cmdVor.enabled)
         return;
     s.Listen_Ausblenden();
     if (!hasRecords())
@@ -65,22 +65,20 @@ void RecordNavigation::cmdVor_Click()
 
 void RecordNavigation::cmdErster_Click()
 {
-    if (!s.c.cmdVor.enabled || !hasRecords())
+    if (!s.controls().cmdVor.enabled || !hasRecords())
         return;
     s.store.Holz.moveFirst();
     storage.Daten_Lesen();
-    s.c.cmdVor.enabled = true;
-    s.c.cmdZurueck.enabled = true;
+    s.enableSteps();
 }
 
 void RecordNavigation::cmdLetzter_Click()
 {
-    if (!s.c.cmdVor.enabled || !hasRecords())
+    if (!s.controls().cmdVor.enabled || !hasRecords())
         return;
     s.store.Holz.moveLast();
     storage.Daten_Lesen();
-    s.c.cmdVor.enabled = true;
-    s.c.cmdZurueck.enabled = true;
+    s.enableSteps();
 }
 
 void RecordNavigation::cmdAendern_Click()
@@ -101,9 +99,9 @@ void RecordNavigation::cmdAendern_Click()
         return;
     }
     s.Disable_Move();
-    s.c.txtgespeichert.visible = false;
+    s.showStoredMark(false);
     s.startChange();
-    s.c.txtSatzNR.text = QStringLiteral("Ändern Satz - ") + QString::number(s.store.Holz.absolutePosition());
+    s.labelRecord(QStringLiteral("Ändern Satz - ") + QString::number(s.store.Holz.absolutePosition()));
     s.Eingabe_Daten();
 }
 

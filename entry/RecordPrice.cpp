@@ -36,38 +36,59 @@ std::optional<float> RecordPrice::compute(const QString& unit, const QString& un
     return stacked * *price;
 }
 
+void RecordPrice::loadUnits()
+{
+    c.cmbpreis.items = {Euro, PerSolid, PerStacked};
+}
+
+void RecordPrice::showStored(const QString& unit, const QString& value)
+{
+    c.cmbpreis.selected = c.cmbpreis.items.indexOf(unit);
+    c.cmbpreis.text = c.cmbpreis.selected >= 0 ? c.cmbpreis.items.at(c.cmbpreis.selected) : QString();
+    s.enterField(EntryField::Preis, QString());
+    s.enterField(EntryField::Preisfaktor, QString());
+    if (unit == Euro)
+        s.enterField(EntryField::Preis, value);
+    else
+        s.enterField(EntryField::Preisfaktor, value);
+    // A lump sum has no unit price to show.
+    c.txtPreisfaktor.visible = unit != Euro;
+    settle();
+}
+
 void RecordPrice::Preis_berrechnen()
 {
-    const std::optional<float> price = compute(s.c.cmbpreis.text, s.c.txtPreisfaktor.text,
-                                               s.record().txtKubatur, s.record().cmdKubatur, s.record().txtFaktor);
+    const std::optional<float> price =
+        compute(s.controls().cmbpreis.text, s.controls().txtPreisfaktor.text, s.record().txtKubatur,
+                s.record().cmdKubatur, s.record().txtFaktor);
     // Only a computed price is rewritten: a lump sum being typed keeps
     // every key the user pressed.
     if (price)
-        s.c.txtPreis.text = rules::formatTwo(double(*price), s.calc().Dezimalpunkt);
+        s.enterField(EntryField::Preis, rules::formatTwo(double(*price), s.calc().Dezimalpunkt));
 }
 
 void RecordPrice::lumpSumEntered()
 {
-    if (s.c.cmbpreis.text != Euro || s.c.txtPreis.text.trimmed().isEmpty())
+    if (s.controls().cmbpreis.text != Euro || s.controls().txtPreis.text.trimmed().isEmpty())
         return;
-    if (const std::optional<float> typed = rules::toSingle(s.c.txtPreis.text))
-        s.c.txtPreis.text = rules::formatTwo(double(*typed), s.calc().Dezimalpunkt);
+    if (const std::optional<float> typed = rules::toSingle(s.controls().txtPreis.text))
+        s.enterField(EntryField::Preis, rules::formatTwo(double(*typed), s.calc().Dezimalpunkt));
 }
 
 void RecordPrice::cmbpreis_Click(int index)
 {
-    Control& unit = s.c.cmbpreis;
+    Control& unit = c.cmbpreis;
     if (index < -1 || index >= unit.items.size())
         return;
     unit.selected = index;
     unit.text = index >= 0 ? unit.items.at(index) : QString();
-    for (Control* field : {&s.c.txtZusatz, &s.c.txtPreis, &s.c.txtPreisfaktor})
-        field->highlighted = false;
+    for (EntryField field : {EntryField::Zusatz, EntryField::Preis, EntryField::Preisfaktor})
+        s.highlightField(field, false);
     if (unit.text == Euro) {
-        s.c.txtPreis.text.clear();
-        s.c.txtPreisfaktor.visible = false;
+        s.enterField(EntryField::Preis, QString());
+        c.txtPreisfaktor.visible = false;
     } else if (unit.text == PerSolid || unit.text == PerStacked) {
-        s.c.txtPreisfaktor.visible = true;
+        c.txtPreisfaktor.visible = true;
     }
     Preis_berrechnen();
     changed();
@@ -75,18 +96,18 @@ void RecordPrice::cmbpreis_Click(int index)
 
 void RecordPrice::unitPriceEdited(const QString& text)
 {
-    if (s.c.txtPreisfaktor.text == text)
+    if (s.controls().txtPreisfaktor.text == text)
         return;
-    s.c.txtPreisfaktor.text = text;
+    s.enterField(EntryField::Preisfaktor, text);
     Preis_berrechnen();
     changed();
 }
 
 void RecordPrice::priceEdited(const QString& text)
 {
-    if (s.c.txtPreis.text == text)
+    if (s.controls().txtPreis.text == text)
         return;
-    s.c.txtPreis.text = text;
+    s.enterField(EntryField::Preis, text);
     changed();
 }
 
@@ -121,15 +142,15 @@ void RecordPrice::Preis_Verlassen()
         return;
     }
     m_changed = false;
-    if (s.c.txtPreis.text.trimmed().isEmpty()) {
-        s.c.cmbpreis.selected = -1;
-        s.c.cmbpreis.text.clear();
+    if (s.controls().txtPreis.text.trimmed().isEmpty()) {
+        c.cmbpreis.selected = -1;
+        c.cmbpreis.text.clear();
     }
     const platform::Answer answer =
         s.ui.message({QStringLiteral("Daten speichern ?"), QStringLiteral("Abfrage"),
                       platform::Buttons::YesNo, platform::Icon::Question});
     if (answer == platform::Answer::Yes) {
-        s.c.txtgespeichert.visible = false;
+        s.showStoredMark(false);
         s.startChange();
         m_store();
     } else {

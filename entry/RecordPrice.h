@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "entry/EntryScreen.h"
+
 #include <QString>
 #include <functional>
 #include <optional>
 
 namespace entry {
-
-class EntryScreen;
 
 // The price of the record on screen: a unit (cmbpreis "€", "€/fm" or
 // "€/Rm"), a unit price (txtPreisfaktor) and the record's price (txtPreis),
@@ -17,12 +17,15 @@ class EntryScreen;
 // A price changed on a stored record while the user only browses (no
 // change mode) is not stored by itself: when price entry ends, the user is
 // asked whether to store it ("Daten speichern ?").
+//
+// The unit box and whether the unit price shows are this part's own
+// controls (`c`); the price texts are fields of field entry.
 class RecordPrice {
 public:
     // `store` saves the record on screen in change mode, `reread` shows the
     // stored record again: the two answers to "Daten speichern ?".
     RecordPrice(EntryScreen& screen, std::function<void()> store, std::function<void()> reread)
-        : s(screen), m_store(std::move(store)), m_reread(std::move(reread))
+        : s(screen), c(screen.priceControls()), m_store(std::move(store)), m_reread(std::move(reread))
     {
     }
 
@@ -34,6 +37,10 @@ public:
     static std::optional<float> compute(const QString& unit, const QString& unitPrice, const QString& volume,
                                         const QString& kubaturCaption, const QString& faktor);
 
+    // The units cmbpreis offers.
+    void loadUnits();
+    // The price of a stored record: its unit and its unit price or lump sum.
+    void showStored(const QString& unit, const QString& value);
     // Recomputes txtPreis from the fields.
     void Preis_berrechnen();
     // A typed lump sum ("75" with "€") is written with two decimals ("75,00")
@@ -62,6 +69,7 @@ private:
     void changed();
     bool browsingStoredRecord() const;
     EntryScreen& s;
+    EntryScreen::PriceControls c;
     std::function<void()> m_store;
     std::function<void()> m_reread;
     // The price of the stored record on screen was changed without change

@@ -61,18 +61,12 @@ int positionFromDigit(QChar digit, const Control& combo)
     return ok && position < combo.items.size() ? position : -1;
 }
 
-void choose(Control& combo, int index)
-{
-    combo.selected = index;
-    combo.text = index >= 0 ? combo.items.at(index) : QString();
-}
-
 } // namespace
 
 bool RecordStorage::cmdSpeichern_Click()
 {
     s.Listen_Ausblenden();
-    s.c.mnuMehrfach.checked = false;
+    s.setMultipleSelection(false);
     if (!s.listOpen()) {
         s.noListMessage();
         return false;
@@ -100,7 +94,7 @@ bool RecordStorage::cmdSpeichern_Click()
     s.forgetNumberRaise();
     const bool saved = Daten_Speichern();
     if (saved)
-        s.c.txtEingabe.text.clear();
+        s.setInput(QString());
     s.Eingabe_Daten();
     return saved;
 }
@@ -108,7 +102,7 @@ bool RecordStorage::cmdSpeichern_Click()
 bool RecordStorage::confirmNumber()
 {
     const int next = s.store.HoechsteNummer + 1;
-    const int nummer = s.c.txtNummer.text.trimmed().toInt();
+    const int nummer = s.controls().txtNummer.text.trimmed().toInt();
     // A number the list holds already is asked about every time, naming the
     // record that has it; one "Nein" to the question below must not let
     // duplicates in unasked.
@@ -134,7 +128,7 @@ bool RecordStorage::confirmNumber()
         const Answer answer =
             s.ui.message({text, QStringLiteral("Stammnummer"), Buttons::YesNo, Icon::Question});
         if (answer == Answer::Yes)
-            s.c.txtNummer.text = QString::number(next);
+            s.enterField(EntryField::Nummer, QString::number(next));
         return true;
     }
     if (!s.state().aendern && s.state().naechsteNummer) {
@@ -144,7 +138,7 @@ bool RecordStorage::confirmNumber()
                                   QStringLiteral(" verwenden"),
                               QStringLiteral("Stammnummer"), Buttons::YesNo, Icon::Question});
             if (answer == Answer::Yes)
-                s.c.txtNummer.text = QString::number(next);
+                s.enterField(EntryField::Nummer, QString::number(next));
             else
                 s.offerNextNumber(false);
         }
@@ -175,12 +169,12 @@ store::HolzRow RecordStorage::rowFromFields(const store::HolzRow& base)
     row.Sorte = s.record().txtSorte;
     row.Staerke = s.record().txtStaerke;
     row.RindenAbzug = std::clamp(twoDecimals(s.record().txtRinde), 0.0, 255.0);
-    row.Folgestamm = s.c.chkFolge.checked;
-    row.Klammerstamm = s.c.chkKlammer.checked;
+    row.Folgestamm = s.controls().chkFolge.checked;
+    row.Klammerstamm = s.controls().chkKlammer.checked;
     // A stack is never a numbered single log, whatever option is set.
     if (s.record().optEinzelstamm && !stacked) {
         s.countOnePiece();
-        row.Nummer = s.c.txtNummer.text.trimmed().toInt();
+        row.Nummer = s.controls().txtNummer.text.trimmed().toInt();
         row.Einzelstamm = true;
     } else {
         row.Einzelstamm = false;
@@ -199,11 +193,12 @@ store::HolzRow RecordStorage::rowFromFields(const store::HolzRow& base)
         if (!row.isSampleMeasured())
             row.Stamm = QStringLiteral("1");
     }
-    row.Nutzung = positionDigit(s.c.cmbEinschlag) + positionDigit(s.c.cmbNutzung);
-    row.Preisart = s.c.cmbpreis.text;
-    row.Preisfaktor = s.c.cmbpreis.text == Euro ? s.c.txtPreis.text : s.c.txtPreisfaktor.text;
-    row.Zusatztext = s.c.txtZusatz.text;
-    row.Abteilung = s.c.txtAbteilung.text.left(10);
+    row.Nutzung = positionDigit(s.controls().cmbEinschlag) + positionDigit(s.controls().cmbNutzung);
+    row.Preisart = s.controls().cmbpreis.text;
+    row.Preisfaktor =
+        s.controls().cmbpreis.text == Euro ? s.controls().txtPreis.text : s.controls().txtPreisfaktor.text;
+    row.Zusatztext = s.controls().txtZusatz.text;
+    row.Abteilung = s.controls().txtAbteilung.text.left(10);
     return row;
 }
 
@@ -287,7 +282,7 @@ bool RecordStorage::Daten_Speichern()
     }
 
     if (row.Einzelstamm)
-        s.c.txtNummer.text = QString::number(row.Nummer);
+        s.enterField(EntryField::Nummer, QString::number(row.Nummer));
     s.setListTotals(list.Kubatur, list.Stueckzahl);
     s.Satz_Position_Anzeigen();
     listen.listChanged(s.openListId());
@@ -300,9 +295,9 @@ bool RecordStorage::Daten_Speichern()
 
     s.markSaved();
     s.Auswahl_geaendert();
-    s.c.txtEingabe.text.clear();
+    s.setInput(QString());
     s.Enable_Move();
-    s.c.txtgespeichert.visible = true;
+    s.showStoredMark(true);
     price.settle();
     if (!m_batchSave)
         s.ui.playConfirmation();
@@ -343,9 +338,9 @@ void RecordStorage::showRow(const store::HolzRow& row)
     shown.txtKubatur = rules::formatTwo(row.Kubatur, s.calc().Dezimalpunkt);
     s.showStoredRecord(shown);
     showBarkMode(row);
-    s.c.txtZusatz.text = row.Zusatztext;
-    showPrice(row);
-    s.c.txtAbteilung.text = row.Abteilung;
+    s.enterField(EntryField::Zusatz, row.Zusatztext);
+    price.showStored(row.Preisart, row.Preisfaktor);
+    s.enterField(EntryField::Abteilung, row.Abteilung);
     markStored(row);
 }
 
@@ -353,23 +348,18 @@ void RecordStorage::showKind(const store::HolzRow& row, rules::RecordFields& sho
 {
     const bool dp = s.calc().Dezimalpunkt;
     if (row.isSampleMeasured()) {
-        s.c.optEinzelstamm.checked = false;
-        s.c.optSortiment.checked = false;
+        s.showSampledKind();
         shown.optEinzelstamm = false;
     } else {
         // Showing the kind only; a stored record is not a new one.
         s.setKind(row.Einzelstamm);
         shown.optEinzelstamm = row.Einzelstamm;
     }
-    s.c.cmdX.visible = !shown.optEinzelstamm;
+    s.showPieceButton(!shown.optEinzelstamm);
 
     shown.txtRinde = rules::formatDeduction(row.RindenAbzug, dp);
-    s.c.chkKlammer.checked = row.Klammerstamm;
-    s.c.chkFolge.checked = row.Folgestamm;
-    if (row.Klammerstamm)
-        s.c.chkKlammer.visible = true;
-    if (row.Folgestamm)
-        s.c.chkFolge.visible = true;
+    s.setLogMarks(row.Folgestamm, row.Klammerstamm);
+    s.showLogMarks(row.Folgestamm, row.Klammerstamm);
 }
 
 void RecordStorage::showMeasures(const store::HolzRow& row, rules::RecordFields& shown)
@@ -377,7 +367,7 @@ void RecordStorage::showMeasures(const store::HolzRow& row, rules::RecordFields&
     const bool dp = s.calc().Dezimalpunkt;
     const bool stacked = row.isStackedWood();
     shown.txtStueck = rules::formatPlain(float(row.Stueck), dp);
-    s.c.txtNummer.text = QString::number(row.Nummer);
+    s.enterField(EntryField::Nummer, QString::number(row.Nummer));
     shown.txtLaenge = rules::formatPlain(float(row.Laenge), dp);
     shown.txtDurchmesser = rules::formatPlain(float(row.Durchm), dp);
     shown.txtHolzart = row.Holzart;
@@ -386,32 +376,25 @@ void RecordStorage::showMeasures(const store::HolzRow& row, rules::RecordFields&
 
     const QString code = row.Sorte.left(2);
     if (stacked) {
-        s.c.cmdDurchm.caption = QStringLiteral("B&reite");
-        s.c.cmdStueck.caption = QStringLiteral("Höh&e");
+        s.showStackControls(true);
         shown.txtStueck = rules::formatPlain(float(row.Hoehe), dp);
         shown.txtFaktor = row.Stamm;
-        s.c.cmdFaktor.visible = true;
-        s.c.txtFaktor.visible = true;
-        s.c.cmdKubatur.enabled = true;
+        s.enableTypedVolume(true);
         shown.cmdKubatur = rules::kubaturCaption(shown);
     } else {
-        s.c.cmdDurchm.caption = QStringLiteral("Du&rch");
-        s.c.cmdStueck.caption = QStringLiteral("St&ück");
+        s.showStackControls(false);
         shown.cmdKubatur = QStringLiteral("Kubatur");
-        s.c.cmdKubatur.enabled = code == QLatin1String("LF") || code == QLatin1String("P ");
-        s.c.cmdFaktor.visible = false;
-        s.c.txtFaktor.visible = false;
+        s.enableTypedVolume(code == QLatin1String("LF") || code == QLatin1String("P "));
     }
 }
 
 void RecordStorage::showUseTypes(const store::HolzRow& row)
 {
     if (!row.Nutzung.contains(QLatin1Char('-')) && row.Nutzung.size() >= 2) {
-        choose(s.c.cmbEinschlag, positionFromDigit(row.Nutzung.at(0), s.c.cmbEinschlag));
-        choose(s.c.cmbNutzung, positionFromDigit(row.Nutzung.at(1), s.c.cmbNutzung));
+        s.chooseUseTypes(positionFromDigit(row.Nutzung.at(0), s.controls().cmbEinschlag),
+                         positionFromDigit(row.Nutzung.at(1), s.controls().cmbNutzung));
     } else {
-        choose(s.c.cmbEinschlag, -1);
-        choose(s.c.cmbNutzung, -1);
+        s.chooseUseTypes(-1, -1);
     }
 }
 
@@ -426,25 +409,11 @@ void RecordStorage::showBarkMode(const store::HolzRow& row)
         s.setStoredLogBarkMode(row.Rinde);
 }
 
-void RecordStorage::showPrice(const store::HolzRow& row)
-{
-    choose(s.c.cmbpreis, s.c.cmbpreis.items.indexOf(row.Preisart));
-    s.c.txtPreis.text.clear();
-    s.c.txtPreisfaktor.text.clear();
-    if (row.Preisart == Euro)
-        s.c.txtPreis.text = row.Preisfaktor;
-    else
-        s.c.txtPreisfaktor.text = row.Preisfaktor;
-    // A lump sum has no unit price to show.
-    s.c.txtPreisfaktor.visible = row.Preisart != Euro;
-    price.settle();
-}
-
 void RecordStorage::markStored(const store::HolzRow& row)
 {
     const bool stacked = row.isStackedWood();
-    s.c.txtEingabe.text.clear();
-    s.c.txtgespeichert.visible = true;
+    s.setInput(QString());
+    s.showStoredMark(true);
     if (row.Einzelstamm && row.Nummer > s.store.HoechsteNummer)
         s.store.HoechsteNummer = row.Nummer;
     s.Enable_Move();
@@ -458,7 +427,7 @@ void RecordStorage::markStored(const store::HolzRow& row)
     s.forgetShownMessages();
     s.Auswahl_geaendert();
     if (stacked)
-        s.c.cmdKomma.enabled = true;
+        s.enableDecimalKey(true);
 }
 
 } // namespace entry

@@ -60,7 +60,6 @@ private:
     void showMeasures(const store::HolzRow& row, rules::RecordFields& shown);
     void showUseTypes(const store::HolzRow& row);
     void showBarkMode(const store::HolzRow& row);
-    void showPrice(const store::HolzRow& row);
     void markStored(const store::HolzRow& row);
     EntryScreen& s;
     ListDatenModel& daten;

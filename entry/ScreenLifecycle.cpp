@@ -25,16 +25,12 @@ void ScreenLifecycle::Form_Load()
     s.setOptions(EntryOptions::load(s.settings));
     s.store.Listen_Oeffnen(store::ListenOrder::ListeDesc);
     browser.Liste_Daten();
-    s.c.cmdGuete1.caption = EntryLists::quickCaption(s.settings.get(keys::Guete1));
-    s.c.cmdGuete2.caption = EntryLists::quickCaption(s.settings.get(keys::Guete2));
-    s.c.cmdGuete3.caption = EntryLists::quickCaption(s.settings.get(keys::Guete3));
-    s.c.cmdSorte1.caption = EntryLists::quickCaption(s.settings.get(keys::Sorte1));
-    s.c.cmdSorte2.caption = EntryLists::quickCaption(s.settings.get(keys::Sorte2));
-    s.c.cmdSorte3.caption = EntryLists::quickCaption(s.settings.get(keys::Sorte3));
+    lists.setQuickCaptions(
+        {s.settings.get(keys::Guete1), s.settings.get(keys::Guete2), s.settings.get(keys::Guete3)},
+        {s.settings.get(keys::Sorte1), s.settings.get(keys::Sorte2), s.settings.get(keys::Sorte3)});
     lists.loadCodeLists();
     lists.loadSpecies();
-    s.c.cmbNutzung.visible = s.options().chkNutzung;
-    s.c.cmbEinschlag.visible = s.options().chkEinschlagtyp;
+    s.showUseTypeBoxes(s.options().chkNutzung, s.options().chkEinschlagtyp);
     s.focus(ControlId::cmdNeu);
 }
 
@@ -54,8 +50,7 @@ void ScreenLifecycle::setOptions(const EntryOptions& options)
 {
     const int region = s.options().RegionIndex;
     s.setOptions(options);
-    s.c.cmbNutzung.visible = s.options().chkNutzung;
-    s.c.cmbEinschlag.visible = s.options().chkEinschlagtyp;
+    s.showUseTypeBoxes(s.options().chkNutzung, s.options().chkEinschlagtyp);
     // The species and their bark tables are read once per region.
     if (s.options().RegionIndex != region)
         lists.loadSpecies();
@@ -106,12 +101,12 @@ bool ScreenLifecycle::Form_Unload()
     auto add = [&](const store::SettingKey& key, const QString& value) {
         values.append({QLatin1String(key.key), value});
     };
-    add(keys::Sorte1, s.c.cmdSorte1.caption.trimmed());
-    add(keys::Sorte2, s.c.cmdSorte2.caption.trimmed());
-    add(keys::Sorte3, s.c.cmdSorte3.caption.trimmed());
-    add(keys::Guete1, s.c.cmdGuete1.caption.trimmed());
-    add(keys::Guete2, s.c.cmdGuete2.caption.trimmed());
-    add(keys::Guete3, s.c.cmdGuete3.caption.trimmed());
+    add(keys::Sorte1, s.controls().cmdSorte1.caption.trimmed());
+    add(keys::Sorte2, s.controls().cmdSorte2.caption.trimmed());
+    add(keys::Sorte3, s.controls().cmdSorte3.caption.trimmed());
+    add(keys::Guete1, s.controls().cmdGuete1.caption.trimmed());
+    add(keys::Guete2, s.controls().cmdGuete2.caption.trimmed());
+    add(keys::Guete3, s.controls().cmdGuete3.caption.trimmed());
     if (listen.selectedRow() >= 0)
         add(keys::ListenNr, listen.selectedName());
     s.settings.SaveSettings(QLatin1String(keys::App), QLatin1String(keys::Properties), values);
