@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   cmake g++ ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libqt6svg6
-  libsqlite3-dev sqlite3 libzip-dev libcanberra-dev libgl-dev
+  libsqlite3-dev sqlite3 libpq-dev postgresql libzip-dev libcanberra-dev libgl-dev
   xvfb xauth fonts-dejavu-core poppler-utils libbenchmark-dev time
   libxlsxwriter-dev python3-jsonschema python3-openpyxl
   dpkg-dev desktop-file-utils appstream man-db
