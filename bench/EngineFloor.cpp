@@ -2,6 +2,7 @@
 #include "EngineFloor.h"
 
 #include "store/Database.h"
+#include "store/Transaction.h"
 
 #include <QDate>
 
@@ -9,7 +10,9 @@ namespace bench {
 
 void bareDurableInsert(store::Database& db, const QString& list)
 {
-    db.exec("BEGIN IMMEDIATE");
+    // The store's own transaction: its begin is the one each engine needs
+    // for a write (on files, taking the write lock at once).
+    store::Transaction transaction(db);
     store::Statement insert =
         db.prepare("INSERT INTO Holz (SatzNr, Liste, Nummer, Einzelstamm, Los, Holzart, Guete, Sorte, Staerke, "
                    "Laenge, Durchm, Stueck, Kubatur) VALUES (0, ?, 1, 1, 1, 'Fichte', 'B ', 'L ', '2a', 4, "
@@ -20,7 +23,7 @@ void bareDurableInsert(store::Database& db, const QString& list)
         "UPDATE Listen SET Kubatur = Kubatur + 0.2, Stueckzahl = Stueckzahl + 1, Bearbeitet = ? WHERE Liste = ?");
     update.bindAll(QDate::currentDate(), list);
     update.run();
-    db.exec("COMMIT");
+    transaction.commit();
 }
 
 } // namespace bench

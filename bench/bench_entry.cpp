@@ -2,7 +2,7 @@
 // The entry screen with a big list open: a key press through the window,
 // saving a record durably, and opening the list with its table filled.
 //
-//   build/bench/bench_entry [--records=100000] [benchmark options]
+//   build/bench/bench_entry [--records=100000] [--database=SERVER] [benchmark options]
 //
 // Runs offscreen. One data folder is set up once with a list of N records
 // ("Gross") and one of 100 ("Klein"); the window shows the entry screen
@@ -25,6 +25,7 @@
 #include "store/SettingKeys.h"
 #include "store/Settings.h"
 
+#include "bench/BenchServer.h"
 #include "bench/BenchSupport.h"
 #include "bench/EngineFloor.h"
 #include <QApplication>
@@ -32,6 +33,8 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTextStream>
+
+#include <cstdio>
 
 #include <benchmark/benchmark.h>
 
@@ -202,6 +205,8 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     records = bench::recordsOption(argc, argv, records);
     QApplication application(argc, argv);
+    const bench::BenchServer server(argc, argv);
+    std::fprintf(stderr, "bench_entry on %s\n", qPrintable(server.description()));
     benchmark::Initialize(&argc, argv);
     Screen s;
     screen = &s;

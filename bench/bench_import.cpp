@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Importing a big handheld list file.
 //
-//   build/bench/bench_import [--records=100000] [benchmark options]
+//   build/bench/bench_import [--records=100000] [--database=SERVER] [benchmark options]
 //
 // Generates a list of N realistic records once, exports it as an EG10
 // (handheld) file, and measures: splitting and decoding its lines, reading
@@ -30,6 +30,7 @@
 #include "store/TimberStore.h"
 #include "store/Transaction.h"
 
+#include "bench/BenchServer.h"
 #include "bench/BenchSupport.h"
 #include <QBuffer>
 #include <QCoreApplication>
@@ -185,6 +186,8 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     records = bench::recordsOption(argc, argv, records);
+    const bench::BenchServer server(argc, argv);
+    fprintf(stderr, "bench_import on %s\n", qPrintable(server.description()));
     QTemporaryDir temporary;
     dir = &temporary;
     prepareFile(store::DataFolder(temporary.filePath(QStringLiteral("data"))));
