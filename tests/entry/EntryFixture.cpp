@@ -11,7 +11,7 @@
 
 EntryFixture::EntryFixture()
 {
-    const store::DataFolder data(folder.path());
+    const store::DataFolder data = dataFolder();
     importer::DataFolderSetup::ensure(data);
     holz =
         store::Database::open(data.holzDb(), store::DatabaseKind::Holz, store::OpenMode::ReadWriteExisting);
@@ -21,6 +21,11 @@ EntryFixture::EntryFixture()
     form = std::make_unique<entry::FrmHolz>(*holz, *master, *settings, ui);
     form->setDezimalpunkt(false);
     form->Form_Load();
+}
+
+store::DataFolder EntryFixture::dataFolder() const
+{
+    return store::DataFolder(folder.path(), folder.onServer() ? folder.holz() : QString());
 }
 
 void EntryFixture::newList(const QString& name)

@@ -8,7 +8,8 @@
 #include "store/ListenRow.h"
 #include "store/Settings.h"
 #include "tests/support/ScriptedUserInterface.h"
-#include "tests/support/TestFolder.h"
+#include "store/DataFolder.h"
+#include "tests/store/TestDatabase.h"
 
 #include <functional>
 #include <memory>
@@ -20,9 +21,11 @@ inline QString u(const char* text)
 }
 
 // A data folder with the shipped master data and the entry screen loaded
-// on it, decimal comma, no list yet.
+// on it, decimal comma, no list yet. The lists and master data are the
+// folder's files, or a schema of their own on the server named by
+// STEMMO_TEST_DATABASE.
 struct EntryFixture {
-    testing::TestFolder folder;
+    TestDatabase folder;
     std::unique_ptr<store::Database> holz;
     std::unique_ptr<store::Database> master;
     std::unique_ptr<store::Settings> settings;
@@ -30,6 +33,8 @@ struct EntryFixture {
     std::unique_ptr<entry::FrmHolz> form;
 
     EntryFixture();
+    // The data folder as the programs see it, with the server when there is one.
+    store::DataFolder dataFolder() const;
     const entry::EntryControls& c() const { return form->controls(); }
     const rules::RecordFields& record() const { return form->record(); }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/StemmoCommand.h"
-#include "tests/support/TestFolder.h"
+#include "tests/store/TestDatabase.h"
 
 #include <QTest>
 
@@ -12,10 +12,12 @@ class TestEntryCli : public QObject {
 private slots:
     void init()
     {
-        m_folder = std::make_unique<testing::TestFolder>();
+        m_folder = std::make_unique<TestDatabase>();
         m_stemmo = std::make_unique<testing::StemmoCommand>(QStringLiteral(STEMMO_PROGRAM),
                                                             m_folder->file(QStringLiteral("daten")),
                                                             m_folder->file(QStringLiteral("Stemmo.ini")));
+        if (m_folder->onServer())
+            m_stemmo->setDatabase(m_folder->holz());
     }
     void newListCleansAndChecksTheName();
     void addChecksAndSaves();
@@ -29,7 +31,7 @@ private:
     Run stemmo(const char* line) const { return m_stemmo->run(line); }
     Run stemmo(const QStringList& args) const { return m_stemmo->run(args); }
 
-    std::unique_ptr<testing::TestFolder> m_folder;
+    std::unique_ptr<TestDatabase> m_folder;
     std::unique_ptr<testing::StemmoCommand> m_stemmo;
 };
 

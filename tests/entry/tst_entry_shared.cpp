@@ -25,7 +25,7 @@ struct SecondScreen {
 
     explicit SecondScreen(const EntryFixture& first)
     {
-        const store::DataFolder data(first.folder.path());
+        const store::DataFolder data = first.dataFolder();
         holz = store::Database::open(data.holzDb(), store::DatabaseKind::Holz, store::OpenMode::ReadWriteExisting);
         master = store::Database::open(data.masterDb(), store::DatabaseKind::MasterData,
                                        store::OpenMode::ReadWriteExisting);

@@ -29,11 +29,13 @@ StemmoCommand::StemmoCommand(QString program, QString dataFolder, QString settin
 StemmoCommand::Result StemmoCommand::run(const QStringList& args, qint64 fileSizeLimit) const
 {
     QProcess process;
-    if (!m_settings.isEmpty()) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (!m_settings.isEmpty())
         env.insert(QStringLiteral("STEMMO_SETTINGS"), m_settings);
-        process.setProcessEnvironment(env);
-    }
+    env.remove(QStringLiteral("STEMMO_DATABASE"));
+    if (!m_database.isEmpty())
+        env.insert(QStringLiteral("STEMMO_DATABASE"), m_database);
+    process.setProcessEnvironment(env);
 #ifdef Q_OS_UNIX
     if (fileSizeLimit > 0) {
         process.setChildProcessModifier([fileSizeLimit] {

@@ -22,6 +22,11 @@ public:
 
     StemmoCommand(QString program, QString dataFolder, QString settingsFile = QString());
 
+    // The server database the commands work on (as STEMMO_DATABASE names it
+    // to them); empty, as by default: the data folder's files, whatever the
+    // environment of the test says.
+    void setDatabase(const QString& location) { m_database = location; }
+
     // `fileSizeLimit`: no file may grow beyond it, the way a full disk cuts
     // a write short (Unix only).
     Result run(const QStringList& args, qint64 fileSizeLimit = 0) const;
@@ -32,6 +37,7 @@ private:
     QString m_program;
     QString m_data;
     QString m_settings;
+    QString m_database;
 };
 
 } // namespace testing
