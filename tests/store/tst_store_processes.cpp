@@ -2,10 +2,12 @@
 // Several programs writing one list at the same time, each as its own
 // process through the command line, as scripts and a second workstation do.
 #include "store/Database.h"
-#include "tests/support/TestFolder.h"
+#include "tests/store/TestDatabase.h"
 
 #include <QProcess>
 #include <QTest>
+
+#include <cmath>
 
 using namespace store;
 
@@ -19,7 +21,7 @@ class TestStoreProcesses : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { m_folder = std::make_unique<testing::TestFolder>(); }
+    void init() { m_folder = std::make_unique<TestDatabase>(); }
     void threeWritersAndAnImportShareOneDatabase();
 
 private:
@@ -28,6 +30,10 @@ private:
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("STEMMO_SETTINGS"), m_folder->file(QStringLiteral("Stemmo.ini")));
+        // On a server the programs share its database; the data folder keeps only what stays on the PC.
+        env.remove(QStringLiteral("STEMMO_DATABASE"));
+        if (m_folder->onServer())
+            env.insert(QStringLiteral("STEMMO_DATABASE"), m_folder->holz());
         return env;
     }
     int stemmo(const QStringList& args)
@@ -52,7 +58,7 @@ private:
         process.start(QStringLiteral("/bin/sh"),
                       {QStringLiteral("-c"), command, QStringLiteral(STEMMO_PROGRAM), data(), Shared});
     }
-    std::unique_ptr<testing::TestFolder> m_folder;
+    std::unique_ptr<TestDatabase> m_folder;
 };
 
 void TestStoreProcesses::threeWritersAndAnImportShareOneDatabase()
@@ -91,8 +97,8 @@ void TestStoreProcesses::threeWritersAndAnImportShareOneDatabase()
         QCOMPARE(writer.exitCode(), 0);
     }
 
-    auto db = Database::open(m_folder->file(QStringLiteral("daten/Holz.db")), DatabaseKind::Holz,
-                             OpenMode::ReadOnly);
+    const QString holz = m_folder->onServer() ? m_folder->holz() : m_folder->file(QStringLiteral("daten/Holz.db"));
+    auto db = Database::open(holz, DatabaseKind::Holz, OpenMode::ReadOnly);
     auto one = [&](const char* sql, const QString& list) {
         Statement st = db->prepare(sql);
         st.bind(1, list);
@@ -106,7 +112,7 @@ void TestStoreProcesses::threeWritersAndAnImportShareOneDatabase()
     QCOMPARE(one("SELECT count(DISTINCT SatzNr) FROM Holz WHERE Liste = ?", Shared), double(3 * each));
     QCOMPARE(one("SELECT max(Nummer) FROM Holz WHERE Liste = ?", Shared), double(3 * each));
     // The stored totals are the sums of the records.
-    const double volume = one("SELECT round(total(Kubatur), 2) FROM Holz WHERE Liste = ?", Shared);
+    const double volume = std::round(one("SELECT sum(Kubatur) FROM Holz WHERE Liste = ?", Shared) * 100) / 100;
     QCOMPARE(one("SELECT Kubatur FROM Listen WHERE Liste = ?", Shared), volume);
     QCOMPARE(one("SELECT Stueckzahl FROM Listen WHERE Liste = ?", Shared), double(3 * each));
     QCOMPARE(one("SELECT NummerHigh FROM Listen WHERE Liste = ?", Shared), double(3 * each));
