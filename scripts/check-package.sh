@@ -28,7 +28,7 @@ dpkg -x "$deb" "$root"
 version=$(dpkg-deb -f "$deb" Version)
 [ "$(basename "$deb")" = "stemmo_${version}_amd64.deb" ] || fail "Dateiname passt nicht zur Version $version"
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libsqlite3-0 libzip4; do
+for lib in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libsqlite3-0 libpq5 libzip4; do
   [[ "$depends" == *"$lib"* ]] || fail "Abhängigkeit $lib fehlt: $depends"
 done
 
