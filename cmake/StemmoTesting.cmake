@@ -47,8 +47,10 @@ function(stemmo_add_test_cluster)
     set_tests_properties(pg_cluster_stop PROPERTIES FIXTURES_CLEANUP pg_cluster TIMEOUT 120 LABELS server)
 endfunction()
 
-function(stemmo_test_environment out work)
-    set(${out} "QT_QPA_PLATFORM=${STEMMO_TEST_QPA};LANG=de_DE.UTF-8;LC_ALL=;LC_NUMERIC=;XDG_CONFIG_HOME=${work}/config;XDG_DATA_HOME=${work}/data;XDG_RUNTIME_DIR=${work}/runtime;STEMMO_DATA=${work}/stemmo-data;STEMMO_SOURCE_DIR=${PROJECT_SOURCE_DIR};STEMMO_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data" PARENT_SCOPE)
+# `database`: the test server's connection string, empty for files. Either
+# way a server named in the caller's own environment does not leak in.
+function(stemmo_test_environment out work database)
+    set(${out} "QT_QPA_PLATFORM=${STEMMO_TEST_QPA};LANG=de_DE.UTF-8;LC_ALL=;LC_NUMERIC=;XDG_CONFIG_HOME=${work}/config;XDG_DATA_HOME=${work}/data;XDG_RUNTIME_DIR=${work}/runtime;STEMMO_DATA=${work}/stemmo-data;STEMMO_DATABASE=;STEMMO_TEST_DATABASE=${database};STEMMO_SOURCE_DIR=${PROJECT_SOURCE_DIR};STEMMO_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data" PARENT_SCOPE)
     file(MAKE_DIRECTORY ${work}/runtime)
     file(CHMOD ${work}/runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 endfunction()
@@ -59,20 +61,20 @@ function(stemmo_add_server_run name)
         return()
     endif()
     stemmo_add_test_cluster()
-    stemmo_test_environment(env ${CMAKE_CURRENT_BINARY_DIR}/${name}_server.work)
+    stemmo_test_environment(env ${CMAKE_CURRENT_BINARY_DIR}/${name}_server.work "${STEMMO_TEST_DATABASE_CONNINFO}")
     add_test(NAME ${name}_server COMMAND ${name})
     set_tests_properties(${name}_server PROPERTIES
         TIMEOUT 300
         FIXTURES_REQUIRED pg_cluster
         LABELS server
-        ENVIRONMENT "${env};STEMMO_TEST_DATABASE=${STEMMO_TEST_DATABASE_CONNINFO}")
+        ENVIRONMENT "${env}")
 endfunction()
 
 function(stemmo_add_test name)
     cmake_parse_arguments(T "GUI;SERVER" "" "SOURCES;LIBS" ${ARGN})
     qt_add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE ${T_LIBS} stemmo_testsupport Qt6::Test)
-    stemmo_test_environment(env ${CMAKE_CURRENT_BINARY_DIR}/${name}.work)
+    stemmo_test_environment(env ${CMAKE_CURRENT_BINARY_DIR}/${name}.work "")
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES TIMEOUT 300 ENVIRONMENT "${env}")
     if(T_SERVER)
