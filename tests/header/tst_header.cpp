@@ -9,7 +9,7 @@
 #include "store/TimberStore.h"
 #include "tests/store/StoreFaults.h"
 #include "tests/support/ScriptedUserInterface.h"
-#include "tests/support/TestFolder.h"
+#include "tests/store/TestDatabase.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -22,7 +22,7 @@ namespace {
 
 // A list database with the dialog on top of it.
 struct Dialog {
-    testing::TestFolder folder;
+    TestDatabase folder;
     std::unique_ptr<store::Database> db;
     std::unique_ptr<store::Settings> settings;
     std::unique_ptr<store::TimberStore> store;
@@ -31,7 +31,7 @@ struct Dialog {
 
     Dialog()
     {
-        const store::DataFolder data(folder.path());
+        const store::DataFolder data(folder.path(), folder.onServer() ? folder.holz() : QString());
         importer::DataFolderSetup::ensure(data);
         db = store::Database::open(data.holzDb(), store::DatabaseKind::Holz,
                                    store::OpenMode::ReadWriteExisting);

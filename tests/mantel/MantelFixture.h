@@ -12,14 +12,14 @@
 #include "store/Settings.h"
 #include "store/TimberStore.h"
 #include "tests/support/ScriptedUserInterface.h"
-#include "tests/support/TestFolder.h"
+#include "tests/store/TestDatabase.h"
 
 namespace manteltest {
 
 // One data folder with the shipped master data and a list "Polter" holding
 // one stored record, the stack the samples belong to.
 struct Fixture {
-    testing::TestFolder folder;
+    TestDatabase folder;
     std::unique_ptr<store::Database> holz;
     std::unique_ptr<store::Database> master;
     std::unique_ptr<store::Settings> settings;
@@ -31,7 +31,7 @@ struct Fixture {
 
     Fixture()
     {
-        const store::DataFolder data(folder.path());
+        const store::DataFolder data(folder.path(), folder.onServer() ? folder.holz() : QString());
         importer::DataFolderSetup::ensure(data);
         holz = store::Database::open(data.holzDb(), store::DatabaseKind::Holz);
         master = store::Database::open(data.masterDb(), store::DatabaseKind::MasterData);
