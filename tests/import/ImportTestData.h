@@ -7,7 +7,7 @@
 #include "rules/BarkTable.h"
 #include "store/Database.h"
 #include "store/Settings.h"
-#include "tests/support/TestFolder.h"
+#include "tests/store/TestDatabase.h"
 
 #include <QByteArray>
 #include <QString>
@@ -85,10 +85,11 @@ inline rules::BarkTable barkTable()
     return table;
 }
 
-// A data folder with the shipped master data, its databases and settings.
+// A data folder with the shipped master data, its databases and settings;
+// the databases on the test server when there is one.
 struct DataFolderFixture {
-    testing::TestFolder dir;
-    store::DataFolder folder{dir.file(QStringLiteral("data"))};
+    TestDatabase dir;
+    store::DataFolder folder{dir.file(QStringLiteral("data")), dir.onServer() ? dir.holz() : QString()};
     std::unique_ptr<store::Database> holz;
     std::unique_ptr<store::Database> master;
     std::unique_ptr<store::Settings> settings;

@@ -157,9 +157,9 @@ QByteArray bigHandheldFile(const QString& name, int count)
 
 // Child process of killedImportLeavesNothing: reads a file and stops dead
 // while its records are being stored.
-int importChild(const QString& dataFolder, const QString& path)
+int importChild(const QString& dataFolder, const QString& path, const QString& server)
 {
-    store::DataFolder folder(dataFolder);
+    store::DataFolder folder(dataFolder, server);
     auto holz = store::Database::open(folder.holzDb(), store::DatabaseKind::Holz);
     QFile file(path);
     file.open(QIODevice::ReadOnly);
@@ -801,7 +801,7 @@ private slots:
             w.write(QStringLiteral("big.dat"), bigHandheldFile(QStringLiteral("Abbruch"), 20000));
         QProcess child;
         child.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--import-child"), w.folder.path(), path});
+                    {QStringLiteral("--import-child"), w.folder.path(), path, w.folder.server().text()});
         QVERIFY(child.waitForStarted());
         QVERIFY(child.waitForReadyRead(60000));
         QCOMPARE(child.readLine().trimmed(), QByteArray("storing"));
@@ -990,8 +990,9 @@ private slots:
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    if (argc == 4 && QByteArray(argv[1]) == "--import-child")
-        return importChild(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    if (argc == 5 && QByteArray(argv[1]) == "--import-child")
+        return importChild(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
+                           QString::fromLocal8Bit(argv[4]));
     TestImport import;
     TestPropertyRoundTrip property;
     int failed = QTest::qExec(&import, argc, argv);
