@@ -39,6 +39,9 @@ StemoraProgram::StemoraProgram(const store::DataFolder& folder, store::Settings&
     m_holz = store::Database::open(folder.holzDb(), DatabaseKind::Holz, OpenMode::ReadWriteExisting);
     m_master =
         store::Database::open(folder.masterDb(), DatabaseKind::MasterData, OpenMode::ReadWriteExisting);
+    // On a server the photos and the code table stay in this PC's data folder.
+    m_holz->setLocalFolder(folder.path());
+    m_master->setLocalFolder(folder.path());
     m_masterData = std::make_unique<store::MasterData>(*m_master);
 
     m_frmHolz = std::make_unique<entry::FrmHolz>(*m_holz, *m_master, settings, ui);
@@ -50,8 +53,7 @@ StemoraProgram::StemoraProgram(const store::DataFolder& folder, store::Settings&
     m_frmMantel = std::make_unique<mantel::FrmMantel>(m_frmHolz->store(), m_frmHolz->barkTable(), ui);
     m_export = std::make_unique<exporter::ExportDriver>(*m_master, settings, ui);
     m_import = std::make_unique<importer::ImportDriver>(*m_holz, *m_master, settings, ui);
-    m_export->setDataFolder(folder.path());
-    m_import->setDataFolder(folder.path());
+
     m_launcher = std::make_unique<ReportLauncher>(ui, platform::ProcessLauncher::programFolder());
     m_bild1 = std::make_unique<StartWindow>(ui);
 

@@ -35,6 +35,7 @@ store::Database& CliContext::holzDb()
         ensureFolder();
         m_holz = store::Database::open(m_folder.holzDb(), store::DatabaseKind::Holz,
                                        store::OpenMode::ReadWriteExisting);
+        m_holz->setLocalFolder(m_folder.path());
     }
     return *m_holz;
 }
@@ -45,6 +46,7 @@ store::Database& CliContext::masterDb()
         ensureFolder();
         m_master = store::Database::open(m_folder.masterDb(), store::DatabaseKind::MasterData,
                                          store::OpenMode::ReadWriteExisting);
+        m_master->setLocalFolder(m_folder.path());
     }
     return *m_master;
 }

@@ -48,7 +48,6 @@ int runExport(CliContext& context, const QStringList& args)
         throw CommandError{QStringLiteral("Liste '%1' nicht vorhanden").arg(list)};
 
     exporter::ExportDriver driver(context.masterDb(), context.settings(), context.ui());
-    driver.setDataFolder(context.folder().path());
     // Workbooks: a sheet for each lot.
     driver.setSheetPerLot(options.has(QStringLiteral("je-los")));
     const auto result = driver.Konvertieren(timber, file, format->number);

@@ -29,7 +29,6 @@ int runImport(CliContext& context, const QStringList& args)
     const QString path = QFileInfo(options.positional().at(0)).absoluteFilePath();
 
     importer::ImportDriver driver(context.holzDb(), context.masterDb(), context.settings(), context.ui());
-    driver.setDataFolder(context.folder().path());
     const auto result = driver.importFile(path);
     if (!result.imported())
         return 1;

@@ -1,11 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EldatCodes.h"
 
-#include "store/DataFolder.h"
-#include "store/Database.h"
-
-#include <QFileInfo>
-
 #include "EldatVocabulary.h"
 
 #include <QDate>
@@ -149,13 +144,6 @@ QByteArray EldatCodes::shipped()
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
-}
-
-QString EldatCodes::folderFor(const store::Database& master, const QString& dataFolder)
-{
-    if (!dataFolder.isEmpty())
-        return dataFolder;
-    return master.onServer() ? store::DataFolder().path() : QFileInfo(master.path()).absolutePath();
 }
 
 EldatCodes EldatCodes::forFolder(const QString& folder)

@@ -8,10 +8,6 @@
 #include <QStringList>
 #include <optional>
 
-namespace store {
-class Database;
-}
-
 namespace exporter {
 
 // The code table between this system's master-data codes and the codes of
@@ -50,10 +46,6 @@ public:
     // none. Throws std::runtime_error (German) when the folder's table is
     // unreadable or wrong.
     static EldatCodes forFolder(const QString& folder);
-    // The folder the table may lie in: the data folder when the caller
-    // names it, else the folder of the master data file. A server database
-    // lies in no folder; the user's data folder holds its table then.
-    static QString folderFor(const store::Database& master, const QString& dataFolder);
 
     std::optional<QString> species(const QString& holzart) const;
     std::optional<QString> quality(const QString& guete) const;

@@ -271,7 +271,7 @@ ExportDriver::Result ExportDriver::write(store::TimberStore& store, const QStrin
     if (format.number == ExportFormats::Eldat) {
         // The code table lies beside the master data.
         try {
-            eldatCodes = EldatCodes::forFolder(EldatCodes::folderFor(m_master, m_dataFolder));
+            eldatCodes = EldatCodes::forFolder(m_master.localFolder());
         } catch (const std::runtime_error& error) {
             throw ExportError(ExportError::NoFormat, QStringLiteral("ELDATsmart-Codetabelle fehlerhaft"),
                               QString::fromStdString(error.what()));

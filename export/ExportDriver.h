@@ -61,9 +61,6 @@ public:
     // Where "abies/Eg20fis", the external ABIES converter, is looked for;
     // default: the folder of the running program.
     void setProgramFolder(const QString& folder) { m_programFolder = folder; }
-    // The data folder, where the ELDATsmart code table may lie; default:
-    // the folder of the master data file (EldatCodes::folderFor).
-    void setDataFolder(const QString& folder) { m_dataFolder = folder; }
     // Where the menu's export takes its format from: the options window's
     // current choice (1..8), which counts before it is stored; 0 there, or
     // no source, means the stored setting Konvertierung.
@@ -106,7 +103,6 @@ private:
     store::Settings& m_settings;
     platform::UserInterface& m_ui;
     QString m_programFolder;
-    QString m_dataFolder;
     bool m_sheetPerLot = false;
     std::function<int()> m_formatSource;
 };

@@ -314,7 +314,7 @@ ImportDriver::Result ImportDriver::importEldat(Result result)
     try {
         std::optional<exporter::EldatCodes> codes;
         try {
-            codes = exporter::EldatCodes::forFolder(exporter::EldatCodes::folderFor(m_master, m_dataFolder));
+            codes = exporter::EldatCodes::forFolder(m_master.localFolder());
         } catch (const std::runtime_error& error) {
             return refuse(result, QString::fromStdString(error.what()));
         }

@@ -64,9 +64,6 @@ public:
 
     ImportDriver(store::Database& holz, store::Database& master, store::Settings& settings,
                  platform::UserInterface& ui);
-    // The data folder, where the ELDATsmart code table may lie; default:
-    // the folder of the master data file (EldatCodes::folderFor).
-    void setDataFolder(const QString& folder) { m_dataFolder = folder; }
 
     // The menu entry "Einlesen": dialog, question, import. Returns the name
     // of the new list, on which the lists record set of `store` then stands;
@@ -98,7 +95,6 @@ private:
 
     store::Database& m_holz;
     store::Database& m_master;
-    QString m_dataFolder;
     store::Settings& m_settings;
     platform::UserInterface& m_ui;
 };

@@ -139,6 +139,8 @@ void Form1::mnuDateioeffnen_Click()
     const QString previous = m_currentRow >= 0 ? Text11() : QString();
     try {
         m_holz = store::Database::open(databasePath(), store::DatabaseKind::Holz, store::OpenMode::ReadOnly);
+        if (m_holz->onServer())
+            m_holz->setLocalFolder(m_dataFolder.path());
         m_grid.setLists(store::ListRepository(*m_holz).all(store::ListenOrder::ListeDesc));
         m_uebernehmenEnabled = true;
         const int again = m_grid.rowOf(previous);

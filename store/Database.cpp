@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Database.h"
 
+#include "DataFolder.h"
+
+#include <QFileInfo>
+
 #include "DatabaseLocation.h"
 #include "Engine.h"
 #include "PgEngine.h"
@@ -44,6 +48,13 @@ int Database::schemaVersion() const
 bool Database::onServer() const
 {
     return m_engine->onServer();
+}
+
+QString Database::localFolder() const
+{
+    if (!m_localFolder.isEmpty())
+        return m_localFolder;
+    return onServer() ? DataFolder::defaultPath() : QFileInfo(m_path).absolutePath();
 }
 
 Statement Database::prepare(const QByteArray& sql)

@@ -64,6 +64,12 @@ public:
     const QString& path() const { return m_path; }
     // True when the database lies on a server, shared by several workstations.
     bool onServer() const;
+    // This PC's folder for what belongs beside the database but is no part
+    // of it: the lots' photo files, the ELDATsmart code table. A file's own
+    // folder; for a server, the data folder the program was given
+    // (setLocalFolder), else the user's default data folder.
+    QString localFolder() const;
+    void setLocalFolder(const QString& folder) { m_localFolder = folder; }
     DatabaseKind kind() const { return m_kind; }
     int schemaVersion() const;
 
@@ -82,6 +88,7 @@ private:
 
     std::unique_ptr<Engine> m_engine;
     QString m_path;
+    QString m_localFolder;
     DatabaseKind m_kind;
     bool m_readOnly = false;
     int m_transactionDepth = 0;

@@ -35,9 +35,7 @@ QString safe(const QString& text, bool encode)
 LotPhotoFiles LotPhotoFiles::of(const Database& db)
 {
     // A server holds no files: the photos stay in this PC's data folder.
-    if (db.onServer())
-        return LotPhotoFiles(QDir(DataFolder::defaultPath()).filePath(QStringLiteral("Fotos")));
-    return LotPhotoFiles(QFileInfo(db.path()).absoluteDir().filePath(QStringLiteral("Fotos")));
+    return LotPhotoFiles(QDir(db.localFolder()).filePath(QStringLiteral("Fotos")));
 }
 
 QString LotPhotoFiles::folderName(const QString& list)
