@@ -9,6 +9,7 @@
 #include "Schema.h"
 #include "Transaction.h"
 
+#include <algorithm>
 #include <libpq-fe.h>
 
 namespace store {
@@ -319,6 +320,7 @@ qint64 PgEngine::nextId(const QByteArray& table, const QByteArray& idColumn)
         for (int i = 0; i < PQntuples(result); ++i)
             m_ids[size_t(i)] = QByteArray(PQgetvalue(result, i, 0)).toLongLong();
         PQclear(result);
+        std::sort(m_ids.begin(), m_ids.end());
         m_idTable = table;
         m_nextId = 0;
     }
@@ -435,6 +437,11 @@ void PgEngine::begin()
     m_inTransaction = true;
     m_savepoint = false;
     m_inserted.clear();
+    // Ids reserved by an earlier transaction lie below those the rows
+    // inserted one by one get from now on; entry order is id order, so a
+    // transaction uses only ids it reserved itself.
+    m_ids.clear();
+    m_nextId = 0;
     PGresult* result = PQexec(m_conn, sql.constData());
     const ExecStatusType status = PQresultStatus(result);
     if (status != PGRES_TUPLES_OK) {

@@ -15,6 +15,7 @@
 #include "tests/support/TestFolder.h"
 
 #include <QHash>
+#include <algorithm>
 #include <QTest>
 
 using namespace store;
@@ -240,6 +241,14 @@ void TestStoreImport::importWriterStoresTheListWhole()
     QCOMPARE(contents.records, 3000);
     QCOMPARE(contents.samples, 3);
     QCOMPARE(contents.storageRows, 1);
+
+    // The next list's ids follow the order its records came in (the order
+    // of a list without a sort key), also past the ids an engine reserved
+    // for the list before and did not use.
+    const QList<qint64> next = storeList(*db, QStringLiteral("Danach"), 40);
+    QVERIFY(std::is_sorted(next.begin(), next.end()));
+    QVERIFY(next.first() > ids.last());
+    QCOMPARE(std::adjacent_find(next.begin(), next.end()), next.end());
 }
 
 void TestStoreImport::importWriterRefusesAndForgets()
