@@ -105,7 +105,14 @@ std::unique_ptr<PgEngine> PgEngine::open(const QString& location, DatabaseKind k
                       QStringLiteral("Die %1 liegt immer als Datei auf diesem PC und nicht auf dem "
                                      "Datenbankserver %2.")
                           .arg(schema::kindName(kind), quoted(display)));
-    pg_conn* conn = PQconnectdb(location.toUtf8().constData());
+    // Defaults before the location, so that what the location names wins: a
+    // laptop out of the office's network gives up after seconds instead of
+    // waiting for the network's own timeout, texts travel as UTF-8, and the
+    // server's administrator sees who is connected.
+    const QByteArray text = location.toUtf8();
+    const char* const keywords[] = {"connect_timeout", "client_encoding", "application_name", "dbname", nullptr};
+    const char* const values[] = {"10", "UTF8", "Stemmo", text.constData(), nullptr};
+    pg_conn* conn = PQconnectdbParams(keywords, values, 1);
     if (!conn || PQstatus(conn) != CONNECTION_OK) {
         const DbError error = connectError(conn, display);
         PQfinish(conn);
