@@ -140,8 +140,15 @@ std::unique_ptr<PgEngine> PgEngine::open(const QString& location, DatabaseKind k
 
 void PgEngine::configure()
 {
-    QByteArray setup = "SET lock_timeout = " + QByteArray::number(BusyTimeoutMs) +
-                       "; SET client_min_messages = warning; SET synchronous_commit = on;";
+    // A writer waits for another workstation's transaction as long as the
+    // file engine waits for the file's lock, unless the location sets its
+    // own wait (options=-clock_timeout=…).
+    PGresult* current = PQexec(m_conn, "SHOW lock_timeout");
+    const bool ownWait = PQresultStatus(current) == PGRES_TUPLES_OK && qstrcmp(PQgetvalue(current, 0, 0), "0") != 0;
+    PQclear(current);
+    QByteArray setup = "SET client_min_messages = warning; SET synchronous_commit = on;";
+    if (!ownWait)
+        setup += " SET lock_timeout = " + QByteArray::number(BusyTimeoutMs) + ";";
     if (m_readOnly)
         setup += " SET default_transaction_read_only = on;";
     exec(setup.constData());

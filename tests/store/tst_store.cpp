@@ -93,6 +93,7 @@ private slots:
     void createsAndReopensSchema();
     void refusesForeignFilesWithoutTouchingThem();
     void serverDatabaseIsCreatedOnceAndGuarded();
+    void serverWriterWaitsThenReportsBusy();
     void serverFailuresNameTheServerWithoutPassword();
     void serverConnectionLostAndRegained();
     void transactionsCommitRollBackAndNest();
@@ -168,6 +169,41 @@ void TestStore::refusesForeignFilesWithoutTouchingThem()
         QCOMPARE(fileHash(path), before);
     }
     QVERIFY_THROWS_EXCEPTION(DbError, Database::open(dir.path(), DatabaseKind::Holz));
+}
+
+void TestStore::serverWriterWaitsThenReportsBusy()
+{
+    if (!TestDatabase::serverRun())
+        QSKIP("needs a server (STEMMO_TEST_DATABASE)");
+    TestDatabase dir;
+    // The second workstation waits 300 ms instead of the usual ten seconds.
+    QString impatient = dir.holz();
+    const QString options = QStringLiteral(" options=-csearch_path=");
+    if (!impatient.contains(options))
+        QSKIP("the test server is named by a URL");
+    impatient.replace(options, QStringLiteral(" options='-clock_timeout=300 -csearch_path=")).append(QLatin1Char('\''));
+    auto first = Database::open(dir.holz(), DatabaseKind::Holz);
+    auto second = Database::open(impatient, DatabaseKind::Holz);
+    {
+        Transaction holding(*first);
+        first->exec("INSERT INTO Listen (Liste) VALUES ('Offen')");
+        try {
+            Transaction waiting(*second);
+            QFAIL("a second writer got in while the first held its transaction");
+        } catch (const DbError& error) {
+            QCOMPARE(error.number(), DbError::Busy);
+            QCOMPARE(error.description(), DbError::describe(DbError::Busy));
+        }
+        QVERIFY(!second->inTransaction());
+        holding.commit();
+    }
+    // Once the first has committed, the second writes and sees its row.
+    Transaction later(*second);
+    second->exec("INSERT INTO Listen (Liste) VALUES ('Danach')");
+    later.commit();
+    Statement count = second->prepare("SELECT count(*) FROM Listen");
+    QVERIFY(count.step());
+    QCOMPARE(count.integer(0), 2);
 }
 
 void TestStore::serverDatabaseIsCreatedOnceAndGuarded()
