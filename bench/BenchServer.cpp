@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QProcess>
-#include <QUrl>
 
 #include <cstdio>
 #include <cstdlib>
@@ -19,17 +18,6 @@ QString serverOption(int argc, char** argv)
         if (QByteArray(argv[i]).startsWith("--database="))
             return QString::fromLocal8Bit(QByteArray(argv[i]).mid(11)).trimmed();
     return qEnvironmentVariable("STEMMO_DATABASE").trimmed();
-}
-
-// The server's location with the database name replaced.
-QString withDatabase(const QString& server, const QString& name)
-{
-    if (server.startsWith(QLatin1String("postgres://")) || server.startsWith(QLatin1String("postgresql://"))) {
-        QUrl url(server);
-        url.setPath(QLatin1Char('/') + name);
-        return url.toString();
-    }
-    return server + QStringLiteral(" dbname=") + name;
 }
 
 // createdb or dropdb against the server; false with their message on stderr.
@@ -54,7 +42,7 @@ BenchServer::BenchServer(int argc, char** argv) : m_server(serverOption(argc, ar
                      qPrintable(store::DatabaseLocation(m_server).forDisplay()));
         std::exit(1);
     }
-    m_database = withDatabase(m_server, m_name);
+    m_database = store::DatabaseLocation(m_server).withDatabase(m_name);
     qputenv("STEMMO_DATABASE", m_database.toLocal8Bit());
 }
 

@@ -47,6 +47,18 @@ bool DatabaseLocation::carriesPassword() const
     return isServer() && passwordPair().match(text).hasMatch();
 }
 
+QString DatabaseLocation::withDatabase(const QString& name) const
+{
+    const QString text = m_text.trimmed();
+    if (isUrl(text)) {
+        QUrl url(text);
+        url.setPath(QLatin1Char('/') + name);
+        return url.toString();
+    }
+    // Of two keywords the client library takes the later.
+    return text + QStringLiteral(" dbname=") + name;
+}
+
 QString DatabaseLocation::forDisplay() const
 {
     const QString text = m_text.trimmed();

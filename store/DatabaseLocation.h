@@ -25,6 +25,8 @@ public:
     bool carriesPassword() const;
     // The location for messages and logs, with any password blanked out.
     QString forDisplay() const;
+    // The same server with another database on it (a server location only).
+    QString withDatabase(const QString& name) const;
 
 private:
     QString m_text;

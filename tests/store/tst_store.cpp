@@ -2,13 +2,13 @@
 #include "import/DataFolderSetup.h"
 #include "import/MasterDataImport.h"
 #include "rules/BarkTable.h"
-#include "store/RecordRepository.h"
 #include "store/Database.h"
 #include "store/DatabaseLocation.h"
 #include "store/DbError.h"
 #include "store/JetCollation.h"
 #include "store/LotRegister.h"
 #include "store/MasterData.h"
+#include "store/RecordRepository.h"
 #include "store/SettingKeys.h"
 #include "store/Settings.h"
 #include "store/TimberStore.h"
@@ -181,7 +181,8 @@ void TestStore::serverWriterWaitsThenReportsBusy()
     const QString options = QStringLiteral(" options=-csearch_path=");
     if (!impatient.contains(options))
         QSKIP("the test server is named by a URL");
-    impatient.replace(options, QStringLiteral(" options='-clock_timeout=300 -csearch_path=")).append(QLatin1Char('\''));
+    impatient.replace(options, QStringLiteral(" options='-clock_timeout=300 -csearch_path="))
+        .append(QLatin1Char('\''));
     auto first = Database::open(dir.holz(), DatabaseKind::Holz);
     auto second = Database::open(impatient, DatabaseKind::Holz);
     {
@@ -275,21 +276,23 @@ void TestStore::serverDatabaseIsCreatedOnceAndGuarded()
 void TestStore::serverFailuresNameTheServerWithoutPassword()
 {
     testing::TestFolder dir;
-    const QString nowhere = QStringLiteral("host=%1 port=1 dbname=holz user=forst password=geheim connect_timeout=2")
-                                .arg(dir.path());
+    const QString nowhere =
+        QStringLiteral("host=%1 port=1 dbname=holz user=forst password=geheim connect_timeout=2")
+            .arg(dir.path());
     try {
         Database::open(nowhere, DatabaseKind::Holz);
         QFAIL("connected to no server");
     } catch (const DbError& error) {
-        QVERIFY2(error.description().contains(QStringLiteral("nicht erreichbar")), qPrintable(error.description()));
+        QVERIFY2(error.description().contains(QStringLiteral("nicht erreichbar")),
+                 qPrintable(error.description()));
         QVERIFY(error.description().contains(QStringLiteral("dbname=holz")));
         QVERIFY(!error.description().contains(QStringLiteral("geheim")));
     }
     // A missing database on a running server (keyword form of the location only).
     if (!TestDatabase::serverRun() || qgetenv("STEMMO_TEST_DATABASE").contains("://"))
         return;
-    const QString missing = QString::fromUtf8(qgetenv("STEMMO_TEST_DATABASE")) +
-                            QStringLiteral(" dbname=stemmo_gibt_es_nicht");
+    const QString missing =
+        QString::fromUtf8(qgetenv("STEMMO_TEST_DATABASE")) + QStringLiteral(" dbname=stemmo_gibt_es_nicht");
     try {
         Database::open(missing, DatabaseKind::Holz);
         QFAIL("opened a missing database");
@@ -328,7 +331,8 @@ void TestStore::serverConnectionLostAndRegained()
         QFAIL("wrote over a lost connection");
     } catch (const DbError& error) {
         QCOMPARE(error.number(), DbError::CantOpen);
-        QVERIFY2(error.description().contains(QStringLiteral("abgebrochen")), qPrintable(error.description()));
+        QVERIFY2(error.description().contains(QStringLiteral("abgebrochen")),
+                 qPrintable(error.description()));
     }
     // The next action connects again, with the statements it had prepared.
     insert(QStringLiteral("danach"));
@@ -486,15 +490,15 @@ void TestStore::jetCollationOrdersAndCompares()
     // digits, accents as a tie-break, ß against "ss", case variants, empty
     // text, and NULL before everything.
     const QStringList corpus{
-        QStringLiteral("a-b"),  QStringLiteral("a b"),    QStringLiteral("a1"),     QStringLiteral("a_1"),
-        QStringLiteral("A1"),   QStringLiteral("a.1"),    QStringLiteral("10"),     QStringLiteral("9"),
-        QStringLiteral("-9"),   QStringLiteral("éclair"), QStringLiteral("Eclair"), QStringLiteral("eclair"),
-        QStringLiteral("Ècole"), QStringLiteral("ecole"), QStringLiteral("Maß"),    QStringLiteral("MASS"),
-        QStringLiteral("Mass"), QStringLiteral("Masse"),  QStringLiteral("Maße"),   QStringLiteral("ÄRGER"),
-        QStringLiteral("ärger"), QStringLiteral("Arger"), QStringLiteral("Æsop"),   QStringLiteral("Øl"),
-        QStringLiteral("ol"),   QStringLiteral("Ñu"),     QStringLiteral("nu"),     QStringLiteral("ÿ"),
-        QStringLiteral("y"),    QStringLiteral("Ÿ"),      QStringLiteral("€"),      QStringLiteral(""),
-        QStringLiteral(" "),    QStringLiteral("þorn"),   QStringLiteral("ẞ"),      QStringLiteral("sS")};
+        QStringLiteral("a-b"),   QStringLiteral("a b"),    QStringLiteral("a1"),     QStringLiteral("a_1"),
+        QStringLiteral("A1"),    QStringLiteral("a.1"),    QStringLiteral("10"),     QStringLiteral("9"),
+        QStringLiteral("-9"),    QStringLiteral("éclair"), QStringLiteral("Eclair"), QStringLiteral("eclair"),
+        QStringLiteral("Ècole"), QStringLiteral("ecole"),  QStringLiteral("Maß"),    QStringLiteral("MASS"),
+        QStringLiteral("Mass"),  QStringLiteral("Masse"),  QStringLiteral("Maße"),   QStringLiteral("ÄRGER"),
+        QStringLiteral("ärger"), QStringLiteral("Arger"),  QStringLiteral("Æsop"),   QStringLiteral("Øl"),
+        QStringLiteral("ol"),    QStringLiteral("Ñu"),     QStringLiteral("nu"),     QStringLiteral("ÿ"),
+        QStringLiteral("y"),     QStringLiteral("Ÿ"),      QStringLiteral("€"),      QStringLiteral(""),
+        QStringLiteral(" "),     QStringLiteral("þorn"),   QStringLiteral("ẞ"),      QStringLiteral("sS")};
     {
         Transaction t(*db);
         int number = 0;
@@ -690,7 +694,8 @@ void TestStore::holzlisteOeffnenOrders()
     QCOMPARE(got, order);
     // The streaming query gives the same order.
     QList<int> streamed;
-    store::RecordRepository(*db).forEachRecord(name, sortierung, false, [&](const HolzRow& r) { streamed << r.SatzNr; });
+    store::RecordRepository(*db).forEachRecord(name, sortierung, false,
+                                               [&](const HolzRow& r) { streamed << r.SatzNr; });
     QCOMPARE(streamed, order);
 }
 
@@ -966,6 +971,12 @@ void TestStore::serverLocationsAndPasswords()
     QCOMPARE(pairs.forDisplay(), QStringLiteral("host=server password=*** dbname=holz"));
     QVERIFY(!DatabaseLocation(QStringLiteral("service=stemmo sslmode=verify-full")).carriesPassword());
     QVERIFY(!DatabaseLocation(QStringLiteral("/daten/password=x/Holz.db")).carriesPassword());
+
+    QCOMPARE(DatabaseLocation(QStringLiteral("postgresql://server/holz?sslmode=require"))
+                 .withDatabase(QStringLiteral("probe")),
+             QStringLiteral("postgresql://server/probe?sslmode=require"));
+    QCOMPARE(DatabaseLocation(QStringLiteral("service=stemmo")).withDatabase(QStringLiteral("probe")),
+             QStringLiteral("service=stemmo dbname=probe"));
 }
 
 #include "tst_store.moc"

@@ -11,6 +11,7 @@
 // sets how long they work (60 by default).
 #include "store/DataFolder.h"
 #include "store/Database.h"
+#include "store/DatabaseLocation.h"
 #include "store/HolzRow.h"
 #include "store/ListRepository.h"
 #include "store/ListenRow.h"
@@ -23,7 +24,6 @@
 #include <QSet>
 #include <QTest>
 #include <QThread>
-#include <QUrl>
 
 #include <cmath>
 #include <memory>
@@ -43,18 +43,6 @@ int seconds()
     bool ok = false;
     const int value = qEnvironmentVariableIntValue("STEMMO_WORKSTATION_SECONDS", &ok);
     return ok && value > 0 ? value : 60;
-}
-
-// A database of its own on the test server, so that runs never meet; its
-// location is the server's with the database name replaced.
-QString serverDatabase(const QString& server, const QString& name)
-{
-    if (server.startsWith(QLatin1String("postgres://")) || server.startsWith(QLatin1String("postgresql://"))) {
-        QUrl url(server);
-        url.setPath(QLatin1Char('/') + name);
-        return url.toString();
-    }
-    return server + QStringLiteral(" dbname=") + name;
 }
 
 // What one command-line workstation did.
@@ -103,7 +91,8 @@ void TestWorkstations::initTestCase()
     QProcess create;
     create.start(QStringLiteral("createdb"), {QStringLiteral("--maintenance-db=") + m_server, m_name});
     QVERIFY2(create.waitForFinished(60000) && create.exitCode() == 0, create.readAllStandardError().constData());
-    m_database = serverDatabase(m_server, m_name);
+    // A database of its own, so that runs never meet.
+    m_database = store::DatabaseLocation(m_server).withDatabase(m_name);
 }
 
 void TestWorkstations::cleanupTestCase()
