@@ -7,6 +7,7 @@
 #include "tests/support/ExifJpeg.h"
 #include "tests/support/ScriptedLinks.h"
 #include "tests/support/ScriptedUserInterface.h"
+#include "tests/store/TestDatabase.h"
 #include "tests/support/TestFolder.h"
 
 #include <QComboBox>
@@ -34,8 +35,9 @@ private slots:
 // the window's picture goes there (the documentation's screenshot).
 void TestLotsUi::storagePlaceWindow()
 {
-    testing::TestFolder folder;
-    auto db = store::Database::open(folder.file(QStringLiteral("Holz.db")), store::DatabaseKind::Holz);
+    TestDatabase folder;
+    auto db = store::Database::open(folder.holz(), store::DatabaseKind::Holz);
+    db->setLocalFolder(folder.path());
     lots::StoragePlaceEditor editor(*db);
     const QString list = QStringLiteral("Nordhang 2026");
     QVERIFY(editor.save(list, 1, {QStringLiteral("Forstweg Nordhang, km 1,2"), QStringLiteral("48.1234, 11.5678"),

@@ -10,7 +10,7 @@
 #include "tests/support/ExifJpeg.h"
 #include "tests/support/ScriptedLinks.h"
 #include "tests/support/ScriptedUserInterface.h"
-#include "tests/support/TestFolder.h"
+#include "tests/store/TestDatabase.h"
 
 #include <QDirIterator>
 #include <QtTest>
@@ -41,8 +41,8 @@ private slots:
 
 void TestStoragePlaces::editPlacesOfTheLots()
 {
-    testing::TestFolder folder;
-    auto db = store::Database::open(folder.file(QStringLiteral("Holz.db")), store::DatabaseKind::Holz);
+    TestDatabase folder;
+    auto db = store::Database::open(folder.holz(), store::DatabaseKind::Holz);
     store::Settings settings(folder.file(QStringLiteral("Stemmo.ini")));
     store::TimberStore timber(*db, settings);
     for (const int lot : {2, 1, 2}) {
@@ -112,9 +112,10 @@ void TestStoragePlaces::editPlacesOfTheLots()
 
 void TestStoragePlaces::photosOfALot()
 {
-    testing::TestFolder folder;
-    const QString path = folder.file(QStringLiteral("Holz.db"));
+    TestDatabase folder;
+    const QString path = folder.holz();
     auto db = store::Database::open(path, store::DatabaseKind::Holz);
+    db->setLocalFolder(folder.path());
     const store::LotPhotoFiles files = store::LotPhotoFiles::of(*db);
     const QDateTime taken(QDate(2026, 3, 14), QTime(9, 26, 53));
     const QString photo =
@@ -151,6 +152,7 @@ void TestStoragePlaces::photosOfALot()
     // cannot be written.
     {
         auto readOnly = store::Database::open(path, store::DatabaseKind::Holz, store::OpenMode::ReadOnly);
+        readOnly->setLocalFolder(folder.path());
         FrmLager viewer(*readOnly, ui, links);
         viewer.open(QStringLiteral("Süd"));
         ui.expectOpenFile(photo);
