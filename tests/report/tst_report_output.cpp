@@ -12,6 +12,7 @@
 #include "tests/support/ExifJpeg.h"
 #include "tests/support/ScriptedUserInterface.h"
 #include "tests/support/StemmoCommand.h"
+#include "tests/store/TestDatabase.h"
 #include "tests/support/TestFolder.h"
 
 #include <QBuffer>
@@ -199,11 +200,10 @@ private slots:
 
     void windowShowsListsAndTakesOverOnSelection()
     {
-        testing::TestFolder folder;
-        const QString data = folder.file(QStringLiteral("data"));
-        QDir().mkpath(data);
+        TestDatabase folder;
+        const QString data = folder.path();
         {
-            auto db = fixture::holzDb(QDir(data).filePath(QStringLiteral("Holz.db")));
+            auto db = fixture::holzDb(folder.holz());
             store::ListenRow list;
             list.Liste = QStringLiteral("Hiebsmaßnahme Süd");
             list.Name = QStringLiteral("Forstbetrieb Huber");
@@ -220,13 +220,13 @@ private slots:
                             .kubatur = 0.3 + i * 0.02};
             fixture::addLogs(*db, list.Liste, logs);
             fixture::addList(*db, QStringLiteral("Durchforstung 2026"));
-            auto master = fixture::masterDb(QDir(data).filePath(QStringLiteral("MRinden.db")));
+            auto master = fixture::masterDb(folder.master());
             fixture::addSpecies(*master, 8, QStringLiteral("Fichte"), QStringLiteral("FI"), 0);
             fixture::addSpecies(*master, 8, QStringLiteral("Kiefer"), QStringLiteral("KI"), 1);
         }
         store::Settings settings(folder.file(QStringLiteral("Stemmo.ini")));
         testing::ScriptedUserInterface ui;
-        Form1 model(settings, ui, store::DataFolder(data), folder.file(QStringLiteral("docs")), {});
+        Form1 model(settings, ui, store::DataFolder(data, folder.onServer() ? folder.holz() : QString()), folder.file(QStringLiteral("docs")), {});
         Form1Window window(model);
         model.Form_Load();
         window.show();
@@ -248,9 +248,10 @@ private slots:
 
     void commandLine()
     {
-        testing::TestFolder folder;
-        const testing::StemmoCommand stemmo(QStringLiteral(STEMMO_EXECUTABLE),
-                                            folder.file(QStringLiteral("data")));
+        TestDatabase folder;
+        testing::StemmoCommand stemmo(QStringLiteral(STEMMO_EXECUTABLE), folder.file(QStringLiteral("data")));
+        if (folder.onServer())
+            stemmo.setDatabase(folder.holz());
         QCOMPARE(stemmo.run("generate Probe 120").exitCode, 0);
 
         const auto summary = stemmo.run("summary probe");

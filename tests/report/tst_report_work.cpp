@@ -13,6 +13,7 @@
 #include "store/ListRepository.h"
 #include "store/RecordRepository.h"
 #include "tests/store/StoreFaults.h"
+#include "tests/store/TestDatabase.h"
 #include "tests/support/ScriptedUserInterface.h"
 #include "tests/support/TestFolder.h"
 
@@ -85,8 +86,8 @@ private slots:
         // Random lists with the cases that decide names and order: species in
         // and outside the region, in other case, codes with and without their
         // blank, follow-on pieces, assortments without pieces.
-        testing::TestFolder folder;
-        auto holz = fixture::holzDb(folder.file(QStringLiteral("Holz.db")));
+        TestDatabase folder;
+        auto holz = fixture::holzDb(folder.holz());
         auto workDb = store::Database::open(folder.file(QStringLiteral("vorl.db")), store::DatabaseKind::Work);
         WorkCopy work(*workDb);
         const QList<store::HolzartRow> region{fixture::species(QStringLiteral("Kiefer"), QStringLiteral("KI"), 0),
@@ -130,8 +131,8 @@ private slots:
 
     void documentsPerLot()
     {
-        testing::TestFolder folder;
-        auto holz = fixture::holzDb(folder.file(QStringLiteral("Holz.db")));
+        TestDatabase folder;
+        auto holz = fixture::holzDb(folder.holz());
         auto workDb =
             store::Database::open(folder.file(QStringLiteral("vorl.db")), store::DatabaseKind::Work);
         fixture::addList(*holz, QStringLiteral("Probe"));
@@ -249,7 +250,7 @@ private slots:
     void startsWithDefaultDatabase()
     {
         Session s;
-        QCOMPARE(s.form->databasePath(), s.data.filePath(QStringLiteral("Holz.db")));
+        QCOMPARE(s.form->databasePath(), s.folder.holz());
         QVERIFY(s.form->caption().startsWith(QStringLiteral("Holzlisten Stemora  -  Version ")));
         // No heading typed yet: the documents are headed by the list's name.
         QCOMPARE(s.form->txtUeberschrift(), QString());
@@ -260,7 +261,7 @@ private slots:
         QVERIFY(!s.form->cmdUebernehmenEnabled());
         QVERIFY(!s.form->cmdDruckenEnabled());
         // Nothing was created where the database was expected.
-        QVERIFY(!QFile::exists(s.data.filePath(QStringLiteral("Holz.db"))));
+        QVERIFY(!QFile::exists(s.folder.holz()));
         s.ui.expectMessage(QStringLiteral("Keine Liste ausgewählt"));
         s.form->cmdWord_Click();
         QVERIFY(s.ui.done());
@@ -324,7 +325,7 @@ private slots:
     {
         Session s;
         {
-            auto db = fixture::holzDb(s.data.filePath(QStringLiteral("Holz.db")));
+            auto db = fixture::holzDb(s.folder.holz());
             mixedList(*db, QStringLiteral("Probe"));
             fixture::addList(*db, QStringLiteral("Andere"));
         }
@@ -334,7 +335,7 @@ private slots:
         {
             // The records become unreadable (another program, a damaged file).
             auto db =
-                store::Database::open(s.data.filePath(QStringLiteral("Holz.db")), store::DatabaseKind::Holz);
+                store::Database::open(s.folder.holz(), store::DatabaseKind::Holz);
             testing::StoreFaults::hideRecords(*db);
         }
         s.ui.expectMessage(QStringLiteral("Fehl.Nr"));
@@ -368,14 +369,14 @@ private slots:
     {
         Session s;
         {
-            auto db = fixture::holzDb(s.data.filePath(QStringLiteral("Holz.db")));
+            auto db = fixture::holzDb(s.folder.holz());
             mixedList(*db, QStringLiteral("Probe"));
             store::ListenRow other;
             other.Liste = QStringLiteral("Andere");
             other.Name = QStringLiteral("Huber");
             fixture::addList(*db, other);
             fixture::addLogs(*db, QStringLiteral("Andere"), {Log{.nummer = 1}, Log{.nummer = 2}});
-            auto master = fixture::masterDb(s.data.filePath(QStringLiteral("MRinden.db")));
+            auto master = fixture::masterDb(s.folder.master());
             fixture::addSpecies(*master, 8, QStringLiteral("Fichte"), QStringLiteral("FI"), 0);
         }
         s.form->Form_Load();
@@ -445,11 +446,11 @@ private slots:
         {
             Session s;
             {
-                auto db = fixture::holzDb(s.data.filePath(QStringLiteral("Holz.db")));
+                auto db = fixture::holzDb(s.folder.holz());
                 fixture::addList(*db, QStringLiteral("Probe"));
                 fixture::addLogs(*db, QStringLiteral("Probe"),
                                  {Log{.nummer = 0, .laenge = 4.5, .kubatur = 0.625}});
-                auto master = fixture::masterDb(s.data.filePath(QStringLiteral("MRinden.db")));
+                auto master = fixture::masterDb(s.folder.master());
                 fixture::addSpecies(*master, 8, QStringLiteral("Fichte"), QStringLiteral("FI"), 0);
             }
             s.form->Form_Load();
@@ -466,8 +467,10 @@ private slots:
 
 private:
     struct Session {
-        testing::TestFolder folder;
-        QDir data{folder.file(QStringLiteral("data"))};
+        TestDatabase folder;
+        // The data folder holds the files of TestDatabase, or stays empty
+        // beside a server.
+        QDir data{folder.path()};
         QString documents = folder.file(QStringLiteral("Dokumente/Holzlisten"));
         std::unique_ptr<store::Settings> settings;
         testing::ScriptedUserInterface ui;
@@ -477,7 +480,7 @@ private:
         {
             QDir().mkpath(data.path());
             settings = std::make_unique<store::Settings>(folder.file(QStringLiteral("Stemmo.ini")));
-            form = std::make_unique<Form1>(*settings, ui, store::DataFolder(data.path()), documents,
+            form = std::make_unique<Form1>(*settings, ui, store::DataFolder(data.path(), folder.onServer() ? folder.holz() : QString()), documents,
                                            [this](const QString& path) { opened << path; });
             ui.expectMessage(QStringLiteral("Stammdaten"));
             form->Form_Load();
