@@ -84,10 +84,14 @@ HolzRow ExportFixture::log(int los, int nummer, const char* holzart, const char*
 }
 
 ExportFixture::ExportFixture()
-    : holz(Database::open(dir.file(QStringLiteral("Holz.db")), DatabaseKind::Holz)),
-      master(Database::open(dir.file(QStringLiteral("MRinden.db")), DatabaseKind::MasterData)),
+    : holz(Database::open(dir.holz(), DatabaseKind::Holz)),
+      master(Database::open(dir.master(), DatabaseKind::MasterData)),
       settings(dir.file(QStringLiteral("Stemmo.ini"))), timber(*holz, settings)
 {
+    // The code table and the photos beside a server's database stay in
+    // this case's folder too.
+    holz->setLocalFolder(dir.path());
+    master->setLocalFolder(dir.path());
     settings.set(keys::RegionIndex, QStringLiteral("8"));
     settings.set(keys::Sortierung, QStringLiteral("0"));
     Transaction transaction(*master);

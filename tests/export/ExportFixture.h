@@ -7,12 +7,12 @@
 #include "store/ListenRow.h"
 #include "store/Settings.h"
 #include "store/TimberStore.h"
-#include "tests/support/TestFolder.h"
+#include "tests/store/TestDatabase.h"
 
 #include <memory>
 
 // A list database, master data of region 8 and a settings file in a fresh
-// folder, with the list that every format's golden file was checked on.
+// folder (the databases on the test server when there is one), with the list that every format's golden file was checked on.
 class ExportFixture {
 public:
     ExportFixture();
@@ -39,7 +39,7 @@ public:
     bool select(const QString& name);
     store::ListenRow listRow(const QString& name);
 
-    testing::TestFolder dir;
+    TestDatabase dir;
     std::unique_ptr<store::Database> holz;
     std::unique_ptr<store::Database> master;
     store::Settings settings;

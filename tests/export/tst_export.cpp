@@ -877,8 +877,8 @@ void TestExport::writeFailure()
 
 void TestExport::commandLine()
 {
-    testing::TestFolder data;
-    cli::CliContext context(store::DataFolder(data.path()), false);
+    TestDatabase data;
+    cli::CliContext context(store::DataFolder(data.path(), data.onServer() ? data.holz() : QString()), false);
     context.ui().setQuiet(true);
     context.out().setDevice(nullptr); // the paths written are not wanted here
     cli::ListGenerator({}, 3).generate(context.holzDb(), QStringLiteral("Gen"), 50);

@@ -263,8 +263,7 @@ void TestOffice::eldatRoundTrip()
 {
     ExportFixture fixture;
     // A calibrated device, so the measuring is complete.
-    QFile table(
-        QFileInfo(fixture.master->path()).absoluteDir().filePath(QString::fromLatin1(EldatCodes::FileName)));
+    QFile table(QDir(fixture.master->localFolder()).filePath(QString::fromLatin1(EldatCodes::FileName)));
     QVERIFY(table.open(QIODevice::WriteOnly));
     table.write(EldatCodes::shipped()
                     .replace("Kalibrierung;", "Kalibrierung;K-1")
