@@ -11,6 +11,7 @@
 #include "store/SettingKeys.h"
 #include "store/Settings.h"
 #include "tests/support/ScriptedUserInterface.h"
+#include "tests/store/TestDatabase.h"
 #include "tests/support/TestFolder.h"
 
 #include <QFile>
@@ -26,7 +27,7 @@ namespace {
 // A data folder with the shipped master data (regions 1, 6, 8 and 16) and
 // a settings file of its own.
 struct Profile {
-    testing::TestFolder folder;
+    TestDatabase folder;
     std::unique_ptr<store::Database> master;
     std::unique_ptr<store::MasterData> masterData;
     std::unique_ptr<store::Settings> settings;
@@ -34,7 +35,7 @@ struct Profile {
 
     Profile()
     {
-        const store::DataFolder data(folder.path());
+        const store::DataFolder data(folder.path(), folder.onServer() ? folder.holz() : QString());
         importer::DataFolderSetup::ensure(data);
         master = store::Database::open(data.masterDb(), store::DatabaseKind::MasterData);
         masterData = std::make_unique<store::MasterData>(*master);
