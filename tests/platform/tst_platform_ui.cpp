@@ -14,6 +14,7 @@
 #include "store/SettingKeys.h"
 #include "store/Settings.h"
 #include "tests/platform/ModalAnswerer.h"
+#include "tests/store/TestDatabase.h"
 #include "tests/support/TestFolder.h"
 
 #include <QAbstractButton>
@@ -307,8 +308,8 @@ void TestPlatformUi::programClosesAfterALongJob_data()
 void TestPlatformUi::programClosesAfterALongJob()
 {
     QFETCH(QString, job);
-    testing::TestFolder folder;
-    const store::DataFolder data(folder.path());
+    TestDatabase folder;
+    const store::DataFolder data(folder.path(), folder.onServer() ? folder.holz() : QString());
     importer::DataFolderSetup::ensure(data);
     {
         auto db = store::Database::open(data.holzDb(), store::DatabaseKind::Holz);
