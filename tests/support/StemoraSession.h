@@ -4,7 +4,7 @@
 #include "store/DataFolder.h"
 #include "store/HolzRow.h"
 #include "tests/support/ScriptedUserInterface.h"
-#include "tests/support/TestFolder.h"
+#include "tests/store/TestDatabase.h"
 
 #include <QObject>
 #include <QStringList>
@@ -28,7 +28,8 @@ class Settings;
 namespace testing {
 
 // The recording program on real widgets, as a user starts it: a fresh data
-// folder with the shipped master data, its own settings file and a scripted
+// folder (and schema on the test server, when there is one) with the
+// shipped master data, its own settings file and a scripted
 // user. Widgets are found by name; a missing one fails the running test case
 // with its name and hands back a blank stand-in, so that the rest of the case
 // neither dereferences null nor takes the whole test program down.
@@ -39,7 +40,7 @@ public:
     StemoraSession(const StemoraSession&) = delete;
     StemoraSession& operator=(const StemoraSession&) = delete;
 
-    TestFolder folder;
+    TestDatabase folder;
     store::DataFolder data;
     std::unique_ptr<store::Settings> settings;
     ScriptedUserInterface ui;
