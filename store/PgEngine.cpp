@@ -123,13 +123,7 @@ std::unique_ptr<PgEngine> PgEngine::open(const QString& location, DatabaseKind k
     const int version = engine->schemaVersion();
     const int current = schema::currentVersion(kind);
     if (version > current)
-        throw DbError(DbError::NewerSchema,
-                      QStringLiteral("Die %1 %2 stammt von einer neueren Version von Stemmo "
-                                     "(Datenbankversion %3, dieses Programm kennt Version %4). "
-                                     "Sie wurde nicht verändert.")
-                          .arg(schema::kindName(kind), quoted(display))
-                          .arg(version)
-                          .arg(current));
+        throw schema::newerSchemaError(kind, quoted(display), version);
     if (version == 0 && mode != OpenMode::ReadWrite)
         throw DbError(DbError::CantOpen,
                       QStringLiteral("Die %1 auf dem Datenbankserver %2 ist noch nicht angelegt. Sie wird "

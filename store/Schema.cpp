@@ -150,6 +150,17 @@ quint32 applicationId(DatabaseKind kind)
     return 0;
 }
 
+DbError newerSchemaError(DatabaseKind kind, const QString& where, int version)
+{
+    return DbError(DbError::NewerSchema,
+                   QStringLiteral("Die %1 %2 stammt von einer neueren Version von Stemmo "
+                                  "(Datenbankversion %3, dieses Programm kennt Version %4). "
+                                  "Sie wurde nicht verändert.")
+                       .arg(kindName(kind), where)
+                       .arg(version)
+                       .arg(currentVersion(kind)));
+}
+
 QString kindName(DatabaseKind kind)
 {
     switch (kind) {

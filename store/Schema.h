@@ -2,6 +2,7 @@
 #pragma once
 
 #include "store/Database.h"
+#include "store/DbError.h"
 
 #include <QtGlobal>
 #include <vector>
@@ -36,5 +37,8 @@ struct Index {
 std::vector<Index> lookupIndexes(DatabaseKind kind);
 // Name of the file kind for messages ("Holzlisten-Datenbank", ...).
 QString kindName(DatabaseKind kind);
+// The refusal of a database that a newer program version wrote; `where`
+// names the file or the server, quoted.
+DbError newerSchemaError(DatabaseKind kind, const QString& where, int version);
 
 } // namespace store::schema

@@ -107,13 +107,7 @@ Probe probe(const QString& path, DatabaseKind kind)
         !(result.applicationId == 0 && result.objects == 0))
         throw notOurs(QStringLiteral("fremdes Dateiformat"));
     if (result.version > schema::currentVersion(kind))
-        throw DbError(DbError::NewerSchema,
-                      QStringLiteral("Die %1 %2 stammt von einer neueren Version von Stemmo "
-                                     "(Datenbankversion %3, dieses Programm kennt Version %4). "
-                                     "Sie wurde nicht verändert.")
-                          .arg(schema::kindName(kind), quoted(path))
-                          .arg(result.version)
-                          .arg(schema::currentVersion(kind)));
+        throw schema::newerSchemaError(kind, quoted(path), result.version);
     return result;
 }
 
