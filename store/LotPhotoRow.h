@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QString>
+#include "store/TableDef.h"
 
 namespace store {
 
@@ -14,5 +14,7 @@ struct LotPhotoRow {
     QString GPS;      // normalised position, or empty
     qint64 Id = 0;
 };
+
+const TableDef<LotPhotoRow>& lotPhotoTable();
 
 } // namespace store

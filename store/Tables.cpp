@@ -2,6 +2,7 @@
 #include "HolzRow.h"
 #include "LagerRow.h"
 #include "ListenRow.h"
+#include "LotPhotoRow.h"
 #include "MantelRow.h"
 #include "MasterRows.h"
 
@@ -97,6 +98,15 @@ const TableDef<LagerRow>& lagerTable()
                                   {"GPS", &R::GPS},
                                   {"Lagerort", &R::Lagerort},
                                   {"Zusatz1", &R::Zusatz1}});
+    return def;
+}
+
+const TableDef<LotPhotoRow>& lotPhotoTable()
+{
+    using R = LotPhotoRow;
+    static const TableDef<R> def(
+        "LagerFoto", "Id",
+        {{"LagerId", &R::LagerId}, {"Datei", &R::Datei}, {"Aufnahme", &R::Aufnahme}, {"GPS", &R::GPS}});
     return def;
 }
 
