@@ -62,11 +62,6 @@ void PhotoFileChanges::removeFile(const QString& list, int lot, const QString& n
     m_removeFiles << m_files.path(list, lot, name);
 }
 
-void PhotoFileChanges::removeLot(const QString& list, int lot)
-{
-    m_removeFolders << m_files.lotFolder(list, lot);
-}
-
 void PhotoFileChanges::removeList(const QString& list)
 {
     m_removeFolders << m_files.listFolder(list);

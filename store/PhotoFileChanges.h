@@ -35,7 +35,6 @@ public:
     // it cannot be copied.
     QString stage(const QString& list, int lot, const QString& source, QString* error);
     void removeFile(const QString& list, int lot, const QString& name);
-    void removeLot(const QString& list, int lot);
     void removeList(const QString& list);
     // A renamed list takes its photos along.
     void moveList(const QString& from, const QString& to);
