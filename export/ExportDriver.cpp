@@ -233,7 +233,7 @@ ExportDriver::Result ExportDriver::Konvertieren(store::TimberStore& store, const
         // is needed beforehand.
         store.Holz.close();
         const QString name = store.Listen.current().Liste;
-        const qint64 count = name.isEmpty() ? 0 : store::ListRepository(store.database()).contents(name).records;
+        const qint64 count = name.isEmpty() ? 0 : store::RecordRepository(store.database()).recordCount(name);
         if (name.isEmpty()) {
             m_ui.message(rules::ListName::missingMessage());
             result.outcome = Outcome::NoRecords;
