@@ -17,7 +17,8 @@ WordExport::WordExport(store::Database& holz, WorkCopy& work, QList<store::Holza
 {
 }
 
-QString WordExport::writeOne(const store::ListenRow& list, std::optional<int> lot, const Options& options)
+QString WordExport::writeOne(const store::ListenRow& list, std::optional<int> lot, const LotPlaces& places,
+                             const Options& options)
 {
     WordDocument::Content content;
     content.rows = m_work->rows();
@@ -32,7 +33,7 @@ QString WordExport::writeOne(const store::ListenRow& list, std::optional<int> lo
     if (options.verdichtet)
         content.summary = AssortmentSummary::build(list.Liste, m_species, content.rows);
     // A lot's document names that lot's place only.
-    content.places = LotPlaces::read(*m_holz, list.Liste);
+    content.places = places;
     if (lot) {
         content.places.places.removeIf([&](const LotPlaces::Place& place) { return place.lot != *lot; });
         content.places.photos.removeIf([&](const LotPlaces::Photo& photo) { return photo.lot != *lot; });
@@ -55,9 +56,11 @@ QStringList WordExport::write(const store::ListenRow& list, const Options& optio
     if (!DocumentFiles::ensureFolder(options.folder))
         throw ReportError(QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.")
                               .arg(QDir::toNativeSeparators(options.folder)));
+    // Read once: every lot's document takes its share of them.
+    const LotPlaces places = LotPlaces::read(*m_holz, list.Liste);
     QStringList written;
     if (!options.losweise) {
-        const QString path = writeOne(list, std::nullopt, options);
+        const QString path = writeOne(list, std::nullopt, places, options);
         if (!path.isEmpty())
             written << path;
         return written;
@@ -80,7 +83,7 @@ QStringList WordExport::write(const store::ListenRow& list, const Options& optio
     } restore{m_work, m_holz, list.Liste};
     for (const int lot : lots) {
         m_work->takeOver(*m_holz, list.Liste, lot);
-        const QString path = writeOne(list, lot, options);
+        const QString path = writeOne(list, lot, places, options);
         if (!path.isEmpty())
             written << path;
     }

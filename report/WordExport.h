@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "report/LotPlaces.h"
 #include "report/WorkCopy.h"
 #include "store/ListenRow.h"
 #include "store/MasterRows.h"
@@ -40,7 +41,8 @@ public:
     static QString headingFor(const QString& typed, const QString& listName);
 
 private:
-    QString writeOne(const store::ListenRow& list, std::optional<int> lot, const Options& options);
+    QString writeOne(const store::ListenRow& list, std::optional<int> lot, const LotPlaces& places,
+                     const Options& options);
 
     store::Database* m_holz;
     WorkCopy* m_work;
