@@ -49,9 +49,10 @@ StemmoCommand::Result StemmoCommand::run(const QStringList& args, qint64 fileSiz
 #endif
     process.start(m_program, QStringList{QStringLiteral("--data"), m_data} + args);
     Result result;
-    if (!process.waitForFinished(60000)) {
+    if (!process.waitForFinished(m_timeout)) {
         process.kill();
         process.waitForFinished();
+        result.err = QStringLiteral("no end within %1 s").arg(m_timeout / 1000);
         return result;
     }
     result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;

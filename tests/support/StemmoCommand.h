@@ -13,7 +13,7 @@ namespace testing {
 class StemmoCommand {
 public:
     struct Result {
-        int exitCode = -1; // -1: did not end in time, -2: crashed
+        int exitCode = -1; // -1: did not end in time (err says so), -2: crashed
         QString out;
         QString err;
         QJsonObject object() const;
@@ -26,6 +26,8 @@ public:
     // to them); empty, as by default: the data folder's files, whatever the
     // environment of the test says.
     void setDatabase(const QString& location) { m_database = location; }
+    // How long a run may take before it is ended and counted as hung.
+    void setTimeout(int milliseconds) { m_timeout = milliseconds; }
 
     // `fileSizeLimit`: no file may grow beyond it, the way a full disk cuts
     // a write short (Unix only).
@@ -38,6 +40,7 @@ private:
     QString m_data;
     QString m_settings;
     QString m_database;
+    int m_timeout = 60000;
 };
 
 } // namespace testing

@@ -16,6 +16,7 @@
 #include "store/ListRepository.h"
 #include "store/ListenRow.h"
 #include "store/RecordRepository.h"
+#include "tests/support/StemmoCommand.h"
 #include "tests/support/TestFolder.h"
 
 #include <QDateTime>
@@ -67,7 +68,7 @@ private:
     QProcessEnvironment environment(const QString& name) const;
     QString dataFolder(const QString& name) const;
     QString settingsFile(const QString& name) const { return m_folder.file(name + QStringLiteral(".ini")); }
-    int stemmo(const QString& workstation, const QStringList& args, QByteArray* errors = nullptr) const;
+    int stemmo(const QString& workstation, const QStringList& args, QString* errors = nullptr) const;
     // Adds a log, and every fifth time imports `file` and gives the list a name of its own,
     // until the time is up.
     CommandResults commandLine(const QString& workstation, const QString& file, const QString& importedName,
@@ -119,21 +120,15 @@ QProcessEnvironment TestWorkstations::environment(const QString& name) const
     return env;
 }
 
-int TestWorkstations::stemmo(const QString& workstation, const QStringList& args, QByteArray* errors) const
+int TestWorkstations::stemmo(const QString& workstation, const QStringList& args, QString* errors) const
 {
-    QProcess process;
-    process.setProcessEnvironment(environment(workstation));
-    process.start(QStringLiteral(STEMMO_PROGRAM), QStringList{QStringLiteral("--data"), dataFolder(workstation)} + args);
-    if (!process.waitForFinished(120000)) {
-        process.kill();
-        process.waitForFinished();
-        if (errors)
-            *errors = "no end within two minutes";
-        return -1;
-    }
+    testing::StemmoCommand command(QStringLiteral(STEMMO_PROGRAM), dataFolder(workstation), settingsFile(workstation));
+    command.setDatabase(m_database);
+    command.setTimeout(120000);
+    const testing::StemmoCommand::Result result = command.run(args);
     if (errors)
-        *errors = process.readAllStandardError();
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        *errors = result.err;
+    return result.exitCode;
 }
 
 CommandResults TestWorkstations::commandLine(const QString& workstation, const QString& file,
@@ -141,9 +136,9 @@ CommandResults TestWorkstations::commandLine(const QString& workstation, const Q
                                              QDeadlineTimer deadline) const
 {
     CommandResults results;
-    QByteArray errors;
+    QString errors;
     auto failed = [&](const QString& what, int code) {
-        results.failures << QStringLiteral("%1: %2 (Exit %3) %4").arg(workstation, what).arg(code).arg(QString::fromUtf8(errors));
+        results.failures << QStringLiteral("%1: %2 (Exit %3) %4").arg(workstation, what).arg(code).arg(errors);
     };
     for (int round = 1; !deadline.hasExpired(); ++round) {
         if (round % 5 == 0) {
