@@ -23,6 +23,19 @@ namespace {
 
 const QString Title = QStringLiteral("Lagerorte");
 
+// Tells the user why the editor refused, or which files it could not
+// handle although it stored; true when it stored.
+bool accepted(platform::UserInterface& ui, const StoragePlaceEditor::Outcome& outcome)
+{
+    if (!outcome.ok) {
+        ui.message({outcome.error, Title, Buttons::Ok, Icon::Warning});
+        return false;
+    }
+    if (!outcome.fileNotes.isEmpty())
+        ui.message({outcome.fileNotes.join(QLatin1Char('\n')), Title, Buttons::Ok, Icon::Warning});
+    return true;
+}
+
 } // namespace
 
 FrmLager::FrmLager(store::Database& db, platform::UserInterface& ui, platform::LinkOpener& links, QObject* parent)
@@ -170,11 +183,8 @@ bool FrmLager::cmdSpeichern_Click()
         return false;
     const int lot = m_lines[m_selected].lot;
     StoragePlaceEditor editor(m_db);
-    const auto outcome = editor.save(m_list, lot, {m_ort, m_gps, m_zusatz});
-    if (!outcome.ok) {
-        m_ui.message({outcome.error, Title, Buttons::Ok, Icon::Warning});
+    if (!accepted(m_ui, editor.save(m_list, lot, {m_ort, m_gps, m_zusatz})))
         return false;
-    }
     reload(lot);
     return true;
 }
@@ -219,13 +229,8 @@ bool FrmLager::cmdLoeschen_Click()
     if (m_ui.message({question, Title, Buttons::YesNo, Icon::Question}) != Answer::Yes)
         return false;
     StoragePlaceEditor editor(m_db);
-    const auto outcome = editor.remove(line.placeId);
-    if (!outcome.ok) {
-        m_ui.message({outcome.error, Title, Buttons::Ok, Icon::Warning});
+    if (!accepted(m_ui, editor.remove(line.placeId)))
         return false;
-    }
-    if (!outcome.fileNotes.isEmpty())
-        m_ui.message({outcome.fileNotes.join(QLatin1Char('\n')), Title, Buttons::Ok, Icon::Warning});
     reload(line.lot);
     return true;
 }
@@ -257,13 +262,8 @@ bool FrmLager::cmdFoto_Click()
     if (!file)
         return false;
     StoragePlaceEditor editor(m_db);
-    const auto outcome = editor.addPhoto(m_list, lot, *file);
-    if (!outcome.ok) {
-        m_ui.message({outcome.error, Title, Buttons::Ok, Icon::Warning});
+    if (!accepted(m_ui, editor.addPhoto(m_list, lot, *file)))
         return false;
-    }
-    if (!outcome.fileNotes.isEmpty())
-        m_ui.message({outcome.fileNotes.join(QLatin1Char('\n')), Title, Buttons::Ok, Icon::Warning});
     // Unsaved typing in the boxes stays.
     const QString ort = m_ort, gps = m_gps, zusatz = m_zusatz;
     reload(lot);
@@ -298,11 +298,8 @@ bool FrmLager::takePhotoPosition(int index)
     if (index < 0 || index >= m_photos.size())
         return false;
     StoragePlaceEditor editor(m_db);
-    const auto outcome = editor.takePosition(m_photos[index].id);
-    if (!outcome.ok) {
-        m_ui.message({outcome.error, Title, Buttons::Ok, Icon::Warning});
+    if (!accepted(m_ui, editor.takePosition(m_photos[index].id)))
         return false;
-    }
     const QString ort = m_ort, zusatz = m_zusatz;
     reload(m_lines[m_selected].lot);
     m_ort = ort;
