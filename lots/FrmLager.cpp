@@ -69,7 +69,7 @@ QStringList FrmLager::cells(const Line& line)
             line.photos > 0 ? QString::number(line.photos) : QString()};
 }
 
-void FrmLager::reload(int lot)
+void FrmLager::reload(int lot, Boxes boxes)
 {
     m_lines.clear();
     try {
@@ -98,7 +98,7 @@ void FrmLager::reload(int lot)
     for (int i = 0; i < m_lines.size(); ++i)
         if (m_lines[i].lot == lot)
             m_selected = i;
-    showLine();
+    showLine(boxes);
 }
 
 void FrmLager::select(int row)
@@ -109,13 +109,15 @@ void FrmLager::select(int row)
     showLine();
 }
 
-void FrmLager::showLine()
+void FrmLager::showLine(Boxes boxes)
 {
     m_photos.clear();
     const Line line = m_selected >= 0 ? m_lines[m_selected] : Line();
-    m_ort = line.ort;
-    m_gps = line.gps;
-    m_zusatz = line.zusatz;
+    if (boxes == Boxes::Stored) {
+        m_ort = line.ort;
+        m_gps = line.gps;
+        m_zusatz = line.zusatz;
+    }
     if (line.placeId != 0) {
         try {
             store::StoragePlaceRepository places(m_db);
@@ -265,13 +267,7 @@ bool FrmLager::cmdFoto_Click()
     if (!accepted(m_ui, editor.addPhoto(m_list, lot, *file)))
         return false;
     // Unsaved typing in the boxes stays.
-    const QString ort = m_ort, gps = m_gps, zusatz = m_zusatz;
-    reload(lot);
-    m_ort = ort;
-    m_gps = gps;
-    m_zusatz = zusatz;
-    checkPosition();
-    emit changed();
+    reload(lot, Boxes::Typed);
     return true;
 }
 
@@ -298,13 +294,13 @@ bool FrmLager::takePhotoPosition(int index)
     if (index < 0 || index >= m_photos.size())
         return false;
     StoragePlaceEditor editor(m_db);
-    if (!accepted(m_ui, editor.takePosition(m_photos[index].id)))
+    const Photo photo = m_photos[index];
+    if (!accepted(m_ui, editor.takePosition(photo.id)))
         return false;
-    const QString ort = m_ort, zusatz = m_zusatz;
-    reload(m_lines[m_selected].lot);
-    m_ort = ort;
-    m_zusatz = zusatz;
-    emit changed();
+    // The position box shows the position now stored; the other boxes keep
+    // what the user typed.
+    m_gps = photo.gps.trimmed();
+    reload(m_lines[m_selected].lot, Boxes::Typed);
     return true;
 }
 

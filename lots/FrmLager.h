@@ -91,8 +91,11 @@ signals:
     void closeRequested();
 
 private:
-    void reload(int lot);
-    void showLine();
+    // What the boxes show after the lines are read again: the chosen lot's
+    // stored place, or what the user typed and has not saved yet.
+    enum class Boxes { Stored, Typed };
+    void reload(int lot, Boxes boxes = Boxes::Stored);
+    void showLine(Boxes boxes = Boxes::Stored);
     void checkPosition();
 
     store::Database& m_db;
