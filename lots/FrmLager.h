@@ -41,6 +41,7 @@ public:
         QString taken; // "14.03.2026 09:26", or empty
         QString gps;   // normalised, or empty
         bool present = false; // the file is there
+        bool operator==(const Photo&) const = default;
     };
 
     FrmLager(store::Database& db, platform::UserInterface& ui, platform::LinkOpener& links,

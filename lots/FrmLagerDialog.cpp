@@ -184,16 +184,19 @@ void FrmLagerDialog::render()
     m_map->setEnabled(valid);
     m_delete->setEnabled(m_model.cmdLoeschenEnabled());
 
-    const int keep = m_photos->currentRow();
-    QSignalBlocker block(m_photos);
-    m_photos->clear();
-    for (const FrmLager::Photo& photo : m_model.photos()) {
-        QString text = photo.taken.isEmpty() ? QStringLiteral("ohne Datum") : photo.taken;
-        text += QLatin1Char('\n') + (photo.gps.isEmpty() ? QStringLiteral("ohne Position") : photo.gps);
-        auto* item = new QListWidgetItem(thumbnail(photo), text, m_photos);
-        item->setToolTip(photo.file);
+    if (m_shownPhotos != m_model.photos()) {
+        m_shownPhotos = m_model.photos();
+        const int keep = m_photos->currentRow();
+        QSignalBlocker block(m_photos);
+        m_photos->clear();
+        for (const FrmLager::Photo& photo : m_shownPhotos) {
+            QString text = photo.taken.isEmpty() ? QStringLiteral("ohne Datum") : photo.taken;
+            text += QLatin1Char('\n') + (photo.gps.isEmpty() ? QStringLiteral("ohne Position") : photo.gps);
+            auto* item = new QListWidgetItem(thumbnail(photo), text, m_photos);
+            item->setToolTip(photo.file);
+        }
+        m_photos->setCurrentRow(keep >= 0 && keep < m_photos->count() ? keep : m_photos->count() > 0 ? 0 : -1);
     }
-    m_photos->setCurrentRow(keep >= 0 && keep < m_photos->count() ? keep : m_photos->count() > 0 ? 0 : -1);
     const int current = m_photos->currentRow();
     m_removePhoto->setEnabled(current >= 0);
     m_takePosition->setEnabled(current >= 0 && !m_model.photos()[current].gps.isEmpty());

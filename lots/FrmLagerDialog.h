@@ -53,6 +53,9 @@ private:
     QPushButton* m_addPhoto;
     QPushButton* m_takePosition;
     QPushButton* m_removePhoto;
+    // The photos the list shows: their thumbnails are read again only when
+    // these change, not on every key typed in a box.
+    QList<FrmLager::Photo> m_shownPhotos;
     bool m_rendering = false;
 };
 

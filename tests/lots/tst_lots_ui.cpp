@@ -80,6 +80,13 @@ void TestLotsUi::storagePlaceWindow()
     const QString shots = qEnvironmentVariable("STEMMO_SCREENSHOTS");
     if (!shots.isEmpty())
         QVERIFY(dialog.grab().save(QDir(shots).filePath(QStringLiteral("frmLager.png"))));
+
+    // Typing leaves the photos alone; a photo removed leaves the list.
+    QCOMPARE(dialog.photoList()->count(), 1);
+    ui.expectMessage(QStringLiteral("Foto"), platform::Answer::Yes);
+    QVERIFY(model.removePhoto(0));
+    QCOMPARE(dialog.photoList()->count(), 0);
+    QVERIFY(!dialog.takePositionButton()->isEnabled());
     QVERIFY(ui.done());
 }
 
