@@ -280,11 +280,8 @@ bool FrmLager::removePhoto(int index)
         Answer::Yes)
         return false;
     StoragePlaceEditor editor(m_db);
-    const auto outcome = editor.removePhoto(photo.id);
-    if (!outcome.ok) {
-        m_ui.message({outcome.error, Title, Buttons::Ok, Icon::Warning});
+    if (!accepted(m_ui, editor.removePhoto(photo.id)))
         return false;
-    }
     reload(m_lines[m_selected].lot);
     return true;
 }

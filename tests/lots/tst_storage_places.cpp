@@ -166,8 +166,14 @@ void TestStoragePlaces::photosOfALot()
     QVERIFY(model.cmdFoto_Click());
     QCOMPARE(photoFiles(files.root()),
              (QStringList{QStringLiteral("süd/Los-4/img_0001-2.jpg"), QStringLiteral("süd/Los-4/img_0001.jpg")}));
+    // A file that cannot go (here a folder stands in its place) is named;
+    // the photo's row goes all the same.
+    const QString stuck = files.path(QStringLiteral("Süd"), 4, QStringLiteral("img_0001.jpg"));
+    QVERIFY(QFile::remove(stuck) && QDir().mkpath(stuck + QStringLiteral("/drin")));
     ui.expectMessage(QStringLiteral("img_0001.jpg"), platform::Answer::Yes);
+    ui.expectMessage(QStringLiteral("konnte nicht gelöscht werden"));
     QVERIFY(model.removePhoto(0));
+    QVERIFY(QDir(stuck).removeRecursively());
     QCOMPARE(photoFiles(files.root()), QStringList{QStringLiteral("süd/Los-4/img_0001-2.jpg")});
 
     // Deleting the lot's place takes its photos along.
