@@ -35,7 +35,7 @@ struct Profile {
 
     Profile()
     {
-        const store::DataFolder data(folder.path(), folder.onServer() ? folder.holz() : QString());
+        const store::DataFolder data = folder.dataFolder();
         importer::DataFolderSetup::ensure(data);
         master = store::Database::open(data.masterDb(), store::DatabaseKind::MasterData);
         masterData = std::make_unique<store::MasterData>(*master);

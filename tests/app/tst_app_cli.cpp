@@ -251,7 +251,7 @@ void TestAppCli::unknownCodesAreRefusedWithTheValidOnes()
 // the stored rows must be the same, lots included.
 void TestAppCli::addAssignsLotsAsTheScreenDoes()
 {
-    const store::DataFolder data(m_folder.path(), m_folder.onServer() ? m_folder.holz() : QString());
+    const store::DataFolder data = m_folder.dataFolder();
     importer::DataFolderSetup::ensure(data);
     store::Settings settings(m_folder.file(QStringLiteral("Stemmo.ini")));
     lots::LotRules rules(settings);

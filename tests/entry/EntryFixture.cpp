@@ -25,7 +25,7 @@ EntryFixture::EntryFixture()
 
 store::DataFolder EntryFixture::dataFolder() const
 {
-    return store::DataFolder(folder.path(), folder.onServer() ? folder.holz() : QString());
+    return folder.dataFolder();
 }
 
 void EntryFixture::newList(const QString& name)

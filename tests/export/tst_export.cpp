@@ -878,7 +878,7 @@ void TestExport::writeFailure()
 void TestExport::commandLine()
 {
     TestDatabase data;
-    cli::CliContext context(store::DataFolder(data.path(), data.onServer() ? data.holz() : QString()), false);
+    cli::CliContext context(data.dataFolder(), false);
     context.ui().setQuiet(true);
     context.out().setDevice(nullptr); // the paths written are not wanted here
     cli::ListGenerator({}, 3).generate(context.holzDb(), QStringLiteral("Gen"), 50);

@@ -31,7 +31,7 @@ struct Dialog {
 
     Dialog()
     {
-        const store::DataFolder data(folder.path(), folder.onServer() ? folder.holz() : QString());
+        const store::DataFolder data = folder.dataFolder();
         importer::DataFolderSetup::ensure(data);
         db = store::Database::open(data.holzDb(), store::DatabaseKind::Holz,
                                    store::OpenMode::ReadWriteExisting);

@@ -89,7 +89,7 @@ inline rules::BarkTable barkTable()
 // the databases on the test server when there is one.
 struct DataFolderFixture {
     TestDatabase dir;
-    store::DataFolder folder{dir.file(QStringLiteral("data")), dir.onServer() ? dir.holz() : QString()};
+    store::DataFolder folder = dir.dataFolder(dir.file(QStringLiteral("data")));
     std::unique_ptr<store::Database> holz;
     std::unique_ptr<store::Database> master;
     std::unique_ptr<store::Settings> settings;

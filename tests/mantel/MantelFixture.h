@@ -31,7 +31,7 @@ struct Fixture {
 
     Fixture()
     {
-        const store::DataFolder data(folder.path(), folder.onServer() ? folder.holz() : QString());
+        const store::DataFolder data = folder.dataFolder();
         importer::DataFolderSetup::ensure(data);
         holz = store::Database::open(data.holzDb(), store::DatabaseKind::Holz);
         master = store::Database::open(data.masterDb(), store::DatabaseKind::MasterData);

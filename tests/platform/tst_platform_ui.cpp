@@ -309,7 +309,7 @@ void TestPlatformUi::programClosesAfterALongJob()
 {
     QFETCH(QString, job);
     TestDatabase folder;
-    const store::DataFolder data(folder.path(), folder.onServer() ? folder.holz() : QString());
+    const store::DataFolder data = folder.dataFolder();
     importer::DataFolderSetup::ensure(data);
     {
         auto db = store::Database::open(data.holzDb(), store::DatabaseKind::Holz);

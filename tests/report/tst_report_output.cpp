@@ -226,7 +226,7 @@ private slots:
         }
         store::Settings settings(folder.file(QStringLiteral("Stemmo.ini")));
         testing::ScriptedUserInterface ui;
-        Form1 model(settings, ui, store::DataFolder(data, folder.onServer() ? folder.holz() : QString()), folder.file(QStringLiteral("docs")), {});
+        Form1 model(settings, ui, folder.dataFolder(data), folder.file(QStringLiteral("docs")), {});
         Form1Window window(model);
         model.Form_Load();
         window.show();

@@ -480,7 +480,7 @@ private:
         {
             QDir().mkpath(data.path());
             settings = std::make_unique<store::Settings>(folder.file(QStringLiteral("Stemmo.ini")));
-            form = std::make_unique<Form1>(*settings, ui, store::DataFolder(data.path(), folder.onServer() ? folder.holz() : QString()), documents,
+            form = std::make_unique<Form1>(*settings, ui, folder.dataFolder(data.path()), documents,
                                            [this](const QString& path) { opened << path; });
             ui.expectMessage(QStringLiteral("Stammdaten"));
             form->Form_Load();

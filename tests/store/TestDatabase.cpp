@@ -52,6 +52,11 @@ TestDatabase::~TestDatabase()
         runOnServer("DROP SCHEMA " + m_schema.toUtf8() + " CASCADE");
 }
 
+store::DataFolder TestDatabase::dataFolder(const QString& path) const
+{
+    return store::DataFolder(path.isEmpty() ? this->path() : path, m_location);
+}
+
 QString TestDatabase::holz() const
 {
     return onServer() ? m_location : file(QStringLiteral("Holz.db"));

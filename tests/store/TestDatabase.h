@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "store/DataFolder.h"
 #include "tests/support/TestFolder.h"
 
 #include <QString>
@@ -22,6 +23,9 @@ public:
 
     QString holz() const;
     QString master() const;
+    // The data folder the programs get: this case's folder (or `path`) with
+    // the case's server database when there is one.
+    store::DataFolder dataFolder(const QString& path = QString()) const;
     bool onServer() const { return !m_location.isEmpty(); }
 
 private:

@@ -22,7 +22,7 @@
 
 namespace testing {
 
-StemoraSession::StemoraSession() : data(folder.path(), folder.onServer() ? folder.holz() : QString())
+StemoraSession::StemoraSession() : data(folder.dataFolder())
 {
     importer::DataFolderSetup::ensure(data);
     settings = std::make_unique<store::Settings>(folder.file(QStringLiteral("Stemmo.ini")));
