@@ -4,7 +4,6 @@
 
 #include "Database.h"
 #include "DbError.h"
-#include "TimberStore.h"
 #include "Transaction.h"
 
 namespace store {
